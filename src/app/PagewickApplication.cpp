@@ -1,0 +1,56 @@
+#include "app/PagewickApplication.h"
+
+#include "app/ErrorReport.h"
+#include "app/Prompter.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdlib>
+#include <exception>
+
+void PagewickApplication::prepare()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Pagewick"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PAGEWICK_RELEASE));
+    // Shared contexts must be requested before the application exists for the
+    // internal browser to work.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+PagewickApplication::PagewickApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+    , m_endProcess([] { std::_Exit(EXIT_FAILURE); })
+{
+    setApplicationDisplayName(QStringLiteral("Brindle's Pagewick"));
+    installDanishTranslations();
+}
+
+void PagewickApplication::installDanishTranslations()
+{
+    auto *translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Danish, QLocale::Denmark), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+    else
+        delete translator;
+}
+
+bool PagewickApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        report(QString::fromUtf8(error.what()));
+    } catch (...) {
+        report(QStringLiteral("Ukendt fejl"));
+    }
+    return false;
+}
+
+void PagewickApplication::report(const QString &errorText)
+{
+    if (!m_prompter || !reportUnhandledError(*m_prompter, errorText))
+        m_endProcess(); // at once: no shutdown, nothing written
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The per-user store of named text values grouped in sections. Section and key
+// names compare without regard to case, as the program reads some keys with
+// another spelling than it writes them. Values are text: integers in decimal,
+// booleans "1"/"0". The store lives in memory and is written whole to one INI
+// file by flush(); a file that cannot be read, or does not parse, reads as empty
+// and is replaced at the next flush.
+class SettingsStore
+{
+public:
+    explicit SettingsStore(QString iniPath);
+    ~SettingsStore();
+
+    SettingsStore(const SettingsStore &) = delete;
+    SettingsStore &operator=(const SettingsStore &) = delete;
+
+    // "Pagewick/Pagewick.ini" under the user's standard configuration folder.
+    static QString defaultPath();
+
+    QString path() const { return m_path; }
+
+    QString readText(const QString &section, const QString &key, const QString &fallback) const;
+    // The fallback also answers a value that is not a whole number.
+    int readInt(const QString &section, const QString &key, int fallback) const;
+    // Read as an integer; any non-zero value is true.
+    bool readBool(const QString &section, const QString &key, bool fallback) const;
+
+    void writeText(const QString &section, const QString &key, const QString &value);
+    void writeInt(const QString &section, const QString &key, int value);
+    void writeBool(const QString &section, const QString &key, bool value);
+
+    // "name=value" lines of one section, in the order the names were first written.
+    QStringList readSection(const QString &section) const;
+    void eraseSection(const QString &section);
+
+    // Writes the whole store beside the file and renames it over the old one, so
+    // a failed write leaves the previous file whole. Does nothing when unchanged.
+    bool flush();
+
+private:
+    struct Entry
+    {
+        QString key;
+        QString value;
+    };
+    struct Section
+    {
+        QString name;
+        QList<Entry> entries;
+    };
+
+    void load();
+    const Entry *find(const QString &section, const QString &key) const;
+    Section *findSection(const QString &section);
+
+    QString m_path;
+    QList<Section> m_sections;
+    bool m_dirty = false;
+};

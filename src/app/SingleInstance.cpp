@@ -1,0 +1,144 @@
+#include "app/SingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QStringDecoder>
+
+#include <stdexcept>
+
+namespace {
+
+constexpr qsizetype MaxMessageBytes = 4 * 1024 * 1024;
+constexpr int ConnectTimeoutMs = 2000;
+// The running instance may sit in a long operation before it reads the message.
+constexpr int HandOverTimeoutMs = 60000;
+const QByteArray Acknowledgement = QByteArrayLiteral("ok");
+
+} // namespace
+
+namespace FileListMessage {
+
+QString textFor(const QStringList &paths)
+{
+    QString text;
+    for (const QString &p : paths)
+        text += p + QLatin1Char('?');
+    return text;
+}
+
+QByteArray encode(const QString &text)
+{
+    return text.toUtf8() + '\0';
+}
+
+std::optional<QString> decode(const QByteArray &bytes)
+{
+    const qsizetype end = bytes.indexOf('\0');
+    if (end < 0 || end != bytes.size() - 1)
+        return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes.left(end));
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
+}
+
+QStringList paths(const QString &text)
+{
+    QStringList list = text.split(QLatin1Char('?'), Qt::SkipEmptyParts);
+    return list;
+}
+
+} // namespace FileListMessage
+
+SingleInstance::SingleInstance(const QString &settingsPath, QObject *parent)
+    : QObject(parent)
+    , m_name(serverNameFor(settingsPath))
+{
+}
+
+SingleInstance::~SingleInstance() = default;
+
+QString SingleInstance::serverNameFor(const QString &settingsPath)
+{
+    const QByteArray hash =
+        QCryptographicHash::hash(QDir::cleanPath(settingsPath).toUtf8(), QCryptographicHash::Sha1);
+    return QStringLiteral("pagewick-") + QString::fromLatin1(hash.toHex().left(16));
+}
+
+SingleInstance::Role SingleInstance::claim(const QString &fileListText)
+{
+    // Without the lock, two starts at the same moment can both find no server
+    // and both start listening.
+    QLockFile lock(QDir::temp().filePath(m_name + QStringLiteral(".lock")));
+    lock.setStaleLockTime(10000);
+    if (!lock.tryLock(15000))
+        throw std::runtime_error("Pagewick kan ikke låse sin startfil.");
+
+    if (handOver(fileListText))
+        return Role::HandedOver;
+
+    QLocalServer::removeServer(m_name); // a socket left by a killed instance
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server->listen(m_name))
+        throw std::runtime_error(m_server->errorString().toStdString());
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnection);
+    return Role::Primary;
+}
+
+bool SingleInstance::handOver(const QString &fileListText)
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_name);
+    if (!socket.waitForConnected(ConnectTimeoutMs))
+        return false;
+    socket.write(FileListMessage::encode(fileListText));
+    if (!socket.waitForBytesWritten(ConnectTimeoutMs))
+        return false;
+    QByteArray reply;
+    while (reply.size() < Acknowledgement.size()) {
+        if (!socket.waitForReadyRead(HandOverTimeoutMs))
+            break;
+        reply += socket.readAll();
+    }
+    // A server that accepted the message has taken the files even when its
+    // answer is lost; starting a second instance then would be worse.
+    return true;
+}
+
+void SingleInstance::acceptConnection()
+{
+    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
+        if (socket->bytesAvailable() > 0)
+            readFrom(socket);
+    }
+}
+
+void SingleInstance::readFrom(QLocalSocket *socket)
+{
+    QByteArray buffer = socket->property("pending").toByteArray() + socket->readAll();
+    if (buffer.size() > MaxMessageBytes) {
+        socket->abort();
+        return;
+    }
+    if (!buffer.contains('\0')) {
+        socket->setProperty("pending", buffer);
+        return;
+    }
+    socket->setProperty("pending", QVariant());
+    const std::optional<QString> text = FileListMessage::decode(buffer);
+    if (!text) {
+        socket->abort();
+        return;
+    }
+    Q_EMIT filesHandedOver(*text);
+    socket->write(Acknowledgement);
+    socket->flush();
+    socket->disconnectFromServer();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QLocalServer;
+class QLocalSocket;
+
+// The hand-over text between two starts: each path followed by "?", sent as
+// UTF-8 with a closing zero byte.
+namespace FileListMessage {
+QString textFor(const QStringList &paths);
+QByteArray encode(const QString &text);
+// The text before the zero byte; nothing when the bytes are no such message.
+std::optional<QString> decode(const QByteArray &bytes);
+// The paths of a hand-over text, in order.
+QStringList paths(const QString &text);
+} // namespace FileListMessage
+
+// Keeps one running instance per user. The first start listens on a local
+// socket; a later start hands its file list to it and ends.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Role { Primary, HandedOver };
+
+    // The socket name is derived from the settings file, so each user (and
+    // each test with its own settings) has its own instance.
+    explicit SingleInstance(const QString &settingsPath, QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    static QString serverNameFor(const QString &settingsPath);
+    QString serverName() const { return m_name; }
+
+    // Hands the text to a running instance and waits until it has opened the
+    // files (HandedOver), or becomes the running instance itself (Primary).
+    // A socket left by a killed instance is replaced. Throws std::runtime_error
+    // when neither is possible.
+    Role claim(const QString &fileListText);
+
+Q_SIGNALS:
+    // A later start handed over this text. The sender waits until every
+    // receiver has returned.
+    void filesHandedOver(const QString &fileListText);
+
+private:
+    void acceptConnection();
+    void readFrom(QLocalSocket *socket);
+    bool handOver(const QString &fileListText);
+
+    QString m_name;
+    QLocalServer *m_server = nullptr;
+};

@@ -1,0 +1,313 @@
+#include "app/TfrmPW4.h"
+
+#include "app/AppFolders.h"
+#include "app/DocumentArea.h"
+#include "app/DocumentText.h"
+#include "app/Prompter.h"
+#include "app/SettingsStore.h"
+#include "app/SingleInstance.h"
+#include "app/TFriendlyStatusBar.h"
+#include "app/TfrmSplash.h"
+#include "app/UiFont.h"
+#include "resources/TextMaps.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLocale>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int SplitterMinimum = 160;
+const QString NewDocumentCaption = QStringLiteral("Nyt dokument 1");
+
+} // namespace
+
+TfrmPW4::TfrmPW4(const MainWindowServices &services, QWidget *parent)
+    : QMainWindow(parent)
+    , m_settings(services.settings)
+    , m_prompter(services.prompter)
+    , m_programFolder(services.programFolder)
+    , m_defaultUserDataFolder(services.defaultUserDataFolder)
+{
+    setObjectName(QStringLiteral("frmPW4"));
+    applyUiFont(this);
+    setWindowTitle(Product::Caption + QLatin1Char(' ') + Product::VersionText);
+    setAcceptDrops(true);
+
+    buildLayout();
+    buildActions();
+    loadTextMaps();
+    m_documents->addDocument(NewDocumentCaption);
+    settleUserDataFolder();
+    restoreState();
+    m_status->setPanelText(5, Product::Caption + QLatin1Char(' ') + Product::VersionText + QString(6, QLatin1Char(' ')));
+}
+
+TfrmPW4::~TfrmPW4() = default;
+
+void TfrmPW4::buildLayout()
+{
+    m_resourcePanel = new QTabWidget;
+    m_resourcePanel->setObjectName(QStringLiteral("pcResurser"));
+    for (const QString &page : {QStringLiteral("Filer"), QStringLiteral("Projekter"), QStringLiteral("Sitemap"),
+                                QStringLiteral("Bibliotek")}) {
+        auto *sheet = new QWidget;
+        sheet->setObjectName(QStringLiteral("ts") + page);
+        m_resourcePanel->addTab(sheet, page);
+    }
+    m_resourcePanel->setMinimumWidth(SplitterMinimum);
+
+    m_documents = new DocumentArea;
+    m_documents->setMinimumWidth(SplitterMinimum);
+    connect(m_documents, &DocumentArea::currentChanged, this, [this] {
+        if (m_shownOnce)
+            ShowActiveDocument();
+    });
+
+    m_results = new QTreeWidget;
+    m_results->setObjectName(QStringLiteral("lwResultater"));
+    m_results->setColumnCount(3);
+    m_results->setRootIsDecorated(false);
+    m_results->hide();
+
+    auto *right = new QWidget;
+    auto *rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setSpacing(0);
+    rightLayout->addWidget(m_documents, 1);
+    rightLayout->addWidget(m_results);
+
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->setObjectName(QStringLiteral("splResurser"));
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(m_resourcePanel);
+    m_splitter->addWidget(right);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    connect(m_splitter, &QSplitter::splitterMoved, this, &TfrmPW4::updateStatusLayout);
+    setCentralWidget(m_splitter);
+
+    m_status = new TFriendlyStatusBar;
+    setStatusBar(m_status);
+}
+
+void TfrmPW4::loadTextMaps()
+{
+    const auto load = [this](const QString &fileName, QStringList &target) {
+        const QString path = AppFolders::join(m_programFolder, fileName);
+        if (const auto lines = TextMaps::load(path)) {
+            target = *lines;
+            return;
+        }
+        m_prompter.message({Product::Caption,
+                            QStringLiteral("%1 kan ikke finde %2").arg(Product::Caption, QDir::toNativeSeparators(path)),
+                            Prompter::Icon::Warning, Prompter::Ok});
+    };
+    load(TextMaps::EventMapFile, m_eventMap);
+    load(TextMaps::GlobalMapFile, m_globalAttributeMap);
+}
+
+void TfrmPW4::settleUserDataFolder()
+{
+    const AppFolders::UserDataChoice choice = AppFolders::settleUserDataFolder(m_settings, m_defaultUserDataFolder);
+    m_userDataFolder = choice.folder;
+    if (choice.missingFolder.isEmpty())
+        return;
+    m_prompter.message({QStringLiteral("Brugerdatamappe"),
+                        QStringLiteral("%1 kunne ikke finde den tidligere anvendte brugerdatamappe, %2. "
+                                       "Mappen sættes til %3. Hvis brugerdata findes i en anden mappe, skal du "
+                                       "angive stien under Funktioner, Indstillinger.")
+                            .arg(Product::Name, QDir::toNativeSeparators(choice.missingFolder),
+                                 QDir::toNativeSeparators(choice.folder)),
+                        Prompter::Icon::Warning, Prompter::Ok});
+}
+
+void TfrmPW4::restoreState()
+{
+    m_state = MainWindowState::read(m_settings);
+    move(m_state.left, m_state.top);
+    resize(m_state.width, m_state.height);
+    m_splitter->setSizes({m_state.resourcePanelWidth, std::max(SplitterMinimum, m_state.width - m_state.resourcePanelWidth)});
+    if (m_state.resourcePage >= 0 && m_state.resourcePage < m_resourcePanel->count())
+        m_resourcePanel->setCurrentIndex(m_state.resourcePage);
+    setResourcePanelShown(m_state.resourcePanelShown);
+}
+
+void TfrmPW4::showAsStored()
+{
+    switch (m_state.status) {
+    case MainWindowState::Maximized:
+        showMaximized();
+        break;
+    case MainWindowState::Minimized:
+        showMinimized();
+        break;
+    default:
+        show();
+        break;
+    }
+}
+
+void TfrmPW4::setResourcePanelShown(bool shown)
+{
+    m_resourcePanel->setVisible(shown);
+    if (m_actResourcePanel)
+        m_actResourcePanel->setChecked(shown);
+    updateStatusLayout();
+}
+
+void TfrmPW4::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        firstShown();
+    }
+}
+
+void TfrmPW4::firstShown()
+{
+    if (m_splash) {
+        m_splash->hide();
+        m_splash->deleteLater();
+        m_splash = nullptr;
+    }
+    // Sizes given before the first layout are not kept exactly.
+    if (!m_resourcePanel->isHidden())
+        m_splitter->setSizes({m_state.resourcePanelWidth, std::max(SplitterMinimum, width() - m_state.resourcePanelWidth)});
+    ActiveEditor()->setModified(false);
+    ShowActiveDocument();
+    if (!m_commandLineFiles.isEmpty())
+        OpenFiles(std::exchange(m_commandLineFiles, QString()));
+}
+
+void TfrmPW4::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    updateStatusLayout();
+}
+
+void TfrmPW4::updateStatusLayout()
+{
+    const QHeaderView *header = m_results->header();
+    const StatusBarLayout layout =
+        StatusBarLayout::compute(width(), logicalDpiX(), header->sectionSize(0), header->sectionSize(1));
+    m_status->applyLayout(layout);
+    m_results->setColumnWidth(2, layout.resultsThirdColumnWidth);
+}
+
+QsciScintilla *TfrmPW4::ActiveEditor() const
+{
+    return m_documents->editorAt(m_documents->currentIndex());
+}
+
+void TfrmPW4::ShowActiveDocument()
+{
+    const QString path = m_documents->pathAt(m_documents->currentIndex());
+    m_status->setPanelText(0, path.isEmpty() ? QStringLiteral("Dokumentet er ikke gemt") : QDir::toNativeSeparators(path));
+    m_status->setPanelText(4, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    ActiveEditor()->setFocus();
+}
+
+void TfrmPW4::OpenFiles(const QString &fileListText)
+{
+    for (const QString &path : FileListMessage::paths(fileListText)) {
+        const QFileInfo info(path);
+        if (info.isFile())
+            FilAabn(info.canonicalFilePath());
+    }
+}
+
+bool TfrmPW4::FilAabenTjek(const QString &path)
+{
+    for (int tab = 0; tab < m_documents->count(); ++tab) {
+        if (m_documents->pathAt(tab) == path) {
+            m_documents->setCurrentIndex(tab);
+            ShowActiveDocument();
+            return true;
+        }
+    }
+    return false;
+}
+
+void TfrmPW4::FilAabn(const QString &path)
+{
+    if (FilAabenTjek(path))
+        return;
+    const std::optional<QString> text = readDocumentFile(path);
+    if (!text) {
+        m_prompter.message({Product::Caption,
+                            QStringLiteral("%1 kan ikke læse filen %2.").arg(Product::Name, QDir::toNativeSeparators(path)),
+                            Prompter::Icon::Warning, Prompter::Ok});
+        return;
+    }
+    const int active = m_documents->currentIndex();
+    const bool reuse = ActiveEditor()->length() == 0 && m_documents->pathAt(active).isEmpty();
+    const int tab = reuse ? active : m_documents->addDocument(QString());
+    QsciScintilla *editor = m_documents->editorAt(tab);
+    editor->setText(*text);
+    editor->setModified(false);
+    editor->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+    m_documents->setPathAt(tab, path);
+    m_documents->setCaptionAt(tab, QFileInfo(path).fileName());
+    ShowActiveDocument();
+}
+
+void TfrmPW4::receiveHandOver(const QString &fileListText)
+{
+    OpenFiles(fileListText);
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    if (!isVisible())
+        showAsStored();
+    raise();
+    activateWindow();
+}
+
+void TfrmPW4::showAbout()
+{
+    if (!m_about)
+        m_about = new TfrmSplash(this);
+    m_about->showAsAbout();
+}
+
+void TfrmPW4::closeEvent(QCloseEvent *event)
+{
+    writeState();
+    if (!m_settings.flush()) {
+        m_prompter.message({Product::Caption,
+                            QStringLiteral("%1 kan ikke gemme indstillingerne i %2.")
+                                .arg(Product::Name, QDir::toNativeSeparators(m_settings.path())),
+                            Prompter::Icon::Warning, Prompter::Ok});
+    }
+    event->accept();
+}
+
+void TfrmPW4::writeState()
+{
+    MainWindowState state = m_state;
+    if (isMaximized())
+        state.status = MainWindowState::Maximized;
+    else if (isMinimized())
+        state.status = MainWindowState::Minimized;
+    else
+        state.status = MainWindowState::Normal;
+    state.left = pos().x();
+    state.top = pos().y();
+    state.width = width();
+    state.height = height();
+    if (!m_resourcePanel->isHidden())
+        state.resourcePanelWidth = m_splitter->sizes().value(0, state.resourcePanelWidth);
+    state.resourcePage = m_resourcePanel->currentIndex();
+    state.resourcePanelShown = !m_resourcePanel->isHidden();
+    state.write(m_settings, {});
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/MainWindowState.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+class DocumentArea;
+class Prompter;
+class QAction;
+class QSplitter;
+class QTabWidget;
+class QTreeWidget;
+class QsciScintilla;
+class SettingsStore;
+class TFriendlyStatusBar;
+class TfrmSplash;
+
+// What the main window is given by the program (or by a test).
+struct MainWindowServices
+{
+    SettingsStore &settings;
+    Prompter &prompter;
+    QString programFolder;         // shipped data, ending with "/"
+    QString defaultUserDataFolder; // ending with "/"
+};
+
+// The main window: resource panel, document tabs, results list and status bar.
+class TfrmPW4 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmPW4(const MainWindowServices &services, QWidget *parent = nullptr);
+    ~TfrmPW4() override;
+
+    // Files of the command line ("path?" each), opened when the window is first shown.
+    void setCommandLineFiles(const QString &fileListText) { m_commandLineFiles = fileListText; }
+    // Shows the window in the state stored at the last shutdown.
+    void showAsStored();
+    // Hides and deletes the start-up window when the main window is first shown.
+    void setSplash(TfrmSplash *splash) { m_splash = splash; }
+
+    // Opens each listed path that names an existing file, in order.
+    void OpenFiles(const QString &fileListText);
+    void FilAabn(const QString &path);
+    bool FilAabenTjek(const QString &path);
+    // Files handed over by a second start: open them and come to the front.
+    void receiveHandOver(const QString &fileListText);
+
+    QsciScintilla *ActiveEditor() const;
+    DocumentArea *documents() const { return m_documents; }
+    QTabWidget *resourcePanel() const { return m_resourcePanel; }
+    QSplitter *mainSplitter() const { return m_splitter; }
+    QTreeWidget *resultsList() const { return m_results; }
+    TFriendlyStatusBar *statusPanels() const { return m_status; }
+
+    QString userDataFolder() const { return m_userDataFolder; }
+    const QStringList &EventMap() const { return m_eventMap; }
+    const QStringList &GlobalAttributeMap() const { return m_globalAttributeMap; }
+
+    void showAbout();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildActions();
+    void loadTextMaps();
+    void settleUserDataFolder();
+    void restoreState();
+    void firstShown();
+    void ShowActiveDocument();
+    void updateStatusLayout();
+    void setResourcePanelShown(bool shown);
+    bool closeAllDocuments();
+    void writeState();
+
+    SettingsStore &m_settings;
+    Prompter &m_prompter;
+    QString m_programFolder;
+    QString m_defaultUserDataFolder;
+    QString m_userDataFolder;
+    QStringList m_eventMap;
+    QStringList m_globalAttributeMap;
+    MainWindowState m_state;
+    QString m_commandLineFiles;
+    bool m_shownOnce = false;
+
+    TfrmSplash *m_splash = nullptr;
+    TfrmSplash *m_about = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QTabWidget *m_resourcePanel = nullptr;
+    DocumentArea *m_documents = nullptr;
+    QTreeWidget *m_results = nullptr;
+    TFriendlyStatusBar *m_status = nullptr;
+    QAction *m_actResourcePanel = nullptr;
+};

@@ -1,0 +1,288 @@
+#include "app/DocumentArea.h"
+#include "app/SettingsStore.h"
+#include "app/SingleInstance.h"
+#include "app/TFriendlyStatusBar.h"
+#include "app/TfrmPW4.h"
+#include "support/ScriptedPrompter.h"
+#include "support/WaitUntil.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QString Start = QStringLiteral("Start");
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(programFolder()));
+        writeFile(programFolder() + QStringLiteral("eventmap.dat"), "1700=body,frameset\r\n");
+        writeFile(programFolder() + QStringLiteral("globalmap.dat"), "id=html,head\r\nclass=html\r\n");
+        m_store = std::make_unique<SettingsStore>(iniPath());
+    }
+
+    QString iniPath() const { return m_dir.filePath(QStringLiteral("config/Pagewick.ini")); }
+    QString programFolder() const { return m_dir.filePath(QStringLiteral("program/")); }
+    QString defaultUserData() const { return m_dir.filePath(QStringLiteral("userdata/")); }
+
+    static void writeFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    std::unique_ptr<TfrmPW4> createWindow()
+    {
+        return std::make_unique<TfrmPW4>(
+            MainWindowServices{*m_store, m_prompter, programFolder(), defaultUserData()});
+    }
+
+    // Closes the window as the user would and starts over from the settings file.
+    void closeAndReopenStore(TfrmPW4 &window)
+    {
+        EXPECT_TRUE(window.close());
+        m_store.reset();
+        m_store = std::make_unique<SettingsStore>(iniPath());
+    }
+
+    QTemporaryDir m_dir;
+    ScriptedPrompter m_prompter;
+    std::unique_ptr<SettingsStore> m_store;
+};
+
+TEST_F(MainWindowTest, TheWindowStartsWithItsWholeLayout)
+{
+    auto window = createWindow();
+    window->showAsStored();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Brindle's Pagewick 4"));
+    DocumentArea *docs = window->documents();
+    ASSERT_EQ(docs->count(), 1);
+    EXPECT_EQ(docs->captionAt(0), QStringLiteral("Nyt dokument 1"));
+    EXPECT_EQ(docs->editorAt(0)->objectName(), QStringLiteral("LEdit0"));
+    EXPECT_FALSE(docs->editorAt(0)->isModified());
+
+    QTabWidget *resources = window->resourcePanel();
+    ASSERT_EQ(resources->count(), 4);
+    EXPECT_EQ(resources->tabText(0), QStringLiteral("Filer"));
+    EXPECT_EQ(resources->tabText(1), QStringLiteral("Projekter"));
+    EXPECT_EQ(resources->tabText(2), QStringLiteral("Sitemap"));
+    EXPECT_EQ(resources->tabText(3), QStringLiteral("Bibliotek"));
+    EXPECT_EQ(resources->width(), 220);
+    EXPECT_EQ(resources->minimumWidth(), 160);
+
+    EXPECT_FALSE(window->resultsList()->isVisible());
+    EXPECT_EQ(window->resultsList()->columnCount(), 3);
+
+    TFriendlyStatusBar *status = window->statusPanels();
+    EXPECT_EQ(status->panelText(0), QStringLiteral("Dokumentet er ikke gemt"));
+    EXPECT_TRUE(status->panelText(5).endsWith(QStringLiteral("      ")));
+    EXPECT_FALSE(status->progressBar()->isVisible());
+    EXPECT_FALSE(status->overwriteLabel()->isEnabled());
+    const int dpi = window->logicalDpiX();
+    EXPECT_EQ(status->panelWidth(1), qRound(100 * dpi / 96.0));
+    EXPECT_EQ(status->panelWidth(0), window->width() - qRound(316 * dpi / 96.0) - qRound(210 * dpi / 96.0));
+
+    const QList<QAction *> bookmarkButtons = docs->editorToolBar()->actions();
+    ASSERT_EQ(bookmarkButtons.size(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(bookmarkButtons[i]->toolTip(), QStringLiteral("Gå til bogmærke %1").arg(i + 1));
+
+    EXPECT_EQ(window->EventMap(), QStringList{QStringLiteral("1700=body,frameset")});
+    EXPECT_EQ(window->GlobalAttributeMap(), (QStringList{QStringLiteral("id=html,head"), QStringLiteral("class=html")}));
+    EXPECT_EQ(window->userDataFolder(), defaultUserData());
+    EXPECT_TRUE(m_prompter.seen().isEmpty());
+}
+
+TEST_F(MainWindowTest, MissingMapsAreReportedAndLeftEmpty)
+{
+    QFile::remove(programFolder() + QStringLiteral("eventmap.dat"));
+    QFile::remove(programFolder() + QStringLiteral("globalmap.dat"));
+    m_prompter.expect(QStringLiteral("Brindle's Pagewick kan ikke finde ") +
+                      QDir::toNativeSeparators(programFolder() + QStringLiteral("eventmap.dat")))
+        .expect(QStringLiteral("Brindle's Pagewick kan ikke finde ") +
+                QDir::toNativeSeparators(programFolder() + QStringLiteral("globalmap.dat")));
+    auto window = createWindow();
+    EXPECT_TRUE(m_prompter.allAnswered());
+    ASSERT_EQ(m_prompter.seen().size(), 2);
+    EXPECT_EQ(m_prompter.seen()[0].caption, QStringLiteral("Brindle's Pagewick"));
+    EXPECT_EQ(m_prompter.seen()[0].icon, Prompter::Icon::Warning);
+    EXPECT_TRUE(window->EventMap().isEmpty());
+    EXPECT_TRUE(window->GlobalAttributeMap().isEmpty());
+}
+
+TEST_F(MainWindowTest, ADeletedUserDataFolderIsReportedAndKeptInTheStore)
+{
+    const QString gone = m_dir.filePath(QStringLiteral("deleted-folder"));
+    m_store->writeText(QStringLiteral("Indstillinger"), QStringLiteral("BrugerdataMappe"), gone);
+    m_prompter.expect(QStringLiteral("Pagewick kunne ikke finde den tidligere anvendte brugerdatamappe, ") + gone +
+                      QStringLiteral(". Mappen sættes til ") + defaultUserData() +
+                      QStringLiteral(". Hvis brugerdata findes i en anden mappe, skal du angive stien under "
+                                     "Funktioner, Indstillinger."));
+    auto window = createWindow();
+    window->show();
+    EXPECT_EQ(m_prompter.seen().size(), 1);
+    EXPECT_EQ(m_prompter.seen()[0].caption, QStringLiteral("Brugerdatamappe"));
+    EXPECT_EQ(window->userDataFolder(), defaultUserData());
+
+    closeAndReopenStore(*window);
+    EXPECT_EQ(m_store->readText(QStringLiteral("Indstillinger"), QStringLiteral("BrugerdataMappe"), QString()), gone);
+}
+
+TEST_F(MainWindowTest, ANormalWindowWritesItsPlaceAndLayoutAtShutdown)
+{
+    m_store->writeInt(Start, QStringLiteral("FilBredde"), 0);
+    m_store->writeInt(Start, QStringLiteral("Fane"), 2);
+    m_store->writeText(Start, QStringLiteral("Sti"), QStringLiteral("/some/folder"));
+    auto window = createWindow();
+    window->showAsStored();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->resourcePanel()->width(), 220); // a stored width below 10 means the default
+    EXPECT_EQ(window->resourcePanel()->currentIndex(), 2);
+
+    window->move(33, 44);
+    window->resize(800, 600);
+    window->mainSplitter()->setSizes({300, 500});
+    window->resourcePanel()->setCurrentIndex(3);
+    closeAndReopenStore(*window);
+
+    EXPECT_EQ(m_store->readInt(Start, QStringLiteral("Venstre"), 0), 33);
+    EXPECT_EQ(m_store->readInt(Start, QStringLiteral("Top"), 0), 44);
+    EXPECT_EQ(m_store->readInt(Start, QStringLiteral("Bredde"), 0), 800);
+    EXPECT_EQ(m_store->readInt(Start, QStringLiteral("Højde"), 0), 600);
+    EXPECT_EQ(m_store->readInt(Start, QStringLiteral("Status"), 0), 1);
+    EXPECT_EQ(m_store->readInt(Start, QStringLiteral("FilBredde"), 0), 300);
+    EXPECT_EQ(m_store->readInt(Start, QStringLiteral("Fane"), 0), 3);
+    EXPECT_EQ(m_store->readText(Start, QStringLiteral("Sti"), QString()), QStringLiteral("/some/folder"));
+    EXPECT_EQ(m_store->readText(Start, QStringLiteral("Filboks"), QString()), QStringLiteral("1"));
+}
+
+TEST_F(MainWindowTest, AMaximizedWindowKeepsItsNormalPlaceAndReopensMaximized)
+{
+    m_store->writeInt(Start, QStringLiteral("Top"), 20);
+    m_store->writeInt(Start, QStringLiteral("Venstre"), 30);
+    m_store->writeInt(Start, QStringLiteral("Højde"), 400);
+    m_store->writeInt(Start, QStringLiteral("Bredde"), 500);
+    auto window = createWindow();
+    window->showAsStored();
+    window->showMaximized();
+    QTest::qWait(20);
+    ASSERT_TRUE(window->isMaximized());
+    closeAndReopenStore(*window);
+
+    EXPECT_EQ(m_store->readInt(Start, QStringLiteral("Status"), 0), 3);
+    EXPECT_EQ(m_store->readInt(Start, QStringLiteral("Top"), 0), 20);
+    EXPECT_EQ(m_store->readInt(Start, QStringLiteral("Venstre"), 0), 30);
+    EXPECT_EQ(m_store->readInt(Start, QStringLiteral("Højde"), 0), 400);
+    EXPECT_EQ(m_store->readInt(Start, QStringLiteral("Bredde"), 0), 500);
+
+    auto next = createWindow();
+    next->showAsStored();
+    QTest::qWait(20);
+    EXPECT_TRUE(next->isMaximized());
+}
+
+TEST_F(MainWindowTest, TheResourcePanelCanStartHiddenAndBeShownAgain)
+{
+    m_store->writeBool(Start, QStringLiteral("Filboks"), false);
+    auto window = createWindow();
+    window->showAsStored();
+    EXPECT_FALSE(window->resourcePanel()->isVisible());
+    auto *toggle = window->findChild<QAction *>(QStringLiteral("actResursefaner"));
+    ASSERT_NE(toggle, nullptr);
+    EXPECT_FALSE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_TRUE(window->resourcePanel()->isVisible());
+    closeAndReopenStore(*window);
+    EXPECT_TRUE(m_store->readBool(Start, QStringLiteral("Filboks"), false));
+}
+
+TEST_F(MainWindowTest, HandedOverFilesOpenInOrderAndMissingOnesAreSkipped)
+{
+    const QString a = m_dir.filePath(QStringLiteral("a.htm"));
+    const QString b = m_dir.filePath(QStringLiteral("æøå b.html"));
+    writeFile(a, "<title>A</title>");
+    writeFile(b, "<p>bl\xe5</p>"); // Windows-1252
+    auto window = createWindow();
+    window->show();
+    window->showMinimized();
+
+    window->receiveHandOver(a + QStringLiteral("?") + m_dir.filePath(QStringLiteral("missing.htm")) +
+                            QStringLiteral("?") + b + QStringLiteral("?"));
+    DocumentArea *docs = window->documents();
+    ASSERT_EQ(docs->count(), 2); // the empty first document was replaced
+    EXPECT_EQ(docs->pathAt(0), a);
+    EXPECT_EQ(docs->pathAt(1), b);
+    EXPECT_EQ(docs->captionAt(1), QStringLiteral("æøå b.html"));
+    EXPECT_EQ(docs->editorAt(1)->text(), QStringLiteral("<p>blå</p>"));
+    EXPECT_EQ(docs->currentIndex(), 1);
+    EXPECT_FALSE(window->isMinimized());
+
+    // Opening a file that is open already selects its tab.
+    window->receiveHandOver(a + QStringLiteral("?"));
+    EXPECT_EQ(docs->count(), 2);
+    EXPECT_EQ(docs->currentIndex(), 0);
+
+    // Nothing, or nothing but separators, opens nothing.
+    window->receiveHandOver(QString());
+    window->receiveHandOver(QStringLiteral("???"));
+    EXPECT_EQ(docs->count(), 2);
+    EXPECT_TRUE(m_prompter.seen().isEmpty());
+}
+
+TEST_F(MainWindowTest, ASecondProgramStartHandsItsFilesToThisWindow)
+{
+    const QString a = m_dir.filePath(QStringLiteral("first.htm"));
+    const QString b = m_dir.filePath(QStringLiteral("second.htm"));
+    writeFile(a, "A");
+    writeFile(b, "B");
+    const QString configHome = m_dir.filePath(QStringLiteral("xdg-config"));
+    SingleInstance instance(configHome + QStringLiteral("/Pagewick/Pagewick.ini"));
+    ASSERT_EQ(instance.claim(QString()), SingleInstance::Role::Primary);
+    auto window = createWindow();
+    window->show();
+    QObject::connect(&instance, &SingleInstance::filesHandedOver, window.get(), &TfrmPW4::receiveHandOver);
+
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.filePath(QStringLiteral("xdg-data")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(env);
+    second.setWorkingDirectory(m_dir.path());
+    // The second path is relative to the second start's working folder.
+    second.start(QStringLiteral(PAGEWICK_BIN_DIR "/pagewick"), {a, QStringLiteral("second.htm")});
+    ASSERT_TRUE(second.waitForStarted());
+    ASSERT_TRUE(waitUntil([&] { return second.state() == QProcess::NotRunning; }, 20000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+
+    DocumentArea *docs = window->documents();
+    ASSERT_EQ(docs->count(), 2);
+    EXPECT_EQ(docs->pathAt(0), a);
+    EXPECT_EQ(docs->pathAt(1), b);
+    EXPECT_FALSE(QFile::exists(configHome + QStringLiteral("/Pagewick/Pagewick.ini")));
+}
+
+} // namespace
