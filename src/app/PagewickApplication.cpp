@@ -14,9 +14,6 @@ void PagewickApplication::prepare()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Pagewick"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PAGEWICK_RELEASE));
-    // Shared contexts must be requested before the application exists for the
-    // internal browser to work.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 PagewickApplication::PagewickApplication(int &argc, char **argv)

@@ -29,7 +29,13 @@ public:
 
     void applyLayout(const StatusBarLayout &layout);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void placeOverlays();
+
+    StatusBarLayout m_layout;
     QWidget *m_strip;
     std::array<QLabel *, PanelCount> m_panels{};
     QProgressBar *m_progress;

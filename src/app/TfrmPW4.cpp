@@ -188,6 +188,7 @@ void TfrmPW4::firstShown()
     ShowActiveDocument();
     if (!m_commandLineFiles.isEmpty())
         OpenFiles(std::exchange(m_commandLineFiles, QString()));
+    Q_EMIT firstShownDone();
 }
 
 void TfrmPW4::resizeEvent(QResizeEvent *event)

@@ -61,6 +61,10 @@ public:
 
     void showAbout();
 
+Q_SIGNALS:
+    // The window has been shown for the first time and has opened the command line's files.
+    void firstShownDone();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

@@ -3,6 +3,7 @@
 #include "app/QtPrompter.h"
 #include "app/SettingsStore.h"
 #include "app/SingleInstance.h"
+#include "app/StartupProbe.h"
 #include "app/TfrmPW4.h"
 #include "app/TfrmSplash.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char *argv[])
     window.setSplash(splash);
     window.setCommandLineFiles(fileList);
     QObject::connect(&instance, &SingleInstance::filesHandedOver, &window, &TfrmPW4::receiveHandOver);
+    installStartupProbe(window);
     window.showAsStored();
     return app.exec();
 }

@@ -70,6 +70,11 @@ TEST(ErrorReport, AnErrorEscapingAHandlerIsReportedAndOkGoesOn)
     application()->setErrorPrompter(nullptr);
 }
 
+TEST(QtDialogs, SpeakDanish)
+{
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuller"));
+}
+
 TEST(AboutWindow, ShowsTheReleaseAndClosesOnEscOrAClick)
 {
     EXPECT_EQ(TfrmSplash::releaseText(), QStringLiteral(PAGEWICK_RELEASE));
