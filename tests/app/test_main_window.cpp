@@ -203,6 +203,16 @@ TEST_F(MainWindowTest, AMaximizedWindowKeepsItsNormalPlaceAndReopensMaximized)
     EXPECT_TRUE(next->isMaximized());
 }
 
+TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAreReportedAtShutdown)
+{
+    auto window = createWindow();
+    window->show();
+    ASSERT_TRUE(QDir().mkpath(iniPath() + QStringLiteral(".new/blocker")));
+    m_prompter.expect(QStringLiteral("Pagewick kan ikke gemme indstillingerne i ") + QDir::toNativeSeparators(iniPath()));
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(m_prompter.allAnswered());
+}
+
 TEST_F(MainWindowTest, TheResourcePanelCanStartHiddenAndBeShownAgain)
 {
     m_store->writeBool(Start, QStringLiteral("Filboks"), false);
