@@ -1,0 +1,632 @@
+#include "editor/TLEdit.h"
+
+#include "editor/HtmlItemLexer.h"
+#include "editor/ScintillaBytes.h"
+#include "editor/TextCharacters.h"
+
+#include <Qsci/qsciprinter.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QKeyEvent>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int BookmarkMarkerBase = 0; // slot n uses marker number n
+const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+int eolModeFor(const QString &lineBreak)
+{
+    if (lineBreak == QLatin1String("\r\n"))
+        return QsciScintillaBase::SC_EOL_CRLF;
+    if (lineBreak == QLatin1String("\r"))
+        return QsciScintillaBase::SC_EOL_CR;
+    return QsciScintillaBase::SC_EOL_LF;
+}
+
+// The first line break in raw bytes, or the platform's.
+QString lineBreakOf(const QByteArray &bytes)
+{
+    const qsizetype lf = bytes.indexOf('\n');
+    const qsizetype cr = bytes.indexOf('\r');
+    if (cr >= 0 && (lf < 0 || cr < lf))
+        return cr + 1 < bytes.size() && bytes.at(cr + 1) == '\n' ? QStringLiteral("\r\n") : QStringLiteral("\r");
+    if (lf >= 0)
+        return QStringLiteral("\n");
+#ifdef Q_OS_WIN
+    return QStringLiteral("\r\n");
+#else
+    return QStringLiteral("\n");
+#endif
+}
+
+int spacingPixels(TLEdit::LineSpacing spacing)
+{
+    return static_cast<int>(spacing); // none, small, medium, large: 0 to 3 pixels
+}
+
+} // namespace
+
+TLEdit::TLEdit(QWidget *parent)
+    : QsciScintilla(parent)
+    , m_lexer(new HtmlItemLexer(this))
+{
+    setUtf8(true);
+    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF32);
+    SendScintilla(SCI_SETEOLMODE, eolModeFor(lineBreakOf(QByteArray())));
+    setMarginWidth(0, 0);
+    setMarginWidth(1, 14);
+    setMarginSensitivity(1, false);
+    setFolding(NoFoldStyle);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1);
+    SendScintilla(SCI_SETSCROLLWIDTH, 1);
+    m_font = QFont(QStringLiteral("Courier New"), 10);
+    m_font.setStyleHint(QFont::TypeWriter);
+    applyNormalColours();
+    SetSelectedColors(m_foreSelected, m_backSelected);
+    SetTabStopSize(m_tabStopSize);
+    watchUpdates();
+}
+
+TLEdit::~TLEdit()
+{
+    setLexer(nullptr);
+}
+
+void TLEdit::watchUpdates()
+{
+    connect(this, &QsciScintilla::textChanged, this, &TLEdit::OnChange);
+    connect(this, &QsciScintilla::cursorPositionChanged, this, [this] { Q_EMIT OnChange(); });
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if (overwriteMode() != m_lastOverwrite) {
+            m_lastOverwrite = overwriteMode();
+            Q_EMIT OnChangeMode();
+        }
+        if (updated & SC_UPDATE_V_SCROLL)
+            Q_EMIT OnVertScroll();
+        if (updated & SC_UPDATE_H_SCROLL)
+            Q_EMIT OnHorzScroll();
+        if (m_highlight) {
+            const long first = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+            const long last = first + SendScintilla(SCI_LINESONSCREEN) + 1;
+            const long firstDoc = SendScintilla(SCI_DOCLINEFROMVISIBLE, first);
+            const long lastDoc = SendScintilla(SCI_DOCLINEFROMVISIBLE, last);
+            m_lexer->styleVisiblePending(static_cast<int>(SendScintilla(SCI_POSITIONFROMLINE, firstDoc)),
+                                         static_cast<int>(SendScintilla(SCI_GETLINEENDPOSITION, lastDoc)));
+        }
+    });
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int modificationType, const char *, int, int, int, int, int, int, int) {
+                if (modificationType & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT))
+                    m_lexer->textModifiedAt(position);
+            });
+}
+
+// ----- positions ---------------------------------------------------------
+
+int TLEdit::GetLineCount() const
+{
+    return static_cast<int>(SendScintilla(SCI_GETLINECOUNT));
+}
+
+int TLEdit::GetLineLength(int line) const
+{
+    if (line < 1 || line > GetLineCount())
+        return 0;
+    const long start = SendScintilla(SCI_POSITIONFROMLINE, line - 1);
+    const long end = SendScintilla(SCI_GETLINEENDPOSITION, line - 1);
+    return static_cast<int>(SendScintilla(SCI_COUNTCHARACTERS, start, end));
+}
+
+long TLEdit::bytePosition(TextPos place) const
+{
+    place = clamp(place);
+    const long start = SendScintilla(SCI_POSITIONFROMLINE, place.line - 1);
+    if (place.column == 0)
+        return start;
+    const long end = SendScintilla(SCI_GETLINEENDPOSITION, place.line - 1);
+    if (place.column >= GetLineLength(place.line))
+        return end;
+    return SendScintilla(SCI_POSITIONRELATIVE, start, place.column);
+}
+
+TextPos TLEdit::placeOfByte(long position) const
+{
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, position);
+    const long start = SendScintilla(SCI_POSITIONFROMLINE, line);
+    return {static_cast<int>(line) + 1, static_cast<int>(SendScintilla(SCI_COUNTCHARACTERS, start, position))};
+}
+
+QByteArray TLEdit::rawBytes(long from, long to) const
+{
+    return scintillaBytes(this, from, to);
+}
+
+// ----- whole text --------------------------------------------------------
+
+int TLEdit::GetTextLength() const
+{
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    const long lastStart = SendScintilla(SCI_POSITIONFROMLINE, lines - 1);
+    const long lastStartIndex = SendScintilla(SCI_INDEXPOSITIONFROMLINE, lines - 1, SC_LINECHARACTERINDEX_UTF32);
+    return static_cast<int>(lastStartIndex + SendScintilla(SCI_COUNTCHARACTERS, lastStart, SendScintilla(SCI_GETLENGTH)));
+}
+
+QString TLEdit::GetText() const
+{
+    return QString::fromUtf8(rawBytes(0, SendScintilla(SCI_GETLENGTH)));
+}
+
+void TLEdit::setRawText(const QByteArray &utf8)
+{
+    const bool wasReadOnly = isReadOnly();
+    SendScintilla(SCI_SETREADONLY, 0);
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.constData());
+    SendScintilla(SCI_SETEOLMODE, eolModeFor(lineBreakOf(utf8)));
+    SendScintilla(SCI_SETREADONLY, wasReadOnly ? 1 : 0);
+    SendScintilla(SCI_GOTOPOS, 0);
+}
+
+void TLEdit::SetText(const QString &text)
+{
+    setRawText(text.toUtf8());
+}
+
+QString TLEdit::lineBreak() const
+{
+    switch (SendScintilla(SCI_GETEOLMODE)) {
+    case SC_EOL_CRLF:
+        return QStringLiteral("\r\n");
+    case SC_EOL_CR:
+        return QStringLiteral("\r");
+    default:
+        return QStringLiteral("\n");
+    }
+}
+
+QString TLEdit::GetLine(int line) const
+{
+    if (line < 1 || line > GetLineCount())
+        return QString();
+    return QString::fromUtf8(
+        rawBytes(SendScintilla(SCI_POSITIONFROMLINE, line - 1), SendScintilla(SCI_GETLINEENDPOSITION, line - 1)));
+}
+
+QString TLEdit::textBetween(TextPos from, TextPos to) const
+{
+    const long a = bytePosition(from);
+    const long b = bytePosition(to);
+    return QString::fromUtf8(rawBytes(std::min(a, b), std::max(a, b)));
+}
+
+void TLEdit::replaceRange(TextPos from, TextPos to, const QString &text)
+{
+    const long a = bytePosition(from);
+    const long b = bytePosition(to);
+    const QByteArray utf8 = text.toUtf8();
+    SendScintilla(SCI_SETTARGETRANGE, a, b);
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(a + utf8.size()));
+}
+
+// ----- selection ---------------------------------------------------------
+
+SelectionRecord TLEdit::GetSelection() const
+{
+    return SelectionRecord::between(placeOfByte(SendScintilla(SCI_GETANCHOR)),
+                                    placeOfByte(SendScintilla(SCI_GETCURRENTPOS)));
+}
+
+void TLEdit::SetSelection(const SelectionRecord &selection)
+{
+    SendScintilla(SCI_SETSEL, bytePosition(selection.anchor()), bytePosition(selection.caret()));
+}
+
+// ----- state ---------------------------------------------------------------
+
+bool TLEdit::IsModified() const
+{
+    return isModified();
+}
+
+void TLEdit::ClearModified()
+{
+    setModified(false);
+}
+
+bool TLEdit::IsReadOnly() const
+{
+    return isReadOnly();
+}
+
+void TLEdit::SetReadOnly(bool readOnly)
+{
+    setReadOnly(readOnly);
+}
+
+// ----- clipboard and undo ----------------------------------------------------
+
+void TLEdit::CutToClipboard()
+{
+    if (!IsReadOnly())
+        cut();
+}
+
+void TLEdit::CopyToClipboard()
+{
+    copy();
+}
+
+void TLEdit::PasteFromClipboard()
+{
+    if (!IsReadOnly())
+        paste();
+}
+
+void TLEdit::Undo()
+{
+    if (!IsReadOnly())
+        undo();
+}
+
+void TLEdit::Redo()
+{
+    if (!IsReadOnly())
+        redo();
+}
+
+bool TLEdit::CanUndo() const
+{
+    return isUndoAvailable();
+}
+
+bool TLEdit::CanRedo() const
+{
+    return isRedoAvailable();
+}
+
+void TLEdit::ClearUndo()
+{
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+}
+
+// ----- files -----------------------------------------------------------------
+
+void TLEdit::LoadFromFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw TLEditError(TLEditError::FileError);
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw TLEditError(TLEditError::FileError);
+    file.close();
+
+    if (bytes.startsWith(Utf8Bom) && QByteArrayView(bytes).sliced(3).isValidUtf8()) {
+        m_encoding = FileEncoding::Utf8WithBom;
+        bytes.remove(0, Utf8Bom.size());
+    } else if (QByteArrayView(bytes).isValidUtf8()) {
+        m_encoding = FileEncoding::Utf8;
+    } else {
+        m_encoding = FileEncoding::Windows1252;
+        QStringDecoder windows1252("windows-1252");
+        bytes = (windows1252.isValid() ? windows1252.decode(bytes) : QString::fromLatin1(bytes)).toUtf8();
+    }
+    // A loaded file is no step to undo, and its copy in the undo history
+    // would double the memory a large file takes.
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0);
+    setRawText(bytes);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1);
+}
+
+void TLEdit::SaveToFile(const QString &path)
+{
+    QByteArray bytes = rawBytes(0, SendScintilla(SCI_GETLENGTH));
+    switch (m_encoding) {
+    case FileEncoding::Utf8:
+        break;
+    case FileEncoding::Utf8WithBom:
+        bytes.prepend(Utf8Bom);
+        break;
+    case FileEncoding::Windows1252: {
+        // Text that Windows-1252 cannot hold is kept by writing UTF-8.
+        QStringEncoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
+        const QString text = QString::fromUtf8(bytes);
+        QByteArray encoded = windows1252.isValid() ? QByteArray(windows1252.encode(text)) : QByteArray();
+        if (windows1252.isValid() && !windows1252.hasError())
+            bytes = encoded;
+        else
+            m_encoding = FileEncoding::Utf8;
+        break;
+    }
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw TLEditError(TLEditError::FileError);
+}
+
+// ----- view --------------------------------------------------------------------
+
+int TLEdit::GetTopLine() const
+{
+    return static_cast<int>(SendScintilla(SCI_DOCLINEFROMVISIBLE, SendScintilla(SCI_GETFIRSTVISIBLELINE))) + 1;
+}
+
+void TLEdit::SetTopLine(int line)
+{
+    line = std::clamp(line, 1, GetLineCount());
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, SendScintilla(SCI_VISIBLEFROMDOCLINE, line - 1));
+}
+
+int TLEdit::GetLineRows(int line) const
+{
+    if (line < 1 || line > GetLineCount())
+        return 0;
+    return static_cast<int>(SendScintilla(SCI_WRAPCOUNT, line - 1));
+}
+
+int TLEdit::GetTopRowsHidden() const
+{
+    const long firstRow = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+    const long docLine = SendScintilla(SCI_DOCLINEFROMVISIBLE, firstRow);
+    return static_cast<int>(firstRow - SendScintilla(SCI_VISIBLEFROMDOCLINE, docLine));
+}
+
+int TLEdit::GetRowHeight() const
+{
+    return static_cast<int>(SendScintilla(SCI_TEXTHEIGHT, 0));
+}
+
+std::optional<TextPos> TLEdit::PositionFromPoint(int x, int y, int flag) const
+{
+    // Flag 0 (hovering) wants a place only on the text itself; flag 1 (a drop)
+    // takes the nearest place.
+    const long position = SendScintilla(flag == 0 ? SCI_POSITIONFROMPOINTCLOSE : SCI_POSITIONFROMPOINT,
+                                        static_cast<unsigned long>(std::max(0, x)), static_cast<long>(y));
+    if (position < 0)
+        return std::nullopt;
+    return placeOfByte(position);
+}
+
+std::optional<QPoint> TLEdit::PointFromPosition(int line, int column) const
+{
+    if (line < 1 || line > GetLineCount() || column < 0 || column > GetLineLength(line))
+        return std::nullopt;
+    const long position = bytePosition({line, column});
+    return QPoint(static_cast<int>(SendScintilla(SCI_POINTXFROMPOSITION, 0, position)),
+                  static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0, position)));
+}
+
+// ----- bookmarks -----------------------------------------------------------------
+
+int TLEdit::GetBookmark(int slot) const
+{
+    if (slot < 0 || slot >= m_bookmarksMax)
+        return 0;
+    const int handle = m_bookmarkHandles[slot];
+    if (handle > 0) {
+        const long line = SendScintilla(SCI_MARKERLINEFROMHANDLE, handle);
+        if (line >= 0)
+            return static_cast<int>(line) + 1;
+    }
+    return m_bookmarkLines[slot];
+}
+
+void TLEdit::SetBookmark(int slot, int line)
+{
+    if (slot < 0 || slot >= m_bookmarksMax)
+        return;
+    ClearBookmarkMark(slot);
+    m_bookmarkLines[slot] = line;
+    // A slot whose line is below 2 is empty and shows nothing.
+    if (line >= 2 && line <= GetLineCount())
+        m_bookmarkHandles[slot] = static_cast<int>(SendScintilla(SCI_MARKERADD, line - 1, BookmarkMarkerBase + slot));
+}
+
+void TLEdit::SetBookmarkColor(int slot, const QColor &colour)
+{
+    if (slot < 0 || slot >= m_bookmarksMax)
+        return;
+    markerDefine(QsciScintilla::RightTriangle, BookmarkMarkerBase + slot);
+    setMarkerBackgroundColor(colour, BookmarkMarkerBase + slot);
+    setMarkerForegroundColor(colour.darker(), BookmarkMarkerBase + slot);
+}
+
+void TLEdit::ClearBookmarkMark(int slot)
+{
+    if (slot < 0 || slot >= static_cast<int>(m_bookmarkHandles.size()))
+        return;
+    if (m_bookmarkHandles[slot] > 0) {
+        m_bookmarkLines[slot] = GetBookmark(slot);
+        SendScintilla(SCI_MARKERDELETEHANDLE, m_bookmarkHandles[slot]);
+        m_bookmarkHandles[slot] = 0;
+    }
+}
+
+void TLEdit::SetBookmarksMax(int count)
+{
+    m_bookmarksMax = std::clamp(count, 0, static_cast<int>(m_bookmarkHandles.size()));
+}
+
+// ----- printing -------------------------------------------------------------------
+
+bool TLEdit::Print(QsciPrinter &printer)
+{
+    SendScintilla(SCI_SETPRINTCOLOURMODE, m_backPrint == QColor(Qt::white) ? SC_PRINT_COLOURONWHITE : SC_PRINT_NORMAL);
+    return printer.printRange(this) > 0 || GetTextLength() == 0;
+}
+
+// ----- properties --------------------------------------------------------------------
+
+void TLEdit::applyNormalColours()
+{
+    QFont font = m_font;
+    font.setLetterSpacing(QFont::AbsoluteSpacing, spacingPixels(m_horzSpacing));
+    setPaper(m_backColor);
+    setColor(m_foreColor);
+    QsciScintilla::setFont(font);
+    m_lexer->setNormal(m_foreColor, m_backColor, font);
+    if (m_highlight)
+        setLexer(m_lexer); // the lexer's styles take the new font and colours
+}
+
+void TLEdit::SetBackColor(const QColor &colour)
+{
+    m_backColor = colour;
+    applyNormalColours();
+}
+
+void TLEdit::SetForeColor(const QColor &colour)
+{
+    m_foreColor = colour;
+    applyNormalColours();
+}
+
+void TLEdit::SetFont(const QFont &font)
+{
+    m_font = font;
+    applyNormalColours();
+}
+
+void TLEdit::SetSelectedColors(const QColor &foreground, const QColor &background)
+{
+    m_foreSelected = foreground;
+    m_backSelected = background;
+    setSelectionForegroundColor(foreground);
+    setSelectionBackgroundColor(background);
+}
+
+void TLEdit::SetCaretWidth(int pixels)
+{
+    m_caretWidth = std::max(0, pixels);
+    setCaretWidth(m_caretWidth);
+}
+
+void TLEdit::SetExtraHorzSpacing(LineSpacing spacing)
+{
+    m_horzSpacing = spacing;
+    applyNormalColours();
+}
+
+void TLEdit::SetExtraVertSpacing(LineSpacing spacing)
+{
+    m_vertSpacing = spacing;
+    const int pixels = spacingPixels(spacing);
+    setExtraAscent(pixels / 2);
+    setExtraDescent(pixels - pixels / 2);
+}
+
+void TLEdit::SetHighlight(bool on)
+{
+    if (on == m_highlight)
+        return;
+    m_highlight = on;
+    setLexer(on ? m_lexer : nullptr);
+    if (!on)
+        applyNormalColours();
+}
+
+bool TLEdit::MultilineItems() const
+{
+    return m_lexer->multilineItems();
+}
+
+void TLEdit::SetMultilineItems(bool on)
+{
+    m_lexer->setMultilineItems(on);
+    m_lexer->reset();
+}
+
+void TLEdit::setControlHighlightHandler(std::function<void(HighlightWord &)> handler)
+{
+    m_lexer->setHandler(std::move(handler));
+}
+
+void TLEdit::refreshHighlight()
+{
+    m_lexer->reset();
+}
+
+void TLEdit::SetTabStopSize(int size)
+{
+    m_tabStopSize = std::clamp(size, 0, MaxTabStopSize);
+    setTabWidth(std::max(1, m_tabStopSize));
+}
+
+void TLEdit::SetUndoDepth(int depth)
+{
+    m_undoDepth = std::clamp(depth, 0, MaxUndoDepth);
+}
+
+void TLEdit::SetWordWrap(bool on)
+{
+    setWrapMode(on ? WrapWord : WrapNone);
+}
+
+void TLEdit::SetScrollBars(ScrollBarKind kind)
+{
+    m_scrollBars = kind;
+    SendScintilla(SCI_SETHSCROLLBAR, kind == lsbHorizontal || kind == lsbBoth);
+    SendScintilla(SCI_SETVSCROLLBAR, kind == lsbVertical || kind == lsbBoth);
+}
+
+void TLEdit::SetInsertMode(InsertModeKind mode)
+{
+    setOverwriteMode(mode == limOverwrite);
+    if (overwriteMode() != m_lastOverwrite) {
+        m_lastOverwrite = overwriteMode();
+        Q_EMIT OnChangeMode();
+    }
+}
+
+// ----- keys ----------------------------------------------------------------------------
+
+void TLEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_wantTab && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)) {
+        QWidget::focusNextPrevChild(event->key() == Qt::Key_Tab);
+        return;
+    }
+    QsciScintilla::keyPressEvent(event);
+}
+
+bool TLEdit::focusNextPrevChild(bool next)
+{
+    if (m_wantTab)
+        return false; // Tab is typed into the text
+    return QsciScintilla::focusNextPrevChild(next);
+}
+
+// ----- search ----------------------------------------------------------------------------
+
+std::optional<EditableText::Match> TLEdit::findText(const QString &what, TextPos from, bool forward,
+                                                    const SearchOptions &options) const
+{
+    const QByteArray utf8 = what.toUtf8();
+    int flags = 0;
+    if (options.matchCase)
+        flags |= SCFIND_MATCHCASE;
+    if (options.wholeWord)
+        flags |= SCFIND_WHOLEWORD;
+    const long origin = static_cast<long>(bytePosition(from));
+    const long length = SendScintilla(SCI_GETLENGTH);
+    // A search target is part of the editor's state, not of its text.
+    auto *self = const_cast<TLEdit *>(this);
+    const long oldStart = SendScintilla(SCI_GETTARGETSTART);
+    const long oldEnd = SendScintilla(SCI_GETTARGETEND);
+    self->SendScintilla(SCI_SETSEARCHFLAGS, flags);
+    self->SendScintilla(SCI_SETTARGETRANGE, origin, forward ? length : 0);
+    const long found = self->SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
+    const long foundEnd = SendScintilla(SCI_GETTARGETEND);
+    self->SendScintilla(SCI_SETTARGETRANGE, oldStart, oldEnd);
+    if (found < 0)
+        return std::nullopt;
+    return Match{placeOfByte(found), placeOfByte(foundEnd)};
+}
