@@ -57,6 +57,8 @@ void scan(const char *text, qsizetype size, State start, const QByteArray &openI
         return RunKind::Punctuation;
     };
     const auto closeRun = [&](qsizetype upTo, RunKind next) {
+        if (next == runKind && (next == RunKind::Text || next == RunKind::Punctuation))
+            return; // the run goes on
         if (upTo > runStart) {
             result.runs.append(Run{runStart, upTo - runStart, runKind});
             if (runKind == RunKind::Enclosed)
@@ -112,8 +114,10 @@ void scan(const char *text, qsizetype size, State start, const QByteArray &openI
             state = next;
             // The "<" of a comment or script takes the colours of all of it.
             closeRun(p - text, kindFor(state) == RunKind::Enclosed ? RunKind::Enclosed : RunKind::Punctuation);
-            closeRun(word - text, RunKind::FirstWord);
-            closeRun(wordEnd - text, kindFor(state));
+            if (wordEnd > word) {
+                closeRun(word - text, RunKind::FirstWord);
+                closeRun(wordEnd - text, kindFor(state));
+            }
             p = wordEnd;
             break;
         }
@@ -161,7 +165,11 @@ void scan(const char *text, qsizetype size, State start, const QByteArray &openI
         }
         }
     }
-    closeRun(size, RunKind::Text);
+    if (size > runStart) {
+        result.runs.append(Run{runStart, size - runStart, runKind});
+        if (runKind == RunKind::Enclosed)
+            result.enclosingWords.append(itemWord);
+    }
     result.end = state;
 }
 

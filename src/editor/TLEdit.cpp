@@ -3,6 +3,7 @@
 #include "editor/HtmlItemLexer.h"
 #include "editor/ScintillaBytes.h"
 #include "editor/TextCharacters.h"
+#include "editor/TextSearch.h"
 
 #include <Qsci/qsciprinter.h>
 
@@ -609,24 +610,81 @@ bool TLEdit::focusNextPrevChild(bool next)
 std::optional<EditableText::Match> TLEdit::findText(const QString &what, TextPos from, bool forward,
                                                     const SearchOptions &options) const
 {
+    const long origin = bytePosition(from);
+    bool ascii = true;
+    for (QChar c : what)
+        ascii = ascii && c.unicode() < 0x80;
+    // Scintilla's own search is fastest, but it folds the case of ASCII
+    // letters only and has its own idea of words.
+    if ((ascii || options.matchCase) && !options.wholeWord)
+        return findWithScintilla(what, origin, forward, options.matchCase);
+    return findInChunks(what, origin, forward, options);
+}
+
+std::optional<EditableText::Match> TLEdit::findWithScintilla(const QString &what, long origin, bool forward,
+                                                             bool matchCase) const
+{
     const QByteArray utf8 = what.toUtf8();
-    int flags = 0;
-    if (options.matchCase)
-        flags |= SCFIND_MATCHCASE;
-    if (options.wholeWord)
-        flags |= SCFIND_WHOLEWORD;
-    const long origin = static_cast<long>(bytePosition(from));
-    const long length = SendScintilla(SCI_GETLENGTH);
-    // A search target is part of the editor's state, not of its text.
-    auto *self = const_cast<TLEdit *>(this);
+    auto *self = const_cast<TLEdit *>(this); // the search target is state, not text
     const long oldStart = SendScintilla(SCI_GETTARGETSTART);
     const long oldEnd = SendScintilla(SCI_GETTARGETEND);
-    self->SendScintilla(SCI_SETSEARCHFLAGS, flags);
-    self->SendScintilla(SCI_SETTARGETRANGE, origin, forward ? length : 0);
-    const long found = self->SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
+    self->SendScintilla(SCI_SETSEARCHFLAGS, matchCase ? SCFIND_MATCHCASE : 0);
+    self->SendScintilla(SCI_SETTARGETRANGE, origin, forward ? SendScintilla(SCI_GETLENGTH) : 0);
+    const long found =
+        self->SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
     const long foundEnd = SendScintilla(SCI_GETTARGETEND);
     self->SendScintilla(SCI_SETTARGETRANGE, oldStart, oldEnd);
     if (found < 0)
         return std::nullopt;
     return Match{placeOfByte(found), placeOfByte(foundEnd)};
+}
+
+std::optional<EditableText::Match> TLEdit::findInChunks(const QString &what, long origin, bool forward,
+                                                        const SearchOptions &options) const
+{
+    const long length = SendScintilla(SCI_GETLENGTH);
+    // A match may be longer in bytes than the search text (other case forms).
+    const long overlap = 4 * what.size() + 4;
+    const auto before = [this](long p) { return p > 0 ? SendScintilla(SCI_POSITIONBEFORE, p) : 0L; };
+    const auto after = [this, length](long p) { return p < length ? SendScintilla(SCI_POSITIONAFTER, p) : length; };
+    const auto decode = [this](long a, long b) { return QString::fromUtf8(rawBytes(a, b)); };
+    // Byte position of a UTF-16 index in a piece decoded from byte `base`.
+    const auto byteAt = [](const QString &piece, qsizetype index, long base) {
+        return base + static_cast<long>(QStringView(piece).left(index).toUtf8().size());
+    };
+    long chunk = 65536;
+    if (forward) {
+        for (long pos = origin; pos < length; chunk = std::min<long>(chunk * 2, 4 << 20)) {
+            long end = std::min(length, pos + chunk);
+            end = end < length ? SendScintilla(SCI_POSITIONRELATIVE, SendScintilla(SCI_POSITIONBEFORE, end), 1) : end;
+            const long contextStart = before(pos);
+            const long limit = std::min(length, end + overlap);
+            const QString head = decode(contextStart, pos);
+            const QString text = head + decode(pos, after(limit));
+            const std::optional<qsizetype> at = findInText(text, what, head.size(), true, options);
+            if (at) {
+                const long start = byteAt(text, *at, contextStart);
+                if (start < end)
+                    return Match{placeOfByte(start), placeOfByte(byteAt(text, *at + what.size(), contextStart))};
+            }
+            pos = end;
+        }
+        return std::nullopt;
+    }
+    for (long pos = origin; pos > 0; chunk = std::min<long>(chunk * 2, 4 << 20)) {
+        long start = std::max(0L, pos - chunk);
+        start = start > 0 ? SendScintilla(SCI_POSITIONRELATIVE, SendScintilla(SCI_POSITIONAFTER, start), -1) : 0;
+        const long limit = std::min(origin, pos + overlap);
+        const long contextStart = before(start);
+        const QString head = decode(contextStart, limit);
+        const QString text = head + decode(limit, after(limit));
+        const std::optional<qsizetype> at = findInText(text, what, head.size(), false, options);
+        if (at) {
+            const long matchStart = byteAt(text, *at, contextStart);
+            if (matchStart >= start)
+                return Match{placeOfByte(matchStart), placeOfByte(byteAt(text, *at + what.size(), contextStart))};
+        }
+        pos = start;
+    }
+    return std::nullopt;
 }

@@ -183,6 +183,9 @@ private:
     TextPos placeOfByte(long position) const;
     void setRawText(const QByteArray &utf8);
     QByteArray rawBytes(long from, long to) const;
+    std::optional<Match> findWithScintilla(const QString &what, long origin, bool forward, bool matchCase) const;
+    std::optional<Match> findInChunks(const QString &what, long origin, bool forward,
+                                      const SearchOptions &options) const;
     void applyNormalColours();
     void watchUpdates();
 

@@ -1,6 +1,7 @@
 #include "editor/TextBuffer.h"
 
 #include "editor/TextCharacters.h"
+#include "editor/TextSearch.h"
 
 #include <algorithm>
 
@@ -110,36 +111,8 @@ void TextBuffer::replaceRange(TextPos from, TextPos to, const QString &text)
 std::optional<EditableText::Match> TextBuffer::findText(const QString &what, TextPos from, bool forward,
                                                         const SearchOptions &options) const
 {
-    const Qt::CaseSensitivity cs = options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    const auto isWholeWord = [&](qsizetype at) {
-        if (!options.wholeWord)
-            return true;
-        const auto wordCharAt = [&](qsizetype i) {
-            if (i < 0 || i >= m_text.size())
-                return false;
-            char32_t c = m_text.at(i).unicode();
-            if (m_text.at(i).isLowSurrogate() && i > 0)
-                c = QChar::surrogateToUcs4(m_text.at(i - 1), m_text.at(i));
-            else if (m_text.at(i).isHighSurrogate() && i + 1 < m_text.size())
-                c = QChar::surrogateToUcs4(m_text.at(i), m_text.at(i + 1));
-            return TextCharacters::isWordCharacter(c);
-        };
-        return !wordCharAt(at - 1) && !wordCharAt(at + what.size());
-    };
-    const qsizetype origin = offsetOf(from);
-    if (forward) {
-        for (qsizetype at = m_text.indexOf(what, origin, cs); at >= 0; at = m_text.indexOf(what, at + 1, cs)) {
-            if (isWholeWord(at))
-                return Match{placeOf(at), placeOf(at + what.size())};
-        }
-    } else {
-        for (qsizetype at = origin - what.size(); at >= 0; --at) {
-            at = m_text.lastIndexOf(what, at, cs);
-            if (at < 0)
-                break;
-            if (isWholeWord(at))
-                return Match{placeOf(at), placeOf(at + what.size())};
-        }
-    }
-    return std::nullopt;
+    const std::optional<qsizetype> at = findInText(m_text, what, offsetOf(from), forward, options);
+    if (!at)
+        return std::nullopt;
+    return Match{placeOf(*at), placeOf(*at + what.size())};
 }
