@@ -1,31 +1,23 @@
 #include "app/DocumentArea.h"
 
-#include <Qsci/qsciscintilla.h>
+#include "editor/TLEdit.h"
+#include "editor/TLEditLines.h"
+#include "editor/TRuler.h"
 
-#include <QFrame>
 #include <QGridLayout>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-namespace {
-
-QFrame *rulerSlot(const QString &name, QWidget *parent)
-{
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    return frame;
-}
-
-} // namespace
-
 DocumentArea::DocumentArea(QWidget *parent)
     : QWidget(parent)
     , m_tabs(new QTabBar(this))
     , m_editorToolBar(new QToolBar(this))
     , m_editors(new QStackedWidget(this))
+    , m_topRuler(new TRuler(this))
+    , m_leftRuler(new TRuler(this))
+    , m_gutter(new TLEditLines(this))
 {
     m_tabs->setObjectName(QStringLiteral("tabDocuments"));
     m_tabs->setExpanding(false);
@@ -33,20 +25,21 @@ DocumentArea::DocumentArea(QWidget *parent)
     m_editorToolBar->setObjectName(QStringLiteral("tbEditor"));
     m_editorToolBar->setIconSize(QSize(16, 16));
 
-    // The two pixel rulers and the line-number gutter follow the active editor.
-    QFrame *topRuler = rulerSlot(QStringLiteral("RulerTop"), this);
-    topRuler->setFixedHeight(17);
-    QFrame *leftRuler = rulerSlot(QStringLiteral("RulerLeft"), this);
-    leftRuler->setFixedWidth(17);
-    QFrame *gutter = rulerSlot(QStringLiteral("LEditLines"), this);
-    gutter->setFixedWidth(24);
+    m_topRuler->setObjectName(QStringLiteral("RulerTop"));
+    m_topRuler->setFixedHeight(17);
+    m_leftRuler->setObjectName(QStringLiteral("RulerLeft"));
+    m_leftRuler->setOrientation(TRuler::roVerticalLeft);
+    m_leftRuler->setFixedWidth(17);
+    // The top ruler counts from the left ruler's edge.
+    m_topRuler->SetOffset(m_leftRuler->width());
+    m_gutter->setObjectName(QStringLiteral("LEditLines"));
 
     auto *grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
-    grid->addWidget(topRuler, 0, 1, 1, 2);
-    grid->addWidget(leftRuler, 1, 0);
-    grid->addWidget(gutter, 1, 1);
+    grid->addWidget(m_topRuler, 0, 0, 1, 3);
+    grid->addWidget(m_leftRuler, 1, 0);
+    grid->addWidget(m_gutter, 1, 1);
     grid->addWidget(m_editors, 1, 2);
 
     auto *layout = new QVBoxLayout(this);
@@ -57,8 +50,10 @@ DocumentArea::DocumentArea(QWidget *parent)
     layout->addLayout(grid, 1);
 
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int tab) {
-        if (tab >= 0 && tab < m_editors->count())
+        if (tab >= 0 && tab < m_editors->count()) {
             m_editors->setCurrentIndex(tab);
+            m_gutter->SetEditor(editorAt(tab));
+        }
         Q_EMIT currentChanged(tab);
     });
 }
@@ -80,17 +75,16 @@ void DocumentArea::setCurrentIndex(int tab)
 
 int DocumentArea::addDocument(const QString &caption)
 {
-    auto *editor = new QsciScintilla(m_editors);
-    editor->setUtf8(true);
-    editor->setMarginWidth(1, 0);
-    editor->setTabWidth(2);
-    editor->setCaretWidth(2);
+    auto *editor = new TLEdit(m_editors);
+    if (m_setupEditor)
+        m_setupEditor(*editor);
     m_editors->addWidget(editor);
     m_paths.append(QString());
     renameEditors();
     const int tab = m_tabs->addTab(caption);
     m_tabs->setCurrentIndex(tab);
     m_editors->setCurrentIndex(tab);
+    m_gutter->SetEditor(editor);
     return tab;
 }
 
@@ -104,9 +98,9 @@ void DocumentArea::removeDocument(int tab)
     renameEditors();
 }
 
-QsciScintilla *DocumentArea::editorAt(int tab) const
+TLEdit *DocumentArea::editorAt(int tab) const
 {
-    return qobject_cast<QsciScintilla *>(m_editors->widget(tab));
+    return qobject_cast<TLEdit *>(m_editors->widget(tab));
 }
 
 QString DocumentArea::captionAt(int tab) const

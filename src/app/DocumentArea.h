@@ -3,7 +3,11 @@
 #include <QStringList>
 #include <QWidget>
 
-class QsciScintilla;
+#include <functional>
+
+class TLEdit;
+class TLEditLines;
+class TRuler;
 class QStackedWidget;
 class QTabBar;
 class QToolBar;
@@ -17,6 +21,9 @@ class DocumentArea : public QWidget
 public:
     explicit DocumentArea(QWidget *parent = nullptr);
 
+    // Configures every editor the area creates.
+    void setEditorSetup(std::function<void(TLEdit &)> setup) { m_setupEditor = std::move(setup); }
+
     int count() const;
     int currentIndex() const;
     void setCurrentIndex(int tab);
@@ -25,13 +32,16 @@ public:
     int addDocument(const QString &caption);
     void removeDocument(int tab);
 
-    QsciScintilla *editorAt(int tab) const;
+    TLEdit *editorAt(int tab) const;
     QString pathAt(int tab) const { return m_paths.value(tab); }
     void setPathAt(int tab, const QString &path) { m_paths[tab] = path; }
     QString captionAt(int tab) const;
     void setCaptionAt(int tab, const QString &caption);
 
     QToolBar *editorToolBar() const { return m_editorToolBar; }
+    TLEditLines *gutter() const { return m_gutter; }
+    TRuler *topRuler() const { return m_topRuler; }
+    TRuler *leftRuler() const { return m_leftRuler; }
 
 Q_SIGNALS:
     void currentChanged(int tab);
@@ -42,5 +52,9 @@ private:
     QTabBar *m_tabs;
     QToolBar *m_editorToolBar;
     QStackedWidget *m_editors;
+    TRuler *m_topRuler;
+    TRuler *m_leftRuler;
+    TLEditLines *m_gutter;
+    std::function<void(TLEdit &)> m_setupEditor;
     QStringList m_paths; // one entry per tab, empty for a document never saved
 };

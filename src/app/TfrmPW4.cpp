@@ -11,8 +11,10 @@
 #include "app/UiFont.h"
 #include "resources/TextMaps.h"
 
-#include <Qsci/qsciscintilla.h>
+#include "app/DocumentEditorSetup.h"
+#include "editor/TLEdit.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
@@ -67,6 +69,7 @@ void TfrmPW4::buildLayout()
     m_resourcePanel->setMinimumWidth(SplitterMinimum);
 
     m_documents = new DocumentArea;
+    m_documents->setEditorSetup([this](TLEdit &editor) { setUpEditor(editor); });
     m_documents->setMinimumWidth(SplitterMinimum);
     connect(m_documents, &DocumentArea::currentChanged, this, [this] {
         if (m_shownOnce)
@@ -184,7 +187,7 @@ void TfrmPW4::firstShown()
     // Sizes given before the first layout are not kept exactly.
     if (!m_resourcePanel->isHidden())
         m_splitter->setSizes({m_state.resourcePanelWidth, std::max(SplitterMinimum, width() - m_state.resourcePanelWidth)});
-    ActiveEditor()->setModified(false);
+    ActiveEditor()->ClearModified();
     ShowActiveDocument();
     if (!m_commandLineFiles.isEmpty())
         OpenFiles(std::exchange(m_commandLineFiles, QString()));
@@ -206,7 +209,19 @@ void TfrmPW4::updateStatusLayout()
     m_results->setColumnWidth(2, layout.resultsThirdColumnWidth);
 }
 
-QsciScintilla *TfrmPW4::ActiveEditor() const
+void TfrmPW4::setUpEditor(TLEdit &editor)
+{
+    DocumentEditorLook look;
+    look.options = EditorOptions::read(m_settings);
+    const QPalette palette = QApplication::palette();
+    look.colours = SyntaxColours::schemeFromSettings(
+        m_settings, {palette.color(QPalette::Text).rgb() & 0xFFFFFF, palette.color(QPalette::Base).rgb() & 0xFFFFFF});
+    for (const QString &name : std::as_const(m_elementNames))
+        look.elementNames.insert(name.toLower());
+    configureDocumentEditor(editor, look);
+}
+
+TLEdit *TfrmPW4::ActiveEditor() const
 {
     return m_documents->editorAt(m_documents->currentIndex());
 }
@@ -252,12 +267,12 @@ void TfrmPW4::FilAabn(const QString &path)
         return;
     }
     const int active = m_documents->currentIndex();
-    const bool reuse = ActiveEditor()->length() == 0 && m_documents->pathAt(active).isEmpty();
+    const bool reuse = ActiveEditor()->GetTextLength() == 0 && m_documents->pathAt(active).isEmpty();
     const int tab = reuse ? active : m_documents->addDocument(QString());
-    QsciScintilla *editor = m_documents->editorAt(tab);
-    editor->setText(*text);
-    editor->setModified(false);
-    editor->SendScintilla(QsciScintilla::SCI_EMPTYUNDOBUFFER);
+    TLEdit *editor = m_documents->editorAt(tab);
+    editor->SetText(*text);
+    editor->ClearModified();
+    editor->ClearUndo();
     m_documents->setPathAt(tab, path);
     m_documents->setCaptionAt(tab, QFileInfo(path).fileName());
     ShowActiveDocument();

@@ -11,7 +11,7 @@ class QAction;
 class QSplitter;
 class QTabWidget;
 class QTreeWidget;
-class QsciScintilla;
+class TLEdit;
 class SettingsStore;
 class TFriendlyStatusBar;
 class TfrmSplash;
@@ -48,7 +48,9 @@ public:
     // Files handed over by a second start: open them and come to the front.
     void receiveHandOver(const QString &fileListText);
 
-    QsciScintilla *ActiveEditor() const;
+    TLEdit *ActiveEditor() const;
+    // Element names that the colouring shows as elements; the HTML library fills it.
+    const QStringList &ElementNames() const { return m_elementNames; }
     DocumentArea *documents() const { return m_documents; }
     QTabWidget *resourcePanel() const { return m_resourcePanel; }
     QSplitter *mainSplitter() const { return m_splitter; }
@@ -72,6 +74,7 @@ protected:
 
 private:
     void buildLayout();
+    void setUpEditor(TLEdit &editor);
     void buildActions();
     void loadTextMaps();
     void settleUserDataFolder();
@@ -88,6 +91,7 @@ private:
     QString m_programFolder;
     QString m_defaultUserDataFolder;
     QString m_userDataFolder;
+    QStringList m_elementNames;
     QStringList m_eventMap;
     QStringList m_globalAttributeMap;
     MainWindowState m_state;

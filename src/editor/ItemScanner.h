@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QtGlobal>
 #include <QList>
 
 #include <cstdint>
@@ -11,6 +12,14 @@
 // takes the colours of their first word. Items may continue across lines; the
 // state at the end of a line lets the next line be scanned on its own.
 namespace ItemScanner {
+
+// The kinds by which the words of items are reported for colouring.
+enum WordKind : quint16 {
+    FirstWordKind = 1,              // the name after "<"
+    OtherWordKind = 2,              // any other word of an item
+    DoubleQuotedValueKind = 8193,
+    SingleQuotedValueKind = 24577,
+};
 
 enum class State : std::uint8_t {
     Outside = 0,

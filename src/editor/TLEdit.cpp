@@ -468,8 +468,7 @@ bool TLEdit::Print(QsciPrinter &printer)
 
 void TLEdit::applyNormalColours()
 {
-    QFont font = m_font;
-    font.setLetterSpacing(QFont::AbsoluteSpacing, spacingPixels(m_horzSpacing));
+    const QFont &font = m_font;
     setPaper(m_backColor);
     setColor(m_foreColor);
     QsciScintilla::setFont(font);
@@ -512,8 +511,9 @@ void TLEdit::SetCaretWidth(int pixels)
 
 void TLEdit::SetExtraHorzSpacing(LineSpacing spacing)
 {
+    // Scintilla has no spacing between characters; the space goes before the text.
     m_horzSpacing = spacing;
-    applyNormalColours();
+    SendScintilla(SCI_SETMARGINLEFT, 0, 2L * spacingPixels(spacing));
 }
 
 void TLEdit::SetExtraVertSpacing(LineSpacing spacing)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/EditableText.h"
+#include "editor/ItemScanner.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -29,10 +30,10 @@ public:
 struct HighlightWord
 {
     enum Kind : quint16 {
-        FirstWord = 1,             // the name after "<"
-        DoubleQuotedValue = 8193,
-        SingleQuotedValue = 24577,
-        OtherWord = 2,
+        FirstWord = ItemScanner::FirstWordKind,
+        OtherWord = ItemScanner::OtherWordKind,
+        DoubleQuotedValue = ItemScanner::DoubleQuotedValueKind,
+        SingleQuotedValue = ItemScanner::SingleQuotedValueKind,
     };
     quint16 kind = OtherWord;
     QString text;

@@ -6,7 +6,9 @@
 #include "support/ScriptedPrompter.h"
 #include "support/WaitUntil.h"
 
-#include <Qsci/qsciscintilla.h>
+#include "editor/TLEdit.h"
+#include "editor/TLEditLines.h"
+#include "editor/TRuler.h"
 
 #include <QAction>
 #include <QDir>
@@ -113,6 +115,35 @@ TEST_F(MainWindowTest, TheWindowStartsWithItsWholeLayout)
     EXPECT_EQ(window->GlobalAttributeMap(), (QStringList{QStringLiteral("id=html,head"), QStringLiteral("class=html")}));
     EXPECT_EQ(window->userDataFolder(), defaultUserData());
     EXPECT_TRUE(m_prompter.seen().isEmpty());
+}
+
+TEST_F(MainWindowTest, DocumentEditorsAreConfiguredAndTheGutterFollowsTheActiveOne)
+{
+    const QString page = m_dir.filePath(QStringLiteral("page.htm"));
+    writeFile(page, "<p>x</p>");
+    auto window = createWindow();
+    window->show();
+    DocumentArea *docs = window->documents();
+    TLEdit *first = docs->editorAt(0);
+    EXPECT_TRUE(first->Highlight());
+    EXPECT_TRUE(first->MultilineItems());
+    EXPECT_EQ(first->BookmarksMax(), 6);
+    EXPECT_EQ(first->UndoDepth(), 100);
+    EXPECT_EQ(first->TabStopSize(), 2);
+    EXPECT_EQ(first->CaretWidth(), 2);
+    EXPECT_TRUE(first->WordWrap());
+    EXPECT_EQ(first->ScrollBars(), TLEdit::lsbVertical);
+    EXPECT_FALSE(first->IsModified());
+    EXPECT_EQ(docs->gutter()->Editor(), first);
+
+    first->SetText(QStringLiteral("typed"));
+    window->OpenFiles(page + QStringLiteral("?"));
+    ASSERT_EQ(docs->count(), 2);
+    EXPECT_EQ(docs->editorAt(1)->objectName(), QStringLiteral("LEdit1"));
+    EXPECT_EQ(docs->gutter()->Editor(), docs->editorAt(1));
+    docs->setCurrentIndex(0);
+    EXPECT_EQ(docs->gutter()->Editor(), first);
+    EXPECT_EQ(docs->topRuler()->Offset(), docs->leftRuler()->width());
 }
 
 TEST_F(MainWindowTest, MissingMapsAreReportedAndLeftEmpty)

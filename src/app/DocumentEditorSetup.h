@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/EditorOptions.h"
+#include "app/SyntaxColours.h"
+
+#include <QSet>
+#include <QString>
+
+class TLEdit;
+
+// Everything a document editor is configured from.
+struct DocumentEditorLook
+{
+    EditorOptions options;
+    SyntaxColours::Scheme colours;
+    QSet<QString> elementNames; // lower case
+};
+
+// Gives a new document editor the properties every document editor has:
+// options, font and colours, markup colouring, bookmarks and undo depth.
+void configureDocumentEditor(TLEdit &editor, const DocumentEditorLook &look);
+
+// The program's colouring of the words the editor reports.
+void applyLook(TLEdit &editor, const DocumentEditorLook &look);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class SettingsStore;
+
+// The options of section "Indstillinger" that shape every document editor.
+struct EditorOptions
+{
+    int tabSize = 2;                 // "Tabulator"
+    bool autoIndent = false;         // "AutoIndryk"
+    bool wordWrap = true;            // "Ombrydning"
+    QString fontName = QStringLiteral("Courier New"); // "Font"
+    int fontSize = 10;               // "FontSize"
+    QString fontStyle;               // "FontStyle": "fed", "kursiv", "fed kursiv" or empty
+
+    static EditorOptions read(const SettingsStore &store);
+};
