@@ -103,6 +103,7 @@ void HtmlItemLexer::styleText(int start, int end)
 {
     if (!editor() || end <= start)
         return;
+    forgetPendingFrom(start);
     if (end - start <= SkipThreshold) {
         styleRange(start, end, stateBefore(start));
         return;
@@ -112,8 +113,8 @@ void HtmlItemLexer::styleText(int start, int end)
     const int lookBackStart = std::max(start, from - 65536);
     const QByteArray before = scintillaBytes(editor(), lookBackStart, from);
     from = lookBackStart + static_cast<int>(ItemScanner::resyncPoint(before.constData(), before.size()));
-    startStyling(start);
-    setStyling(from - start, 0);
+    // Scintilla takes everything before `from` as coloured; it keeps the
+    // colours it had until it is coloured when shown.
     m_pending.insert(start, from);
     styleRange(from, end, State::Outside);
 }
@@ -198,7 +199,7 @@ int HtmlItemLexer::styleForColours(QColor foreground, QColor background)
     return style;
 }
 
-void HtmlItemLexer::textModifiedAt(int position)
+void HtmlItemLexer::forgetPendingFrom(int position)
 {
     // Scintilla colours everything from a change onwards again; stretches
     // after it will be asked for anew.
@@ -216,6 +217,7 @@ void HtmlItemLexer::styleVisiblePending(int firstVisiblePosition, int lastVisibl
 {
     if (m_pending.isEmpty() || !editor())
         return;
+    forgetPendingFrom(static_cast<int>(send(QsciScintillaBase::SCI_GETENDSTYLED)));
     auto it = m_pending.upperBound(lastVisiblePosition);
     if (it == m_pending.begin())
         return;

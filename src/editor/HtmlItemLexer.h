@@ -36,8 +36,7 @@ public:
     // Forgets the colours given by the handler; the text is coloured again.
     void reset();
 
-    // Called by the editor.
-    void textModifiedAt(int position);
+    // Called by the editor when it has been updated on screen.
     void styleVisiblePending(int firstVisiblePosition, int lastVisiblePosition);
 
     static constexpr int SkipThreshold = 4 * 1024 * 1024;
@@ -52,6 +51,7 @@ private:
     friend size_t qHash(const Pair &p, size_t seed) { return qHashMulti(seed, p.foreground, p.background); }
 
     void styleRange(int start, int end, ItemScanner::State state);
+    void forgetPendingFrom(int position);
     int styleFor(quint16 kind, const QByteArray &word);
     int styleForColours(QColor foreground, QColor background);
     ItemScanner::State stateBefore(int position) const;

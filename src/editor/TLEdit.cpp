@@ -7,6 +7,8 @@
 
 #include <Qsci/qsciprinter.h>
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -47,6 +49,17 @@ QString lineBreakOf(const QByteArray &bytes)
 #endif
 }
 
+// QScintilla's own accessibility object counts the characters from the start
+// of the text on every edit and caret move, which makes typing at the end of
+// a large file slow. The editor is described to assistive technology as a
+// plain editable text widget instead; this factory is asked before QScintilla's.
+QAccessibleInterface *plainEditorAccessible(const QString &, QObject *object)
+{
+    if (auto *editor = qobject_cast<TLEdit *>(object))
+        return new QAccessibleWidget(editor, QAccessible::EditableText);
+    return nullptr;
+}
+
 int spacingPixels(TLEdit::LineSpacing spacing)
 {
     return static_cast<int>(spacing); // none, small, medium, large: 0 to 3 pixels
@@ -58,7 +71,16 @@ TLEdit::TLEdit(QWidget *parent)
     : QsciScintilla(parent)
     , m_lexer(new HtmlItemLexer(this))
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(plainEditorAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled)
     setUtf8(true);
+    // Notifications of each insertion and deletion would reach QScintilla's
+    // accessibility code, which counts characters from the start of the text;
+    // changes are reported through the update notification instead.
+    SendScintilla(SCI_SETMODEVENTMASK, 0UL);
     SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF32);
     SendScintilla(SCI_SETEOLMODE, eolModeFor(lineBreakOf(QByteArray())));
     setMarginWidth(0, 0);
@@ -82,9 +104,9 @@ TLEdit::~TLEdit()
 
 void TLEdit::watchUpdates()
 {
-    connect(this, &QsciScintilla::textChanged, this, &TLEdit::OnChange);
-    connect(this, &QsciScintilla::cursorPositionChanged, this, [this] { Q_EMIT OnChange(); });
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if (updated & (SC_UPDATE_CONTENT | SC_UPDATE_SELECTION))
+            Q_EMIT OnChange();
         if (overwriteMode() != m_lastOverwrite) {
             m_lastOverwrite = overwriteMode();
             Q_EMIT OnChangeMode();
@@ -102,11 +124,6 @@ void TLEdit::watchUpdates()
                                          static_cast<int>(SendScintilla(SCI_GETLINEENDPOSITION, lastDoc)));
         }
     });
-    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int modificationType, const char *, int, int, int, int, int, int, int) {
-                if (modificationType & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT))
-                    m_lexer->textModifiedAt(position);
-            });
 }
 
 // ----- positions ---------------------------------------------------------
@@ -167,9 +184,17 @@ QString TLEdit::GetText() const
 void TLEdit::setRawText(const QByteArray &utf8)
 {
     const bool wasReadOnly = isReadOnly();
+    // With word wrap on, Scintilla wraps inserted text at once, line by line;
+    // switched on afterwards, it wraps what is shown first and the rest later.
+    const WrapMode wrap = wrapMode();
+    setWrapMode(WrapNone);
     SendScintilla(SCI_SETREADONLY, 0);
     SendScintilla(SCI_CLEARALL);
+    // Room to type in: without it the first keystrokes in a large text make
+    // Scintilla copy the whole text into a larger buffer.
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + (1 << 20)));
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.constData());
+    setWrapMode(wrap);
     SendScintilla(SCI_SETEOLMODE, eolModeFor(lineBreakOf(utf8)));
     SendScintilla(SCI_SETREADONLY, wasReadOnly ? 1 : 0);
     SendScintilla(SCI_GOTOPOS, 0);
