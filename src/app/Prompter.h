@@ -3,6 +3,8 @@
 #include <QFlags>
 #include <QString>
 
+class QPrinter;
+
 // Every message box and question of the program goes through this interface.
 // The running program answers with real dialogs; tests install a scripted one.
 class Prompter
@@ -32,6 +34,11 @@ public:
     // Shows the message and answers the button chosen; closing the window
     // answers Cancel (or No, or Ok, whichever the message offers).
     virtual Button message(const Message &message) = 0;
+
+    // The print dialog for a printer; false when cancelled.
+    virtual bool printDialog(QPrinter &printer) = 0;
+    // The page and printer set-up dialog; false when cancelled.
+    virtual bool printerSetup(QPrinter &printer) = 0;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Prompter::Buttons)

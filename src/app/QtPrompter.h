@@ -9,4 +9,6 @@ class QtPrompter : public Prompter
 {
 public:
     Button message(const Message &message) override;
+    bool printDialog(QPrinter &printer) override;
+    bool printerSetup(QPrinter &printer) override;
 };

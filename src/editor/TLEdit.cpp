@@ -195,6 +195,11 @@ void TLEdit::setRawText(const QByteArray &utf8)
     SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + (1 << 20)));
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.constData());
     setWrapMode(wrap);
+    if (SendScintilla(SCI_GETSTATUS) == SC_STATUS_BADALLOC) {
+        SendScintilla(SCI_SETSTATUS, SC_STATUS_OK);
+        SendScintilla(SCI_SETREADONLY, wasReadOnly ? 1 : 0);
+        throw TLEditError(TLEditError::OutOfMemory);
+    }
     SendScintilla(SCI_SETEOLMODE, eolModeFor(lineBreakOf(utf8)));
     SendScintilla(SCI_SETREADONLY, wasReadOnly ? 1 : 0);
     SendScintilla(SCI_GOTOPOS, 0);
@@ -330,7 +335,12 @@ void TLEdit::LoadFromFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw TLEditError(TLEditError::FileError);
-    QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    try {
+        bytes = file.readAll();
+    } catch (const std::bad_alloc &) {
+        throw TLEditError(TLEditError::OutOfMemory);
+    }
     if (file.error() != QFileDevice::NoError)
         throw TLEditError(TLEditError::FileError);
     file.close();

@@ -11,18 +11,26 @@ class ScriptedPrompter : public Prompter
 public:
     // The next prompt must contain this text (in caption or message).
     ScriptedPrompter &expect(const QString &textPart, Button answer = Ok);
+    // The next prompt must be the print dialog (or the printer set-up).
+    ScriptedPrompter &expectPrintDialog(bool accept);
+    ScriptedPrompter &expectPrinterSetup(bool accept);
 
     Button message(const Message &message) override;
+    bool printDialog(QPrinter &printer) override;
+    bool printerSetup(QPrinter &printer) override;
 
     const QList<Message> &seen() const { return m_seen; }
     bool allAnswered() const { return m_script.isEmpty(); }
 
 private:
+    enum class Kind { Message, PrintDialog, PrinterSetup };
     struct Step
     {
+        Kind kind;
         QString textPart;
         Button answer;
     };
+    bool dialog(Kind kind, const char *name);
     QList<Step> m_script;
     QList<Message> m_seen;
 };
