@@ -1,6 +1,10 @@
 #include "app/QtPrompter.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -24,7 +28,70 @@ QMessageBox::Icon boxIcon(Prompter::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// "Name (*.a *.b);;Other (*.c)" from the program's filters.
+QStringList qtFilters(const QList<Prompter::FileFilter> &filters)
+{
+    QStringList list;
+    for (const Prompter::FileFilter &f : filters) {
+        QString patterns = f.patterns;
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' ')).replace(QLatin1Char(','), QLatin1Char(' '));
+        list.append(QStringLiteral("%1 (%2)").arg(f.description, patterns.simplified()));
+    }
+    return list;
+}
+
+void prepare(QFileDialog &box, const Prompter::FileDialog &dialog)
+{
+    box.setWindowTitle(dialog.caption);
+    if (!dialog.folder.isEmpty())
+        box.setDirectory(dialog.folder);
+    const QStringList filters = qtFilters(dialog.filters);
+    box.setNameFilters(filters);
+    if (dialog.chosenFilter >= 0 && dialog.chosenFilter < filters.size())
+        box.selectNameFilter(filters.at(dialog.chosenFilter));
+    if (!dialog.fileName.isEmpty())
+        box.selectFile(dialog.fileName);
+    box.setDefaultSuffix(dialog.defaultSuffix);
+}
+
 } // namespace
+
+QStringList QtPrompter::openFiles(const FileDialog &dialog)
+{
+    QFileDialog box(QApplication::activeWindow());
+    prepare(box, dialog);
+    box.setFileMode(QFileDialog::ExistingFiles);
+    return box.exec() == QDialog::Accepted ? box.selectedFiles() : QStringList();
+}
+
+QString QtPrompter::openFile(const FileDialog &dialog)
+{
+    QFileDialog box(QApplication::activeWindow());
+    prepare(box, dialog);
+    box.setFileMode(QFileDialog::ExistingFile);
+    return box.exec() == QDialog::Accepted ? box.selectedFiles().value(0) : QString();
+}
+
+QString QtPrompter::saveFile(const FileDialog &dialog)
+{
+    QFileDialog box(QApplication::activeWindow());
+    prepare(box, dialog);
+    box.setAcceptMode(QFileDialog::AcceptSave);
+    box.setFileMode(QFileDialog::AnyFile);
+    return box.exec() == QDialog::Accepted ? box.selectedFiles().value(0) : QString();
+}
+
+QString QtPrompter::chooseFolder(const QString &caption, const QString &startFolder)
+{
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, startFolder);
+}
+
+std::optional<QString> QtPrompter::inputText(const QString &caption, const QString &prompt, const QString &value)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, value, &ok);
+    return ok ? std::optional<QString>(text) : std::nullopt;
+}
 
 Prompter::Button QtPrompter::message(const Message &message)
 {
@@ -54,4 +121,21 @@ bool QtPrompter::printerSetup(QPrinter &printer)
 {
     QPageSetupDialog dialog(&printer, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrompter::chooseFont(QFont &font)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, QApplication::activeWindow());
+    if (ok)
+        font = chosen;
+    return ok;
+}
+
+bool QtPrompter::chooseColour(QColor &colour)
+{
+    const QColor chosen = QColorDialog::getColor(colour, QApplication::activeWindow());
+    if (chosen.isValid())
+        colour = chosen;
+    return chosen.isValid();
 }

@@ -9,6 +9,13 @@ class QtPrompter : public Prompter
 {
 public:
     Button message(const Message &message) override;
+    QStringList openFiles(const FileDialog &dialog) override;
+    QString openFile(const FileDialog &dialog) override;
+    QString saveFile(const FileDialog &dialog) override;
+    QString chooseFolder(const QString &caption, const QString &startFolder) override;
+    std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &value) override;
+    bool chooseFont(QFont &font) override;
+    bool chooseColour(QColor &colour) override;
     bool printDialog(QPrinter &printer) override;
     bool printerSetup(QPrinter &printer) override;
 };

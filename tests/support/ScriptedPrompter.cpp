@@ -4,20 +4,113 @@
 
 ScriptedPrompter &ScriptedPrompter::expect(const QString &textPart, Button answer)
 {
-    m_script.append({Kind::Message, textPart, answer});
+    m_script.append({Kind::Message, textPart, answer, {}, std::nullopt, {}, {}});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectPrintDialog(bool accept)
 {
-    m_script.append({Kind::PrintDialog, QString(), accept ? Ok : Cancel});
+    m_script.append({Kind::PrintDialog, QString(), accept ? Ok : Cancel, {}, std::nullopt, {}, {}});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectPrinterSetup(bool accept)
 {
-    m_script.append({Kind::PrinterSetup, QString(), accept ? Ok : Cancel});
+    m_script.append({Kind::PrinterSetup, QString(), accept ? Ok : Cancel, {}, std::nullopt, {}, {}});
     return *this;
+}
+
+ScriptedPrompter &ScriptedPrompter::expectFiles(const QStringList &answer)
+{
+    m_script.append({Kind::Files, QString(), Ok, answer, std::nullopt, {}, {}});
+    return *this;
+}
+
+ScriptedPrompter &ScriptedPrompter::expectInput(std::optional<QString> answer)
+{
+    m_script.append({Kind::Input, QString(), Ok, {}, std::move(answer), {}, {}});
+    return *this;
+}
+
+QStringList ScriptedPrompter::files(const char *name)
+{
+    if (m_script.isEmpty() || m_script.first().kind != Kind::Files) {
+        ADD_FAILURE() << "unexpected " << name;
+        return {};
+    }
+    return m_script.takeFirst().files;
+}
+
+QStringList ScriptedPrompter::openFiles(const FileDialog &dialog)
+{
+    m_fileDialogs.append(dialog);
+    return files("open dialog");
+}
+
+QString ScriptedPrompter::openFile(const FileDialog &dialog)
+{
+    m_fileDialogs.append(dialog);
+    return files("open dialog").value(0);
+}
+
+QString ScriptedPrompter::saveFile(const FileDialog &dialog)
+{
+    m_fileDialogs.append(dialog);
+    return files("save dialog").value(0);
+}
+
+QString ScriptedPrompter::chooseFolder(const QString &caption, const QString &startFolder)
+{
+    m_fileDialogs.append({caption, startFolder, {}, {}, 0, {}});
+    return files("folder chooser").value(0);
+}
+
+std::optional<QString> ScriptedPrompter::inputText(const QString &caption, const QString &, const QString &value)
+{
+    m_fileDialogs.append({caption, {}, value, {}, 0, {}});
+    if (m_script.isEmpty() || m_script.first().kind != Kind::Input) {
+        ADD_FAILURE() << "unexpected input box " << caption.toStdString();
+        return std::nullopt;
+    }
+    return m_script.takeFirst().input;
+}
+
+ScriptedPrompter &ScriptedPrompter::expectFont(const QFont &answer)
+{
+    m_script.append({Kind::Font, QString(), Ok, {}, std::nullopt, answer, {}});
+    return *this;
+}
+
+ScriptedPrompter &ScriptedPrompter::expectColour(const QColor &answer)
+{
+    m_script.append({Kind::Colour, QString(), Ok, {}, std::nullopt, {}, answer});
+    return *this;
+}
+
+bool ScriptedPrompter::chooseFont(QFont &font)
+{
+    if (m_script.isEmpty() || m_script.first().kind != Kind::Font) {
+        ADD_FAILURE() << "unexpected font dialog";
+        return false;
+    }
+    const Step step = m_script.takeFirst();
+    if (step.font.family().isEmpty())
+        return false;
+    font = step.font;
+    return true;
+}
+
+bool ScriptedPrompter::chooseColour(QColor &colour)
+{
+    if (m_script.isEmpty() || m_script.first().kind != Kind::Colour) {
+        ADD_FAILURE() << "unexpected colour dialog";
+        return false;
+    }
+    const Step step = m_script.takeFirst();
+    if (!step.colour.isValid())
+        return false;
+    colour = step.colour;
+    return true;
 }
 
 bool ScriptedPrompter::dialog(Kind kind, const char *name)

@@ -2,7 +2,12 @@
 
 #include "app/Prompter.h"
 
+#include <QColor>
+#include <QFont>
 #include <QList>
+#include <QStringList>
+
+#include <optional>
 
 // Answers prompts from a script, in order. A prompt that the script does not
 // expect fails the running test and is answered with Cancel (or No, or Ok).
@@ -14,8 +19,26 @@ public:
     // The next prompt must be the print dialog (or the printer set-up).
     ScriptedPrompter &expectPrintDialog(bool accept);
     ScriptedPrompter &expectPrinterSetup(bool accept);
+    // The next prompt must be a file or folder dialog, or an input box,
+    // answered with these (nothing: cancelled).
+    ScriptedPrompter &expectFiles(const QStringList &answer);
+    ScriptedPrompter &expectInput(std::optional<QString> answer);
+    // The next prompt must be the font (or colour) dialog, answered with this
+    // value (an invalid colour, or a font with no family: cancelled).
+    ScriptedPrompter &expectFont(const QFont &answer);
+    ScriptedPrompter &expectColour(const QColor &answer);
+
+    // The file dialogs and input boxes seen, in order.
+    const QList<FileDialog> &fileDialogs() const { return m_fileDialogs; }
 
     Button message(const Message &message) override;
+    QStringList openFiles(const FileDialog &dialog) override;
+    QString openFile(const FileDialog &dialog) override;
+    QString saveFile(const FileDialog &dialog) override;
+    QString chooseFolder(const QString &caption, const QString &startFolder) override;
+    std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &value) override;
+    bool chooseFont(QFont &font) override;
+    bool chooseColour(QColor &colour) override;
     bool printDialog(QPrinter &printer) override;
     bool printerSetup(QPrinter &printer) override;
 
@@ -23,14 +46,20 @@ public:
     bool allAnswered() const { return m_script.isEmpty(); }
 
 private:
-    enum class Kind { Message, PrintDialog, PrinterSetup };
+    enum class Kind { Message, PrintDialog, PrinterSetup, Files, Input, Font, Colour };
     struct Step
     {
         Kind kind;
         QString textPart;
         Button answer;
+        QStringList files;
+        std::optional<QString> input;
+        QFont font;
+        QColor colour;
     };
     bool dialog(Kind kind, const char *name);
+    QStringList files(const char *name);
+    QList<FileDialog> m_fileDialogs;
     QList<Step> m_script;
     QList<Message> m_seen;
 };
