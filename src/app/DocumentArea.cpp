@@ -5,6 +5,7 @@
 #include "editor/TRuler.h"
 
 #include <QGridLayout>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolBar>
@@ -80,6 +81,7 @@ int DocumentArea::addDocument(const QString &caption)
         m_setupEditor(*editor);
     m_editors->addWidget(editor);
     m_paths.append(QString());
+    m_times.append(QDateTime());
     renameEditors();
     const int tab = m_tabs->addTab(caption);
     m_tabs->setCurrentIndex(tab);
@@ -90,12 +92,22 @@ int DocumentArea::addDocument(const QString &caption)
 
 void DocumentArea::removeDocument(int tab)
 {
+    if (tab == m_masterTab)
+        m_masterTab = -1;
+    else if (tab < m_masterTab)
+        --m_masterTab;
+    const QSignalBlocker quiet(m_tabs);
     QWidget *editor = m_editors->widget(tab);
     m_editors->removeWidget(editor);
     delete editor;
     m_paths.removeAt(tab);
+    m_times.removeAt(tab);
     m_tabs->removeTab(tab);
     renameEditors();
+    const int selected = std::max(0, tab - 1);
+    m_tabs->setCurrentIndex(selected);
+    m_editors->setCurrentIndex(selected);
+    m_gutter->SetEditor(editorAt(selected));
 }
 
 TLEdit *DocumentArea::editorAt(int tab) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDateTime>
+#include <QList>
 #include <QStringList>
 #include <QWidget>
 
@@ -30,11 +32,18 @@ public:
 
     // Adds a tab with a new, empty editor at the end and selects it.
     int addDocument(const QString &caption);
+    // Removes a tab that is not the last one; the tab before it is selected.
     void removeDocument(int tab);
 
     TLEdit *editorAt(int tab) const;
     QString pathAt(int tab) const { return m_paths.value(tab); }
     void setPathAt(int tab, const QString &path) { m_paths[tab] = path; }
+    // The file's modification time when it was last loaded or saved.
+    QDateTime timeAt(int tab) const { return m_times.value(tab); }
+    void setTimeAt(int tab, const QDateTime &time) { m_times[tab] = time; }
+    // The tab marked as master page, or -1; kept on its document when tabs close.
+    int masterTab() const { return m_masterTab; }
+    void setMasterTab(int tab) { m_masterTab = tab; }
     QString captionAt(int tab) const;
     void setCaptionAt(int tab, const QString &caption);
 
@@ -57,4 +66,6 @@ private:
     TLEditLines *m_gutter;
     std::function<void(TLEdit &)> m_setupEditor;
     QStringList m_paths; // one entry per tab, empty for a document never saved
+    QList<QDateTime> m_times;
+    int m_masterTab = -1;
 };

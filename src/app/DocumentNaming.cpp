@@ -1,5 +1,7 @@
 #include "app/DocumentNaming.h"
 
+#include "editor/EditableText.h"
+
 #include <QFileInfo>
 
 namespace DocumentNaming {
@@ -15,6 +17,14 @@ QString titleOf(const QString &text)
         return NoTitle;
     const QString title = text.mid(start, close - start).trimmed();
     return title.isEmpty() ? NoTitle : title;
+}
+
+QString titleOf(const EditableText &text)
+{
+    const std::optional<QString> title = text.firstTextBetween(QStringLiteral("<title>"), QStringLiteral("</title>"));
+    if (!title || title->trimmed().isEmpty())
+        return NoTitle;
+    return title->trimmed();
 }
 
 QString withHtmlExtension(const QString &name)

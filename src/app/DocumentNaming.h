@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class EditableText;
+
 // Titles, captions and file names of documents.
 namespace DocumentNaming {
 
@@ -10,6 +12,7 @@ inline const QString NoTitle = QStringLiteral("[Ingen titel]");
 // The text between the first "<title>" and the next "</title>", ignoring case,
 // trimmed; "[Ingen titel]" when there is none or it is empty.
 QString titleOf(const QString &text);
+QString titleOf(const EditableText &text);
 
 // "Gem som" with "save as .html" on: a name without any extension gets
 // ".html" ("side" -> "side.html", while "side.htm" and "side.php" stay).

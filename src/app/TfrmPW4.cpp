@@ -49,6 +49,10 @@ TfrmPW4::TfrmPW4(const MainWindowServices &services, QWidget *parent)
     buildActions();
     loadTextMaps();
     m_documents->addDocument(NewDocumentCaption);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive && m_shownOnce)
+            CheckExternalChanges();
+    });
     settleUserDataFolder();
     restoreState();
     m_status->setPanelText(5, Product::Caption + QLatin1Char(' ') + Product::VersionText + QString(6, QLatin1Char(' ')));
@@ -100,6 +104,7 @@ void TfrmPW4::buildLayout()
     setCentralWidget(m_splitter);
 
     m_status = new TFriendlyStatusBar;
+    m_status->installEventFilter(this);
     setStatusBar(m_status);
 }
 
@@ -219,63 +224,13 @@ void TfrmPW4::setUpEditor(TLEdit &editor)
     for (const QString &name : std::as_const(m_elementNames))
         look.elementNames.insert(name.toLower());
     configureDocumentEditor(editor, look);
+    // Files dropped on the editor open as documents instead of being pasted.
+    editor.viewport()->installEventFilter(this);
 }
 
 TLEdit *TfrmPW4::ActiveEditor() const
 {
     return m_documents->editorAt(m_documents->currentIndex());
-}
-
-void TfrmPW4::ShowActiveDocument()
-{
-    const QString path = m_documents->pathAt(m_documents->currentIndex());
-    m_status->setPanelText(0, path.isEmpty() ? QStringLiteral("Dokumentet er ikke gemt") : QDir::toNativeSeparators(path));
-    m_status->setPanelText(4, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-    ActiveEditor()->setFocus();
-}
-
-void TfrmPW4::OpenFiles(const QString &fileListText)
-{
-    for (const QString &path : FileListMessage::paths(fileListText)) {
-        const QFileInfo info(path);
-        if (info.isFile())
-            FilAabn(info.canonicalFilePath());
-    }
-}
-
-bool TfrmPW4::FilAabenTjek(const QString &path)
-{
-    for (int tab = 0; tab < m_documents->count(); ++tab) {
-        if (m_documents->pathAt(tab) == path) {
-            m_documents->setCurrentIndex(tab);
-            ShowActiveDocument();
-            return true;
-        }
-    }
-    return false;
-}
-
-void TfrmPW4::FilAabn(const QString &path)
-{
-    if (FilAabenTjek(path))
-        return;
-    const std::optional<QString> text = readDocumentFile(path);
-    if (!text) {
-        m_prompter.message({Product::Caption,
-                            QStringLiteral("%1 kan ikke læse filen %2.").arg(Product::Name, QDir::toNativeSeparators(path)),
-                            Prompter::Icon::Warning, Prompter::Ok});
-        return;
-    }
-    const int active = m_documents->currentIndex();
-    const bool reuse = ActiveEditor()->GetTextLength() == 0 && m_documents->pathAt(active).isEmpty();
-    const int tab = reuse ? active : m_documents->addDocument(QString());
-    TLEdit *editor = m_documents->editorAt(tab);
-    editor->SetText(*text);
-    editor->ClearModified();
-    editor->ClearUndo();
-    m_documents->setPathAt(tab, path);
-    m_documents->setCaptionAt(tab, QFileInfo(path).fileName());
-    ShowActiveDocument();
 }
 
 void TfrmPW4::receiveHandOver(const QString &fileListText)
@@ -298,6 +253,16 @@ void TfrmPW4::showAbout()
 
 void TfrmPW4::closeEvent(QCloseEvent *event)
 {
+    // Documents close from the last tab to the first; a cancelled question
+    // keeps the program running with the documents not closed yet.
+    for (int tab = m_documents->count() - 1; tab >= 0; --tab) {
+        m_documents->setCurrentIndex(tab);
+        ShowActiveDocument();
+        if (!CloseDocument()) {
+            event->ignore();
+            return;
+        }
+    }
     writeState();
     if (!m_settings.flush()) {
         m_prompter.message({Product::Caption,

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/DocumentHooks.h"
+#include "app/DocumentPrinter.h"
 #include "app/MainWindowState.h"
+#include "app/Prompter.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -8,6 +11,7 @@
 class DocumentArea;
 class Prompter;
 class QAction;
+class QMenu;
 class QSplitter;
 class QTabWidget;
 class QTreeWidget;
@@ -41,10 +45,28 @@ public:
     // Hides and deletes the start-up window when the main window is first shown.
     void setSplash(TfrmSplash *splash) { m_splash = splash; }
 
+    // Documents. Commands answer false when the user cancelled.
+    int NewDocumentTab(bool named);
+    void NewDocument();
     // Opens each listed path that names an existing file, in order.
     void OpenFiles(const QString &fileListText);
     void FilAabn(const QString &path);
     bool FilAabenTjek(const QString &path);
+    void openWithDialog();
+    bool FilGem(int tab);
+    bool FilGemsom(int tab);
+    void saveAll();
+    void saveWithDanishCodes();
+    bool CloseDocument();
+    bool closeAll();
+    void toggleMasterTab();
+    void ShowActiveDocument();
+    void UpdateDocumentCaption(int tab);
+    void StatusbarOpdater(const QString &path);
+    void CheckExternalChanges();
+    // Files dropped at a point of the window.
+    void dropFiles(const QStringList &paths, const QPoint &windowPoint);
+    DocumentHooks &hooks() { return m_hooks; }
     // Files handed over by a second start: open them and come to the front.
     void receiveHandOver(const QString &fileListText);
 
@@ -68,6 +90,9 @@ Q_SIGNALS:
     void firstShownDone();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -80,8 +105,12 @@ private:
     void settleUserDataFolder();
     void restoreState();
     void firstShown();
-    void ShowActiveDocument();
     void updateStatusLayout();
+    bool loadInto(int tab, const QString &path, bool convert);
+    QString optionText(const QString &key, const QString &fallback) const;
+    bool optionFlag(const QString &key, bool fallback) const;
+    QList<Prompter::FileFilter> documentFilters(bool forOpening) const;
+    void refreshRecentFiles();
     void setResourcePanelShown(bool shown);
     bool closeAllDocuments();
     void writeState();
@@ -96,6 +125,12 @@ private:
     QStringList m_globalAttributeMap;
     MainWindowState m_state;
     QString m_commandLineFiles;
+    DocumentHooks m_hooks;
+    DocumentPrinter m_printer;
+    int m_newDocumentCounter = 1;
+    bool m_danishCodesForced = false;
+    QString m_lastOpenFolder;
+    QMenu *m_recentMenu = nullptr;
     bool m_shownOnce = false;
 
     TfrmSplash *m_splash = nullptr;

@@ -3,12 +3,58 @@
 #include "app/DocumentArea.h"
 #include "app/TfrmPW4.h"
 
+#include "editor/TLEdit.h"
+
 #include <QAction>
 #include <QMenuBar>
 #include <QToolBar>
 
+namespace {
+
+QAction *makeAction(QObject *parent, const char *name, const QString &caption, const QKeySequence &shortcut = {})
+{
+    auto *action = new QAction(caption, parent);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
 void TfrmPW4::buildActions()
 {
+    // The template chooser creates new documents once templates exist; until
+    // then both ways make an empty document.
+    QAction *actNy = makeAction(this, "actNy", QStringLiteral("&Ny..."), QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(actNy, &QAction::triggered, this, &TfrmPW4::NewDocument);
+    QAction *actNytDokument = makeAction(this, "actNytDokument", QStringLiteral("Nyt dokument"));
+    connect(actNytDokument, &QAction::triggered, this, &TfrmPW4::NewDocument);
+    QAction *actAabn = makeAction(this, "actAabn", QStringLiteral("&Åbn..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(actAabn, &QAction::triggered, this, &TfrmPW4::openWithDialog);
+    QAction *actLuk = makeAction(this, "actLuk", QStringLiteral("&Luk"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    connect(actLuk, &QAction::triggered, this, &TfrmPW4::CloseDocument);
+    QAction *actLukAlle = makeAction(this, "actLukAlle", QStringLiteral("Luk a&lle"));
+    connect(actLukAlle, &QAction::triggered, this, &TfrmPW4::closeAll);
+    QAction *actGem = makeAction(this, "actGem", QStringLiteral("&Gem"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(actGem, &QAction::triggered, this, [this] {
+        const int tab = m_documents->currentIndex();
+        if (FilGem(tab)) {
+            StatusbarOpdater(m_documents->pathAt(tab));
+            UpdateDocumentCaption(tab);
+        }
+    });
+    QAction *actGemSom = makeAction(this, "actGemSom", QStringLiteral("Gem &som..."));
+    connect(actGemSom, &QAction::triggered, this, [this] { FilGemsom(m_documents->currentIndex()); });
+    QAction *actGemAlle = makeAction(this, "actGemAlle", QStringLiteral("Gem a&lle"));
+    connect(actGemAlle, &QAction::triggered, this, &TfrmPW4::saveAll);
+    QAction *actGemKoder = makeAction(this, "actGemKoder", QStringLiteral("Gem med ÆØÅ-&koder"),
+                                      QKeySequence(Qt::CTRL | Qt::Key_AE));
+    connect(actGemKoder, &QAction::triggered, this, &TfrmPW4::saveWithDanishCodes);
+    QAction *actUdskriv = makeAction(this, "actUdskriv", QStringLiteral("&Udskriv..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(actUdskriv, &QAction::triggered, this, [this] { m_printer.print(*ActiveEditor(), m_prompter); });
+    QAction *actPrinter = makeAction(this, "actIndstilPrinter", QStringLiteral("&Indstil printer..."));
+    connect(actPrinter, &QAction::triggered, this, [this] { m_printer.setUp(m_prompter); });
+
     auto *actAfslut = new QAction(QStringLiteral("&Afslut"), this);
     actAfslut->setObjectName(QStringLiteral("actAfslut"));
     actAfslut->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -27,7 +73,28 @@ void TfrmPW4::buildActions()
 
     QMenu *mnuFiler = menuBar()->addMenu(QStringLiteral("&Filer"));
     mnuFiler->setObjectName(QStringLiteral("mnuFiler"));
+    mnuFiler->addAction(actNy);
+    mnuFiler->addAction(actAabn);
+    m_recentMenu = mnuFiler->addMenu(QStringLiteral("Senest å&bnede filer"));
+    m_recentMenu->setObjectName(QStringLiteral("mnuSenesteFiler"));
+    mnuFiler->addSeparator();
+    mnuFiler->addAction(actLuk);
+    mnuFiler->addAction(actLukAlle);
+    mnuFiler->addSeparator();
+    mnuFiler->addAction(actGem);
+    mnuFiler->addAction(actGemSom);
+    mnuFiler->addAction(actGemAlle);
+    mnuFiler->addAction(actGemKoder);
+    mnuFiler->addSeparator();
+    mnuFiler->addAction(actUdskriv);
+    mnuFiler->addAction(actPrinter);
+    mnuFiler->addSeparator();
     mnuFiler->addAction(actAfslut);
+    connect(mnuFiler, &QMenu::aboutToShow, this, [this, actUdskriv] {
+        refreshRecentFiles();
+        actUdskriv->setEnabled(ActiveEditor()->GetTextLength() > 0);
+    });
+    refreshRecentFiles();
     QMenu *mnuHjaelp = menuBar()->addMenu(QStringLiteral("&Hjælp"));
     mnuHjaelp->setObjectName(QStringLiteral("mnuHjaelp"));
     mnuHjaelp->addAction(actOm);
@@ -35,6 +102,9 @@ void TfrmPW4::buildActions()
     QToolBar *tbMain = addToolBar(QStringLiteral("Værktøjslinie"));
     tbMain->setObjectName(QStringLiteral("tbMain"));
     tbMain->setMovable(false);
+    tbMain->addAction(actNytDokument);
+    tbMain->addAction(actGem);
+    tbMain->addSeparator();
     tbMain->addAction(m_actResourcePanel);
 
     // The go-to-bookmark buttons are there from the start; they work once
@@ -46,4 +116,11 @@ void TfrmPW4::buildActions()
         button->setToolTip(QStringLiteral("Gå til bogmærke %1").arg(i));
         button->setEnabled(false);
     }
+    tbEditor->addSeparator();
+    QAction *btnLukAlle = tbEditor->addAction(QStringLiteral("Luk alle dokumenter"));
+    btnLukAlle->setObjectName(QStringLiteral("btnLukAlle"));
+    connect(btnLukAlle, &QAction::triggered, this, &TfrmPW4::closeAll);
+    QAction *btnLuk = tbEditor->addAction(QStringLiteral("Luk dokument"));
+    btnLuk->setObjectName(QStringLiteral("btnLuk"));
+    connect(btnLuk, &QAction::triggered, this, &TfrmPW4::CloseDocument);
 }

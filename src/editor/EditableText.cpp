@@ -17,6 +17,18 @@ std::pair<char32_t, int> characterAt(const QString &text, qsizetype i)
 
 } // namespace
 
+std::optional<QString> EditableText::firstTextBetween(const QString &open, const QString &close) const
+{
+    const SearchOptions anyCase{SearchOptions::Forward, false, false};
+    const std::optional<Match> start = findText(open, {1, 0}, true, anyCase);
+    if (!start)
+        return std::nullopt;
+    const std::optional<Match> end = findText(close, start->end, true, anyCase);
+    if (!end)
+        return std::nullopt;
+    return textBetween(start->end, end->start);
+}
+
 void EditableText::ClearAll()
 {
     if (IsReadOnly())

@@ -50,6 +50,10 @@ public:
     // Removes the line with its line break.
     bool DeleteLine(int line);
 
+    // The text between the first `open` and the next `close` after it, both
+    // found without regard to case; nothing when either is missing.
+    std::optional<QString> firstTextBetween(const QString &open, const QString &close) const;
+
     // The document's line break, used for every break the program inserts.
     virtual QString lineBreak() const = 0;
 

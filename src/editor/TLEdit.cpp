@@ -364,7 +364,16 @@ void TLEdit::LoadFromFile(const QString &path)
 
 void TLEdit::SaveToFile(const QString &path)
 {
-    QByteArray bytes = rawBytes(0, SendScintilla(SCI_GETLENGTH));
+    writeFile(path, rawBytes(0, SendScintilla(SCI_GETLENGTH)));
+}
+
+void TLEdit::SaveTextToFile(const QString &path, const QString &text)
+{
+    writeFile(path, text.toUtf8());
+}
+
+void TLEdit::writeFile(const QString &path, QByteArray bytes)
+{
     switch (m_encoding) {
     case FileEncoding::Utf8:
         break;
@@ -383,6 +392,8 @@ void TLEdit::SaveToFile(const QString &path)
         break;
     }
     }
+    // Written beside the file and renamed over it: a failed write leaves the
+    // old file whole. The file keeps its permissions.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw TLEditError(TLEditError::FileError);

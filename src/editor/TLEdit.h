@@ -85,6 +85,8 @@ public:
     // TLEditError(FileError), leaving the text and the file as they were.
     void LoadFromFile(const QString &path);
     void SaveToFile(const QString &path);
+    // Writes another text in this document's encoding (a converted copy).
+    void SaveTextToFile(const QString &path, const QString &text);
 
     // View
     int GetTopLine() const;
@@ -183,6 +185,7 @@ private:
     long bytePosition(TextPos place) const;
     TextPos placeOfByte(long position) const;
     void setRawText(const QByteArray &utf8);
+    void writeFile(const QString &path, QByteArray utf8);
     QByteArray rawBytes(long from, long to) const;
     std::optional<Match> findWithScintilla(const QString &what, long origin, bool forward, bool matchCase) const;
     std::optional<Match> findInChunks(const QString &what, long origin, bool forward,
