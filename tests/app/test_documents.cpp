@@ -1,0 +1,341 @@
+// Documents through the real main window: opening, saving, closing and
+// files changed by other programs, answered through the scripted prompter.
+#include "app/DocumentArea.h"
+#include "app/RecentFiles.h"
+#include "app/SettingsStore.h"
+#include "app/TFriendlyStatusBar.h"
+#include "app/TfrmPW4.h"
+#include "editor/TLEdit.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class DocumentsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
+        for (const char *map : {"program/eventmap.dat", "program/globalmap.dat"})
+            write(m_dir.filePath(QString::fromLatin1(map)), "");
+        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Pagewick.ini")));
+        m_window = std::make_unique<TfrmPW4>(MainWindowServices{*m_store, m_prompter, m_dir.filePath(QStringLiteral("program/")),
+                                                                m_dir.filePath(QStringLiteral("userdata/"))});
+        m_window->show();
+        m_docs = m_window->documents();
+    }
+
+    void TearDown() override
+    {
+        // Whatever is left unsaved is let go without questions.
+        for (int tab = 0; tab < m_docs->count(); ++tab)
+            m_docs->editorAt(tab)->ClearModified();
+        m_window.reset();
+        EXPECT_TRUE(m_prompter.allAnswered());
+    }
+
+    QString path(const char *name) const { return m_dir.filePath(QString::fromUtf8(name)); }
+
+    static void write(const QString &file, const QByteArray &bytes)
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    static QByteArray read(const QString &file)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    void type(const QString &text)
+    {
+        TLEdit *editor = m_window->ActiveEditor();
+        editor->SetSelection(SelectionRecord::at({editor->GetLineCount(), 0}));
+        editor->ReplaceSelection(text);
+    }
+
+    QTemporaryDir m_dir;
+    ScriptedPrompter m_prompter;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<TfrmPW4> m_window;
+    DocumentArea *m_docs = nullptr;
+};
+
+TEST_F(DocumentsTest, OpeningReusesTheEmptyFirstTabAndSelectsFilesOpenAlready)
+{
+    write(path("a.htm"), "<title>A</title>");
+    write(path("b.htm"), "<title>B</title>");
+    m_window->FilAabn(path("a.htm"));
+    m_window->FilAabn(path("b.htm"));
+    ASSERT_EQ(m_docs->count(), 2);
+    EXPECT_EQ(m_docs->pathAt(0), path("a.htm"));
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Brindle's Pagewick 4 - B"));
+    EXPECT_EQ(m_window->statusPanels()->panelText(0), QDir::toNativeSeparators(path("b.htm")));
+
+    m_docs->editorAt(0)->SetText(QStringLiteral("edited, not reloaded"));
+    m_window->FilAabn(path("a.htm"));
+    EXPECT_EQ(m_docs->count(), 2);
+    EXPECT_EQ(m_docs->currentIndex(), 0);
+    EXPECT_EQ(m_docs->editorAt(0)->GetText(), QStringLiteral("edited, not reloaded"));
+}
+
+TEST_F(DocumentsTest, FilesThatCannotBeOpenedAreReportedAndLeaveNoTabBehind)
+{
+    write(path("a.htm"), "A");
+    m_window->FilAabn(path("a.htm"));
+    m_prompter.expect(QStringLiteral("findes ikke")).expect(QStringLiteral("er en mappe"));
+    m_window->FilAabn(path("missing.htm"));
+    m_window->FilAabn(m_dir.path());
+    EXPECT_EQ(m_docs->count(), 1);
+    EXPECT_EQ(m_docs->currentIndex(), 0);
+    EXPECT_EQ(m_prompter.seen().first().caption, QStringLiteral("Brindle's Pagewick"));
+}
+
+TEST_F(DocumentsTest, TheOpenDialogOffersTheDocumentTypesAndStartsInTheChosenFolderOnce)
+{
+    m_store->writeText(QStringLiteral("Indstillinger"), QStringLiteral("AabnDialog"), QStringLiteral("/start/here"));
+    write(path("x.htm"), "x");
+    write(path("y.css"), "y");
+    m_prompter.expectFiles({path("x.htm"), path("y.css")}).expectFiles({});
+    m_window->openWithDialog();
+    m_window->openWithDialog();
+    const Prompter::FileDialog &first = m_prompter.fileDialogs().at(0);
+    EXPECT_EQ(first.caption, QStringLiteral("Åbn"));
+    EXPECT_EQ(first.folder, QStringLiteral("/start/here"));
+    ASSERT_EQ(first.filters.size(), 5);
+    EXPECT_EQ(first.filters[0].description, QStringLiteral("HTML-dokumenter"));
+    EXPECT_EQ(first.filters[0].patterns, QStringLiteral("*.*htm*;*.asp;*.inc;*.php"));
+    EXPECT_EQ(first.filters[1].patterns, QStringLiteral("*.css"));
+    EXPECT_EQ(first.filters[2].patterns, QStringLiteral("*.pws"));
+    EXPECT_EQ(first.filters[3].patterns, QStringLiteral("*.txt"));
+    EXPECT_EQ(m_prompter.fileDialogs().at(1).folder, m_dir.path()); // where the last one ended
+    EXPECT_EQ(m_docs->count(), 2);
+}
+
+TEST_F(DocumentsTest, SavingAnUnchangedDocumentWritesTheBytesItRead)
+{
+    const QList<QByteArray> corpus = {
+        QByteArray("<p>UTF-8 \xc3\xa6\xc3\xb8\xc3\xa5</p>\n"),
+        QByteArray("\xef\xbb\xbf<p>med BOM</p>\r\n"),
+        QByteArray("<p>Windows-1252 \xe6\xf8\xe5 \x80 \x81\x8d\x8f\x90\x9d</p>\r\n"),
+        QByteArray("blandede\r\nlinie\nskift\rher\r\n"),
+        QByteArray("nul\0byte\r\n", 11),
+        QByteArray(),
+    };
+    for (int i = 0; i < corpus.size(); ++i) {
+        const QString file = path("corpus.htm");
+        write(file, corpus[i]);
+        m_window->FilAabn(file);
+        ASSERT_TRUE(m_window->FilGem(m_docs->currentIndex()));
+        EXPECT_EQ(read(file), corpus[i]) << i;
+        ASSERT_TRUE(m_window->CloseDocument());
+    }
+}
+
+TEST_F(DocumentsTest, SavesKeepPermissionsAndAskBeforeLiftingWriteProtection)
+{
+    const QString file = path("side.htm");
+    write(file, "old");
+    const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QFile::setPermissions(file, permissions);
+    m_window->FilAabn(file);
+    type(QStringLiteral("new "));
+    ASSERT_TRUE(m_window->FilGem(0));
+    EXPECT_EQ(read(file), QByteArray("new old"));
+    const auto ownerGroupOther = QFileDevice::Permissions(0x7077);
+    EXPECT_EQ(QFile::permissions(file) & ownerGroupOther, permissions);
+    EXPECT_FALSE(m_docs->editorAt(0)->IsModified());
+
+    QFile::setPermissions(file, QFileDevice::ReadOwner);
+    type(QStringLiteral("again "));
+    m_prompter.expect(QStringLiteral("er skrivebeskyttet"), Prompter::No);
+    EXPECT_FALSE(m_window->FilGem(0));
+    EXPECT_TRUE(m_docs->editorAt(0)->IsModified());
+    EXPECT_EQ(read(file), QByteArray("new old"));
+    m_prompter.expect(QStringLiteral("er skrivebeskyttet"), Prompter::Yes);
+    EXPECT_TRUE(m_window->FilGem(0));
+    EXPECT_EQ(read(file), QByteArray("again new old"));
+}
+
+TEST_F(DocumentsTest, AFailedSaveKeepsTheDocumentModifiedAndALaterSaveSucceeds)
+{
+    const QString folder = path("site");
+    QDir().mkpath(folder);
+    const QString file = folder + QStringLiteral("/side.htm");
+    write(file, "old");
+    m_window->FilAabn(file);
+    type(QStringLiteral("new "));
+    QDir(folder).removeRecursively(); // the folder vanished
+    EXPECT_THROW(m_window->FilGem(0), TLEditError);
+    EXPECT_TRUE(m_docs->editorAt(0)->IsModified());
+    QDir().mkpath(folder);
+    EXPECT_TRUE(m_window->FilGem(0));
+    EXPECT_EQ(read(file), QByteArray("new old"));
+}
+
+TEST_F(DocumentsTest, SaveAsNamesTheDocumentOrWritesATemplate)
+{
+    type(QStringLiteral("<title>Ny</title>"));
+    m_prompter.expectFiles({});
+    EXPECT_FALSE(m_window->FilGem(0)); // no path yet: the dialog, cancelled
+    EXPECT_EQ(m_prompter.fileDialogs().last().defaultSuffix, QStringLiteral("htm"));
+
+    m_prompter.expectFiles({path("skabelon.pws")});
+    EXPECT_TRUE(m_window->FilGemsom(0));
+    EXPECT_EQ(read(path("skabelon.pws")), QByteArray("<title>Ny</title>"));
+    EXPECT_TRUE(m_docs->pathAt(0).isEmpty());
+    EXPECT_TRUE(m_docs->editorAt(0)->IsModified());
+
+    m_store->writeBool(QStringLiteral("Indstillinger"), QStringLiteral("HTMLtype"), true);
+    m_prompter.expectFiles({path("index")});
+    EXPECT_TRUE(m_window->FilGemsom(0));
+    EXPECT_EQ(m_docs->pathAt(0), path("index.html"));
+    EXPECT_EQ(read(path("index.html")), QByteArray("<title>Ny</title>"));
+    EXPECT_TRUE(m_prompter.fileDialogs().last().defaultSuffix.isEmpty());
+
+    // A temporary preview copy is never saved over.
+    write(path("~pwtemp1.htm"), "x");
+    m_window->FilAabn(path("~pwtemp1.htm"));
+    m_prompter.expectFiles({path("kopi.htm")});
+    EXPECT_TRUE(m_window->FilGem(m_docs->currentIndex()));
+    EXPECT_EQ(m_docs->pathAt(m_docs->currentIndex()), path("kopi.htm"));
+}
+
+TEST_F(DocumentsTest, ClosingAsksForUnsavedChangesAndKeepsTabsInOrder)
+{
+    for (const char *name : {"0.htm", "1.htm", "2.htm"})
+        write(path(name), "<title>T</title>");
+    m_window->FilAabn(path("0.htm"));
+    m_window->FilAabn(path("1.htm"));
+    m_window->FilAabn(path("2.htm"));
+    TLEdit *third = m_docs->editorAt(2);
+    m_docs->setCurrentIndex(2);
+    m_window->toggleMasterTab();
+
+    m_docs->setCurrentIndex(1);
+    type(QStringLiteral("x"));
+    m_prompter.expect(QStringLiteral("Skal ændringerne i T gemmes? (1.htm)"), Prompter::Cancel);
+    EXPECT_FALSE(m_window->CloseDocument());
+    EXPECT_EQ(m_docs->count(), 3);
+    EXPECT_EQ(m_prompter.seen().last().caption, QStringLiteral("Luk fil"));
+
+    m_prompter.expect(QStringLiteral("gemmes?"), Prompter::No);
+    EXPECT_TRUE(m_window->CloseDocument());
+    ASSERT_EQ(m_docs->count(), 2);
+    EXPECT_EQ(m_docs->currentIndex(), 0);
+    EXPECT_EQ(m_docs->editorAt(1), third);
+    EXPECT_EQ(third->objectName(), QStringLiteral("LEdit1"));
+    EXPECT_EQ(m_docs->masterTab(), 1); // the mark stays on its document
+    EXPECT_EQ(RecentFiles::HentSidsteFiler(*m_store).first(), path("1.htm"));
+
+    m_docs->setCurrentIndex(1);
+    EXPECT_TRUE(m_window->CloseDocument());
+    EXPECT_EQ(m_docs->masterTab(), -1);
+}
+
+TEST_F(DocumentsTest, ClosingTheOnlyDocumentLeavesAnEmptyOne)
+{
+    type(QStringLiteral("unsaved"));
+    m_prompter.expect(QStringLiteral("Skal ændringerne i [Ingen titel] gemmes?"), Prompter::No);
+    EXPECT_TRUE(m_window->CloseDocument());
+    ASSERT_EQ(m_docs->count(), 1);
+    EXPECT_TRUE(m_window->ActiveEditor()->GetText().isEmpty());
+    EXPECT_FALSE(m_window->ActiveEditor()->IsModified());
+    EXPECT_EQ(m_docs->captionAt(0), QStringLiteral("[Ingen titel]"));
+}
+
+TEST_F(DocumentsTest, ACancelledQuestionAtShutdownKeepsTheRemainingDocuments)
+{
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0)
+            m_window->NewDocument();
+        type(QStringLiteral("<title>Dok %1</title>").arg(i + 1));
+    }
+    m_prompter.expect(QStringLiteral("Dok 3"), Prompter::No).expect(QStringLiteral("Dok 2"), Prompter::Cancel);
+    EXPECT_FALSE(m_window->close());
+    ASSERT_EQ(m_docs->count(), 2);
+    EXPECT_EQ(m_docs->editorAt(0)->GetText(), QStringLiteral("<title>Dok 1</title>"));
+    EXPECT_FALSE(QFile::exists(m_store->path())); // nothing written
+}
+
+TEST_F(DocumentsTest, AFileChangedByAnotherProgramIsAskedAboutOnce)
+{
+    const QString file = path("side.htm");
+    write(file, "first");
+    m_window->FilAabn(file);
+    type(QStringLiteral("mine "));
+
+    const auto touch = [&](const QByteArray &bytes, int secondsLater) {
+        write(file, bytes);
+        QFile f(file);
+        f.open(QIODevice::ReadWrite);
+        f.setFileTime(QDateTime::currentDateTime().addSecs(secondsLater), QFileDevice::FileModificationTime);
+    };
+    touch("second", 10);
+    m_prompter.expect(QStringLiteral("Et andet program har ændret \r\n") + QDir::toNativeSeparators(file), Prompter::No);
+    m_window->CheckExternalChanges();
+    m_window->CheckExternalChanges(); // no change since: no question
+    EXPECT_EQ(m_window->ActiveEditor()->GetText(), QStringLiteral("mine first"));
+
+    touch("third", 20);
+    m_prompter.expect(QStringLiteral("genindlæse"), Prompter::Yes);
+    m_window->CheckExternalChanges();
+    EXPECT_EQ(m_window->ActiveEditor()->GetText(), QStringLiteral("third"));
+    EXPECT_EQ(m_prompter.seen().last().caption, QStringLiteral("Dokument ændret"));
+}
+
+TEST_F(DocumentsTest, DroppedFilesOpenOnTheEditorAndAreRefusedElsewhere)
+{
+    write(path("d.htm"), "dropped");
+    const QPoint onEditor = m_window->ActiveEditor()->mapTo(m_window.get(), QPoint(20, 20));
+    m_window->dropFiles({path("d.htm")}, onEditor);
+    EXPECT_EQ(m_window->ActiveEditor()->GetText(), QStringLiteral("dropped"));
+
+    m_prompter.expect(QStringLiteral("Du kan kun slippe filer i tekstbehandleren og i fillisten."));
+    const QPoint onPanel = m_window->resourcePanel()->mapTo(m_window.get(), QPoint(20, 60));
+    m_window->dropFiles({path("d.htm")}, onPanel);
+    EXPECT_EQ(m_docs->count(), 1);
+}
+
+TEST_F(DocumentsTest, SaveAllAndSavingWithDanishCodes)
+{
+    write(path("a.htm"), "a");
+    write(path("b.htm"), "b");
+    m_window->FilAabn(path("a.htm"));
+    m_window->FilAabn(path("b.htm"));
+    m_docs->setCurrentIndex(0);
+    type(QStringLiteral("1"));
+    m_window->saveAll();
+    EXPECT_EQ(read(path("a.htm")), QByteArray("1a"));
+    EXPECT_FALSE(m_docs->editorAt(0)->IsModified());
+
+    m_window->hooks().saveConversion = [](const QString &text) { return QString(text).replace(QStringLiteral("æ"), QStringLiteral("&aelig;")); };
+    type(QStringLiteral("æ"));
+    m_window->saveWithDanishCodes();
+    EXPECT_EQ(read(path("a.htm")), QByteArray("&aelig;1a"));
+    EXPECT_EQ(m_window->ActiveEditor()->GetText(), QStringLiteral("æ1a")); // the editor keeps its letters
+    type(QStringLiteral("æ"));
+    m_window->saveAll(); // the option itself is off
+    EXPECT_EQ(read(path("a.htm")), QByteArray("\xc3\xa6\xc3\xa6" "1a"));
+}
+
+TEST_F(DocumentsTest, AClickOnTheStatusBarCountsTheCharacters)
+{
+    type(QStringLiteral("æøå😀"));
+    QTest::mouseClick(m_window->statusPanels(), Qt::LeftButton);
+    EXPECT_EQ(m_window->statusPanels()->panelText(0), QStringLiteral("Dokumentet indeholder 4 tegn."));
+}
+
+} // namespace
