@@ -1,0 +1,123 @@
+// Measures opening and saving documents through the main window: a 50 MB page
+// in UTF-8 and in Windows-1252, and 50 pages opened at once.
+// Usage: documents_open_save   (run offscreen)
+#include "app/DocumentArea.h"
+#include "app/PagewickApplication.h"
+#include "app/Prompter.h"
+#include "app/SettingsStore.h"
+#include "app/SingleInstance.h"
+#include "app/TfrmPW4.h"
+#include "editor/TLEdit.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// The measurement asks nothing; any question would be a fault.
+class SilentPrompter : public Prompter
+{
+public:
+    Button message(const Message &m) override
+    {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(m.text));
+        return Cancel;
+    }
+    QStringList openFiles(const FileDialog &) override { return {}; }
+    QString openFile(const FileDialog &) override { return {}; }
+    QString saveFile(const FileDialog &) override { return {}; }
+    QString chooseFolder(const QString &, const QString &) override { return {}; }
+    std::optional<QString> inputText(const QString &, const QString &, const QString &) override { return {}; }
+    bool chooseFont(QFont &) override { return false; }
+    bool chooseColour(QColor &) override { return false; }
+    bool printDialog(QPrinter &) override { return false; }
+    bool printerSetup(QPrinter &) override { return false; }
+};
+
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const auto match = QRegularExpression(QStringLiteral("VmRSS:\\s*(\\d+)")).match(QString::fromLatin1(status.readAll()));
+    return match.hasMatch() ? match.captured(1).toLong() : -1;
+}
+
+QByteArray page(qsizetype bytes, bool windows1252)
+{
+    const QByteArray letters = windows1252 ? QByteArray("\xe6\xf8\xe5") : QByteArray("\xc3\xa6\xc3\xb8\xc3\xa5");
+    const QByteArray row = "<tr><td class=\"c\">Celle " + letters + "</td><td><a href=\"side.htm\">Link</a></td></tr>\r\n";
+    QByteArray html = "<html><head><title>Stor side</title></head><body><table>\r\n";
+    html.reserve(bytes + row.size());
+    while (html.size() < bytes)
+        html += row;
+    return html + "</table></body></html>\r\n";
+}
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    PagewickApplication::prepare();
+    PagewickApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(QStringLiteral("program")));
+    write(dir.filePath(QStringLiteral("program/eventmap.dat")), "");
+    write(dir.filePath(QStringLiteral("program/globalmap.dat")), "");
+    SettingsStore store(dir.filePath(QStringLiteral("Pagewick.ini")));
+    SilentPrompter prompter;
+    TfrmPW4 window({store, prompter, dir.filePath(QStringLiteral("program/")), dir.filePath(QStringLiteral("data/"))});
+    window.resize(1000, 700);
+    window.show();
+    QCoreApplication::processEvents();
+    const long baseline = residentKilobytes();
+
+    QElapsedTimer timer;
+    for (const bool windows1252 : {false, true}) {
+        const QString path = dir.filePath(windows1252 ? QStringLiteral("cp1252.htm") : QStringLiteral("utf8.htm"));
+        write(path, page(50 << 20, windows1252));
+        const double mb = QFileInfo(path).size() / 1048576.0;
+        timer.start();
+        window.FilAabn(path);
+        window.grab();
+        const double openMs = timer.nsecsElapsed() / 1e6;
+        const long rss = residentKilobytes();
+        TLEdit *editor = window.ActiveEditor();
+        editor->SetSelection(SelectionRecord::at({1, 0}));
+        editor->ReplaceSelection(QStringLiteral("<!-- -->"));
+        timer.restart();
+        window.FilGem(window.documents()->currentIndex());
+        const double saveMs = timer.nsecsElapsed() / 1e6;
+        std::printf("%s, %.1f MB: open and show %.0f ms, save %.0f ms, memory added %.0f MB (%.2f x file)\n",
+                    windows1252 ? "Windows-1252" : "UTF-8", mb, openMs, saveMs, (rss - baseline) / 1024.0,
+                    (rss - baseline) / 1024.0 / mb);
+        window.CloseDocument();
+    }
+
+    QStringList paths;
+    for (int i = 0; i < 50; ++i) {
+        const QString path = dir.filePath(QStringLiteral("side%1.htm").arg(i));
+        write(path, page(40 * 1024, false));
+        paths.append(path);
+    }
+    timer.restart();
+    window.OpenFiles(FileListMessage::textFor(paths));
+    window.grab();
+    std::printf("50 pages of 40 KB through OpenFiles: %.0f ms (%d tabs)\n", timer.nsecsElapsed() / 1e6,
+                window.documents()->count());
+    for (int tab = 0; tab < window.documents()->count(); ++tab)
+        window.documents()->editorAt(tab)->ClearModified();
+    return 0;
+}
