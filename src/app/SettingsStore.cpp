@@ -199,8 +199,8 @@ bool SettingsStore::flush()
             return false;
     }
     std::error_code error;
-    std::filesystem::rename(QFile::encodeName(temporary).toStdString(),
-                            QFile::encodeName(m_path).toStdString(), error);
+    std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()),
+                            std::filesystem::path(m_path.toStdU16String()), error);
     if (error) {
         QFile::remove(temporary);
         return false;

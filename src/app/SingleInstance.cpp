@@ -24,8 +24,10 @@ namespace FileListMessage {
 QString textFor(const QStringList &paths)
 {
     QString text;
-    for (const QString &p : paths)
+    for (QString p : paths) {
+        p.replace(QLatin1Char('%'), QLatin1String("%25")).replace(QLatin1Char('?'), QLatin1String("%3F"));
         text += p + QLatin1Char('?');
+    }
     return text;
 }
 
@@ -49,6 +51,9 @@ std::optional<QString> decode(const QByteArray &bytes)
 QStringList paths(const QString &text)
 {
     QStringList list = text.split(QLatin1Char('?'), Qt::SkipEmptyParts);
+    for (QString &p : list)
+        p.replace(QLatin1String("%3F"), QLatin1String("?"), Qt::CaseInsensitive)
+            .replace(QLatin1String("%25"), QLatin1String("%"));
     return list;
 }
 
@@ -101,13 +106,29 @@ bool SingleInstance::handOver(const QString &fileListText)
         return false;
     QByteArray reply;
     while (reply.size() < Acknowledgement.size()) {
-        if (!socket.waitForReadyRead(HandOverTimeoutMs))
-            break;
+        if (!socket.waitForReadyRead(HandOverTimeoutMs)) {
+            // Closed without an answer: that instance is ending or refused
+            // the message, and this start takes its place. Still connected
+            // but slow: it is busy and has the files.
+            return socket.state() == QLocalSocket::ConnectedState;
+        }
         reply += socket.readAll();
     }
-    // A server that accepted the message has taken the files even when its
-    // answer is lost; starting a second instance then would be worse.
     return true;
+}
+
+void SingleInstance::startDelivering()
+{
+    m_delivering = true;
+    const QList<Pending> waiting = std::exchange(m_pending, {});
+    for (const Pending &pending : waiting)
+        deliver(pending);
+}
+
+void SingleInstance::stopListening()
+{
+    if (m_server)
+        m_server->close();
 }
 
 void SingleInstance::acceptConnection()
@@ -137,8 +158,21 @@ void SingleInstance::readFrom(QLocalSocket *socket)
         socket->abort();
         return;
     }
-    Q_EMIT filesHandedOver(*text);
-    socket->write(Acknowledgement);
-    socket->flush();
-    socket->disconnectFromServer();
+    const Pending pending{*text, socket};
+    if (m_delivering)
+        deliver(pending);
+    else
+        m_pending.append(pending);
+}
+
+void SingleInstance::deliver(const Pending &pending)
+{
+    // Opening the files may show a question, whose event loop may end the
+    // connection meanwhile; the answer goes only to a socket still there.
+    Q_EMIT filesHandedOver(pending.text);
+    if (QLocalSocket *socket = pending.socket) {
+        socket->write(Acknowledgement);
+        socket->flush();
+        socket->disconnectFromServer();
+    }
 }

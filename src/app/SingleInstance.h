@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +13,8 @@ class QLocalServer;
 class QLocalSocket;
 
 // The hand-over text between two starts: each path followed by "?", sent as
-// UTF-8 with a closing zero byte.
+// UTF-8 with a closing zero byte. A "?" or "%" inside a path (both allowed in
+// file names) travels as "%3F" or "%25".
 namespace FileListMessage {
 QString textFor(const QStringList &paths);
 QByteArray encode(const QString &text);
@@ -43,6 +46,11 @@ public:
     // A socket left by a killed instance is replaced. Throws std::runtime_error
     // when neither is possible.
     Role claim(const QString &fileListText);
+    // Hand-overs that arrive before this call wait for it, so that none is
+    // lost while the window that opens them is still being made.
+    void startDelivering();
+    // No further hand-overs are taken (the program is ending).
+    void stopListening();
 
 Q_SIGNALS:
     // A later start handed over this text. The sender waits until every
@@ -50,10 +58,19 @@ Q_SIGNALS:
     void filesHandedOver(const QString &fileListText);
 
 private:
+    struct Pending
+    {
+        QString text;
+        QPointer<QLocalSocket> socket;
+    };
+
     void acceptConnection();
     void readFrom(QLocalSocket *socket);
+    void deliver(const Pending &pending);
     bool handOver(const QString &fileListText);
 
     QString m_name;
     QLocalServer *m_server = nullptr;
+    bool m_delivering = false;
+    QList<Pending> m_pending;
 };

@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLocale>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -142,6 +143,18 @@ void TfrmPW4::settleUserDataFolder()
 void TfrmPW4::restoreState()
 {
     m_state = MainWindowState::read(m_settings);
+    // A place on a screen that is no longer there gives way to the default.
+    const QRect stored(m_state.left, m_state.top, m_state.width, m_state.height);
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (!screens.isEmpty() && std::none_of(screens.cbegin(), screens.cend(), [&](const QScreen *screen) {
+            return screen->availableGeometry().intersects(stored);
+        })) {
+        const MainWindowState defaults;
+        m_state.left = defaults.left;
+        m_state.top = defaults.top;
+        m_state.width = defaults.width;
+        m_state.height = defaults.height;
+    }
     move(m_state.left, m_state.top);
     resize(m_state.width, m_state.height);
     m_splitter->setSizes({m_state.resourcePanelWidth, std::max(SplitterMinimum, m_state.width - m_state.resourcePanelWidth)});
@@ -253,15 +266,15 @@ void TfrmPW4::showAbout()
 
 void TfrmPW4::closeEvent(QCloseEvent *event)
 {
-    // Documents close from the last tab to the first; a cancelled question
-    // keeps the program running with the documents not closed yet.
+    // Refused until every document is closed: a cancelled question, or a
+    // failed save that reaches the error report, keeps the program running
+    // with the documents not closed yet.
+    event->ignore();
     for (int tab = m_documents->count() - 1; tab >= 0; --tab) {
         m_documents->setCurrentIndex(tab);
         ShowActiveDocument();
-        if (!CloseDocument()) {
-            event->ignore();
+        if (!CloseDocument())
             return;
-        }
     }
     writeState();
     if (!m_settings.flush()) {

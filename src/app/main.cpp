@@ -44,6 +44,8 @@ int main(int argc, char *argv[])
     window.setSplash(splash);
     window.setCommandLineFiles(fileList);
     QObject::connect(&instance, &SingleInstance::filesHandedOver, &window, &TfrmPW4::receiveHandOver);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &instance, &SingleInstance::stopListening);
+    instance.startDelivering();
     installStartupProbe(window);
     window.showAsStored();
     return app.exec();

@@ -196,19 +196,26 @@ std::optional<WordPlace> EditableText::NextScanWord()
     return std::nullopt;
 }
 
+QString EditableText::findTextAsStored() const
+{
+    // A line break in the search text stands for the document's own.
+    return TextCharacters::withLineBreaks(m_findText, lineBreak());
+}
+
 std::optional<EditableText::Match> EditableText::search(TextPos from, const SearchOptions &options) const
 {
-    if (m_findText.isEmpty())
+    const QString what = findTextAsStored();
+    if (what.isEmpty())
         return std::nullopt;
     switch (options.direction) {
     case SearchOptions::Backward:
-        return findText(m_findText, from, false, options);
+        return findText(what, from, false, options);
     case SearchOptions::Forward:
-        return findText(m_findText, from, true, options);
+        return findText(what, from, true, options);
     case SearchOptions::WholeText:
-        if (auto match = findText(m_findText, from, true, options))
+        if (auto match = findText(what, from, true, options))
             return match;
-        return findText(m_findText, {1, 0}, true, options);
+        return findText(what, {1, 0}, true, options);
     }
     return std::nullopt;
 }
@@ -248,7 +255,7 @@ bool EditableText::selectionIsMatch(const SearchOptions &options) const
     const SelectionRecord s = GetSelection();
     if (s.isEmpty() || m_findText.isEmpty())
         return false;
-    const std::optional<Match> match = findText(m_findText, s.start(), true, options);
+    const std::optional<Match> match = findText(findTextAsStored(), s.start(), true, options);
     return match && match->start == s.start() && match->end == s.end();
 }
 
@@ -257,8 +264,13 @@ void EditableText::Replace()
     if (IsReadOnly())
         return;
     SearchOptions options = SearchOptions::fromFlags(m_searchFlags);
-    if (selectionIsMatch(options))
+    if (selectionIsMatch(options)) {
+        const TextPos start = GetSelection().start();
         ReplaceSelection(m_replaceText);
+        // Searching backward goes on before the new text, not into it.
+        if (options.direction == SearchOptions::Backward)
+            SetSelection(SelectionRecord::at(start));
+    }
     FindNext();
 }
 
@@ -270,10 +282,13 @@ int EditableText::ReplaceAllMatches()
     }
     SearchOptions options = SearchOptions::fromFlags(m_searchFlags);
     const QString replacement = TextCharacters::withLineBreaks(m_replaceText, lineBreak());
+    const QString what = findTextAsStored();
     int count = 0;
     TextPos from{1, 0};
     beginChange();
-    while (const std::optional<Match> match = findText(m_findText, from, true, options)) {
+    while (const std::optional<Match> match = findText(what, from, true, options)) {
+        if (match->end <= match->start)
+            break; // nothing to replace; searching on would find the same place
         replaceRange(match->start, match->end, replacement);
         from = GetSelection().caret(); // just after the replacement
         ++count;

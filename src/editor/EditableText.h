@@ -124,6 +124,7 @@ protected:
 
 private:
     std::optional<Match> search(TextPos from, const SearchOptions &options) const;
+    QString findTextAsStored() const;
     bool selectionIsMatch(const SearchOptions &options) const;
 
     QString m_findText;

@@ -103,6 +103,9 @@ void HtmlItemLexer::styleText(int start, int end)
 {
     if (!editor() || end <= start)
         return;
+    // Whole lines, so that a "\r\n" is never cut in two.
+    const long lastLine = send(QsciScintillaBase::SCI_LINEFROMPOSITION, end - 1);
+    end = std::max(end, static_cast<int>(send(QsciScintillaBase::SCI_POSITIONFROMLINE, lastLine + 1)));
     forgetPendingFrom(start);
     if (end - start <= SkipThreshold) {
         styleRange(start, end, stateBefore(start));

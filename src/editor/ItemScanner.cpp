@@ -72,7 +72,8 @@ void scan(const char *text, qsizetype size, State start, const QByteArray &openI
     const char *p = text;
     while (p < end) {
         const char c = *p;
-        if (c == '\n') {
+        // "\r\n", "\n" and a lone "\r" each end a line.
+        if (c == '\n' || (c == '\r' && (p + 1 == end || p[1] != '\n'))) {
             ++p;
             if (!multilineItems && state != State::Outside) {
                 closeRun(p - text, RunKind::Text);

@@ -45,7 +45,7 @@ QString SearchOptions::fitText(const QString &text)
     // Cut by characters, never inside a surrogate pair.
     int characters = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i).isLowSurrogate())
+        if (text.at(i).isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate())
             continue;
         if (characters == MaxTextLength)
             return text.left(i);

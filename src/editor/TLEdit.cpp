@@ -14,10 +14,12 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -183,23 +185,33 @@ QString TLEdit::GetText() const
 
 void TLEdit::setRawText(const QByteArray &utf8)
 {
+    // Positions are 32-bit in the editor and its colouring.
+    if (utf8.size() >= std::numeric_limits<int>::max() - (1 << 20))
+        throw TLEditError(TLEditError::OutOfMemory);
     const bool wasReadOnly = isReadOnly();
     // With word wrap on, Scintilla wraps inserted text at once, line by line;
     // switched on afterwards, it wraps what is shown first and the rest later.
     const WrapMode wrap = wrapMode();
     setWrapMode(WrapNone);
     SendScintilla(SCI_SETREADONLY, 0);
-    SendScintilla(SCI_CLEARALL);
-    // Room to type in: without it the first keystrokes in a large text make
-    // Scintilla copy the whole text into a larger buffer.
+    // Room for the new text, with some to type in (without it the first
+    // keystrokes in a large text make Scintilla copy the whole text into a
+    // larger buffer); asked for before the old text goes, so that a text too
+    // large for memory leaves the old one as it was.
     SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + (1 << 20)));
-    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.constData());
-    setWrapMode(wrap);
     if (SendScintilla(SCI_GETSTATUS) == SC_STATUS_BADALLOC) {
         SendScintilla(SCI_SETSTATUS, SC_STATUS_OK);
         SendScintilla(SCI_SETREADONLY, wasReadOnly ? 1 : 0);
+        setWrapMode(wrap);
         throw TLEditError(TLEditError::OutOfMemory);
     }
+    SendScintilla(SCI_CLEARALL);
+    // Bookmarks of the old text mean nothing in the new one.
+    SendScintilla(SCI_MARKERDELETEALL, -1);
+    m_bookmarkHandles.fill(0);
+    m_bookmarkLines.fill(0);
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.constData());
+    setWrapMode(wrap);
     SendScintilla(SCI_SETEOLMODE, eolModeFor(lineBreakOf(utf8)));
     SendScintilla(SCI_SETREADONLY, wasReadOnly ? 1 : 0);
     SendScintilla(SCI_GOTOPOS, 0);
@@ -345,21 +357,22 @@ void TLEdit::LoadFromFile(const QString &path)
         throw TLEditError(TLEditError::FileError);
     file.close();
 
+    FileEncoding encoding = FileEncoding::Utf8;
     if (bytes.startsWith(Utf8Bom) && QByteArrayView(bytes).sliced(3).isValidUtf8()) {
-        m_encoding = FileEncoding::Utf8WithBom;
+        encoding = FileEncoding::Utf8WithBom;
         bytes.remove(0, Utf8Bom.size());
-    } else if (QByteArrayView(bytes).isValidUtf8()) {
-        m_encoding = FileEncoding::Utf8;
-    } else {
-        m_encoding = FileEncoding::Windows1252;
+    } else if (!QByteArrayView(bytes).isValidUtf8()) {
+        encoding = FileEncoding::Windows1252;
         QStringDecoder windows1252("windows-1252");
         bytes = (windows1252.isValid() ? windows1252.decode(bytes) : QString::fromLatin1(bytes)).toUtf8();
     }
     // A loaded file is no step to undo, and its copy in the undo history
     // would double the memory a large file takes.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
+    const auto collectAgain = qScopeGuard([this] { SendScintilla(SCI_SETUNDOCOLLECTION, 1); });
     setRawText(bytes);
-    SendScintilla(SCI_SETUNDOCOLLECTION, 1);
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    m_encoding = encoding;
 }
 
 void TLEdit::SaveToFile(const QString &path)

@@ -97,7 +97,8 @@ public:
     std::optional<TextPos> PositionFromPoint(int x, int y, int flag) const;
     std::optional<QPoint> PointFromPosition(int line, int column) const;
 
-    // Bookmarks: slots 1 to BookmarksMax hold a line; a line below 2 is empty.
+    // Bookmarks: slots 0 to BookmarksMax - 1 hold a line; a line below 2 is
+    // empty. Replacing the whole text empties every slot.
     int GetBookmark(int slot) const;
     void SetBookmark(int slot, int line);
     void SetBookmarkColor(int slot, const QColor &colour);

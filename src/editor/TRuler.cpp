@@ -53,9 +53,9 @@ QList<TRuler::Tick> TRuler::ticks() const
 {
     QList<Tick> list;
     const int far = horizontal() ? width() : height();
-    for (int distance = 0; m_offset + distance < far; distance += m_perMarks) {
-        if (m_offset + distance < 0)
-            continue;
+    // The first mark inside the ruler, when the zero mark lies before it.
+    const int first = m_offset >= 0 ? 0 : ((-m_offset + m_perMarks - 1) / m_perMarks) * m_perMarks;
+    for (int distance = first; m_offset + distance < far; distance += m_perMarks) {
         const bool numbered = distance % m_perNumbers == 0;
         const int length = numbered ? 10 : distance % m_perBigMarks == 0 ? 5 : 2;
         list.append({distance, length, numbered});

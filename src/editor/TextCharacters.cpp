@@ -20,8 +20,9 @@ bool isWordCharacter(char32_t c, bool asText)
 qsizetype characterCount(QStringView text)
 {
     qsizetype count = text.size();
-    for (QChar c : text) {
-        if (c.isLowSurrogate())
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        // Only a complete pair is one character; a lone half counts as one.
+        if (text.at(i).isLowSurrogate() && text.at(i - 1).isHighSurrogate())
             --count;
     }
     return count;

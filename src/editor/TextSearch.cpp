@@ -10,14 +10,14 @@ bool isWordCharacterAround(QStringView text, qsizetype at, bool before)
         if (at <= 0)
             return false;
         char32_t c = text.at(at - 1).unicode();
-        if (text.at(at - 1).isLowSurrogate() && at >= 2)
+        if (text.at(at - 1).isLowSurrogate() && at >= 2 && text.at(at - 2).isHighSurrogate())
             c = QChar::surrogateToUcs4(text.at(at - 2), text.at(at - 1));
         return TextCharacters::isWordCharacter(c);
     }
     if (at >= text.size())
         return false;
     char32_t c = text.at(at).unicode();
-    if (text.at(at).isHighSurrogate() && at + 1 < text.size())
+    if (text.at(at).isHighSurrogate() && at + 1 < text.size() && text.at(at + 1).isLowSurrogate())
         c = QChar::surrogateToUcs4(text.at(at), text.at(at + 1));
     return TextCharacters::isWordCharacter(c);
 }

@@ -1,6 +1,7 @@
 // Documents through the real main window: opening, saving, closing and
 // files changed by other programs, answered through the scripted prompter.
 #include "app/DocumentArea.h"
+#include "app/PagewickApplication.h"
 #include "app/RecentFiles.h"
 #include "app/SettingsStore.h"
 #include "app/TFriendlyStatusBar.h"
@@ -183,6 +184,24 @@ TEST_F(DocumentsTest, AFailedSaveKeepsTheDocumentModifiedAndALaterSaveSucceeds)
     QDir().mkpath(folder);
     EXPECT_TRUE(m_window->FilGem(0));
     EXPECT_EQ(read(file), QByteArray("new old"));
+}
+
+TEST_F(DocumentsTest, AFailedSaveAtShutdownKeepsTheProgramRunning)
+{
+    const QString folder = path("site");
+    QDir().mkpath(folder);
+    write(folder + QStringLiteral("/side.htm"), "old");
+    m_window->FilAabn(folder + QStringLiteral("/side.htm"));
+    type(QStringLiteral("precious "));
+    QDir(folder).removeRecursively();
+    auto *app = static_cast<PagewickApplication *>(QCoreApplication::instance());
+    app->setErrorPrompter(&m_prompter);
+    m_prompter.expect(QStringLiteral("gemmes?"), Prompter::Yes).expect(QStringLiteral("TLEdit: File Error"), Prompter::Ok);
+    EXPECT_FALSE(m_window->close());
+    app->setErrorPrompter(nullptr);
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_EQ(m_window->ActiveEditor()->GetText(), QStringLiteral("precious old"));
+    EXPECT_EQ(m_prompter.seen().last().caption, QStringLiteral("Programfejl"));
 }
 
 TEST_F(DocumentsTest, SaveAsNamesTheDocumentOrWritesATemplate)

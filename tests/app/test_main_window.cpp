@@ -307,6 +307,7 @@ TEST_F(MainWindowTest, ASecondProgramStartHandsItsFilesToThisWindow)
     auto window = createWindow();
     window->show();
     QObject::connect(&instance, &SingleInstance::filesHandedOver, window.get(), &TfrmPW4::receiveHandOver);
+    instance.startDelivering();
 
     QProcess second;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -62,6 +62,14 @@ TEST(ItemScanner, ItemsContinueAcrossLinesWithTheirState)
     EXPECT_EQ(describe("still in comment --> out", State::InComment), "E(!--)[still in comment -->]T[ out]");
     EXPECT_EQ(describe("b\" c>", State::InDoubleQuotes), "D[b\"]P[ ]W[c]P[>]");
 
+    // Every kind of line break ends a line.
+    for (const QByteArray &breaks : {QByteArray("\n"), QByteArray("\r\n"), QByteArray("\r")}) {
+        const QByteArray lines = "<!-- a" + breaks + "b -->" + breaks + "c" + breaks;
+        ItemScanner::scan(lines.constData(), lines.size(), State::Outside, {}, true, result);
+        EXPECT_EQ(result.lineEnds, (QList<State>{State::InComment, State::Outside, State::Outside}))
+            << breaks.toHex().toStdString();
+    }
+
     // Without multiline items a line break ends any item.
     ItemScanner::scan(text.constData(), text.size(), State::Outside, {}, false, result);
     EXPECT_EQ(result.lineEnds.first(), State::Outside);

@@ -117,6 +117,21 @@ TEST(TLEditFiles, ALoadedFileIsNeitherModifiedNorUndoable)
     EXPECT_TRUE(editor.CanRedo());
 }
 
+TEST(TLEditFiles, LoadingAfterEditsLeavesNothingToUndo)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.htm"));
+    writeAll(path, "x");
+    TLEdit editor;
+    editor.SetText(QStringLiteral("a longer text that was edited"));
+    editor.SetSelection(SelectionRecord::at({1, 3}));
+    editor.ReplaceSelection(QStringLiteral("!"));
+    editor.LoadFromFile(path);
+    EXPECT_FALSE(editor.CanUndo());
+    editor.Undo();
+    EXPECT_EQ(editor.GetText(), QStringLiteral("x"));
+}
+
 TEST(TLEditBookmarks, SlotsHoldLinesAndLineOneMeansEmpty)
 {
     TLEdit editor;
