@@ -12,4 +12,5 @@ struct EditorOptions
     QString fontName = QStringLiteral("Courier New"); // "Font"
     int fontSize = 10;               // "FontSize"
     QString fontStyle;               // "FontStyle": "fed", "kursiv", "fed kursiv" or empty
+    friend bool operator==(const EditorOptions &, const EditorOptions &) = default;
 };

@@ -81,6 +81,8 @@ struct SettingsOptions : EditorOptions
     bool keepUnknownAttributes = true;                 // "BevarUkendtAttrib"
     QString checkExclusions = QStringLiteral("P, PARAM"); // "Kodetjek"
 
+    friend bool operator==(const SettingsOptions &, const SettingsOptions &) = default;
+
     static SettingsOptions read(const SettingsStore &store, const SettingsDefaults &defaults);
 
     // Writes every option. A user data folder that does not exist is told
