@@ -150,6 +150,7 @@ QWidget *TfrmIndstil::buildTextEditorPage()
     m_sample = new TLEdit;
     m_sample->setObjectName(QStringLiteral("Eksempel"));
     configureDocumentEditor(*m_sample, {});
+    m_sample->SetWantTab(false); // Tab moves on to the next control of the dialog
     m_sample->setMinimumHeight(70);
     m_help->attach(m_sample, QStringLiteral("Viser et eksempel på koden med den valgte skrifttype og de valgte farver."));
 

@@ -18,6 +18,10 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QLabel>
+#include <QSlider>
+#include <QAbstractScrollArea>
 
 #include <gtest/gtest.h>
 
@@ -299,6 +303,31 @@ TEST_F(SettingsDialogTest, ChoosersAskWithTheirCaptions)
     EXPECT_EQ(m_prompter.fileDialogs().at(0).folder, m_dir.path()) << "starts in the field's folder";
     EXPECT_EQ(m_prompter.fileDialogs().at(1).caption, QStringLiteral("Find hjælpefil"));
     EXPECT_EQ(m_prompter.fileDialogs().at(1).filters.value(0).description, QStringLiteral("Hjælpefiler"));
+}
+
+TEST_F(SettingsDialogTest, EveryControlIsReachableByKeyboard)
+{
+    auto dialog = open();
+    for (QLabel *label : dialog->findChildren<QLabel *>()) {
+        if (label->text().contains(QLatin1Char('&')))
+            EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+    }
+    for (QWidget *w : dialog->findChildren<QWidget *>()) {
+        if (qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
+            qobject_cast<QAbstractSlider *>(w) || qobject_cast<QListWidget *>(w)) {
+            if (qobject_cast<QAbstractSlider *>(w) && qobject_cast<QAbstractScrollArea *>(w->parentWidget()->parentWidget()))
+                continue; // scroll bars
+            EXPECT_TRUE(w->focusPolicy() & Qt::TabFocus) << w->metaObject()->className() << " "
+                                                         << w->objectName().toStdString();
+        }
+    }
+
+    // Tab leaves the sample editor instead of being typed into it.
+    dialog->activateWindow();
+    dialog->sampleEditor()->setFocus();
+    QTest::keyClick(dialog->sampleEditor(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), dialog->sampleEditor());
+    EXPECT_FALSE(dialog->sampleEditor()->GetText().contains(QLatin1Char('\t')));
 }
 
 TEST(BrowserEntryDialog, NeedsBothNameAndPath)
