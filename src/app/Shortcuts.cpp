@@ -19,15 +19,16 @@ QString entryText(const QString &programPath)
     // Exec quotes the path as the entry specification asks for paths with blanks.
     QString quoted = programPath;
     quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+    // The same entry as the installed one, starting this very program.
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=%1\n"
                           "GenericName=HTML-editor\n"
+                          "Comment=Rediger websider i HTML-kode\n"
                           "Exec=\"%2\" %F\n"
-                          "Icon=pagewick\n"
                           "Terminal=false\n"
-                          "Categories=Development;WebDevelopment;\n"
-                          "MimeType=text/html;application/xhtml+xml;text/css;application/javascript;text/plain;\n")
+                          "Categories=Development;WebDevelopment;TextEditor;\n"
+                          "MimeType=text/html;text/css;application/javascript;text/plain;\n")
         .arg(Product::Caption, quoted);
 }
 

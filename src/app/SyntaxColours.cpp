@@ -74,11 +74,6 @@ Scheme scheme(int kodefarve, const SettingsStore &store, Pair desktopNormal)
     return kodefarve == UserDefined ? userScheme(store, desktopNormal) : builtInScheme(kodefarve);
 }
 
-Scheme schemeFromSettings(const SettingsStore &store, Pair desktopNormal)
-{
-    return scheme(store.readInt(Keys::Indstillinger, QStringLiteral("Kodefarve"), Pagewick2), store, desktopNormal);
-}
-
 Pair colourForWord(const Scheme &scheme, quint16 kind, const QString &word, const QSet<QString> &elementNames)
 {
     switch (kind) {

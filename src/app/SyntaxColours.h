@@ -64,7 +64,6 @@ Scheme userScheme(const SettingsStore &store, Pair desktopNormal);
 
 // "Kodefarve": 0 none, 1 "Pagewick 1", 2 "Pagewick 2", 3 the user's own.
 Scheme scheme(int kodefarve, const SettingsStore &store, Pair desktopNormal);
-Scheme schemeFromSettings(const SettingsStore &store, Pair desktopNormal);
 
 // The colours of one word of an item, as the editor reports it: its kind and
 // text. Element names are given in lower case.

@@ -83,7 +83,7 @@ private:
     QWidget *buildInterfacePage();
     QWidget *buildHtmlPage();
     QCheckBox *addCheck(const QString &caption, bool SettingsOptions::*member, const QString &help);
-    QLineEdit *addText(QString SettingsOptions::*member, const QString &help, QWidget *label = nullptr);
+    QLineEdit *addText(QString SettingsOptions::*member, const QString &help);
     QWidget *folderField(QLineEdit *field, const QString &chooserCaption);
     void watch(QAbstractButton *button);
 

@@ -26,10 +26,14 @@ namespace {
 
 using S = SettingsOptions;
 
-QLabel *buddyLabel(const QString &caption, QWidget *buddy)
+// A label with an access key for its control; pointing at it shows the control's help.
+QLabel *buddyLabel(const QString &caption, QWidget *buddy, HelpLine &help)
 {
     auto *label = new QLabel(caption);
     label->setBuddy(buddy);
+    const QString text = help.helpFor(buddy);
+    if (!text.isEmpty())
+        help.attach(label, text);
     return label;
 }
 
@@ -44,11 +48,11 @@ QCheckBox *TfrmIndstil::addCheck(const QString &caption, bool SettingsOptions::*
     return box;
 }
 
-QLineEdit *TfrmIndstil::addText(QString SettingsOptions::*member, const QString &help, QWidget *label)
+QLineEdit *TfrmIndstil::addText(QString SettingsOptions::*member, const QString &help)
 {
     auto *field = new QLineEdit;
     m_texts.append({field, member});
-    m_help->attach(field, help, label);
+    m_help->attach(field, help);
     connect(field, &QLineEdit::textChanged, this, &TfrmIndstil::changed);
     return field;
 }
@@ -83,8 +87,8 @@ QWidget *TfrmIndstil::buildTextEditorPage()
     m_tabSize = new QSpinBox;
     m_tabSize->setObjectName(QStringLiteral("Tabulator"));
     m_tabSize->setRange(0, TLEdit::MaxTabStopSize);
-    auto *tabLabel = buddyLabel(QStringLiteral("&Tabulatorstørrelse:"), m_tabSize);
-    m_help->attach(m_tabSize, QStringLiteral("Sætter, hvor mange tegn tabulatoren rykker pr. gang."), tabLabel);
+    m_help->attach(m_tabSize, QStringLiteral("Sætter, hvor mange tegn tabulatoren rykker pr. gang."));
+    auto *tabLabel = buddyLabel(QStringLiteral("&Tabulatorstørrelse:"), m_tabSize, *m_help);
     connect(m_tabSize, &QSpinBox::valueChanged, this, &TfrmIndstil::changed);
 
     QCheckBox *autoIndent = addCheck(QStringLiteral("Autoindryk"), &S::autoIndent,
@@ -99,10 +103,9 @@ QWidget *TfrmIndstil::buildTextEditorPage()
     m_delay->setPageStep(100);
     m_delay->setTickInterval(100);
     m_delay->setTickPosition(QSlider::TicksBelow);
-    auto *delayLabel = buddyLabel(QStringLiteral("&Forsinkelse:"), m_delay);
     m_help->attach(m_delay,
-                   QStringLiteral("Bestemmer, hvor længe der går, fra kodefærdiggørelseslisten aktiveres og til den vises."),
-                   delayLabel);
+                   QStringLiteral("Bestemmer, hvor længe der går, fra kodefærdiggørelseslisten aktiveres og til den vises."));
+    auto *delayLabel = buddyLabel(QStringLiteral("&Forsinkelse:"), m_delay, *m_help);
     connect(m_delay, &QSlider::valueChanged, this, &TfrmIndstil::changed);
 
     QCheckBox *wrap = addCheck(QStringLiteral("T&ekstombrydning"), &S::wordWrap,
@@ -206,9 +209,9 @@ QWidget *TfrmIndstil::buildProgramPathsPage()
                                QStringLiteral("Viser dokumenterne gennem en webserver på din egen maskine.")));
     auto *server = new QFormLayout;
     QLineEdit *address = addText(&S::localServer, QStringLiteral("Adressen på webserveren på din egen maskine."));
-    server->addRow(buddyLabel(QStringLiteral("Ser&veradresse:"), address), address);
+    server->addRow(buddyLabel(QStringLiteral("Ser&veradresse:"), address, *m_help), address);
     QLineEdit *root = addText(&S::serverFolder, QStringLiteral("Den mappe, den lokale server viser sider fra."));
-    server->addRow(buddyLabel(QStringLiteral("Ro&dmappe:"), root),
+    server->addRow(buddyLabel(QStringLiteral("Ro&dmappe:"), root, *m_help),
                    folderField(root, QStringLiteral("Vælg den lokale servers rodmappe:")));
     layout->addLayout(server);
 
@@ -223,10 +226,10 @@ QWidget *TfrmIndstil::buildProgramPathsPage()
         m_help->attach(choose, QStringLiteral("Finder hjælpefil nummer %1.").arg(i + 1));
         connect(choose, &QPushButton::clicked, this, [this, i] { chooseHelpFile(i); });
         QLineEdit *name = addText(names[i], QStringLiteral("Navnet på hjælpefil nummer %1 i menuen Hjælp.").arg(i + 1));
-        helpGrid->addWidget(buddyLabel(QStringLiteral("Hjælpefil &%1:").arg(i + 1), m_helpFiles[i]), i, 0);
+        helpGrid->addWidget(buddyLabel(QStringLiteral("Hjælpefil &%1:").arg(i + 1), m_helpFiles[i], *m_help), i, 0);
         helpGrid->addWidget(m_helpFiles[i], i, 1);
         helpGrid->addWidget(choose, i, 2);
-        helpGrid->addWidget(new QLabel(QStringLiteral("Navn:")), i, 3);
+        helpGrid->addWidget(buddyLabel(QStringLiteral("Navn:"), name, *m_help), i, 3);
         helpGrid->addWidget(name, i, 4);
     }
     helpGrid->setColumnStretch(1, 2);
@@ -241,22 +244,22 @@ QWidget *TfrmIndstil::buildDefaultsPage()
     auto *page = new QWidget;
     auto *form = new QFormLayout(page);
     QLineEdit *email = addText(&S::email, QStringLiteral("Den adresse, e-mail-henvisninger får, når du ikke angiver en anden."));
-    form->addRow(buddyLabel(QStringLiteral("&E-mail-adresse:"), email), email);
+    form->addRow(buddyLabel(QStringLiteral("&E-mail-adresse:"), email, *m_help), email);
     QLineEdit *description =
         addText(&S::description, QStringLiteral("Den tekst, e-mail-henvisninger viser, når intet er markeret."));
-    form->addRow(buddyLabel(QStringLiteral("Be&skrivelse:"), description), description);
+    form->addRow(buddyLabel(QStringLiteral("Be&skrivelse:"), description, *m_help), description);
     QLineEdit *openFolder = addText(&S::openFolder, QStringLiteral("Den mappe, Åbn-dialogen starter i."));
-    form->addRow(buddyLabel(QStringLiteral("Å&bn-dialogen starter i:"), openFolder),
+    form->addRow(buddyLabel(QStringLiteral("Å&bn-dialogen starter i:"), openFolder, *m_help),
                  folderField(openFolder, QStringLiteral("Vælg den mappe, du ønsker, Åbn-dialogen skal starte i:")));
     QLineEdit *userData = addText(&S::userDataFolder,
                                   QStringLiteral("Den mappe, projekter, foretrukne og andre af dine egne filer gemmes i."));
     userData->setObjectName(QStringLiteral("BrugerdataMappe"));
-    form->addRow(buddyLabel(QStringLiteral("Br&ugerdatamappe:"), userData),
+    form->addRow(buddyLabel(QStringLiteral("Br&ugerdatamappe:"), userData, *m_help),
                  folderField(userData, QStringLiteral("Vælg den mappe, du ønsker, brugerdata skal placeres i:")));
     QLineEdit *html = addText(&S::htmlFilter, QStringLiteral("Filnavnemønstre for HTML-dokumenter, adskilt af semikolon."));
-    form->addRow(buddyLabel(QStringLiteral("HT&ML-filer:"), html), html);
+    form->addRow(buddyLabel(QStringLiteral("HT&ML-filer:"), html, *m_help), html);
     QLineEdit *script = addText(&S::scriptFilter, QStringLiteral("Filnavnemønstre for skriptfiler, adskilt af semikolon."));
-    form->addRow(buddyLabel(QStringLiteral("S&kriptfiler:"), script), script);
+    form->addRow(buddyLabel(QStringLiteral("S&kriptfiler:"), script, *m_help), script);
     return page;
 }
 
@@ -333,7 +336,7 @@ QWidget *TfrmIndstil::buildHtmlPage()
     auto *check = new QHBoxLayout;
     QLineEdit *exclusions =
         addText(&S::checkExclusions, QStringLiteral("Elementer, som HTML-tjekket ikke tæller, adskilt af komma."));
-    check->addWidget(buddyLabel(QStringLiteral("HTML-&tjek ignorerer:"), exclusions));
+    check->addWidget(buddyLabel(QStringLiteral("HTML-&tjek ignorerer:"), exclusions, *m_help));
     check->addWidget(exclusions, 1);
     layout->addLayout(check);
     layout->addStretch();
