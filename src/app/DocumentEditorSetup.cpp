@@ -13,6 +13,8 @@ QColor toColor(quint32 rgb)
     return QColor::fromRgb(rgb);
 }
 
+} // namespace
+
 QFont editorFont(const EditorOptions &options)
 {
     QFont font(options.fontName, options.fontSize > 0 ? options.fontSize : 10);
@@ -25,7 +27,24 @@ QFont editorFont(const EditorOptions &options)
     return font;
 }
 
-} // namespace
+void setEditorFont(EditorOptions &options, const QFont &font)
+{
+    options.fontName = font.family();
+    options.fontSize = font.pointSize() > 0 ? font.pointSize() : options.fontSize;
+    QStringList style;
+    if (font.bold())
+        style << QStringLiteral("fed");
+    if (font.italic())
+        style << QStringLiteral("kursiv");
+    options.fontStyle = style.join(QLatin1Char(' '));
+}
+
+SettingsDefaults settingsDefaults(const QString &defaultUserDataFolder)
+{
+    const QPalette palette = QApplication::palette();
+    return {defaultUserDataFolder,
+            {palette.color(QPalette::Text).rgb() & 0xFFFFFF, palette.color(QPalette::Base).rgb() & 0xFFFFFF}};
+}
 
 void applyLook(TLEdit &editor, const DocumentEditorLook &look)
 {

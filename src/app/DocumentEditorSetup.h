@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/EditorOptions.h"
+#include "app/SettingsOptions.h"
 #include "app/SyntaxColours.h"
 
 #include <QSet>
 #include <QString>
 
+class QFont;
 class TLEdit;
 
 // Everything a document editor is configured from.
@@ -22,3 +24,11 @@ void configureDocumentEditor(TLEdit &editor, const DocumentEditorLook &look);
 
 // The program's colouring of the words the editor reports.
 void applyLook(TLEdit &editor, const DocumentEditorLook &look);
+
+// The editor font of the options ("Courier New" falls back to the system's
+// fixed-width font), and the options taking a chosen font.
+QFont editorFont(const EditorOptions &options);
+void setEditorFont(EditorOptions &options, const QFont &font);
+
+// The desktop's window colours and the given user data folder, for reading options.
+SettingsDefaults settingsDefaults(const QString &defaultUserDataFolder);

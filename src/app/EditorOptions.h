@@ -2,9 +2,8 @@
 
 #include <QString>
 
-class SettingsStore;
-
-// The options of section "Indstillinger" that shape every document editor.
+// The options of section "Indstillinger" that shape every document editor;
+// SettingsOptions reads and saves them with the rest.
 struct EditorOptions
 {
     int tabSize = 2;                 // "Tabulator"
@@ -13,6 +12,5 @@ struct EditorOptions
     QString fontName = QStringLiteral("Courier New"); // "Font"
     int fontSize = 10;               // "FontSize"
     QString fontStyle;               // "FontStyle": "fed", "kursiv", "fed kursiv" or empty
-
-    static EditorOptions read(const SettingsStore &store);
+    friend bool operator==(const EditorOptions &, const EditorOptions &) = default;
 };

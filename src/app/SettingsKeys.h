@@ -7,6 +7,7 @@ namespace Keys {
 
 inline const QString Start = QStringLiteral("Start");
 inline const QString Indstillinger = QStringLiteral("Indstillinger");
+inline const QString Editor = QStringLiteral("Editor");
 
 inline const QString BrugerdataMappe = QStringLiteral("BrugerdataMappe");
 inline const QString HTMLfilter = QStringLiteral("HTMLfilter");

@@ -163,6 +163,13 @@ QStringList SettingsStore::readSection(const QString &section) const
     return lines;
 }
 
+void SettingsStore::eraseKey(const QString &section, const QString &key)
+{
+    Section *s = findSection(section);
+    if (s && s->entries.removeIf([&](const Entry &e) { return sameName(e.key, key); }) > 0)
+        m_dirty = true;
+}
+
 void SettingsStore::eraseSection(const QString &section)
 {
     const auto removed = m_sections.removeIf([&](const Section &s) { return sameName(s.name, section); });

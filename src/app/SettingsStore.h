@@ -34,6 +34,9 @@ public:
     void writeInt(const QString &section, const QString &key, int value);
     void writeBool(const QString &section, const QString &key, bool value);
 
+    // Removes one value; nothing happens when there is none.
+    void eraseKey(const QString &section, const QString &key);
+
     // "name=value" lines of one section, in the order the names were first written.
     QStringList readSection(const QString &section) const;
     void eraseSection(const QString &section);

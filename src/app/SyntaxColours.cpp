@@ -1,5 +1,6 @@
 #include "app/SyntaxColours.h"
 
+#include "app/SettingsKeys.h"
 #include "app/SettingsStore.h"
 #include "editor/ItemScanner.h"
 
@@ -11,58 +12,66 @@ constexpr quint32 Black = 0x000000, White = 0xFFFFFF, Silver = 0xC0C0C0, Purple 
                   Grey = 0x808080, Lime = 0x00FF00, Yellow = 0xFFFF00, Aqua = 0x00FFFF, Red = 0xFF0000,
                   DarkPurple = 0x570057;
 
+} // namespace
+
+void Scheme::useNormalBackground()
+{
+    for (Pair *p : {&element, &attribute, &value, &comment, &asp, &php})
+        p->background = normal.background;
+}
+
 quint32 fromColourNumber(int number)
 {
     const auto n = static_cast<quint32>(number);
     return ((n & 0xFF) << 16) | (n & 0xFF00) | ((n >> 16) & 0xFF);
 }
 
-Scheme userScheme(const SettingsStore &store, Pair desktopNormal)
+int toColourNumber(quint32 rgb)
 {
-    const QString section = QStringLiteral("Editor");
-    const auto colour = [&](const char *key, quint32 fallback) {
-        const int fallbackNumber = static_cast<int>(fromColourNumber(static_cast<int>(fallback))); // swaps back
-        return fromColourNumber(store.readInt(section, QString::fromLatin1(key), fallbackNumber));
-    };
-    Scheme s;
-    s.normal = {colour("AlmT", desktopNormal.text), colour("AlmB", desktopNormal.background)};
-    const quint32 elementBackground = colour("ElemB", White);
-    s.element = {colour("ElemT", Red), elementBackground};
-    s.attribute = {colour("AttribT", Purple), colour("AttribB", elementBackground)};
-    s.value = {colour("VaerdiT", Navy), colour("VaerdiB", elementBackground)};
-    s.comment = {colour("KomT", Grey), colour("KomB", elementBackground)};
-    s.asp = {colour("AspT", Black), colour("AspB", Yellow)};
-    s.php = {colour("PhpT", Black), colour("PhpB", Aqua)};
-    if (store.readBool(section, QStringLiteral("EnsBg"), false)) {
-        for (Pair *p : {&s.element, &s.attribute, &s.value, &s.comment, &s.asp, &s.php})
-            p->background = s.normal.background;
-    }
-    return s;
+    return static_cast<int>(fromColourNumber(static_cast<int>(rgb))); // the swap is its own inverse
 }
 
-} // namespace
-
-Scheme scheme(int kodefarve, const SettingsStore &store, Pair desktopNormal)
+Scheme builtInScheme(int kodefarve)
 {
     switch (kodefarve) {
-    case 0: {
+    case NoColours: {
         const Pair plain{Black, White};
         return {plain, plain, plain, plain, plain, plain, plain};
     }
-    case 1:
+    case Pagewick1:
         return {{Black, Silver},      {Purple, Silver}, {DarkPurple, Silver}, {Navy, Silver},
                 {Grey, Silver},       {Black, Yellow},  {Black, Aqua}};
-    case 3:
-        return userScheme(store, desktopNormal);
     default:
         return {{Black, White},  {White, Navy},   {Purple, Silver}, {Navy, Silver},
                 {White, Lime},   {Black, Yellow}, {Black, Aqua}};
     }
 }
 
-Scheme schemeFromSettings(const SettingsStore &store, Pair desktopNormal)
+Scheme userScheme(const SettingsStore &store, Pair desktopNormal)
 {
-    return scheme(store.readInt(QStringLiteral("Indstillinger"), QStringLiteral("Kodefarve"), 2), store, desktopNormal);
+    // Attributes, values and comments default to the elements' background.
+    Scheme defaults{desktopNormal, {Red, White}, {Purple, White}, {Navy, White},
+                    {Grey, White}, {Black, Yellow}, {Black, Aqua}};
+    const auto colour = [&](const char *key, quint32 fallback) {
+        return fromColourNumber(store.readInt(Keys::Editor, QString::fromLatin1(key), toColourNumber(fallback)));
+    };
+    Scheme s;
+    for (const PairKeys &keys : UserKeys) {
+        const Pair fallback = defaults.*keys.pair;
+        s.*keys.pair = {colour(keys.textKey, fallback.text), colour(keys.backgroundKey, fallback.background)};
+        if (keys.pair == &Scheme::element) {
+            for (Pair *p : {&defaults.attribute, &defaults.value, &defaults.comment})
+                p->background = s.element.background;
+        }
+    }
+    if (store.readBool(Keys::Editor, QString::fromLatin1(SameBackgroundKey), false))
+        s.useNormalBackground();
+    return s;
+}
+
+Scheme scheme(int kodefarve, const SettingsStore &store, Pair desktopNormal)
+{
+    return kodefarve == UserDefined ? userScheme(store, desktopNormal) : builtInScheme(kodefarve);
 }
 
 Pair colourForWord(const Scheme &scheme, quint16 kind, const QString &word, const QSet<QString> &elementNames)

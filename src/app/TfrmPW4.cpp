@@ -4,6 +4,7 @@
 #include "app/DocumentArea.h"
 #include "app/DocumentText.h"
 #include "app/Prompter.h"
+#include "app/SettingsOptions.h"
 #include "app/SettingsStore.h"
 #include "app/SingleInstance.h"
 #include "app/TFriendlyStatusBar.h"
@@ -229,11 +230,10 @@ void TfrmPW4::updateStatusLayout()
 
 void TfrmPW4::setUpEditor(TLEdit &editor)
 {
+    const SettingsOptions options = SettingsOptions::read(m_settings, settingsDefaults(m_defaultUserDataFolder));
     DocumentEditorLook look;
-    look.options = EditorOptions::read(m_settings);
-    const QPalette palette = QApplication::palette();
-    look.colours = SyntaxColours::schemeFromSettings(
-        m_settings, {palette.color(QPalette::Text).rgb() & 0xFFFFFF, palette.color(QPalette::Base).rgb() & 0xFFFFFF});
+    look.options = options;
+    look.colours = options.colours();
     for (const QString &name : std::as_const(m_elementNames))
         look.elementNames.insert(name.toLower());
     configureDocumentEditor(editor, look);

@@ -15,7 +15,7 @@ TEST(SyntaxColours, WordsTakeTheirKindsColoursInPagewick2)
 {
     QTemporaryDir dir;
     SettingsStore store(dir.filePath(QStringLiteral("s.ini")));
-    const SyntaxColours::Scheme s = SyntaxColours::schemeFromSettings(store, Desktop); // "Kodefarve" 2
+    const SyntaxColours::Scheme s = SyntaxColours::scheme(SyntaxColours::Pagewick2, store, Desktop);
     const QSet<QString> elements{QStringLiteral("p"), QStringLiteral("table")};
     const struct
     {
