@@ -5,6 +5,7 @@
 #include "app/DocumentText.h"
 #include "app/Prompter.h"
 #include "app/SettingsOptions.h"
+#include "app/SettingsKeys.h"
 #include "app/SettingsStore.h"
 #include "app/SingleInstance.h"
 #include "app/TFriendlyStatusBar.h"
@@ -13,6 +14,8 @@
 #include "resources/TextMaps.h"
 
 #include "app/DocumentEditorSetup.h"
+#include "app/SettingsOptions.h"
+#include "app/TfrmIndstil.h"
 #include "editor/TLEdit.h"
 
 #include <QApplication>
@@ -48,6 +51,9 @@ TfrmPW4::TfrmPW4(const MainWindowServices &services, QWidget *parent)
     setAcceptDrops(true);
 
     buildLayout();
+    // The settings dialog reads the settings before the first editor is made.
+    m_settingsDialog = new TfrmIndstil(m_settings, m_prompter, m_defaultUserDataFolder, this);
+    connect(m_settingsDialog, &TfrmIndstil::applied, this, &TfrmPW4::applySettings);
     buildActions();
     loadTextMaps();
     m_documents->addDocument(NewDocumentCaption);
@@ -228,15 +234,36 @@ void TfrmPW4::updateStatusLayout()
     m_results->setColumnWidth(2, layout.resultsThirdColumnWidth);
 }
 
-void TfrmPW4::setUpEditor(TLEdit &editor)
+const SettingsOptions &TfrmPW4::options() const
 {
-    const SettingsOptions options = SettingsOptions::read(m_settings, settingsDefaults(m_defaultUserDataFolder));
+    return m_settingsDialog->options();
+}
+
+DocumentEditorLook TfrmPW4::editorLook() const
+{
     DocumentEditorLook look;
-    look.options = options;
-    look.colours = options.colours();
+    look.options = options();
+    look.colours = options().colours();
     for (const QString &name : std::as_const(m_elementNames))
         look.elementNames.insert(name.toLower());
-    configureDocumentEditor(editor, look);
+    return look;
+}
+
+void TfrmPW4::applySettings()
+{
+    const DocumentEditorLook look = editorLook();
+    for (int tab = 0; tab < m_documents->count(); ++tab)
+        applyLook(*m_documents->editorAt(tab), look);
+    if (!m_shownOnce)
+        return;
+    for (int tab = 0; tab < m_documents->count(); ++tab)
+        UpdateDocumentCaption(tab);
+    UpdateDocumentCaption(m_documents->currentIndex());
+}
+
+void TfrmPW4::setUpEditor(TLEdit &editor)
+{
+    configureDocumentEditor(editor, editorLook());
     // Files dropped on the editor open as documents instead of being pasted.
     editor.viewport()->installEventFilter(this);
 }
@@ -304,4 +331,5 @@ void TfrmPW4::writeState()
     state.resourcePage = m_resourcePanel->currentIndex();
     state.resourcePanelShown = !m_resourcePanel->isHidden();
     state.write(m_settings, {});
+    m_settings.writeBool(Keys::Indstillinger, Keys::MSIE, options().internalExplorer);
 }

@@ -18,7 +18,10 @@ class QTreeWidget;
 class TLEdit;
 class SettingsStore;
 class TFriendlyStatusBar;
+class TfrmIndstil;
 class TfrmSplash;
+struct DocumentEditorLook;
+struct SettingsOptions;
 
 // What the main window is given by the program (or by a test).
 struct MainWindowServices
@@ -84,6 +87,9 @@ public:
     const QStringList &GlobalAttributeMap() const { return m_globalAttributeMap; }
 
     void showAbout();
+    // The settings dialog, made with the window and kept for the whole run.
+    TfrmIndstil *settingsDialog() const { return m_settingsDialog; }
+    const SettingsOptions &options() const;
 
 Q_SIGNALS:
     // The window has been shown for the first time and has opened the command line's files.
@@ -107,8 +113,8 @@ private:
     void firstShown();
     void updateStatusLayout();
     bool loadInto(int tab, const QString &path, bool convert);
-    QString optionText(const QString &key, const QString &fallback) const;
-    bool optionFlag(const QString &key, bool fallback) const;
+    DocumentEditorLook editorLook() const;
+    void applySettings();
     QList<Prompter::FileFilter> documentFilters(bool forOpening) const;
     void refreshRecentFiles();
     void setResourcePanelShown(bool shown);
@@ -135,6 +141,7 @@ private:
 
     TfrmSplash *m_splash = nullptr;
     TfrmSplash *m_about = nullptr;
+    TfrmIndstil *m_settingsDialog = nullptr;
     QSplitter *m_splitter = nullptr;
     QTabWidget *m_resourcePanel = nullptr;
     DocumentArea *m_documents = nullptr;

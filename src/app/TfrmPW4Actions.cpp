@@ -3,6 +3,7 @@
 #include "app/DocumentArea.h"
 #include "app/TfrmPW4.h"
 
+#include "app/TfrmIndstil.h"
 #include "editor/TLEdit.h"
 
 #include <QAction>
@@ -95,6 +96,14 @@ void TfrmPW4::buildActions()
         actUdskriv->setEnabled(ActiveEditor()->GetTextLength() > 0);
     });
     refreshRecentFiles();
+    QAction *actIndstillinger = makeAction(this, "actIndstillinger", QStringLiteral("&Indstillinger..."),
+                                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    actIndstillinger->setToolTip(QStringLiteral("Indstillinger"));
+    connect(actIndstillinger, &QAction::triggered, m_settingsDialog, &QDialog::exec);
+    QMenu *mnuFunktioner = menuBar()->addMenu(QStringLiteral("F&unktioner"));
+    mnuFunktioner->setObjectName(QStringLiteral("mnuFunktioner"));
+    mnuFunktioner->addAction(actIndstillinger);
+
     QMenu *mnuHjaelp = menuBar()->addMenu(QStringLiteral("&Hjælp"));
     mnuHjaelp->setObjectName(QStringLiteral("mnuHjaelp"));
     mnuHjaelp->addAction(actOm);
@@ -106,6 +115,8 @@ void TfrmPW4::buildActions()
     tbMain->addAction(actGem);
     tbMain->addSeparator();
     tbMain->addAction(m_actResourcePanel);
+    tbMain->addSeparator();
+    tbMain->addAction(actIndstillinger);
 
     // The go-to-bookmark buttons are there from the start; they work once
     // bookmarks do.

@@ -4,7 +4,7 @@
 #include "app/DocumentNaming.h"
 #include "app/Prompter.h"
 #include "app/RecentFiles.h"
-#include "app/SettingsKeys.h"
+#include "app/SettingsOptions.h"
 #include "app/SettingsStore.h"
 #include "app/SingleInstance.h"
 #include "app/TFriendlyStatusBar.h"
@@ -27,7 +27,6 @@
 namespace {
 
 const QString NewDocumentName = QStringLiteral("Nyt dokument");
-const QString DefaultHtmlFilter = QStringLiteral("*.*htm*;*.asp;*.inc;*.php");
 
 // Dropped names are kept to the length the program has always taken.
 constexpr int DroppedNameLength = 255;
@@ -40,20 +39,10 @@ QDateTime modificationTime(const QString &path)
 
 } // namespace
 
-QString TfrmPW4::optionText(const QString &key, const QString &fallback) const
-{
-    return m_settings.readText(Keys::Indstillinger, key, fallback);
-}
-
-bool TfrmPW4::optionFlag(const QString &key, bool fallback) const
-{
-    return m_settings.readBool(Keys::Indstillinger, key, fallback);
-}
-
 QList<Prompter::FileFilter> TfrmPW4::documentFilters(bool forOpening) const
 {
     QList<Prompter::FileFilter> filters = {
-        {QStringLiteral("HTML-dokumenter"), optionText(Keys::HTMLfilter, DefaultHtmlFilter)},
+        {QStringLiteral("HTML-dokumenter"), options().htmlFilter},
         {QStringLiteral("Typografiark"), QStringLiteral("*.css")},
         {QStringLiteral("Skabeloner"), QStringLiteral("*.pws")},
     };
@@ -87,7 +76,7 @@ void TfrmPW4::openWithDialog()
     dialog.caption = QStringLiteral("Åbn");
     dialog.filters = documentFilters(true);
     // The first time in a run the dialog starts in the chosen folder.
-    dialog.folder = m_lastOpenFolder.isEmpty() ? optionText(QStringLiteral("AabnDialog"), QString()) : m_lastOpenFolder;
+    dialog.folder = m_lastOpenFolder.isEmpty() ? options().openFolder : m_lastOpenFolder;
     const QStringList files = m_prompter.openFiles(dialog);
     if (!files.isEmpty())
         m_lastOpenFolder = QFileInfo(files.first()).absolutePath();
@@ -140,7 +129,7 @@ bool TfrmPW4::loadInto(int tab, const QString &path, bool convert)
                             Prompter::Ok});
         return false;
     }
-    if (convert && m_hooks.openConversion && optionFlag(QStringLiteral("ÆØÅkoder"), false)) {
+    if (convert && m_hooks.openConversion && options().danishLetterCodes) {
         editor->SetText(m_hooks.openConversion(editor->GetText()));
     }
     editor->ClearModified();
@@ -179,10 +168,10 @@ bool TfrmPW4::FilGem(int tab)
     if (EnsureWritable(path, false, m_prompter))
         return false;
     TLEdit *editor = m_documents->editorAt(tab);
-    if (FileClasses::isHtmlFile(path, optionText(Keys::HTMLfilter, DefaultHtmlFilter)) && m_hooks.beforeHtmlSave)
+    if (FileClasses::isHtmlFile(path, options().htmlFilter) && m_hooks.beforeHtmlSave)
         m_hooks.beforeHtmlSave(*editor);
     // A failure to write reaches the error report; the document stays modified.
-    const bool convert = (m_danishCodesForced || optionFlag(QStringLiteral("ÆØÅkoder"), false)) && m_hooks.saveConversion;
+    const bool convert = (m_danishCodesForced || options().danishLetterCodes) && m_hooks.saveConversion;
     if (convert)
         editor->SaveTextToFile(path, m_hooks.saveConversion(editor->GetText()));
     else
@@ -194,7 +183,7 @@ bool TfrmPW4::FilGem(int tab)
 
 bool TfrmPW4::FilGemsom(int tab)
 {
-    const bool htmlNames = optionFlag(QStringLiteral("HTMLtype"), false);
+    const bool htmlNames = options().htmlExtension;
     Prompter::FileDialog dialog;
     dialog.caption = QStringLiteral("Gem som");
     const QString path = m_documents->pathAt(tab);
@@ -312,7 +301,7 @@ void TfrmPW4::UpdateDocumentCaption(int tab)
     TLEdit *editor = m_documents->editorAt(tab);
     const QString title = DocumentNaming::titleOf(*editor);
     const QString path = m_documents->pathAt(tab);
-    if (optionFlag(QStringLiteral("Filnavn"), false) && !path.isEmpty())
+    if (options().fileNameOnTabs && !path.isEmpty())
         m_documents->setCaptionAt(tab, QFileInfo(path).fileName());
     else
         m_documents->setCaptionAt(tab, m_hooks.captionOfTitle ? m_hooks.captionOfTitle(title) : title);

@@ -5,11 +5,14 @@
 #include "app/RecentFiles.h"
 #include "app/SettingsStore.h"
 #include "app/TFriendlyStatusBar.h"
+#include "app/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QSpinBox>
 #include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -107,6 +110,7 @@ TEST_F(DocumentsTest, FilesThatCannotBeOpenedAreReportedAndLeaveNoTabBehind)
 TEST_F(DocumentsTest, TheOpenDialogOffersTheDocumentTypesAndStartsInTheChosenFolderOnce)
 {
     m_store->writeText(QStringLiteral("Indstillinger"), QStringLiteral("AabnDialog"), QStringLiteral("/start/here"));
+    m_window->settingsDialog()->reject(); // "Annuller" reads the settings again
     write(path("x.htm"), "x");
     write(path("y.css"), "y");
     m_prompter.expectFiles({path("x.htm"), path("y.css")}).expectFiles({});
@@ -218,6 +222,7 @@ TEST_F(DocumentsTest, SaveAsNamesTheDocumentOrWritesATemplate)
     EXPECT_TRUE(m_docs->editorAt(0)->IsModified());
 
     m_store->writeBool(QStringLiteral("Indstillinger"), QStringLiteral("HTMLtype"), true);
+    m_window->settingsDialog()->reject();
     m_prompter.expectFiles({path("index")});
     EXPECT_TRUE(m_window->FilGemsom(0));
     EXPECT_EQ(m_docs->pathAt(0), path("index.html"));
@@ -348,6 +353,34 @@ TEST_F(DocumentsTest, SaveAllAndSavingWithDanishCodes)
     type(QStringLiteral("æ"));
     m_window->saveAll(); // the option itself is off
     EXPECT_EQ(read(path("a.htm")), QByteArray("\xc3\xa6\xc3\xa6" "1a"));
+}
+
+TEST_F(DocumentsTest, SettingsAppliedReachEveryEditorAndCancelRestoresThem)
+{
+    m_window->NewDocument();
+    auto *tabSize = m_window->settingsDialog()->findChild<QSpinBox *>(QStringLiteral("Tabulator"));
+    ASSERT_NE(tabSize, nullptr);
+    tabSize->setValue(7);
+    m_window->settingsDialog()->apply();
+    for (int tab = 0; tab < m_docs->count(); ++tab)
+        EXPECT_EQ(m_docs->editorAt(tab)->TabStopSize(), 7);
+    m_window->settingsDialog()->reject();
+    for (int tab = 0; tab < m_docs->count(); ++tab)
+        EXPECT_EQ(m_docs->editorAt(tab)->TabStopSize(), 2);
+
+    // With file names on the tabs, a saved document shows its name.
+    write(path("navn.htm"), "<title>Titel</title>");
+    m_window->FilAabn(path("navn.htm"));
+    QCheckBox *fileNames = nullptr;
+    for (QCheckBox *box : m_window->settingsDialog()->findChildren<QCheckBox *>()) {
+        if (box->text() == QStringLiteral("&Filnavn i stedet for titel på faneblade"))
+            fileNames = box;
+    }
+    ASSERT_NE(fileNames, nullptr);
+    fileNames->setChecked(true);
+    m_window->settingsDialog()->apply();
+    EXPECT_EQ(m_docs->captionAt(m_docs->currentIndex()), QStringLiteral("navn.htm"));
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Brindle's Pagewick 4 - Titel"));
 }
 
 TEST_F(DocumentsTest, AClickOnTheStatusBarCountsTheCharacters)
