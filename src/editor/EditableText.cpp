@@ -17,6 +17,13 @@ std::pair<char32_t, int> characterAt(const QString &text, qsizetype i)
 
 } // namespace
 
+std::optional<EditableText::Match> EditableText::findFrom(const QString &what, TextPos from) const
+{
+    if (what.isEmpty())
+        return std::nullopt;
+    return findText(what, clamp(from), true, SearchOptions{SearchOptions::Forward, false, false});
+}
+
 std::optional<QString> EditableText::firstTextBetween(const QString &open, const QString &close) const
 {
     const SearchOptions anyCase{SearchOptions::Forward, false, false};

@@ -50,6 +50,25 @@ public:
     // Removes the line with its line break.
     bool DeleteLine(int line);
 
+    // Brackets a change made of several edits, so it is undone as one.
+    void beginEdit() { beginChange(); }
+    void endEdit() { endChange(); }
+
+    // A stretch of text found by a search.
+    struct Match
+    {
+        TextPos start;
+        TextPos end;
+    };
+    // The first occurrence at or after `from`, ignoring case, not by whole
+    // words; the selection and the search state stay as they are.
+    std::optional<Match> findFrom(const QString &what, TextPos from) const;
+
+    // The first line shown, for callers that put back the view after work on
+    // the text; an editor without a window has none to keep.
+    virtual int firstShownLine() const { return 1; }
+    virtual void setFirstShownLine(int) {}
+
     // The text between the first `open` and the next `close` after it, both
     // found without regard to case; nothing when either is missing.
     std::optional<QString> firstTextBetween(const QString &open, const QString &close) const;
@@ -99,14 +118,10 @@ public:
     // Raised when a search found nothing (count 0) or a replace-all ended.
     void setNotifyFoundHandler(std::function<void(int count)> handler) { m_notifyFound = std::move(handler); }
 
-protected:
-    struct Match
-    {
-        TextPos start;
-        TextPos end;
-    };
-
+    // The text between two places (clamped to the text).
     virtual QString textBetween(TextPos from, TextPos to) const = 0;
+
+protected:
     // Replaces the text between two clamped positions; selects nothing and
     // leaves the caret after the new text.
     virtual void replaceRange(TextPos from, TextPos to, const QString &text) = 0;

@@ -63,6 +63,7 @@ public:
     void SetSelection(const SelectionRecord &selection) override;
     int GetLineCount() const override;
     QString GetLine(int line) const override;
+    QString textBetween(TextPos from, TextPos to) const override;
     int GetLineLength(int line) const override;
     QString lineBreak() const override;
     bool IsModified() const override;
@@ -91,6 +92,8 @@ public:
     // View
     int GetTopLine() const;
     void SetTopLine(int line);
+    int firstShownLine() const override { return GetTopLine(); }
+    void setFirstShownLine(int line) override { SetTopLine(line); }
     int GetLineRows(int line) const;
     int GetTopRowsHidden() const;
     int GetRowHeight() const;
@@ -171,7 +174,6 @@ Q_SIGNALS:
     void OnVertScroll();
 
 protected:
-    QString textBetween(TextPos from, TextPos to) const override;
     void replaceRange(TextPos from, TextPos to, const QString &text) override;
     std::optional<Match> findText(const QString &what, TextPos from, bool forward,
                                   const SearchOptions &options) const override;

@@ -29,8 +29,9 @@ public:
     bool IsReadOnly() const override { return m_readOnly; }
     void SetReadOnly(bool readOnly) override { m_readOnly = readOnly; }
 
-protected:
     QString textBetween(TextPos from, TextPos to) const override;
+
+protected:
     void replaceRange(TextPos from, TextPos to, const QString &text) override;
     std::optional<Match> findText(const QString &what, TextPos from, bool forward,
                                   const SearchOptions &options) const override;

@@ -7,6 +7,7 @@
 
 #include "editor/EditableText.h"
 #include "editor/SearchOptions.h"
+#include "support/QtPrinters.h"
 
 #include <QList>
 #include <QStringList>

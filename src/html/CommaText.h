@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+// Comma lists as the program writes and reads them: items separated by commas
+// and/or blanks; an item in double quotes may hold commas and blanks, and a
+// doubled double quote inside it stands for one.
+namespace CommaText {
+
+QString join(const QStringList &items);
+QStringList split(const QString &text);
+
+} // namespace CommaText
