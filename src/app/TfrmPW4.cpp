@@ -16,10 +16,12 @@
 #include "app/DocumentEditorSetup.h"
 #include "app/SettingsOptions.h"
 #include "app/TfrmIndstil.h"
+#include "html/GeneratorElement.h"
 #include "editor/TLEdit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -54,6 +56,11 @@ TfrmPW4::TfrmPW4(const MainWindowServices &services, QWidget *parent)
     // The settings dialog reads the settings before the first editor is made.
     m_settingsDialog = new TfrmIndstil(m_settings, m_prompter, m_defaultUserDataFolder, this);
     connect(m_settingsDialog, &TfrmIndstil::applied, this, &TfrmPW4::applySettings);
+    m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    m_hooks.beforeHtmlSave = [this](TLEdit &editor) {
+        if (options().generator)
+            refreshGeneratorElement(editor, options().generatorElement(), m_prompter, windowTitle());
+    };
     buildActions();
     loadTextMaps();
     m_documents->addDocument(NewDocumentCaption);

@@ -5,7 +5,11 @@
 #include "app/MainWindowState.h"
 #include "app/Prompter.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QUrl>
+
+#include <functional>
 #include <QStringList>
 
 class DocumentArea;
@@ -87,6 +91,10 @@ public:
     const QStringList &GlobalAttributeMap() const { return m_globalAttributeMap; }
 
     void showAbout();
+    // A command of the menus or toolbars by its id ("actFed"), or null.
+    QAction *command(const QString &id) const;
+    // How help pages and files are shown; tests replace it.
+    void setUrlOpener(std::function<bool(const QUrl &)> opener) { m_openUrl = std::move(opener); }
     // The settings dialog, made with the window and kept for the whole run.
     TfrmIndstil *settingsDialog() const { return m_settingsDialog; }
     const SettingsOptions &options() const;
@@ -107,6 +115,16 @@ private:
     void buildLayout();
     void setUpEditor(TLEdit &editor);
     void buildActions();
+    void addMenuEntries(QMenu *menu, const QList<struct CommandEntry> &entries);
+    void handle(const QString &id, std::function<void()> handler);
+    void attachFileCommands();
+    void attachEditingCommands();
+    void attachMarkupCommands();
+    void attachViewAndHelpCommands();
+    void buildToolBars();
+    void buildContextMenus();
+    void openHelpPage(const QString &page);
+    void openUserHelpFile(int index);
     void loadTextMaps();
     void settleUserDataFolder();
     void restoreState();
@@ -137,6 +155,10 @@ private:
     bool m_danishCodesForced = false;
     QString m_lastOpenFolder;
     QMenu *m_recentMenu = nullptr;
+    QMenu *m_tableMenu = nullptr;
+    QHash<QString, QAction *> m_commands;
+    QHash<QString, QMenu *> m_menus;
+    std::function<bool(const QUrl &)> m_openUrl;
     bool m_shownOnce = false;
 
     TfrmSplash *m_splash = nullptr;

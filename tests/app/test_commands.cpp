@@ -1,0 +1,245 @@
+// The menus and commands of the main window, walked against the list of what
+// they must hold, and the commands that write markup.
+#include "app/DocumentArea.h"
+#include "app/HelpKeyword.h"
+#include "app/SettingsStore.h"
+#include "app/TfrmIndstil.h"
+#include "app/TfrmPW4.h"
+#include "editor/TLEdit.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class CommandsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
+        for (const char *map : {"program/eventmap.dat", "program/globalmap.dat"}) {
+            QFile f(m_dir.filePath(QString::fromLatin1(map)));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        }
+        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Pagewick.ini")));
+        m_window = std::make_unique<TfrmPW4>(MainWindowServices{*m_store, m_prompter, m_dir.filePath(QStringLiteral("program/")),
+                                                                m_dir.filePath(QStringLiteral("data/"))});
+        m_window->setUrlOpener([this](const QUrl &url) {
+            m_opened.append(url);
+            return true;
+        });
+        m_window->show();
+    }
+    void TearDown() override
+    {
+        m_window->ActiveEditor()->ClearModified();
+        m_window.reset();
+        EXPECT_TRUE(m_prompter.allAnswered());
+    }
+
+    TLEdit &editor() { return *m_window->ActiveEditor(); }
+    void run(const char *id)
+    {
+        QAction *action = m_window->command(QString::fromLatin1(id));
+        ASSERT_NE(action, nullptr) << id;
+        ASSERT_TRUE(action->isEnabled()) << id;
+        action->trigger();
+    }
+
+    QTemporaryDir m_dir;
+    ScriptedPrompter m_prompter;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<TfrmPW4> m_window;
+    QList<QUrl> m_opened;
+};
+
+// "Caption|shortcut" of each entry in menu order; a submenu as "Caption>".
+QStringList walk(const QMenu *menu)
+{
+    QStringList entries;
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        QString caption = action->text().remove(QLatin1Char('&'));
+        if (action->menu()) {
+            entries.append(caption + QLatin1Char('>'));
+            continue;
+        }
+        const QString shortcut = action->shortcut().toString(QKeySequence::PortableText);
+        entries.append(shortcut.isEmpty() ? caption : caption + QLatin1Char('|') + shortcut);
+    }
+    return entries;
+}
+
+TEST_F(CommandsTest, TheMenusHoldEveryCommandWithItsCaptionAndShortcut)
+{
+    const QList<std::pair<QString, QStringList>> expected = {
+        {"Filer", {"Ny...|Ctrl+N", "Åbn...|Ctrl+O", "Senest åbnede filer>", "Luk|Ctrl+F4", "Luk alle", "Gem|Ctrl+S",
+                   "Gem som...", "Gem alle", "Gem med ÆØÅ-koder|Ctrl+Æ", "Ret filnavne...", "Udskriv...|Ctrl+P",
+                   "Indstil printer...", "Billedfremviser", "Egenskaber", "Afslut|Alt+F4"}},
+        {"Rediger", {"Fortryd|Ctrl+Z", "Annuller fortryd|Ctrl+Shift+Z", "Klip", "Kopier", "Sæt ind", "Slet",
+                     "Marker alt|Ctrl+A", "Rediger HTML-element|F4", "Tekstkonvertering>", "Danske tegn>", "Specialtegn>",
+                     "Konverter koder til XHTML-standard", "Konverter koder til store bogstaver",
+                     "Konverter koder til små bogstaver", "Slet alle HTML-koder"}},
+        {"Søg", {"Søg|Ctrl+F", "Find næste|F3", "Erstat...|Ctrl+R", "Udvidet søgning...", "Udvidet erstat...",
+                 "Sæt bogmærke>", "Gå til bogmærke>", "Gå til linie...|Ctrl+G"}},
+        {"Vis", {"Vis>", "Filtyper>", "Biblioteker>", "Resursefaner|F7", "Søgeresultater", "Opdater|F5",
+                 "Kodeeditor|Ctrl+Shift+F12", "Intern browser|Shift+F12", "Arbejd offline", "Intern browserstørrelse>",
+                 "Vis side i ekstern browser|F11"}},
+        {"Formater", {"Fed|Ctrl+B", "Kursiv|Ctrl+I", "Understreget|Ctrl+U", "Fontstørrelse +1|Ctrl++",
+                      "Fontstørrelse -1|Ctrl+Num+/", "Overskrift>", "Ord...", "Blok...", "Skrivemaskine", "Præformateret",
+                      "Fjern formatering", "Centrér|Ctrl+Shift+C", "Højrejustér", "Lige marginer",
+                      "Skrifttype...|Ctrl+Shift+S"}},
+        {"Indsæt", {"Brugerkoder>", "Hårdt mellemrum|Ctrl+Space", "Linieskift|Ctrl+Return", "Afsnit|Shift+Return",
+                    "Vandret linie|Ctrl+Shift+V", "Basiskoder, ny side...|Ctrl+Shift+Q", "Henvisning...|Ctrl+Shift+H",
+                    "Grafik...|Ctrl+Shift+G", "Lyd...", "Linie...|Ctrl+Shift+L", "E-mail...|Ctrl+Shift+E",
+                    "Farve, Webfarvedialog...", "Farve, Windowsdialog...", "Opdateringsdato|F6",
+                    "Kommentar|Ctrl+Shift+K"}},
+        {"Struktur", {"Tabel...|Ctrl+Shift+T", "Række|Ctrl+Shift+R", "Tabelcelle|Ctrl+Shift+D",
+                      "Punktopstilling...|Ctrl+Shift+O", "Punkt|Ctrl+Shift+U", "Rammer...", "Formular...|Ctrl+Shift+F"}},
+        {"Funktioner", {"Tekstombrydning|Ctrl+W", "Skrivebeskyttet", "Moderside", "Tjek HTML-koder|F9", "Titel...",
+                        "Deaktiver henvisning", "Meta-information|Ctrl+Shift+M", "Eksterne resursefiler...",
+                        "Billedkorteditor...", "Skripteditor...|Ctrl+Shift+J", "Typografiarkeditor...|Ctrl+Shift+Y",
+                        "Overførsel til Internet...|Ctrl+Shift+W", "Indstillinger...|Ctrl+Shift+I"}},
+        {"Hjælp", {"Hjælp|F1", "Søg hjælp om...", "Tastaturgenveje", "HTML|Shift+F1", "Typografikark|Ctrl+Shift+F1",
+                   "JavaScript|Alt+F1", "Om Pagewick..."}},
+    };
+    const QList<QAction *> bar = m_window->menuBar()->actions();
+    ASSERT_EQ(bar.size(), expected.size());
+    for (int i = 0; i < bar.size(); ++i) {
+        EXPECT_EQ(bar[i]->text().remove(QLatin1Char('&')), expected[i].first);
+        QMenu *menu = bar[i]->menu();
+        if (expected[i].first == QStringLiteral("Hjælp"))
+            Q_EMIT menu->aboutToShow(); // captions of the help files come from the settings
+        EXPECT_EQ(walk(menu), expected[i].second) << expected[i].first.toStdString();
+    }
+    const auto submenu = [&](const char *id) { return m_window->findChild<QMenu *>(QString::fromLatin1(id)); };
+    EXPECT_EQ(walk(submenu("mnuOverskrift")).size(), 6);
+    EXPECT_EQ(walk(submenu("mnuSaetBogmaerke")).last(), QStringLiteral("Sæt bogmærke 5|Alt+Shift+5"));
+    EXPECT_EQ(walk(submenu("mnuGaaTilBogmaerke")).first(), QStringLiteral("Gå til bogmærke 1|Alt+1"));
+    EXPECT_EQ(walk(submenu("mnuBrugerkoder")).size(), 9);
+    EXPECT_EQ(walk(submenu("mnuFiltyper")).size(), 7);
+}
+
+TEST_F(CommandsTest, CommandsWhosePartIsMissingArePresentButDisabled)
+{
+    for (const char *id : {"actTabel", "actTjekHtml", "actSoeg", "actRedigerElement", "actWebfarve"}) {
+        QAction *action = m_window->command(QString::fromLatin1(id));
+        ASSERT_NE(action, nullptr) << id;
+        EXPECT_FALSE(action->isEnabled()) << id;
+    }
+    for (const char *id : {"actFed", "actGem", "actLinieskift", "actPunkt", "actIndstillinger"})
+        EXPECT_TRUE(m_window->command(QString::fromLatin1(id))->isEnabled()) << id;
+}
+
+TEST_F(CommandsTest, FormattingCommandsWriteTheirMarkup)
+{
+    const struct
+    {
+        const char *id;
+        const char *result;
+    } cases[] = {
+        {"actFed", "<strong>ord</strong>"},       {"actKursiv", "<em>ord</em>"},
+        {"actUnderstreget", "<u>ord</u>"},        {"actFontPlus", "<font size=\"+1\">ord</font>"},
+        {"actOverskrift3", "<h3>ord</h3>"},      {"actCentrer", "<div style=\"text-align:center\">ord</div>"},
+        {"actHoejrejuster", "<div style=\"text-align:right\">ord</div>"},
+        {"actKommentar", "<!-- ord -->"},         {"actPunkt", "<li>ord</li>"},
+        {"actLinieskift", "<br>"},                {"actVandretLinie", "<hr>"},
+        {"actHaardtMellemrum", "&nbsp;"},
+    };
+    for (const auto &c : cases) {
+        editor().SetText(QStringLiteral("ord"));
+        editor().SelectAll();
+        run(c.id);
+        EXPECT_EQ(editor().GetText(), QString::fromUtf8(c.result)) << c.id;
+    }
+    // "Punkt" with nothing selected takes the caret line.
+    editor().SetText(QStringLiteral("a\nline\nb"));
+    editor().SetSelection(SelectionRecord::at({2, 2}));
+    run("actPunkt");
+    EXPECT_EQ(editor().GetText(), QStringLiteral("a\n<li>line</li>\nb"));
+
+    // Old alignment and XHTML from the settings.
+    m_store->writeBool(QStringLiteral("Indstillinger"), QStringLiteral("SikkerJustering"), true);
+    m_store->writeBool(QStringLiteral("Indstillinger"), QStringLiteral("XHTML"), true);
+    m_window->settingsDialog()->reject();
+    editor().SetText(QStringLiteral("ord"));
+    editor().SelectAll();
+    run("actCentrer");
+    EXPECT_EQ(editor().GetText(), QStringLiteral("<center>ord</center>"));
+    editor().SetText(QString());
+    run("actLinieskift");
+    EXPECT_EQ(editor().GetText(), QStringLiteral("<br />"));
+
+    // A read-only document is left alone.
+    editor().SetReadOnly(true);
+    run("actFed");
+    EXPECT_EQ(editor().GetText(), QStringLiteral("<br />"));
+}
+
+TEST_F(CommandsTest, QuickTablesAndTheSystemColour)
+{
+    auto *tableButton = m_window->command(QStringLiteral("actTabelKnap"));
+    ASSERT_NE(tableButton, nullptr);
+    QMenu *twoRows = tableButton->menu()->actions().at(1)->menu();
+    ASSERT_EQ(twoRows->title(), QStringLiteral("2 rækker"));
+    twoRows->actions().at(2)->trigger(); // "3 kolonner"
+    EXPECT_EQ(editor().GetText(), QStringLiteral("<table>\n<tr>\n\t<td></td>\n\t<td></td>\n\t<td></td>\n</tr>\n<tr>\n"
+                                                 "\t<td></td>\n\t<td></td>\n\t<td></td>\n</tr>\n</table>\n"));
+    editor().SetText(QString());
+    m_prompter.expectColour(QColor(0x12, 0xab, 0xef));
+    run("actSystemfarve");
+    EXPECT_EQ(editor().GetText(), QStringLiteral("#12ABEF"));
+    m_prompter.expectColour(QColor());
+    run("actSystemfarve"); // cancelled
+    EXPECT_EQ(editor().GetText(), QStringLiteral("#12ABEF"));
+}
+
+TEST_F(CommandsTest, HelpOpensTheProgramsPagesAndTheUsersHelpFiles)
+{
+    run("actHjaelp");
+    run("actTastaturgenveje");
+    ASSERT_EQ(m_opened.size(), 2);
+    EXPECT_TRUE(m_opened[0].toLocalFile().endsWith(QStringLiteral("program/help/index.html")));
+    EXPECT_TRUE(m_opened[1].toLocalFile().endsWith(QStringLiteral("help/tastatur.html")));
+
+    m_prompter.expect(QStringLiteral("Du skal angive stien til den fil, du ønsker at bruge som hjælpefil"));
+    run("actHjaelpefil1");
+    EXPECT_TRUE(m_window->settingsDialog()->isVisible());
+    m_window->settingsDialog()->reject();
+
+    m_store->writeText(QStringLiteral("Indstillinger"), QStringLiteral("CSShjælp"), QStringLiteral("/doc/css.html"));
+    m_window->settingsDialog()->reject();
+    editor().SetText(QStringLiteral("p { font-size:12px }"));
+    editor().SetSelection(SelectionRecord::at({1, 8}));
+    run("actHjaelpefil2");
+    ASSERT_EQ(m_opened.size(), 3);
+    EXPECT_EQ(m_opened[2].fragment(), QStringLiteral("font-size"));
+}
+
+TEST(HelpKeyword, TheWordAroundTheCaretOrTheSelection)
+{
+    const struct
+    {
+        const char *line;
+        int column;
+        const char *keyword;
+    } cases[] = {
+        {"p { font-size:12px }", 8, "font-size"}, {"<table border=1>", 3, "table"}, {"<table border=1>", 6, "table"},
+        {"a.b.c", 2, "b"},                          {"", 0, ""},                     {"  ", 1, ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(helpKeyword(QString::fromUtf8(c.line), c.column, QString()), QString::fromUtf8(c.keyword)) << c.line;
+    EXPECT_EQ(helpKeyword(QStringLiteral("x"), 0, QStringLiteral("valgt tekst")), QStringLiteral("valgt tekst"));
+}
+
+} // namespace
