@@ -48,6 +48,7 @@ public:
     void setCaptionAt(int tab, const QString &caption);
 
     QToolBar *editorToolBar() const { return m_editorToolBar; }
+    QTabBar *tabBar() const { return m_tabs; }
     TLEditLines *gutter() const { return m_gutter; }
     TRuler *topRuler() const { return m_topRuler; }
     TRuler *leftRuler() const { return m_leftRuler; }

@@ -273,6 +273,10 @@ void TfrmPW4::setUpEditor(TLEdit &editor)
     configureDocumentEditor(editor, editorLook());
     // Files dropped on the editor open as documents instead of being pasted.
     editor.viewport()->installEventFilter(this);
+    editor.installEventFilter(this);
+    editor.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&editor, &QWidget::customContextMenuRequested, this,
+            [this, &editor](const QPoint &at) { showEditorContextMenu(editor.mapToGlobal(at)); });
 }
 
 TLEdit *TfrmPW4::ActiveEditor() const

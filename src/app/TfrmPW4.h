@@ -91,6 +91,10 @@ public:
     const QStringList &GlobalAttributeMap() const { return m_globalAttributeMap; }
 
     void showAbout();
+    // The context menus of the editor, with and without a selection; the
+    // tab strip shows the second without its later entries.
+    QMenu *selectionContextMenu();
+    QMenu *documentContextMenu(bool onTabStrip);
     // A command of the menus or toolbars by its id ("actFed"), or null.
     QAction *command(const QString &id) const;
     // How help pages and files are shown; tests replace it.
@@ -124,6 +128,10 @@ private:
     void buildToolBars();
     void buildContextMenus();
     void openHelpPage(const QString &page);
+    void buildShortcuts();
+    bool switchDocumentByKey(class QKeyEvent *event);
+    void showEditorContextMenu(const QPoint &globalPoint);
+    void refreshStyleMenu();
     void openUserHelpFile(int index);
     void loadTextMaps();
     void settleUserDataFolder();
@@ -156,6 +164,8 @@ private:
     QString m_lastOpenFolder;
     QMenu *m_recentMenu = nullptr;
     QMenu *m_tableMenu = nullptr;
+    QMenu *m_styleMenu = nullptr;
+    QList<QAction *> m_classEntries;
     QHash<QString, QAction *> m_commands;
     QHash<QString, QMenu *> m_menus;
     std::function<bool(const QUrl &)> m_openUrl;

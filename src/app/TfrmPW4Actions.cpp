@@ -4,6 +4,7 @@
 #include "app/CommandTable.h"
 #include "app/DocumentArea.h"
 #include "app/SettingsOptions.h"
+#include "app/SettingsStore.h"
 #include "app/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
@@ -17,7 +18,9 @@
 #include <QPainter>
 #include <QTabBar>
 #include <QToolBar>
+#include <QTabWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -104,6 +107,7 @@ void TfrmPW4::buildActions()
     attachViewAndHelpCommands();
     buildToolBars();
     buildContextMenus();
+    buildShortcuts();
 }
 
 void TfrmPW4::attachFileCommands()
@@ -286,6 +290,8 @@ void TfrmPW4::buildToolBars()
         WrapSelection(*ActiveEditor(), QStringLiteral("<span class=\"normal\">"), QStringLiteral("</span>"));
     });
     styles->addSeparator();
+    m_styleMenu = styles;
+    connect(styles, &QMenu::aboutToShow, this, &TfrmPW4::refreshStyleMenu);
     auto *styleButton = new QAction(QStringLiteral("Skrifttype"), this);
     styleButton->setObjectName(QStringLiteral("actSkrifttypeKnap"));
     styleButton->setEnabled(false); // the font dialog is not there yet; its drop-down works
@@ -321,6 +327,42 @@ void TfrmPW4::buildToolBars()
                 tool->setPopupMode(QToolButton::MenuButtonPopup);
         }
     }
+
+    // The file panel's toolbar above the folder tree, in two rows; its
+    // commands work once the file panel does.
+    QWidget *files = m_resourcePanel->widget(0);
+    auto *filesLayout = new QVBoxLayout(files);
+    filesLayout->setContentsMargins(0, 0, 0, 0);
+    filesLayout->setSpacing(0);
+    QToolBar *firstRow = new QToolBar(files);
+    firstRow->setObjectName(QStringLiteral("tbFiler1"));
+    for (const char *hint : {"Favoritsteder - gå til denne mappe i Filhåndteringen", "Favoritfiler - åbn filen",
+                             "Favoritmapper - vis Åbn-dialogboks i denne mappe", "|", "Billedfremviser", "|", "Visninger"}) {
+        if (QByteArray(hint) == "|") {
+            firstRow->addSeparator();
+            continue;
+        }
+        QAction *button = firstRow->addAction(QString::fromUtf8(hint).section(QLatin1Char(' '), 0, 0));
+        button->setToolTip(QString::fromUtf8(hint));
+        button->setEnabled(false);
+    }
+    QToolBar *secondRow = new QToolBar(files);
+    secondRow->setObjectName(QStringLiteral("tbFiler2"));
+    for (const char *hint : {"HTML-filer", "Billedfiler", "Typografiark", "Lydfiler", "Skriptfiler", "Downloadarkiver",
+                             "Alle filer", "|", "Opret ny mappe"}) {
+        if (QByteArray(hint) == "|") {
+            secondRow->addSeparator();
+            continue;
+        }
+        QAction *button = secondRow->addAction(QString::fromUtf8(hint));
+        button->setToolTip(QString::fromUtf8(hint));
+        button->setCheckable(QByteArray(hint) != "Opret ny mappe");
+        button->setChecked(QByteArray(hint) == "HTML-filer");
+        button->setEnabled(false);
+    }
+    filesLayout->addWidget(firstRow);
+    filesLayout->addWidget(secondRow);
+    filesLayout->addStretch(1);
 
     // The editor toolbar above the document.
     QToolBar *tbEditor = m_documents->editorToolBar();
@@ -371,4 +413,28 @@ void TfrmPW4::buildContextMenus()
     for (const char *caption : {"Slet række", "Slet kolonne", "Slet celle"})
         m_tableMenu->addAction(QString::fromUtf8(caption))->setEnabled(false);
     Q_UNUSED(row)
+}
+
+void TfrmPW4::refreshStyleMenu()
+{
+    // The class names the dialogs remember, at most 100 characters each, sorted.
+    QStringList classes;
+    for (const QString &line : m_settings.readSection(QStringLiteral("Klasser"))) {
+        const QString name = line.section(QLatin1Char('='), 1).left(100);
+        if (!name.isEmpty())
+            classes.append(name);
+    }
+    classes.sort(Qt::CaseInsensitive);
+    while (m_classEntries.size() < classes.size()) {
+        QAction *entry = m_styleMenu->addAction(QString());
+        connect(entry, &QAction::triggered, this, [this, entry] {
+            const QString name = entry->text().remove(QLatin1Char('&'));
+            WrapSelection(*ActiveEditor(), QStringLiteral("<span class=\"%1\">").arg(name), QStringLiteral("</span>"));
+        });
+        m_classEntries.append(entry);
+    }
+    for (qsizetype i = 0; i < m_classEntries.size(); ++i) {
+        m_classEntries[i]->setText(classes.value(i));
+        m_classEntries[i]->setVisible(i < classes.size());
+    }
 }

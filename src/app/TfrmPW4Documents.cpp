@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
@@ -395,6 +396,9 @@ void TfrmPW4::dropEvent(QDropEvent *event)
 
 bool TfrmPW4::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && qobject_cast<TLEdit *>(watched)
+        && switchDocumentByKey(static_cast<QKeyEvent *>(event)))
+        return true;
     if (watched == m_status && event->type() == QEvent::MouseButtonPress) {
         m_status->setPanelText(0, QStringLiteral("Dokumentet indeholder %1 %2.")
                                       .arg(ActiveEditor()->GetTextLength())

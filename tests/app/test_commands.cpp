@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -240,6 +241,71 @@ TEST(HelpKeyword, TheWordAroundTheCaretOrTheSelection)
     for (const auto &c : cases)
         EXPECT_EQ(helpKeyword(QString::fromUtf8(c.line), c.column, QString()), QString::fromUtf8(c.keyword)) << c.line;
     EXPECT_EQ(helpKeyword(QStringLiteral("x"), 0, QStringLiteral("valgt tekst")), QStringLiteral("valgt tekst"));
+}
+
+} // namespace
+
+namespace {
+
+QStringList captions(const QMenu *menu)
+{
+    QStringList list;
+    for (QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            list.append(action->text());
+    }
+    return list;
+}
+
+TEST_F(CommandsTest, TheEditorsContextMenusFollowTheSelection)
+{
+    editor().SetText(QStringLiteral("tekst"));
+    std::unique_ptr<QMenu> withSelection(m_window->selectionContextMenu());
+    EXPECT_EQ(captions(withSelection.get()),
+              (QStringList{"Klip", "Kopier", "Sæt ind", "Fed", "Kursiv", "Understreget", "Fontstørrelse +1",
+                           "Fontstørrelse -1", "Faste formater", "Centrér", "Højrejustér", "Skrifttype...",
+                           "Punktopstilling..."}));
+    std::unique_ptr<QMenu> without(m_window->documentContextMenu(false));
+    EXPECT_EQ(captions(without.get()).mid(0, 6),
+              (QStringList{"Luk", "Overførsel til Internet...", "Føj til Favoritfiler", "Vis side i ekstern browser",
+                           "Moderside", "Titel..."}));
+    EXPECT_EQ(captions(without.get()).last(), QStringLiteral("Egenskaber"));
+    EXPECT_FALSE(without->actions().last()->isEnabled()); // no file path
+    std::unique_ptr<QMenu> tabs(m_window->documentContextMenu(true));
+    EXPECT_EQ(captions(tabs.get()).last(), QStringLiteral("Moderside"));
+
+    // The menu's "Fed" works like the command.
+    editor().SelectAll();
+    withSelection->actions().at(4)->trigger();
+    EXPECT_EQ(editor().GetText(), QStringLiteral("<strong>tekst</strong>"));
+}
+
+TEST_F(CommandsTest, CtrlTabGoesRoundTheDocuments)
+{
+    m_window->NewDocument();
+    m_window->NewDocument();
+    DocumentArea *docs = m_window->documents();
+    ASSERT_EQ(docs->currentIndex(), 2);
+    QTest::keyClick(m_window->ActiveEditor(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(docs->currentIndex(), 0);
+    QTest::keyClick(m_window->ActiveEditor(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(docs->currentIndex(), 2);
+    for (int tab = 0; tab < docs->count(); ++tab)
+        docs->editorAt(tab)->ClearModified();
+}
+
+TEST_F(CommandsTest, TheStylePopupOffersTheRememberedClasses)
+{
+    m_store->writeText(QStringLiteral("Klasser"), QStringLiteral("1"), QStringLiteral("zeta"));
+    m_store->writeText(QStringLiteral("Klasser"), QStringLiteral("2"), QStringLiteral("alfa"));
+    QMenu *styles = m_window->command(QStringLiteral("actSkrifttypeKnap"))->menu();
+    Q_EMIT styles->aboutToShow();
+    const QStringList shown = captions(styles);
+    EXPECT_EQ(shown.mid(shown.size() - 2), (QStringList{"alfa", "zeta"}));
+    editor().SetText(QStringLiteral("x"));
+    editor().SelectAll();
+    styles->actions().last()->trigger();
+    EXPECT_EQ(editor().GetText(), QStringLiteral("<span class=\"zeta\">x</span>"));
 }
 
 } // namespace
