@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -306,6 +307,52 @@ TEST_F(CommandsTest, TheStylePopupOffersTheRememberedClasses)
     editor().SelectAll();
     styles->actions().last()->trigger();
     EXPECT_EQ(editor().GetText(), QStringLiteral("<span class=\"zeta\">x</span>"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CommandsTest, EveryWorkingCommandCopesWithAwkwardDocuments)
+{
+    const char *commands[] = {"actFed", "actKursiv", "actUnderstreget", "actFontPlus", "actFontMinus", "actOverskrift1",
+                              "actSkrivemaskine", "actPraeformateret", "actAfsnit", "actKommentar", "actRaekke",
+                              "actTabelcelle", "actCentrer", "actHoejrejuster", "actLigeMarginer", "actPunkt",
+                              "actLinieskift", "actVandretLinie", "actHaardtMellemrum", "actMarkerAlt", "actSlet",
+                              "actFortryd", "actAnnullerFortryd", "actTekstombrydning", "actModerside"};
+    const struct
+    {
+        const char *name;
+        QString text;
+        SelectionRecord selection;
+        bool readOnly;
+    } documents[] = {
+        {"empty", QString(), SelectionRecord::at({1, 0}), false},
+        {"read-only", QStringLiteral("<p>tekst</p>"), SelectionRecord::between({1, 0}, {1, 5}), true},
+        {"to the end", QStringLiteral("a\nbc"), SelectionRecord::between({1, 1}, {2, 2}), false},
+        {"backwards", QStringLiteral("a\nbc"), SelectionRecord::between({2, 2}, {1, 0}), false},
+        {"no head", QStringLiteral("<body>x</body>"), SelectionRecord::at({1, 3}), false},
+    };
+    for (const auto &d : documents) {
+        for (const char *id : commands) {
+            editor().SetReadOnly(false);
+            editor().SetText(d.text);
+            editor().SetSelection(d.selection);
+            editor().SetReadOnly(d.readOnly);
+            run(id);
+            const bool marksUp = QByteArray(id) != "actMarkerAlt" && QByteArray(id) != "actSlet"
+                                 && QByteArray(id) != "actFortryd" && QByteArray(id) != "actAnnullerFortryd"
+                                 && QByteArray(id) != "actTekstombrydning" && QByteArray(id) != "actModerside";
+            if (d.readOnly) {
+                EXPECT_EQ(editor().GetText(), d.text) << d.name << " " << id;
+            } else if (marksUp) {
+                // Markup is added around or at the text; none of the text is lost.
+                static const QRegularExpression tags(QStringLiteral("<[^>]*>|&nbsp;"));
+                EXPECT_EQ(QString(editor().GetText()).remove(tags), QString(d.text).remove(tags)) << d.name << " " << id;
+            }
+        }
+    }
+    editor().SetReadOnly(false);
 }
 
 } // namespace
