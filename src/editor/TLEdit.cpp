@@ -684,6 +684,8 @@ std::optional<EditableText::Match> TLEdit::findWithScintilla(const QString &what
                                                              bool matchCase) const
 {
     const QByteArray utf8 = what.toUtf8();
+    if (!matchCase)
+        return findAsciiIgnoringCase(utf8, origin, forward);
     auto *self = const_cast<TLEdit *>(this); // the search target is state, not text
     const long oldStart = SendScintilla(SCI_GETTARGETSTART);
     const long oldEnd = SendScintilla(SCI_GETTARGETEND);
@@ -696,6 +698,43 @@ std::optional<EditableText::Match> TLEdit::findWithScintilla(const QString &what
     if (found < 0)
         return std::nullopt;
     return Match{placeOfByte(found), placeOfByte(foundEnd)};
+}
+
+std::optional<EditableText::Match> TLEdit::findAsciiIgnoringCase(const QByteArray &what, long origin, bool forward) const
+{
+    // Scintilla folds the case of every character it compares, which is slow
+    // on a large text; an ASCII search text needs only ASCII folding, and can
+    // never match inside a character of several bytes.
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const auto *text = static_cast<const char *>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    const qsizetype n = what.size();
+    if (!text || n == 0 || n > length)
+        return std::nullopt;
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+    const QByteArray needle = what.toLower();
+    const char first = needle.at(0);
+    const char firstUpper = (first >= 'a' && first <= 'z') ? char(first - 'a' + 'A') : first;
+    const auto matchesAt = [&](long at) {
+        for (qsizetype k = 1; k < n; ++k) {
+            if (lower(text[at + k]) != needle.at(k))
+                return false;
+        }
+        return true;
+    };
+    if (forward) {
+        for (long at = origin; at + n <= length; ++at) {
+            const char c = text[at];
+            if ((c == first || c == firstUpper) && matchesAt(at))
+                return Match{placeOfByte(at), placeOfByte(at + static_cast<long>(n))};
+        }
+    } else {
+        for (long at = origin - static_cast<long>(n); at >= 0; --at) {
+            const char c = text[at];
+            if ((c == first || c == firstUpper) && matchesAt(at))
+                return Match{placeOfByte(at), placeOfByte(at + static_cast<long>(n))};
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<EditableText::Match> TLEdit::findInChunks(const QString &what, long origin, bool forward,

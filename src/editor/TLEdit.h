@@ -190,6 +190,7 @@ private:
     void setRawText(const QByteArray &utf8);
     void writeFile(const QString &path, QByteArray utf8);
     QByteArray rawBytes(long from, long to) const;
+    std::optional<Match> findAsciiIgnoringCase(const QByteArray &what, long origin, bool forward) const;
     std::optional<Match> findWithScintilla(const QString &what, long origin, bool forward, bool matchCase) const;
     std::optional<Match> findInChunks(const QString &what, long origin, bool forward,
                                       const SearchOptions &options) const;

@@ -21,6 +21,7 @@ struct HTMLElement
 // The sections of the named elements (a comma list, names compared exactly,
 // case included), scanning every line once; tags may run across lines.
 QList<HTMLElement> FindElementSections(const EditableText &text, const QString &names);
+QList<HTMLElement> FindElementSections(const QString &text, const QString &names);
 
 // Whether a line lies strictly inside one of the top-level sections.
 bool insideTopLevelSection(const QList<HTMLElement> &sections, int line);
