@@ -1,9 +1,9 @@
 // Measures opening and saving documents through the main window: a 50 MB page
 // in UTF-8 and in Windows-1252, and 50 pages opened at once.
 // Usage: documents_open_save   (run offscreen)
+#include "BenchSupport.h"
 #include "app/DocumentArea.h"
 #include "app/PagewickApplication.h"
-#include "app/Prompter.h"
 #include "app/SettingsStore.h"
 #include "app/SingleInstance.h"
 #include "app/TfrmPW4.h"
@@ -12,41 +12,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cstdio>
 
 namespace {
-
-// The measurement asks nothing; any question would be a fault.
-class SilentPrompter : public Prompter
-{
-public:
-    Button message(const Message &m) override
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(m.text));
-        return Cancel;
-    }
-    QStringList openFiles(const FileDialog &) override { return {}; }
-    QString openFile(const FileDialog &) override { return {}; }
-    QString saveFile(const FileDialog &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<QString> inputText(const QString &, const QString &, const QString &) override { return {}; }
-    bool chooseFont(QFont &) override { return false; }
-    bool chooseColour(QColor &) override { return false; }
-    bool printDialog(QPrinter &) override { return false; }
-    bool printerSetup(QPrinter &) override { return false; }
-};
-
-long residentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const auto match = QRegularExpression(QStringLiteral("VmRSS:\\s*(\\d+)")).match(QString::fromLatin1(status.readAll()));
-    return match.hasMatch() ? match.captured(1).toLong() : -1;
-}
 
 QByteArray page(qsizetype bytes, bool windows1252)
 {
@@ -77,7 +47,7 @@ int main(int argc, char **argv)
     write(dir.filePath(QStringLiteral("program/eventmap.dat")), "");
     write(dir.filePath(QStringLiteral("program/globalmap.dat")), "");
     SettingsStore store(dir.filePath(QStringLiteral("Pagewick.ini")));
-    SilentPrompter prompter;
+    QuietPrompter prompter;
     TfrmPW4 window({store, prompter, dir.filePath(QStringLiteral("program/")), dir.filePath(QStringLiteral("data/"))});
     window.resize(1000, 700);
     window.show();

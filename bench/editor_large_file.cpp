@@ -1,6 +1,7 @@
 // Measures the document editor on a large HTML file: loading it to the first
 // paint, scrolling to its end, typing at its end, and the memory it takes.
 // Usage: editor_large_file [megabytes]   (default 50; run offscreen)
+#include "BenchSupport.h"
 #include "app/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
 
@@ -8,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -17,14 +17,6 @@
 
 namespace {
 
-long residentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const auto match = QRegularExpression(QStringLiteral("VmRSS:\\s*(\\d+)")).match(QString::fromLatin1(status.readAll()));
-    return match.hasMatch() ? match.captured(1).toLong() : -1;
-}
 
 QByteArray sampleHtml(qsizetype bytes)
 {

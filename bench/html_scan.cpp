@@ -1,28 +1,13 @@
 // The scans over a whole page that markup writing relies on, on 5 MB and
 // 50 MB pages: they must grow with the text, no faster.
+#include "BenchSupport.h"
 #include "editor/TextBuffer.h"
 #include "html/ElementSections.h"
 #include "html/HeadPlacement.h"
-#include "app/Prompter.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class QuietPrompter : public Prompter
-{
-public:
-    Button message(const Message &) override { return Ok; }
-    QStringList openFiles(const FileDialog &) override { return {}; }
-    QString openFile(const FileDialog &) override { return {}; }
-    QString saveFile(const FileDialog &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<QString> inputText(const QString &, const QString &, const QString &) override { return {}; }
-    bool chooseFont(QFont &) override { return false; }
-    bool chooseColour(QColor &) override { return false; }
-    bool printDialog(QPrinter &) override { return false; }
-    bool printerSetup(QPrinter &) override { return false; }
-};
 
 QString page(qsizetype megabytes)
 {
