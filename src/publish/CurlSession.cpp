@@ -61,6 +61,11 @@ CURL *CurlSession::begin()
     curl_easy_setopt(m_easy, CURLOPT_DEBUGFUNCTION, &CurlSession::debugCallback);
     curl_easy_setopt(m_easy, CURLOPT_DEBUGDATA, this);
     curl_easy_setopt(m_easy, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(m_easy, CURLOPT_XFERINFOFUNCTION, &CurlSession::progressCallback);
+    curl_easy_setopt(m_easy, CURLOPT_XFERINFODATA, this);
+    curl_easy_setopt(m_easy, CURLOPT_SOCKOPTFUNCTION, &CurlSession::socketOptionCallback);
+    curl_easy_setopt(m_easy, CURLOPT_SOCKOPTDATA, this);
     curl_easy_setopt(m_easy, CURLOPT_OPENSOCKETFUNCTION, &CurlSession::openSocketCallback);
     curl_easy_setopt(m_easy, CURLOPT_OPENSOCKETDATA, this);
     return m_easy;
@@ -93,6 +98,7 @@ int CurlSession::run()
             curl_multi_poll(m_multi, nullptr, 0, PollIntervalMs, nullptr);
         if (idle && !m_abort.load())
             idle();
+
         if (m_abort.load()) {
             result = CURLE_ABORTED_BY_CALLBACK;
             break;
@@ -100,6 +106,7 @@ int CurlSession::run()
     }
     curl_multi_remove_handle(m_multi, m_easy);
     m_running = false;
+
     return result;
 }
 
@@ -239,6 +246,27 @@ void CurlSession::takeServerLines(const char *data, size_t size)
             break;
         }
     }
+}
+
+int CurlSession::progressCallback(void *self, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    // libcurl waits for some replies (the one after an upload above all)
+    // inside its own loop; it calls this meanwhile, so the window stays
+    // alive and a stop still ends the wait.
+    auto *session = static_cast<CurlSession *>(self);
+    if (!session->m_abort.load() && session->idle && session->m_running)
+        session->idle();
+    return session->m_abort.load() ? 1 : 0;
+}
+
+int CurlSession::socketOptionCallback(void *, curl_socket_t socket, curlsocktype)
+{
+    // A small send buffer keeps the bytes counted as sent close to the bytes
+    // that left the machine, so progress is honest and an upload does not
+    // end in a long wait for the server to catch up.
+    const int bytes = 64 * 1024;
+    ::setsockopt(socket, SOL_SOCKET, SO_SNDBUF, &bytes, sizeof bytes);
+    return CURL_SOCKOPT_OK;
 }
 
 curl_socket_t CurlSession::openSocketCallback(void *self, curlsocktype purpose, curl_sockaddr *where)

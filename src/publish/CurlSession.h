@@ -71,6 +71,8 @@ private:
     static size_t headerCallback(char *data, size_t size, size_t count, void *self);
     static size_t readCallback(char *buffer, size_t size, size_t count, void *self);
     static int debugCallback(CURL *, curl_infotype type, char *data, size_t size, void *self);
+    static int progressCallback(void *self, curl_off_t, curl_off_t, curl_off_t, curl_off_t);
+    static int socketOptionCallback(void *self, curl_socket_t socket, curlsocktype purpose);
     static curl_socket_t openSocketCallback(void *self, curlsocktype purpose, curl_sockaddr *address);
     void takeServerLines(const char *data, size_t size);
     void takeCommand(const char *data, size_t size);
