@@ -141,8 +141,6 @@ int TSimpleFTP::runRequest()
     setBusy(true);
     const int result = session()->run();
     setBusy(false);
-    if (qEnvironmentVariableIsSet("PW_FTP_TRACE"))
-        qWarning("request result %d", result);
     if (result != CURLE_OK && (session()->abortRequested() || curlResultLosesConnection(result)))
         dropLostConnection();
     return result;
