@@ -1,0 +1,158 @@
+#include "publish/ListingParser.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace ListingParser {
+namespace {
+
+bool usableName(const QString &name)
+{
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') && !name.contains(QChar(0));
+}
+
+QList<QByteArray> lines(const QByteArray &text)
+{
+    QList<QByteArray> result;
+    for (QByteArray line : text.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.isEmpty())
+            result.append(line);
+    }
+    return result;
+}
+
+// "20240131235959" or with a fraction, UTC.
+QDateTime machineTime(const QString &value)
+{
+    QDateTime time = QDateTime::fromString(value.left(14), QStringLiteral("yyyyMMddHHmmss"));
+    if (!time.isValid())
+        return {};
+    time.setTimeSpec(Qt::UTC);
+    return time;
+}
+
+int monthNumber(const QString &name)
+{
+    static const QStringList months = {QStringLiteral("jan"), QStringLiteral("feb"), QStringLiteral("mar"),
+                                       QStringLiteral("apr"), QStringLiteral("may"), QStringLiteral("jun"),
+                                       QStringLiteral("jul"), QStringLiteral("aug"), QStringLiteral("sep"),
+                                       QStringLiteral("oct"), QStringLiteral("nov"), QStringLiteral("dec")};
+    return int(months.indexOf(name.toLower())) + 1;
+}
+
+bool parseUnixLine(const QString &line, const QDateTime &now, TFindData &entry)
+{
+    // Permissions, links, owner, group, size, month, day, year or time, name.
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(^([-dlbcps])[-rwxsStTl]{9}\S*\s+\d+\s+(?:\S+\s+){1,2}?(\d+)\s+([A-Za-z]{3})\s+(\d{1,2})\s+(\d{4}|\d{1,2}:\d{2})\s(.*)$)"));
+    const QRegularExpressionMatch m = pattern.match(line);
+    if (!m.hasMatch())
+        return false;
+    QString name = m.captured(6);
+    const QChar kind = m.captured(1).at(0);
+    if (kind == u'l') {
+        const qsizetype arrow = name.indexOf(QStringLiteral(" -> "));
+        if (arrow >= 0)
+            name.truncate(arrow);
+    }
+    const int month = monthNumber(m.captured(3));
+    const int day = m.captured(4).toInt();
+    const QString yearOrTime = m.captured(5);
+    QDateTime time;
+    if (month > 0) {
+        if (yearOrTime.contains(u':')) {
+            const QTime clock = QTime::fromString(yearOrTime.rightJustified(5, u'0'), QStringLiteral("HH:mm"));
+            int year = now.date().year();
+            time = QDateTime(QDate(year, month, day), clock, Qt::UTC);
+            if (time > now.addDays(1))
+                time = QDateTime(QDate(year - 1, month, day), clock, Qt::UTC);
+        } else {
+            time = QDateTime(QDate(yearOrTime.toInt(), month, day), QTime(0, 0), Qt::UTC);
+        }
+    }
+    entry.name = name;
+    entry.attributes = kind == u'd' ? TFindData::DirectoryAttribute : TFindData::NormalAttribute;
+    entry.setSize(m.captured(2).toLongLong());
+    entry.lastWriteTime = TFindData::fileTimeFrom(time);
+    return true;
+}
+
+bool parseDosLine(const QString &line, TFindData &entry)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(^(\d{2})-(\d{2})-(\d{2,4})\s+(\d{1,2}):(\d{2})([AaPp][Mm])?\s+(<DIR>|\d+)\s+(.*)$)"));
+    const QRegularExpressionMatch m = pattern.match(line);
+    if (!m.hasMatch())
+        return false;
+    int year = m.captured(3).toInt();
+    if (m.captured(3).size() == 2)
+        year += year < 70 ? 2000 : 1900;
+    int hour = m.captured(4).toInt();
+    const QString half = m.captured(6).toLower();
+    if (half == u"pm" && hour < 12)
+        hour += 12;
+    if (half == u"am" && hour == 12)
+        hour = 0;
+    const QDateTime time(QDate(year, m.captured(1).toInt(), m.captured(2).toInt()), QTime(hour, m.captured(5).toInt()),
+                         Qt::UTC);
+    entry.name = m.captured(8);
+    const bool folder = m.captured(7) == u"<DIR>";
+    entry.attributes = folder ? TFindData::DirectoryAttribute : TFindData::NormalAttribute;
+    entry.setSize(folder ? 0 : m.captured(7).toLongLong());
+    entry.lastWriteTime = TFindData::fileTimeFrom(time);
+    return true;
+}
+
+} // namespace
+
+QList<TFindData> parseMachineListing(const QByteArray &text)
+{
+    QList<TFindData> result;
+    for (const QByteArray &raw : lines(text)) {
+        const QString line = QString::fromUtf8(raw);
+        const qsizetype space = line.indexOf(u' ');
+        if (space < 0)
+            continue;
+        TFindData entry;
+        entry.name = line.mid(space + 1);
+        bool skip = false;
+        entry.attributes = TFindData::NormalAttribute;
+        for (const QString &fact : line.left(space).split(u';', Qt::SkipEmptyParts)) {
+            const qsizetype eq = fact.indexOf(u'=');
+            const QString key = fact.left(eq).toLower();
+            const QString value = fact.mid(eq + 1);
+            if (key == u"type") {
+                const QString type = value.toLower();
+                if (type == u"cdir" || type == u"pdir")
+                    skip = true;
+                else if (type == u"dir")
+                    entry.attributes = TFindData::DirectoryAttribute;
+            } else if (key == u"size" || key == u"sizd") {
+                entry.setSize(value.toLongLong());
+            } else if (key == u"modify") {
+                entry.lastWriteTime = TFindData::fileTimeFrom(machineTime(value));
+            } else if (key == u"create") {
+                entry.creationTime = TFindData::fileTimeFrom(machineTime(value));
+            }
+        }
+        if (!skip && usableName(entry.name))
+            result.append(entry);
+    }
+    return result;
+}
+
+QList<TFindData> parseLongListing(const QByteArray &text, const QDateTime &now)
+{
+    QList<TFindData> result;
+    for (const QByteArray &raw : lines(text)) {
+        const QString line = QString::fromUtf8(raw);
+        TFindData entry;
+        if ((parseUnixLine(line, now, entry) || parseDosLine(line, entry)) && usableName(entry.name))
+            result.append(entry);
+    }
+    return result;
+}
+
+} // namespace ListingParser

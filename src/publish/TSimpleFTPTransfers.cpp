@@ -1,0 +1,252 @@
+// Listing, upload and download of TSimpleFTP.
+#include "publish/TSimpleFTP.h"
+
+#include "publish/CurlSession.h"
+#include "publish/ListingParser.h"
+#include "publish/LocalNames.h"
+#include "publish/RemotePath.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <curl/curl.h>
+
+namespace {
+
+// A name beside the target that no page of a site would carry; long names
+// are shortened so that the temporary name stays within common limits.
+QString temporaryNameFor(const QString &absoluteTarget)
+{
+    const QString name = RemotePath::namePart(absoluteTarget).left(100);
+    return RemotePath::folderPart(absoluteTarget) + QStringLiteral(".~") + name + u'.'
+        + QString::number(QRandomGenerator::global()->generate(), 16) + QStringLiteral(".part");
+}
+
+bool matchesPattern(const QString &name, const QString &pattern)
+{
+    if (pattern.isEmpty())
+        return true;
+    if (!pattern.contains(u'*') && !pattern.contains(u'?'))
+        return name == pattern;
+    const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(
+        pattern, QRegularExpression::UnanchoredWildcardConversion));
+    return QRegularExpression(QRegularExpression::anchoredPattern(wildcard.pattern())).match(name).hasMatch();
+}
+
+} // namespace
+
+bool TSimpleFTP::listFolder(const QString &absoluteFolder, QList<TFindData> &entries)
+{
+    if (!Connected() || busy() || !LocalNames::isSafeCommandArgument(absoluteFolder))
+        return false;
+    CURL *curl = beginRequest();
+    QByteArray text;
+    session()->onReceive = [&text](const char *data, size_t size) {
+        text.append(data, qsizetype(size));
+        return true;
+    };
+    curl_easy_setopt(curl, CURLOPT_URL,
+                     urlFor(RemotePath::addSeparator(absoluteFolder, ftUnix)).toUtf8().constData());
+    if (m_machineListing)
+        curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "MLSD");
+    if (runRequest() != CURLE_OK)
+        return false;
+    entries = m_machineListing ? ListingParser::parseMachineListing(text) : ListingParser::parseLongListing(text);
+    return true;
+}
+
+int TSimpleFTP::List()
+{
+    return FindFiles();
+}
+
+int TSimpleFTP::FindFiles(const QString &mask, TFindList *list, bool withPath)
+{
+    if (list)
+        list->clear();
+    QString prefix;
+    QString folder = m_serverDir;
+    QString pattern;
+    if (mask.contains(u'/')) {
+        prefix = RemotePath::folderPart(mask);
+        folder = absolutePath(prefix);
+        pattern = RemotePath::namePart(mask);
+    } else if (!mask.isEmpty()) {
+        prefix = RemotePath::addSeparator(RemoteDir(), m_fileSystemType);
+        pattern = mask;
+    }
+    QList<TFindData> entries;
+    if (!listFolder(folder.isEmpty() ? QStringLiteral("/") : folder, entries))
+        return 0;
+    int count = 0;
+    for (const TFindData &entry : std::as_const(entries)) {
+        if (!matchesPattern(entry.name, pattern))
+            continue;
+        if (list)
+            list->append({withPath ? prefix + entry.name : entry.name, entry});
+        if (!list || list == &m_findList)
+            emit OnFindItem(entry);
+        ++count;
+    }
+    return count;
+}
+
+bool TSimpleFTP::FindRemoteFile(const QString &path, TFindData *found)
+{
+    TFindList entries;
+    FindFiles(QString(), &entries);
+    const QString name = RemotePath::namePart(path);
+    for (const TFindListEntry &entry : std::as_const(entries)) {
+        if (entry.name.compare(name, Qt::CaseInsensitive) == 0) {
+            if (found)
+                *found = entry.data;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TSimpleFTP::lookUpRemote(const QString &absolutePath, TFindData &found)
+{
+    QList<TFindData> entries;
+    if (!listFolder(RemotePath::folderPart(absolutePath), entries))
+        return false;
+    const QString name = RemotePath::namePart(absolutePath);
+    const TFindData *caseless = nullptr;
+    for (const TFindData &entry : std::as_const(entries)) {
+        if (entry.name == name) {
+            found = entry;
+            return true;
+        }
+        if (!caseless && entry.name.compare(name, Qt::CaseInsensitive) == 0)
+            caseless = &entry;
+    }
+    if (!caseless)
+        return false;
+    found = *caseless;
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Upload
+
+int TSimpleFTP::uploadTo(QIODevice &source, const QString &absoluteTarget)
+{
+    source.seek(0);
+    CURL *curl = beginRequest();
+    session()->onSend = [this, &source](char *buffer, size_t size) -> qint64 {
+        const qint64 read = source.read(buffer, qint64(size));
+        if (read > 0)
+            StatusChanged(31, read);
+        return read;
+    };
+    curl_easy_setopt(curl, CURLOPT_URL, urlFor(absoluteTarget).toUtf8().constData());
+    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(source.size()));
+    return runRequest();
+}
+
+bool TSimpleFTP::moveIntoPlace(const QString &from, const QString &to)
+{
+    if (sendCommand(QStringLiteral("RNFR"), from, to) == Outcome::Done)
+        return true;
+    // Some servers will not rename over an existing file: the old one goes
+    // first, so the target is briefly missing but never half written.
+    if (!Connected())
+        return false;
+    sendCommand(QStringLiteral("DELE"), to);
+    return sendCommand(QStringLiteral("RNFR"), from, to) == Outcome::Done;
+}
+
+bool TSimpleFTP::PutFile(const QString &localFile, const QString &remoteFile)
+{
+    if (!Connected())
+        return fail(QStringLiteral("Ikke forbundet!"));
+    QFile source(localFile);
+    if (!QFileInfo(localFile).isFile() || !source.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Fejl under overførsel af %1 til %2: Lokal fil ikke fundet").arg(localFile, remoteFile));
+    const QString failure = QStringLiteral("Fejl under overførsel af %1 til %2").arg(localFile, remoteFile);
+    const QString target = absolutePath(remoteFile);
+    if (busy() || !LocalNames::isSafeCommandArgument(target) || RemotePath::namePart(target).isEmpty())
+        return fail(failure);
+
+    m_progress.BytesTransferred = 0;
+    m_progress.FileSize = source.size();
+    m_progress.FileName = QFileInfo(localFile).fileName();
+
+    // The file goes up under a temporary name and is renamed when whole, so
+    // a broken transfer never leaves a half-written page under its name.
+    const QString temporary = temporaryNameFor(target);
+    if (uploadTo(source, temporary) != CURLE_OK) {
+        if (Connected())
+            sendCommand(QStringLiteral("DELE"), temporary);
+        return fail(failure);
+    }
+    StatusChanged(31, 0);
+    if (moveIntoPlace(temporary, target))
+        return true;
+    if (!Connected())
+        return fail(failure);
+    // A server that refuses renames altogether: send the file under its own
+    // name after all (a broken transfer can then leave a partial file) and
+    // drop the temporary copy.
+    m_progress.BytesTransferred = 0;
+    const int direct = uploadTo(source, target);
+    if (Connected())
+        sendCommand(QStringLiteral("DELE"), temporary);
+    if (direct != CURLE_OK)
+        return fail(failure);
+    StatusChanged(31, 0);
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Download
+
+bool TSimpleFTP::GetFile(const QString &remoteFile, const QString &localFile)
+{
+    if (!Connected())
+        return fail(QStringLiteral("Ikke forbundet!"));
+    const QString failure = QStringLiteral("Fejl under hentning af %1 fra %2").arg(remoteFile, localFile);
+    // A name the server made up never leaves the folder the caller gave.
+    if (!LocalNames::isSafeFileName(RemotePath::namePart(remoteFile)) || !LocalNames::isSafeTarget(localFile))
+        return fail(failure);
+    if (m_failIfExistsOnGet && QFileInfo::exists(localFile))
+        return false;
+    const QString source = absolutePath(remoteFile);
+    TFindData entry;
+    if (busy() || !lookUpRemote(source, entry)) {
+        if (!Connected())
+            return fail(failure);
+        return fail(QStringLiteral("Fejl under hentning af %1 til %2: Fil på server ikke fundet").arg(remoteFile, localFile));
+    }
+
+    m_progress.BytesTransferred = 0;
+    m_progress.FileSize = entry.size();
+    m_progress.FileName = QFileInfo(localFile).fileName();
+
+    // Written beside the target and renamed when whole.
+    QSaveFile target(localFile);
+    target.setDirectWriteFallback(false);
+    if (!target.open(QIODevice::WriteOnly))
+        return fail(failure);
+    CURL *curl = beginRequest();
+    session()->onReceive = [this, &target](const char *data, size_t size) {
+        if (target.write(data, qint64(size)) != qint64(size))
+            return false;
+        StatusChanged(41, qint64(size));
+        return true;
+    };
+    curl_easy_setopt(curl, CURLOPT_URL, urlFor(source).toUtf8().constData());
+    if (runRequest() != CURLE_OK) {
+        target.cancelWriting();
+        return fail(failure);
+    }
+    if (!target.commit())
+        return fail(failure);
+    StatusChanged(41, 0);
+    return true;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "FtpTestServer.h"
+
+#include "publish/TSimpleFTP.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <ostream>
+
+// Readable texts in test failures.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// Points a component at a test server with short time limits.
+inline void aimAt(TSimpleFTP &ftp, const FtpTestServer &server)
+{
+    ftp.setHostName(QStringLiteral("127.0.0.1"));
+    ftp.setPort(server.port());
+    ftp.setUserName(FtpTestServer::User);
+    ftp.setPassword(FtpTestServer::Password);
+    ftp.setConnectTimeout(5000);
+}
+
+inline QString writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+    return path;
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Bytes of every value, line breaks of all kinds included.
+inline QByteArray sampleBytes(int size, int seed = 1)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    quint32 x = quint32(seed) * 2654435761u + 1;
+    for (int i = 0; i < size; ++i) {
+        x = x * 1664525u + 1013904223u;
+        bytes[i] = char(x >> 24);
+    }
+    return bytes;
+}
+
+// Files in a server folder whose names mark them as unfinished uploads.
+inline QStringList leftoverTemporaries(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral(".~*")}, QDir::Files | QDir::Hidden);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+// A real FTP server (pyftpdlib, see ftp_server.py) on 127.0.0.1 and a free
+// port, serving a fresh temporary folder; stopped when the object goes.
+class FtpTestServer
+{
+public:
+    struct Options
+    {
+        bool tls = false;
+        int throttleBytesPerSecond = 0;
+        bool noMachineListing = false;
+        bool noRename = false;
+        bool silent = false;  // accepts connections and never answers
+    };
+
+    static inline const QString User = QStringLiteral("pw");
+    static inline const QString Password = QStringLiteral("hemmelig-k0de");
+
+    FtpTestServer();
+    explicit FtpTestServer(const Options &options);
+    ~FtpTestServer();
+
+    bool started() const { return m_port > 0; }
+    int port() const { return m_port; }
+    // The folder the server shows as "/".
+    QString root() const { return m_root.path(); }
+    QString rootPath(const QString &relative) const { return m_root.filePath(relative); }
+    // The server's certificate (TLS only), to be trusted by the client.
+    QString certificateFile() const { return m_certificates.filePath(QStringLiteral("cert.pem")); }
+    // Logins seen so far.
+    int logins();
+    // Ends the server at once, as a crash would.
+    void kill();
+
+private:
+    QTemporaryDir m_root;
+    QTemporaryDir m_certificates;
+    QProcess m_process;
+    QByteArray m_output;
+    int m_port = 0;
+};
