@@ -8,13 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <ostream>
-
-// Readable texts in test failures.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+#include "support/QtPrinters.h"
 
 // Points a component at a test server with short time limits.
 inline void aimAt(TSimpleFTP &ftp, const FtpTestServer &server)
