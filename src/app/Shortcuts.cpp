@@ -16,7 +16,7 @@ namespace {
 
 QString entryText(const QString &programPath)
 {
-    // Exec quotes the path as the entry specification asks for paths with blanks.
+    // Exec quotes the path, as desktop entries require for paths with blanks.
     QString quoted = programPath;
     quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
     // The same entry as the installed one, starting this very program.
