@@ -6,19 +6,6 @@
 
 namespace DocumentNaming {
 
-QString titleOf(const QString &text)
-{
-    const qsizetype open = text.indexOf(QLatin1String("<title>"), 0, Qt::CaseInsensitive);
-    if (open < 0)
-        return NoTitle;
-    const qsizetype start = open + 7;
-    const qsizetype close = text.indexOf(QLatin1String("</title>"), start, Qt::CaseInsensitive);
-    if (close < 0)
-        return NoTitle;
-    const QString title = text.mid(start, close - start).trimmed();
-    return title.isEmpty() ? NoTitle : title;
-}
-
 QString titleOf(const EditableText &text)
 {
     const std::optional<QString> title = text.firstTextBetween(QStringLiteral("<title>"), QStringLiteral("</title>"));

@@ -11,7 +11,6 @@ inline const QString NoTitle = QStringLiteral("[Ingen titel]");
 
 // The text between the first "<title>" and the next "</title>", ignoring case,
 // trimmed; "[Ingen titel]" when there is none or it is empty.
-QString titleOf(const QString &text);
 QString titleOf(const EditableText &text);
 
 // "Gem som" with "save as .html" on: a name without any extension gets

@@ -2,7 +2,6 @@
 
 #include "app/AppFolders.h"
 #include "app/DocumentArea.h"
-#include "app/DocumentText.h"
 #include "app/Prompter.h"
 #include "app/SettingsOptions.h"
 #include "app/SettingsKeys.h"
@@ -308,12 +307,8 @@ void TfrmPW4::closeEvent(QCloseEvent *event)
     // failed save that reaches the error report, keeps the program running
     // with the documents not closed yet.
     event->ignore();
-    for (int tab = m_documents->count() - 1; tab >= 0; --tab) {
-        m_documents->setCurrentIndex(tab);
-        ShowActiveDocument();
-        if (!CloseDocument())
-            return;
-    }
+    if (!closeAll())
+        return;
     writeState();
     if (!m_settings.flush()) {
         m_prompter.message({Product::Caption,

@@ -2,6 +2,7 @@
 #include "app/DocumentNaming.h"
 #include "app/RecentFiles.h"
 #include "app/SettingsStore.h"
+#include "editor/TextBuffer.h"
 
 #include <QTemporaryDir>
 
@@ -57,7 +58,7 @@ TEST(DocumentNaming, TitlesComeFromTheTitleElement)
         {"<title>Første</title><title>Anden</title>", "Første"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(DocumentNaming::titleOf(QString::fromUtf8(c.text)), QString::fromUtf8(c.title)) << c.text;
+        EXPECT_EQ(DocumentNaming::titleOf(TextBuffer(QString::fromUtf8(c.text))), QString::fromUtf8(c.title)) << c.text;
 }
 
 TEST(DocumentNaming, SaveAsHtmlAddsTheExtensionOnlyWhereNoneIsGiven)

@@ -149,6 +149,29 @@ TEST_F(DocumentsTest, SavingAnUnchangedDocumentWritesTheBytesItRead)
     }
 }
 
+TEST_F(DocumentsTest, SavingAPageWritesTheGeneratorElementOnceUnlessSwitchedOff)
+{
+    const QString file = path("side.htm");
+    write(file, "<html>\n<head>\n<title>T</title>\n</head>\n</html>\n");
+    m_window->FilAabn(file);
+    const QByteArray element = "<meta name=\"Generator\" content=\"Brindle's Pagewick 4\">";
+    ASSERT_TRUE(m_window->FilGem(0));
+    ASSERT_TRUE(m_window->FilGem(0));
+    EXPECT_EQ(read(file), "<html>\n<head>\n<title>T</title>\n" + element + "\n</head>\n</html>\n");
+
+    // Not for a file that is no HTML document, nor with the option off.
+    write(path("noter.txt"), "<head>\n</head>\n");
+    m_window->FilAabn(path("noter.txt"));
+    ASSERT_TRUE(m_window->FilGem(m_docs->currentIndex()));
+    EXPECT_EQ(read(path("noter.txt")), QByteArray("<head>\n</head>\n"));
+    m_store->writeBool(QStringLiteral("Indstillinger"), QStringLiteral("Generator"), false);
+    m_window->settingsDialog()->reject();
+    write(path("b.htm"), "<head>\n</head>\n");
+    m_window->FilAabn(path("b.htm"));
+    ASSERT_TRUE(m_window->FilGem(m_docs->currentIndex()));
+    EXPECT_EQ(read(path("b.htm")), QByteArray("<head>\n</head>\n"));
+}
+
 TEST_F(DocumentsTest, SavesKeepPermissionsAndAskBeforeLiftingWriteProtection)
 {
     const QString file = path("side.htm");
