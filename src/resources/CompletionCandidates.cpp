@@ -1,0 +1,93 @@
+#include "resources/CompletionCandidates.h"
+
+#include "html/CommaText.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString EmptyValue = QStringLiteral("=\"\"");
+
+bool isValueTrigger(QChar trigger)
+{
+    return trigger == QLatin1Char('"') || trigger == QLatin1Char('=');
+}
+
+// The text of the tag being typed: what lies after the last "<" before the
+// trigger; nothing when the caret is not inside a tag.
+std::optional<QString> tagText(const QString &line, int column)
+{
+    const qsizetype firstOpen = line.indexOf(QLatin1Char('<'));
+    if (firstOpen < 0 || firstOpen >= column)
+        return std::nullopt;
+    QString text = line.left(column);
+    text.chop(1);
+    text = text.mid(text.lastIndexOf(QLatin1Char('<')) + 1);
+    if (text.contains(QLatin1Char('>')))
+        return std::nullopt;
+    return text;
+}
+
+// "name=value" lines: the value of the first line with that name, as a list.
+QStringList mapEntry(const QStringList &map, const QString &name)
+{
+    for (const QString &line : map) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals >= 0 && QStringView(line).left(equals) == name)
+            return CommaText::split(line.mid(equals + 1));
+    }
+    return {};
+}
+
+QStringList attributesOf(const QString &element, qsizetype elementIndex, const LibraryLists &lists)
+{
+    QStringList items = CommaText::split(lists.ElementAttributes.value(elementIndex));
+    for (const QString &line : lists.GlobalAttributeMap) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            continue;
+        if (!CommaText::split(line.mid(equals + 1)).contains(element))
+            items.append(line.left(equals) + EmptyValue);
+    }
+    std::sort(items.begin(), items.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    for (const QString &group : lists.EventGroups) {
+        const qsizetype equals = group.indexOf(QLatin1Char('='));
+        if (equals < 0 || !mapEntry(lists.EventMap, group.left(equals)).contains(element))
+            continue;
+        for (const QString &event : group.mid(equals + 1).split(QStringLiteral(", ")))
+            items.append(event + EmptyValue);
+    }
+    return items;
+}
+
+} // namespace
+
+CompletionList CompletionCandidates(QChar trigger, const QString &line, int column, const LibraryLists &lists,
+                                    LibraryFiles &files)
+{
+    CompletionList list;
+    if (trigger == QLatin1Char('<')) {
+        list.items = lists.ElementNames;
+        list.kind = 81;
+    } else if (const std::optional<QString> tag = tagText(line, column)) {
+        QString element = tag->section(QLatin1Char(' '), 0, 0);
+        if (element != QLatin1String("!DOCTYPE"))
+            element = element.toLower();
+        const qsizetype elementIndex = lists.ElementNames.indexOf(element);
+        if (elementIndex < 0)
+            element.clear();
+        if (isValueTrigger(trigger)) {
+            QString attribute = tag->mid(tag->lastIndexOf(QLatin1Char(' ')) + 1);
+            if (trigger == QLatin1Char('"'))
+                attribute.chop(1);
+            list.items = CommaText::split(files.AttributeValues(element, attribute));
+            list.kind = -1;
+        } else if (elementIndex >= 0) {
+            list.items = attributesOf(element, elementIndex, lists);
+        }
+    }
+    list.any = !list.items.isEmpty();
+    return list;
+}
