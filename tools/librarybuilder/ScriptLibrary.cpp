@@ -80,6 +80,7 @@ QList<PlannedNode> assemble(const QString &folder, BuildProblems &problems)
             entry.record.Name = line.key.section(QLatin1Char('.'), 1);
         }
         entry.record.Code = entry.record.Name;
+        entry.record.Values = line.texts.value(1); // parameters, values or the written form
         entry.record.Description = TreeLines::requiredText(file, line, 0, QStringLiteral("description"), problems);
         nodes.append(entry);
     }
