@@ -87,8 +87,10 @@ DialogHelp read(const QString &folder, const QList<int> &keysTheDialogsUse, Buil
     DialogHelp help;
     readKeys(folder, keysTheDialogsUse, help, problems);
     readTexts(folder, help, problems);
-    for (PlannedNode &node : help.folder)
-        node.record.HelpKey = help.keyOfEntry.value(node.entry, {-1, {}}).key;
+    for (PlannedNode &node : help.folder) {
+        if (node.level == 3)
+            node.record.HelpKey = help.keyOfEntry.value(node.entry, {-1, {}}).key;
+    }
     return help;
 }
 

@@ -339,13 +339,17 @@ HtmlLibrary assemble(const QString &folder, const DialogHelp &help, BuildProblem
 
     HtmlLibrary library;
     library.nodes = assembler.nodes();
-    library.nodes.append(help.folder);
     QSet<QString> entries;
     for (PlannedNode &node : library.nodes) {
         entries.insert(node.entry);
         if (const auto assigned = help.keyOfEntry.constFind(node.entry); assigned != help.keyOfEntry.constEnd())
             node.record.HelpKey = assigned->key;
     }
+    for (const PlannedNode &node : help.folder) {
+        if (node.level == 3) // the help-only entries; the folder itself is no entry to point at
+            entries.insert(node.entry);
+    }
+    library.nodes.append(help.folder);
     DialogHelpSources::checkAssigned(help, entries, problems);
 
     QStringList realElements; // the declaration and the comment take no attributes or events
