@@ -26,7 +26,7 @@ Sources fixture()
          "table\tborder\t[heltal]\t1\ntable\tcompact\tcompact\t1\np\talign\tleft,right\t1\n"},
         {"facts/html-global-attributes.tsv", "attribute\tvalues\texcept\nclass\t[navn]\t!DOCTYPE,!--,p,br\n"},
         {"facts/html-events.tsv", "event\tkind\telements\nonclick\t1701\t*\nonload\t1705\tp,table\n"},
-        {"facts/css-properties.tsv", "property\tvalues\ncolor\t[farve], inherit\nmargin\t[længde]\n"},
+        {"facts/css-properties.tsv", QStringLiteral("property\tvalues\ncolor\t[farve], inherit\nmargin\t[længde]\n")},
         {"facts/css-pseudo-classes.tsv", "name\n:hover\n:first-child\n"},
         {"facts/css-pseudo-elements.tsv", "name\n::before\n"},
         {"facts/js-members.tsv",
@@ -39,21 +39,21 @@ Sources fixture()
          "aelig\t00E6\t1\t1\nconint\t222E\t0\t0\noint\t222E\t0\t0\nEqualTilde\t2242\t0\t0\n"
          "NotEqualTilde\t2242 0338\t0\t0\n"},
         {"html.da.tsv",
-         "# kommentar\n!\tRoden\n[Struktur]\tKategorien\n!DOCTYPE\tErklæringen\n!DOCTYPE/html\tOrdet html\n"
+         QStringLiteral("# kommentar\n!\tRoden\n[Struktur]\tKategorien\n!DOCTYPE\tErklæringen\n!DOCTYPE/html\tOrdet html\n"
          "!DOCTYPE/PUBLIC\tOrdet PUBLIC\n!--\tKommentar\ntable\tTabel\ntable/border\tKant\n"
          "table/compact\tTæt\n\nbr\tLinjeskift\n[Fælles]\tSidste kategori\n"
          "{*}\tGlobale attributter\tGruppen\n*/class\tKlasse\n{1701}\tMusehændelser\tMus\n*/onclick\tKlik\n"
-         "{1705}\tVindueshændelser\tVindue\n*/onload\tIndlæst\n"},
+         "{1705}\tVindueshændelser\tVindue\n*/onload\tIndlæst\n")},
         {"css.da.tsv", "!\tCSS-roden\n[Farver]\tFarver\ncolor\ttekstfarve\tTekstens farve\n"},
         {"js.da.tsv",
-         "!\tJS-roden\n[window]\tVinduet\nWindow.alert\tViser en besked\t(tekst)\n"
-         "Window.onload\tNår siden er indlæst\n[Nøgleord]\tOrd\nkeyword:for\tLøkke\tfor (;;) {}\n"},
+         QStringLiteral("!\tJS-roden\n[window]\tVinduet\nWindow.alert\tViser en besked\t(tekst)\n"
+         "Window.onload\tNår siden er indlæst\n[Nøgleord]\tOrd\nkeyword:for\tLøkke\tfor (;;) {}\n")},
         {"entities.da.tsv",
-         "\"\tAnførselstegn\n&\tOg-tegn\n'\tApostrof\n;\tSemikolon\n<\tMindre end\n>\tStørre end\n"
+         QStringLiteral("\"\tAnførselstegn\n&\tOg-tegn\n'\tApostrof\n;\tSemikolon\n<\tMindre end\n>\tStørre end\n"
          "U+00A0\tHårdt mellemrum\n©\tCopyright\n\u00AD\tBlød bindestreg\næ\tLille æ\n∮\tKurveintegral\n"
-         "≂\tMinus over tilde\n≂̸\tIkke minus over tilde\n"},
-        {"helpkeys.tsv", "291\ttable/border\n370\t*/class\n248\t?hændelser\n"},
-        {"dialoghelp.da.tsv", "!\tDialoghjælp\tMappen\n?hændelser\tHændelser\tScripts til hændelser\n"},
+         "≂\tMinus over tilde\n≂̸\tIkke minus over tilde\n")},
+        {"helpkeys.tsv", QStringLiteral("291\ttable/border\n370\t*/class\n248\t?hændelser\n")},
+        {"dialoghelp.da.tsv", QStringLiteral("!\tDialoghjælp\tMappen\n?hændelser\tHændelser\tScripts til hændelser\n")},
         {"html-versions.txt", "-//W3C//DTD HTML 4.01//EN\n\n-//W3C//DTD XHTML 1.0 Strict//EN\n"},
     };
 }
@@ -126,23 +126,23 @@ TEST_F(LibraryBuilder, HtmlTreeInPreOrderWithPositionCodesKindsCodesAndHelpKeys)
                   {
                       {0, -1, 0, "", "HTML", "HTML", "", "Roden"},
                       {1, -1, 1000, "", "Struktur", "Struktur", "", "Kategorien"},
-                      {101, -1, 1200, "", "!DOCTYPE", "<!DOCTYPE>", "", "Erklæringen"},
+                      {101, -1, 1200, "", "!DOCTYPE", "<!DOCTYPE>", "", QStringLiteral("Erklæringen")},
                       {10101, -1, 1300, "!DOCTYPE", "html", "html", "html", "Ordet html"},
                       {20101, -1, 1300, "!DOCTYPE", "PUBLIC", "PUBLIC", "[tekst]", "Ordet PUBLIC"},
                       {201, -1, 1200, "", "!--", "<!--   -->", "", "Kommentar"},
                       {301, -1, 1250, "", "table", "<table></table>", "", "Tabel"},
                       {10301, 291, 1300, "table", "border", "border=" + q, "[heltal]", "Kant"},
-                      {20301, -1, 1300, "table", "compact", "compact", "compact", "Tæt"},
+                      {20301, -1, 1300, "table", "compact", "compact", "compact", QStringLiteral("Tæt")},
                       {401, -1, 1200, "", "br", "<br>", "", "Linjeskift"},
-                      {2, -1, 1000, "", "Fælles", "Fælles", "", "Sidste kategori"},
+                      {2, -1, 1000, "", QStringLiteral("Fælles"), QStringLiteral("Fælles"), "", "Sidste kategori"},
                       {102, -1, 1000, "", "Globale attributter", "Globale attributter", "", "Gruppen"},
                       {10102, 370, 1400, "", "class", "class=" + q, "[navn]", "Klasse"},
-                      {202, -1, 1000, "", "Musehændelser", "Musehændelser", "", "Mus"},
+                      {202, -1, 1000, "", QStringLiteral("Musehændelser"), QStringLiteral("Musehændelser"), "", "Mus"},
                       {10202, -1, 1701, "", "onclick", "onclick=" + q, "[script]", "Klik"},
-                      {302, -1, 1000, "", "Vindueshændelser", "Vindueshændelser", "", "Vindue"},
-                      {10302, -1, 1705, "", "onload", "onload=" + q, "[script]", "Indlæst"},
-                      {402, -1, 1000, "", "Dialoghjælp", "Dialoghjælp", "", "Mappen"},
-                      {10402, 248, 1900, "", "Hændelser", "Hændelser", "", "Scripts til hændelser"},
+                      {302, -1, 1000, "", QStringLiteral("Vindueshændelser"), QStringLiteral("Vindueshændelser"), "", "Vindue"},
+                      {10302, -1, 1705, "", "onload", "onload=" + q, "[script]", QStringLiteral("Indlæst")},
+                      {402, -1, 1000, "", QStringLiteral("Dialoghjælp"), QStringLiteral("Dialoghjælp"), "", "Mappen"},
+                      {10402, 248, 1900, "", QStringLiteral("Hændelser"), QStringLiteral("Hændelser"), "", QStringLiteral("Scripts til hændelser")},
                   });
 }
 
@@ -161,9 +161,9 @@ TEST_F(LibraryBuilder, StyleAndScriptTrees)
                       {0, -1, 0, "", "JavaScript", "JavaScript", "", "JS-roden"},
                       {1, -1, 3000, "", "window", "window", "", "Vinduet"},
                       {101, -1, 3100, "Window", "alert", "alert", "(tekst)", "Viser en besked"},
-                      {201, -1, 3400, "Window", "onload", "onload", "", "Når siden er indlæst"},
-                      {2, -1, 3000, "", "Nøgleord", "Nøgleord", "", "Ord"},
-                      {102, -1, 3500, "", "for", "for", "for (;;) {}", "Løkke"},
+                      {201, -1, 3400, "Window", "onload", "onload", "", QStringLiteral("Når siden er indlæst")},
+                      {2, -1, 3000, "", QStringLiteral("Nøgleord"), QStringLiteral("Nøgleord"), "", "Ord"},
+                      {102, -1, 3500, "", "for", "for", "for (;;) {}", QStringLiteral("Løkke")},
                   });
 }
 
@@ -176,18 +176,18 @@ TEST_F(LibraryBuilder, SpecialCharactersKeepTheSevenFirstAndLeaveOutWhatAConvers
                   {
                       {0, -1, 0, "", "&", "&#38;", "&amp;", "Og-tegn"},
                       {0, -1, 0, "", "<", "&#60;", "&lt;", "Mindre end"},
-                      {0, -1, 0, "", ">", "&#62;", "&gt;", "Større end"},
-                      {0, -1, 0, "", "\"", "&#34;", "&quot;", "Anførselstegn"},
+                      {0, -1, 0, "", ">", "&#62;", "&gt;", QStringLiteral("Større end")},
+                      {0, -1, 0, "", "\"", "&#34;", "&quot;", QStringLiteral("Anførselstegn")},
                       {0, -1, 0, "", "'", "&#39;", "&apos;", "Apostrof"},
-                      {0, -1, 0, "", nbsp, "&#160;", "&nbsp;", "Hårdt mellemrum"},
-                      {0, -1, 0, "", shy, "&#173;", "&shy;", "Blød bindestreg"},
-                      {0, -1, 0, "", "©", "&#169;", "&copy;", "Copyright"},
-                      {0, -1, 0, "", "©", "&#169;", "&COPY;", "Copyright"},
-                      {0, -1, 0, "", "æ", "&#230;", "&aelig;", "Lille æ"},
-                      {0, -1, 0, "", "∮", "&#8750;", "&oint;", "Kurveintegral"},
-                      {0, -1, 0, "", "∮", "&#8750;", "&conint;", "Kurveintegral"},
-                      {0, -1, 0, "", "≂̸", "&#8770;&#824;", "&NotEqualTilde;", "Ikke minus over tilde"},
-                      {0, -1, 0, "", "≂", "&#8770;", "&EqualTilde;", "Minus over tilde"},
+                      {0, -1, 0, "", nbsp, "&#160;", "&nbsp;", QStringLiteral("Hårdt mellemrum")},
+                      {0, -1, 0, "", shy, "&#173;", "&shy;", QStringLiteral("Blød bindestreg")},
+                      {0, -1, 0, "", QStringLiteral("©"), "&#169;", "&copy;", "Copyright"},
+                      {0, -1, 0, "", QStringLiteral("©"), "&#169;", "&COPY;", "Copyright"},
+                      {0, -1, 0, "", QStringLiteral("æ"), "&#230;", "&aelig;", QStringLiteral("Lille æ")},
+                      {0, -1, 0, "", QStringLiteral("∮"), "&#8750;", "&oint;", "Kurveintegral"},
+                      {0, -1, 0, "", QStringLiteral("∮"), "&#8750;", "&conint;", "Kurveintegral"},
+                      {0, -1, 0, "", QStringLiteral("≂̸"), "&#8770;&#824;", "&NotEqualTilde;", "Ikke minus over tilde"},
+                      {0, -1, 0, "", QStringLiteral("≂"), "&#8770;", "&EqualTilde;", "Minus over tilde"},
                   });
 }
 
