@@ -1,13 +1,16 @@
 #include "HtmlLibrary.h"
 
+#include "HtmlFacts.h"
+#include "HtmlTextMaps.h"
 #include "TreeLines.h"
 
 #include <QHash>
-#include <QMap>
 #include <QSet>
 
 namespace HtmlLibraryAssembly {
 namespace {
+
+using namespace HtmlFactTables;
 
 const QString DanishFileName = QStringLiteral("html.da.tsv");
 
@@ -16,85 +19,9 @@ constexpr int ElementKind = 1200;
 constexpr int CheckedElementKind = 1250;
 constexpr int AttributeKind = 1300;
 constexpr int GlobalAttributeKind = 1400;
-constexpr int FirstEventKind = 1701;
-constexpr int LastEventKind = 1799;
 
 const QString Doctype = QStringLiteral("!DOCTYPE");
 const QString Comment = QStringLiteral("!--");
-
-struct ElementFact
-{
-    bool isVoid = false;
-    bool isChecked = false;
-};
-
-struct AttributeFact
-{
-    QString name;
-    QString values;
-    SourcePlace place;
-};
-
-struct EventFact
-{
-    int kind = 0;
-    QString elements; // comma list or "*"
-    SourcePlace place;
-};
-
-struct GlobalFact
-{
-    QString values;
-    QString except;
-    SourcePlace place;
-};
-
-struct HtmlFacts
-{
-    QHash<QString, ElementFact> elements;
-    QHash<QString, QList<AttributeFact>> attributesOf;
-    QHash<QString, GlobalFact> globals;
-    QStringList globalOrder;
-    QHash<QString, EventFact> events;
-    QStringList eventOrder;
-};
-
-HtmlFacts readFacts(const QString &folder, BuildProblems &problems)
-{
-    HtmlFacts facts;
-    const auto one = QStringLiteral("1");
-    const FactTable elements = SourceFiles::readFacts(
-        folder, QStringLiteral("html-elements.tsv"),
-        {QStringLiteral("element"), QStringLiteral("void"), QStringLiteral("check")}, problems);
-    for (const FactRow &row : elements.rows)
-        facts.elements.insert(row.cells[0], {row.cells[1] == one, row.cells[2] == one});
-
-    const FactTable attributes = SourceFiles::readFacts(
-        folder, QStringLiteral("html-attributes.tsv"),
-        {QStringLiteral("element"), QStringLiteral("attribute"), QStringLiteral("values")}, problems);
-    for (const FactRow &row : attributes.rows)
-        facts.attributesOf[row.cells[0]].append({row.cells[1], row.cells[2], attributes.placeOf(row)});
-
-    const FactTable globals = SourceFiles::readFacts(
-        folder, QStringLiteral("html-global-attributes.tsv"),
-        {QStringLiteral("attribute"), QStringLiteral("values"), QStringLiteral("except")}, problems);
-    for (const FactRow &row : globals.rows) {
-        facts.globals.insert(row.cells[0], {row.cells[1], row.cells[2], globals.placeOf(row)});
-        facts.globalOrder.append(row.cells[0]);
-    }
-
-    const FactTable events = SourceFiles::readFacts(
-        folder, QStringLiteral("html-events.tsv"),
-        {QStringLiteral("event"), QStringLiteral("kind"), QStringLiteral("elements")}, problems);
-    for (const FactRow &row : events.rows) {
-        const int kind = row.cells[1].toInt();
-        if (kind < FirstEventKind || kind > LastEventKind)
-            problems.add(events.placeOf(row), row.cells[0], QStringLiteral("has no event kind 1701-1799"));
-        facts.events.insert(row.cells[0], {kind, row.cells[2], events.placeOf(row)});
-        facts.eventOrder.append(row.cells[0]);
-    }
-    return facts;
-}
 
 QString elementCode(const QString &name, const ElementFact &fact)
 {
@@ -280,57 +207,11 @@ private:
     QStringList m_shippedEvents;
 };
 
-// The shipped elements among a fact's comma list, in tree order ("*": all of them).
-QStringList shippedAmong(const QString &list, const QStringList &realElements)
-{
-    if (list.trimmed() == QLatin1String("*"))
-        return realElements;
-    const QStringList named = SourceFiles::commaItems(list);
-    QStringList result;
-    for (const QString &element : realElements) {
-        if (named.contains(element))
-            result.append(element);
-    }
-    return result;
-}
-
-QStringList eventMap(const HtmlFacts &facts, const QStringList &events, const QStringList &realElements)
-{
-    QMap<int, QStringList> elementsOfKind;
-    for (const QString &event : events) {
-        const EventFact &fact = facts.events[event];
-        QStringList &list = elementsOfKind[fact.kind];
-        for (const QString &element : shippedAmong(fact.elements, realElements)) {
-            if (!list.contains(element))
-                list.append(element);
-        }
-    }
-    QStringList lines;
-    for (auto it = elementsOfKind.cbegin(); it != elementsOfKind.cend(); ++it) {
-        QStringList ordered; // tree order, whatever order the events brought them in
-        for (const QString &element : realElements) {
-            if (it->contains(element))
-                ordered.append(element);
-        }
-        lines.append(QString::number(it.key()) + QLatin1Char('=') + ordered.join(QLatin1String(", ")));
-    }
-    return lines;
-}
-
-QStringList globalMap(const HtmlFacts &facts, const QStringList &globals, const QStringList &elements)
-{
-    QStringList lines;
-    for (const QString &name : globals)
-        lines.append(name + QLatin1Char('=')
-                     + shippedAmong(facts.globals[name].except, elements).join(QLatin1String(", ")));
-    return lines;
-}
-
 } // namespace
 
 HtmlLibrary assemble(const QString &folder, const DialogHelp &help, BuildProblems &problems)
 {
-    const HtmlFacts facts = readFacts(folder, problems);
+    const HtmlFacts facts = HtmlFactTables::read(folder, problems);
     const DanishFile file = SourceFiles::readDanish(folder, DanishFileName, problems);
     Assembler assembler(facts, file, problems);
     for (const DanishLine &line : file.lines)
@@ -357,8 +238,8 @@ HtmlLibrary assemble(const QString &folder, const DialogHelp &help, BuildProblem
         if (!element.startsWith(QLatin1Char('!')))
             realElements.append(element);
     }
-    library.eventMap = eventMap(facts, assembler.shippedEvents(), realElements);
-    library.globalMap = globalMap(facts, assembler.shippedGlobals(), assembler.shippedElements());
+    library.eventMap = HtmlTextMaps::eventMap(facts, assembler.shippedEvents(), realElements);
+    library.globalMap = HtmlTextMaps::globalMap(facts, assembler.shippedGlobals(), assembler.shippedElements());
     return library;
 }
 
