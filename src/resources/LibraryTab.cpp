@@ -381,10 +381,12 @@ void LibraryTab::openMenu(QWidget *view, const QPoint &globalPoint)
 
 void LibraryTab::watchEditor(TLEdit &editor)
 {
+    // Drops reach whichever of the two takes them.
+    editor.installEventFilter(this);
     editor.viewport()->installEventFilter(this);
 }
 
-bool LibraryTab::handleEditorDrag(TLEdit &editor, QEvent *event)
+bool LibraryTab::handleEditorDrag(TLEdit &editor, QWidget &receiver, QEvent *event)
 {
     auto *drag = static_cast<QDropEvent *>(event);
     const std::optional<int> library = LibraryDrag::libraryOf(drag->mimeData());
@@ -399,7 +401,7 @@ bool LibraryTab::handleEditorDrag(TLEdit &editor, QEvent *event)
     drag->accept();
     if (event->type() != QEvent::Drop)
         return true;
-    const QPoint at = drag->position().toPoint();
+    const QPoint at = editor.viewport()->mapFrom(&receiver, drag->position().toPoint());
     if (const std::optional<TextPos> place = editor.PositionFromPoint(at.x(), at.y(), 1))
         editor.SetSelection(SelectionRecord::at(*place));
     if (m_shown == SpecialCharacters)
@@ -430,8 +432,10 @@ bool LibraryTab::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop:
+        if (auto *editor = qobject_cast<TLEdit *>(watched))
+            return handleEditorDrag(*editor, *editor, event);
         if (auto *editor = qobject_cast<TLEdit *>(watched->parent()))
-            return handleEditorDrag(*editor, event);
+            return handleEditorDrag(*editor, *static_cast<QWidget *>(watched), event);
         break;
     default:
         break;

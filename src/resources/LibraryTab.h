@@ -91,7 +91,7 @@ private:
     void showRecordOf(const QTreeWidgetItem *item);
     void openMenu(QWidget *view, const QPoint &globalPoint);
     void insertSpecialCharacter(bool decimal);
-    bool handleEditorDrag(TLEdit &editor, QEvent *event);
+    bool handleEditorDrag(TLEdit &editor, QWidget &receiver, QEvent *event);
 
     LibraryTabServices m_services;
     std::array<bool, 5> m_loaded{};

@@ -55,6 +55,7 @@ SpecialCharacterList::SpecialCharacterList(int library, QWidget *parent)
     setDragDropMode(DragOnly);
     setHeaderLabels({QString(), QStringLiteral("Beskrivelse"), QStringLiteral("HTML"), QStringLiteral("Decimal")});
     header()->setStretchLastSection(false);
+    header()->setMinimumSectionSize(20);
     setColumnWidth(CharacterColumn, 20);
     setToolTip(QStringLiteral("Dobbeltklik eller træk tegn ind i dokument. "
                               "Hold SHIFT nede for at indsætte decimalværdi."));
