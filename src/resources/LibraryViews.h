@@ -20,7 +20,8 @@ std::optional<int> libraryOf(const QMimeData *data);
 
 } // namespace LibraryDrag
 
-// A library tree, read-only, whose drags carry its selected entry.
+// A library tree, read-only, whose drags carry its selected entry and are
+// only ever copies.
 class LibraryTreeView : public THETreeView
 {
     Q_OBJECT
@@ -31,6 +32,7 @@ public:
 protected:
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QList<QTreeWidgetItem *> &items) const override;
+    Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
 
 private:
     int m_library;
@@ -58,6 +60,8 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QList<QTreeWidgetItem *> &items) const override;
+    // Entries are copied out, never moved: a moving drop would take them out of the list.
+    Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
 
 private:
     int m_library;
