@@ -106,16 +106,15 @@ LibraryTab::LibraryTab(LibraryTabServices services, QWidget *parent)
     m_pages->addWidget(m_special);
     m_pages->addWidget(m_userCodePage);
 
-    for (QWidget *view : std::initializer_list<QWidget *>{m_trees[0], m_trees[1], m_trees[2], m_special}) {
+    for (QTreeWidget *view : std::initializer_list<QTreeWidget *>{m_trees[0], m_trees[1], m_trees[2], m_special}) {
         view->installEventFilter(this);
         view->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint &at) {
-            auto *list = static_cast<QTreeWidget *>(view);
-            QTreeWidgetItem *item = list->itemAt(at);
+            QTreeWidgetItem *item = view->itemAt(at);
             if (!item)
                 return;
-            list->setCurrentItem(item);
-            openMenu(view, list->viewport()->mapToGlobal(at));
+            view->setCurrentItem(item);
+            openMenu(view, view->viewport()->mapToGlobal(at));
         });
     }
 

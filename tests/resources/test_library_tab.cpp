@@ -473,3 +473,50 @@ TEST_F(LibraryTabTest, DroppingOnTheEditorInsertsAtTheDropPoint)
 }
 
 } // namespace
+
+namespace {
+
+// The libraries that the build generates, once they are in its data folder.
+TEST(ShippedLibraries, EveryNodeShowsItsOwnRecordAndEntriesInsert)
+{
+    const QString folder = QStringLiteral(PAGEWICK_DATA_DIR "/");
+    if (!QFile::exists(folder + QStringLiteral("html4bib.dat")))
+        GTEST_SKIP() << "the build has not generated the libraries";
+    ScriptedPrompter prompter;
+    LibraryLists lists;
+    LibraryFiles files(folder);
+    TLEdit editor;
+    LibraryTab tab({lists, files, prompter, folder, [] { return QStringList{QStringLiteral("P")}; },
+                    [&editor] { return &editor; }});
+    for (int library = LibraryTab::Html; library <= LibraryTab::JavaScript; ++library) {
+        tab.ShowLibrary(library);
+        const QList<QTreeWidgetItem *> nodes = tab.tree(library)->nodesInOrder();
+        ASSERT_GT(nodes.size(), 100) << library;
+        for (QTreeWidgetItem *node : nodes) {
+            tab.tree(library)->setCurrentItem(node);
+            ASSERT_FALSE(tab.descriptionPane()->toPlainText().isEmpty())
+                << library << " " << node->text(0).toStdString();
+        }
+    }
+    EXPECT_TRUE(lists.ElementNames.contains(QStringLiteral("table")));
+
+    const auto insert = [&](int library, const QString &text) {
+        tab.ShowLibrary(library);
+        tab.searchText()->setText(text);
+        tab.findNext();
+        EXPECT_EQ(tab.tree(library)->currentItem()->text(0), text);
+        editor.SetText(QStringLiteral("Hej"));
+        editor.SelectAll();
+        tab.InsertLibraryEntry();
+        return editor.GetText();
+    };
+    EXPECT_EQ(insert(LibraryTab::Html, QStringLiteral("<table></table>")), QStringLiteral("<table>Hej</table>"));
+    EXPECT_EQ(insert(LibraryTab::Css, QStringLiteral("color")), QStringLiteral("color:"));
+    EXPECT_EQ(insert(LibraryTab::JavaScript, QStringLiteral("alert")), QStringLiteral("window.alert"));
+
+    tab.ShowLibrary(LibraryTab::SpecialCharacters);
+    EXPECT_GT(tab.specialCharacters()->topLevelItemCount(), 1000);
+    EXPECT_TRUE(prompter.allAnswered());
+}
+
+} // namespace
