@@ -31,6 +31,8 @@ TEST(TextCase, EachModeOnPlainText)
     };
     for (const auto &c : cases)
         EXPECT_EQ(ConvertTextCase(u(c.text), c.mode), u(c.result)) << c.text;
+    const QString lone = QString(QChar(0xD800)) + u("a");
+    EXPECT_EQ(ConvertTextCase(lone, TextCaseMode::Upper), QString(QChar(0xD800)) + u("A"));
 }
 
 SelectionRecord sel(int line, int from, int to)
