@@ -2,12 +2,12 @@
 
 QString ReplaceAll(const QString &text, const QString &find, const QString &replacement)
 {
-    // One pass that never looks at what it has written. The classic way,
-    // searching again from the start after every replacement, gives the same
-    // text whenever a replacement cannot take part in a new match, which holds
-    // for every table here (a letter against an ASCII reference); it costs time
-    // quadratic in the matches and never ends when the replacement holds the
-    // searched text, where this pass replaces each original occurrence once.
+    // One pass that never looks at what it has written. Replacing the first
+    // occurrence and searching again from the start, round after round, gives
+    // the same text whenever a replacement cannot take part in a new match, as
+    // on every table here (a letter against an ASCII reference); that way costs
+    // time quadratic in the matches and never ends when the replacement holds
+    // the searched text, where this pass replaces each original occurrence once.
     if (find.isEmpty())
         return text;
     qsizetype at = text.indexOf(find, 0, Qt::CaseSensitive);

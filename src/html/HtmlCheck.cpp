@@ -2,7 +2,6 @@
 
 #include "editor/EditableText.h"
 #include "html/AsciiText.h"
-#include "html/CommaText.h"
 
 namespace {
 
@@ -104,15 +103,4 @@ QString CheckHtml(const EditableText &text, const QStringList &checkList)
 {
     // One pass over the whole text: reading an editor line by line costs more.
     return CheckHtml(text.GetText(), checkList);
-}
-
-QStringList TagCheckElements(const QStringList &elementsWithEndTag, const QString &skippedElements)
-{
-    const QStringList skipped = CommaText::split(skippedElements);
-    QStringList list;
-    for (const QString &name : elementsWithEndTag) {
-        if (!skipped.contains(name, Qt::CaseInsensitive))
-            list.append(name);
-    }
-    return list;
 }

@@ -19,14 +19,6 @@ QString more(int count, const char *first, const char *second)
     return u("- Der er %1 flere \"%2\" end \"%3\"\n").arg(count).arg(u(first), u(second));
 }
 
-TEST(HtmlCheck, TheCheckListLeavesOutTheSettingsElements)
-{
-    const QStringList withEndTag = {u("HTML"), u("P"), u("PARAM"), u("TABLE"), u("b")};
-    EXPECT_EQ(TagCheckElements(withEndTag, u("P, PARAM")), (QStringList{u("HTML"), u("TABLE"), u("b")}));
-    EXPECT_EQ(TagCheckElements(withEndTag, u("table,B")), (QStringList{u("HTML"), u("P"), u("PARAM")}));
-    EXPECT_EQ(TagCheckElements(withEndTag, QString()), withEndTag);
-}
-
 TEST(HtmlCheck, ReportsOddLinesAndUnbalancedElements)
 {
     const QStringList list = {u("html"), u("p"), u("table"), u("b")};
