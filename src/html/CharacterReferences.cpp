@@ -45,6 +45,23 @@ void tell(const ConversionProgress &progress, int percent)
         progress(percent);
 }
 
+// The list also offers references to ASCII characters ("&semi;", "&equals;") and second names
+// of the first seven characters ("&AMP;"): converting those would turn the markup against
+// itself, so the whole-text conversions leave such rows alone.
+bool isConvertible(const QList<SpecialCharacterRow> &rows, qsizetype row)
+{
+    const QString &character = rows[row].character;
+    for (const QChar c : character) {
+        if (c.unicode() < 0x80)
+            return false;
+    }
+    for (qsizetype kept = 0; kept < FirstConvertedSpecialRow && kept < rows.size(); ++kept) {
+        if (rows[kept].character == character)
+            return false;
+    }
+    return !character.isEmpty();
+}
+
 } // namespace
 
 QString DanishToReferences(const QString &text, const ConversionProgress &progress)
@@ -81,7 +98,7 @@ QString SpecialToReferences(const QString &text, const QList<SpecialCharacterRow
     QString out = text;
     const qsizetype count = rows.size();
     for (qsizetype row = FirstConvertedSpecialRow; row < count; ++row) {
-        if (!rows[row].html.isEmpty())
+        if (!rows[row].html.isEmpty() && isConvertible(rows, row))
             out = ReplaceAll(out, rows[row].character, rows[row].html);
         tell(progress, int(row * 100 / count));
     }
@@ -96,7 +113,8 @@ QString ReferencesToSpecial(const QString &text, const QList<SpecialCharacterRow
     QString out = text;
     const qsizetype count = rows.size();
     for (qsizetype row = FirstConvertedSpecialRow; row < count; ++row) {
-        out = ReplaceAll(out, rows[row].html, rows[row].character);
+        if (isConvertible(rows, row))
+            out = ReplaceAll(out, rows[row].html, rows[row].character);
         tell(progress, int(row * 100 / count));
     }
     return out;

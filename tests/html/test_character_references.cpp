@@ -86,6 +86,9 @@ QList<SpecialCharacterRow> specialRows()
         {QString(QChar(0xAD)), u("&shy;"), u("&#173;")},
         {u("©"), u("&copy;"), u("&#169;")},      {u("½"), u("&frac12;"), u("&#189;")},
         {u("€"), u("&euro;"), u("&#8364;")},     {u("¤"), QString(), u("&#164;")}, // no named reference
+        // ASCII characters and second names of the first seven: listed, never converted
+        {u("&"), u("&AMP;"), u("&#38;")},        {u(";"), u("&semi;"), u("&#59;")},
+        {u("="), u("&equals;"), u("&#61;")},     {QString(QChar(0xA0)), u("&NonBreakingSpace;"), u("&#160;")},
     };
     return rows;
 }
@@ -98,6 +101,9 @@ TEST(SpecialCharacters, OnlyRowsFromTheEighthOnAreConverted)
     EXPECT_EQ(SpecialToReferences(text, rows), coded);
     EXPECT_EQ(ReferencesToSpecial(coded, rows), text);
     EXPECT_EQ(ReferencesToSpecial(u("&amp; &lt; &nbsp; &#169;"), rows), u("&amp; &lt; &nbsp; &#169;"));
+    const QString escaped = u("a&AMP;b&semi;c&equals;d&NonBreakingSpace;");
+    EXPECT_EQ(ReferencesToSpecial(escaped, rows), escaped);
+    EXPECT_EQ(SpecialToReferences(u("<a href=\"x\">;</a>"), rows), u("<a href=\"x\">;</a>"));
     EXPECT_EQ(SpecialToReferences(text, rows.mid(0, 7)), text);
     EXPECT_EQ(SpecialToReferences(text, {}), text);
 }
@@ -106,7 +112,7 @@ TEST(SpecialCharacters, ProgressFollowsTheRows)
 {
     QList<int> seen;
     SpecialToReferences(u("x"), specialRows(), [&](int percent) { seen.append(percent); });
-    EXPECT_EQ(seen, (QList<int>{63, 72, 81, 90}));
+    EXPECT_EQ(seen, (QList<int>{46, 53, 60, 66, 73, 80, 86, 93}));
 }
 
 TEST(AutomaticConversion, SavingKeepsTheHeadAndOpeningGivesTheLettersBack)
