@@ -55,4 +55,14 @@ bool isTemplate(const QString &path)
     return hasExtension(path, QLatin1String("pws"));
 }
 
+bool isImageFile(const QString &path)
+{
+    return MatchesMaskList(path, QStringLiteral("*.gif;*.jpg;*.jpeg;*.png"));
+}
+
+bool isSoundFile(const QString &path)
+{
+    return MatchesMaskList(path, QStringLiteral("*.wav;*.au;*.mid"));
+}
+
 } // namespace FileClasses

@@ -14,5 +14,7 @@ bool isStylesheet(const QString &path);
 bool isScriptFile(const QString &path, const QString &scriptFilter);
 bool isTextFile(const QString &path);
 bool isTemplate(const QString &path);
+bool isImageFile(const QString &path); // GIF, JPEG and PNG pictures
+bool isSoundFile(const QString &path); // WAV, AU and MIDI sounds
 
 } // namespace FileClasses
