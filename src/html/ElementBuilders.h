@@ -15,7 +15,8 @@ QString stylesheetLink(const QString &path, const QString &suffix);
 // "<script type="text/javascript" src=...></script>" and a line break.
 QString scriptReference(const QString &path);
 // An image without border and with an empty alt text; the width and height are
-// written when either is not 0. `extra` stands before alt, ending in a blank.
+// written when either is not 0. `extra` attributes follow the alt text, each
+// starting with a blank.
 QString image(const QString &path, QSize size, const QString &extra, const QString &suffix);
 // A MIDI sound of 150 by 70 pixels.
 QString sound(const QString &path, const QString &suffix);

@@ -73,6 +73,21 @@ QString sizeText(const QString &folder, const QString &value)
     return FormatSize(file.isFile() ? file.size() : -1);
 }
 
+// The file classes a scan tells references apart by, compiled once per scan.
+struct FileKinds
+{
+    FileKinds(const QString &scriptFilter, const QString &htmlFilter)
+        : script(scriptFilter)
+        , html(htmlFilter)
+    {
+    }
+
+    FileClasses::MaskList script;
+    FileClasses::MaskList html;
+    FileClasses::MaskList sound{FileClasses::SoundMasks};
+    FileClasses::MaskList image{FileClasses::ImageMasks};
+};
+
 struct LinkClass
 {
     QLatin1String kind;
@@ -82,15 +97,15 @@ struct LinkClass
 
 // The kind of a link's reference, or nothing when the scan for resources
 // passes over it.
-std::optional<LinkClass> classifyLink(const QString &value, const LinkScan &scan)
+std::optional<LinkClass> classifyLink(const QString &value, const LinkScan &scan, const FileKinds &kinds)
 {
     const QString name = referencedName(value);
     const QString extension = extensionOf(name);
     const bool download = extension == QLatin1String("exe") || extension == QLatin1String("zip")
-                          || FileClasses::isSoundFile(name);
+                          || kinds.sound.matches(name);
     const bool text = extension == QLatin1String("txt");
     const bool stylesheet = extension == QLatin1String("css");
-    const bool script = FileClasses::isScriptFile(name, scan.scriptFilter);
+    const bool script = kinds.script.matches(name);
     if (scan.resourcesOnly && !(download || text || stylesheet || script))
         return std::nullopt;
     if (containsHttp(value) && !download)
@@ -163,20 +178,54 @@ private:
     qsizetype m_found = -1;
 };
 
-void addStylesheetReferences(const QString &value, const QString &folder, const LinkScan &scan, TargetList &list)
+QList<LinkItem> urlReferences(const QString &text, const QString &folder, const QString &owner,
+                              const FileKinds &kinds)
+{
+    QList<LinkItem> references;
+    const QLatin1String opening("url(");
+    qsizetype at = text.indexOf(opening, 0, Qt::CaseInsensitive);
+    while (at >= 0) {
+        const qsizetype from = at + opening.size();
+        const qsizetype close = text.indexOf(u')', from);
+        const qsizetype end = close < 0 ? text.size() : close;
+        QString value = text.mid(from, end - from).trimmed();
+        if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+            value = value.mid(1, value.size() - 2).trimmed();
+        at = close < 0 ? -1 : text.indexOf(opening, close, Qt::CaseInsensitive);
+        if (value.isEmpty())
+            continue;
+        LinkItem item;
+        item.target = value;
+        item.description = QStringLiteral("[Typografiark-URL]");
+        const QString name = referencedName(value);
+        if (kinds.image.matches(name)) {
+            item.kind = QStringLiteral("Grafik");
+            item.icon = LinkIcon::Image;
+        } else {
+            item.kind = kinds.html.matches(name) ? QStringLiteral("Lokal") : owner;
+            item.icon = LinkIcon::LocalFile;
+        }
+        if (!folder.isEmpty())
+            item.size = sizeText(folder, value);
+        references.append(item);
+    }
+    return references;
+}
+
+void addStylesheetReferences(const QString &value, const QString &folder, const FileKinds &kinds, TargetList &list)
 {
     const QString path = ResolvePath(folder, value);
     const std::optional<QString> text = readFileText(path);
     if (!text)
         return;
-    for (LinkItem &item : StylesheetUrlReferences(*text, QFileInfo(path).path(), value, scan.htmlFilter)) {
+    for (LinkItem &item : urlReferences(*text, QFileInfo(path).path(), value, kinds)) {
         if (!list.listed(item.target))
             list.add(std::move(item));
     }
 }
 
 void scanEntry(const Entry &entry, const QString &text, const QString &folder, const LinkScan &scan,
-               TargetList &list)
+               const FileKinds &kinds, TargetList &list)
 {
     const QString opening = QLatin1Char('<') + entry.element + QLatin1Char(' ');
     NextOccurrence linkEnd(text, QLatin1String("</a>"));
@@ -213,7 +262,7 @@ void scanEntry(const Entry &entry, const QString &text, const QString &folder, c
             item.size = containsHttp(value) ? QString() : sizeText(folder, value);
             break;
         case EntryKind::Link: {
-            const std::optional<LinkClass> link = classifyLink(value, scan);
+            const std::optional<LinkClass> link = classifyLink(value, scan, kinds);
             if (!link)
                 continue;
             item.kind = link->kind;
@@ -233,7 +282,7 @@ void scanEntry(const Entry &entry, const QString &text, const QString &folder, c
         }
         list.add(item);
         if (stylesheet && scan.last > LastLinkEntry)
-            addStylesheetReferences(value, folder, scan, list);
+            addStylesheetReferences(value, folder, kinds, list);
     }
 }
 
@@ -242,10 +291,11 @@ void scanEntry(const Entry &entry, const QString &text, const QString &folder, c
 void ScanLinksInText(const QString &text, const QString &folder, const LinkScan &scan, QList<LinkItem> &targets)
 {
     TargetList list(targets, scan.skipDuplicates);
+    const FileKinds kinds(scan.scriptFilter, scan.htmlFilter);
     const int first = qMax(scan.first, 1);
     const int last = qMin(scan.last, EntryCount);
     for (int entry = first; entry <= last; ++entry)
-        scanEntry(Entries[entry - 1], text, folder, scan, list);
+        scanEntry(Entries[entry - 1], text, folder, scan, kinds, list);
 }
 
 void ScanLinks(const QString &file, const LinkScan &scan, QList<LinkItem> &targets)
@@ -259,33 +309,5 @@ void ScanLinks(const QString &file, const LinkScan &scan, QList<LinkItem> &targe
 QList<LinkItem> StylesheetUrlReferences(const QString &text, const QString &folder, const QString &owner,
                                         const QString &htmlFilter)
 {
-    QList<LinkItem> references;
-    const QLatin1String opening("url(");
-    qsizetype at = text.indexOf(opening, 0, Qt::CaseInsensitive);
-    while (at >= 0) {
-        const qsizetype from = at + opening.size();
-        const qsizetype close = text.indexOf(u')', from);
-        const qsizetype end = close < 0 ? text.size() : close;
-        QString value = text.mid(from, end - from).trimmed();
-        if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
-            value = value.mid(1, value.size() - 2).trimmed();
-        at = close < 0 ? -1 : text.indexOf(opening, close, Qt::CaseInsensitive);
-        if (value.isEmpty())
-            continue;
-        LinkItem item;
-        item.target = value;
-        item.description = QStringLiteral("[Typografiark-URL]");
-        const QString name = referencedName(value);
-        if (FileClasses::isImageFile(name)) {
-            item.kind = QStringLiteral("Grafik");
-            item.icon = LinkIcon::Image;
-        } else {
-            item.kind = FileClasses::isHtmlFile(name, htmlFilter) ? QStringLiteral("Lokal") : owner;
-            item.icon = LinkIcon::LocalFile;
-        }
-        if (!folder.isEmpty())
-            item.size = sizeText(folder, value);
-        references.append(item);
-    }
-    return references;
+    return urlReferences(text, folder, owner, FileKinds(QString(), htmlFilter));
 }
