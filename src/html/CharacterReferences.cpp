@@ -14,7 +14,7 @@ QString ReplaceAll(const QString &text, const QString &find, const QString &repl
     if (at < 0)
         return text;
     QString out;
-    out.reserve(text.size() + std::max<qsizetype>(0, replacement.size() - find.size()) * 8);
+    out.reserve(text.size());
     qsizetype copied = 0;
     while (at >= 0) {
         out += QStringView(text).mid(copied, at - copied);

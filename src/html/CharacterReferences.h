@@ -48,7 +48,8 @@ struct SpecialCharacterRow
 inline constexpr int FirstConvertedSpecialRow = 7;
 
 // The characters of the rows from FirstConvertedSpecialRow on as their named
-// references, row by row in list order. Progress is told after each row.
+// references, row by row in list order; a row without a named reference is
+// left out. Progress is told after each row.
 QString SpecialToReferences(const QString &text, const QList<SpecialCharacterRow> &rows,
                             const ConversionProgress &progress = {});
 

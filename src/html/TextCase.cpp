@@ -27,13 +27,17 @@ QChar capitalised(QChar c)
 // the Windows-1252 case mappings leave it alone.
 constexpr char32_t MicroSign = 0xB5;
 
+// Character by character; a lone surrogate half stays as it is.
 QString mapCodePoints(const QString &text, bool upper)
 {
     QString out;
     out.reserve(text.size());
-    for (const char32_t c : text.toUcs4()) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const char32_t c = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
         const char32_t mapped = c == MicroSign ? c : (upper ? QChar::toUpper(c) : QChar::toLower(c));
         out += QStringView(QChar::fromUcs4(mapped));
+        i += pair ? 1 : 0;
     }
     return out;
 }

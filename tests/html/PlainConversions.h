@@ -5,6 +5,8 @@
 // which read the text once, must give the same text.
 
 #include <QRandomGenerator>
+
+#include <optional>
 #include <QString>
 #include <QStringList>
 
