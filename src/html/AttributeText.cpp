@@ -32,21 +32,18 @@ QString TakeAttribute(QString &tag, const QString &name, bool remove)
     if (blank < 0)
         return QString();
     const qsizetype valueStart = blank + 1 + nameAndEquals.size();
-    qsizetype valueEnd = valueStart;
-    qsizetype attributeEnd = valueStart;
+    QString value;
+    qsizetype attributeEnd;
     if (valueStart < tag.size() && tag.at(valueStart) == u'"') {
         const qsizetype close = tag.indexOf(u'"', valueStart + 1);
-        valueEnd = close < 0 ? tag.size() : close;
         attributeEnd = close < 0 ? tag.size() : close + 1;
-        const QString value = tag.mid(valueStart + 1, valueEnd - valueStart - 1);
-        if (remove)
-            tag.remove(blank, attributeEnd - blank);
-        return value;
+        value = tag.mid(valueStart + 1, (close < 0 ? tag.size() : close) - valueStart - 1);
+    } else {
+        attributeEnd = valueStart;
+        while (attributeEnd < tag.size() && !isBlank(tag.at(attributeEnd)) && tag.at(attributeEnd) != u'>')
+            ++attributeEnd;
+        value = tag.mid(valueStart, attributeEnd - valueStart);
     }
-    while (valueEnd < tag.size() && !isBlank(tag.at(valueEnd)) && tag.at(valueEnd) != u'>')
-        ++valueEnd;
-    attributeEnd = valueEnd;
-    const QString value = tag.mid(valueStart, valueEnd - valueStart);
     if (remove)
         tag.remove(blank, attributeEnd - blank);
     return value;

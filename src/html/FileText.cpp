@@ -1,10 +1,14 @@
 #include "html/FileText.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 std::optional<QString> readFileText(const QString &path)
 {
+    // Devices and pipes are no documents, and reading them might never end.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;

@@ -67,8 +67,11 @@ QString extensionOf(const QString &name)
     return dot < 0 ? QString() : name.mid(dot + 1).toLower();
 }
 
+// Without a folder no file is looked at.
 QString sizeText(const QString &folder, const QString &value)
 {
+    if (folder.isEmpty())
+        return QString();
     const QFileInfo file(ResolvePath(folder, value));
     return FormatSize(file.isFile() ? file.size() : -1);
 }
@@ -205,8 +208,7 @@ QList<LinkItem> urlReferences(const QString &text, const QString &folder, const 
             item.kind = kinds.html.matches(name) ? QStringLiteral("Lokal") : owner;
             item.icon = LinkIcon::LocalFile;
         }
-        if (!folder.isEmpty())
-            item.size = sizeText(folder, value);
+        item.size = sizeText(folder, value);
         references.append(item);
     }
     return references;
@@ -214,6 +216,8 @@ QList<LinkItem> urlReferences(const QString &text, const QString &folder, const 
 
 void addStylesheetReferences(const QString &value, const QString &folder, const FileKinds &kinds, TargetList &list)
 {
+    if (folder.isEmpty())
+        return;
     const QString path = ResolvePath(folder, value);
     const std::optional<QString> text = readFileText(path);
     if (!text)

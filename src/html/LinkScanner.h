@@ -39,6 +39,7 @@ struct LinkScan
 void ScanLinks(const QString &file, const LinkScan &scan, QList<LinkItem> &targets);
 
 // The same over a text; `folder` is where its relative references start.
+// Without a folder no file is looked at: no sizes, no stylesheet's own references.
 void ScanLinksInText(const QString &text, const QString &folder, const LinkScan &scan, QList<LinkItem> &targets);
 
 // The "url(...)" references of a stylesheet's (or a page's own) text, each
