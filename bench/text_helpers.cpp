@@ -1,6 +1,7 @@
 // The reference scan and the date refresh on large pages: both must grow with
 // the text, no faster, also on markup that never closes.
 #include "BenchSupport.h"
+#include "app/SettingsOptions.h"
 #include "editor/TextBuffer.h"
 #include "html/AutoDate.h"
 #include "html/LinkScanner.h"
@@ -24,12 +25,22 @@ QString linkPage(qsizetype megabytes)
                       megabytes);
 }
 
+// Every entry, with the file masks of a first start.
+LinkScan allEntries()
+{
+    const SettingsOptions options;
+    LinkScan scan;
+    scan.scriptFilter = options.scriptFilter;
+    scan.htmlFilter = options.htmlFilter;
+    return scan;
+}
+
 void ScanLinksOnPage(benchmark::State &state)
 {
     const QString text = linkPage(state.range(0));
     for (auto _ : state) {
         QList<LinkItem> items;
-        ScanLinksInText(text, QString(), LinkScan{}, items);
+        ScanLinksInText(text, QString(), allEntries(), items);
         benchmark::DoNotOptimize(items);
     }
     state.SetBytesProcessed(state.iterations() * state.range(0) * 1024 * 1024);
@@ -40,7 +51,7 @@ void ScanLinksOnUnclosedTags(benchmark::State &state)
     const QString text = repeatedTo(QStringLiteral("<a href=\"x <img src=y "), state.range(0));
     for (auto _ : state) {
         QList<LinkItem> items;
-        ScanLinksInText(text, QString(), LinkScan{}, items);
+        ScanLinksInText(text, QString(), allEntries(), items);
         benchmark::DoNotOptimize(items);
     }
     state.SetBytesProcessed(state.iterations() * state.range(0) * 1024 * 1024);
@@ -51,8 +62,8 @@ void RefreshDateOnPage(benchmark::State &state)
     const QString page = linkPage(state.range(0)) + AutoDateStartMarker + QStringLiteral("1.1.2000")
                          + AutoDateEndMarker + QStringLiteral("\n</body>\n");
     QuietPrompter prompter;
-    AutoDateSettings settings;
-    settings.now = QDateTime(QDate(2026, 3, 5), QTime(12, 0));
+    const AutoDateSettings settings =
+        AutoDateSettings::fromOptions(SettingsOptions{}, QDateTime(QDate(2026, 3, 5), QTime(12, 0)));
     for (auto _ : state) {
         state.PauseTiming();
         TextBuffer text(page);

@@ -3,6 +3,7 @@
 // every value a piece of the tag it came from.
 #include "FuzzText.h"
 
+#include "app/SettingsOptions.h"
 #include "html/AttributeText.h"
 #include "html/LinkScanner.h"
 
@@ -28,7 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const FuzzText input(data, size);
     checkAttribute(input.text, Names[input.options & 7]);
 
+    static const SettingsOptions options;
     LinkScan scan;
+    scan.scriptFilter = options.scriptFilter;
+    scan.htmlFilter = options.htmlFilter;
     scan.first = 1 + (input.options >> 3 & 3);
     scan.last = scan.first + 7;
     scan.skipDuplicates = input.options & 0x20;
@@ -40,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(first == second);
     for (const LinkItem &item : first)
         require(!item.target.isEmpty() && !item.kind.isEmpty() && item.size.isEmpty());
-    for (const LinkItem &item : StylesheetUrlReferences(input.text, QString(), QStringLiteral("a.css"), QString()))
+    for (const LinkItem &item : StylesheetUrlReferences(input.text, QString(), QStringLiteral("a.css"), options.htmlFilter))
         require(!item.target.isEmpty());
     return 0;
 }

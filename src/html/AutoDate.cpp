@@ -1,6 +1,7 @@
 #include "html/AutoDate.h"
 
 #include "app/Prompter.h"
+#include "app/SettingsOptions.h"
 #include "editor/EditableText.h"
 #include "html/DatePattern.h"
 #include "html/HeadPlacement.h"
@@ -61,6 +62,11 @@ TextPos closingPlace(const EditableText &text)
 }
 
 } // namespace
+
+AutoDateSettings AutoDateSettings::fromOptions(const SettingsOptions &options, const QDateTime &now)
+{
+    return {options.dateFormat, options.existingDateOnly, now};
+}
 
 bool UpdateAutoDate(EditableText &text, const QString &fileName, AutoDateMode mode, const AutoDateSettings &settings,
                     Prompter &prompter)

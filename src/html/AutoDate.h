@@ -5,6 +5,7 @@
 
 class EditableText;
 class Prompter;
+struct SettingsOptions;
 
 // The update date that the program keeps current in pages: one line of the
 // start marker, the formatted date and the end marker. A page holding the
@@ -15,9 +16,11 @@ inline const QString NoAutoDateMarker = QStringLiteral("<!-- Minus AutoDato -->"
 
 struct AutoDateSettings
 {
-    QString format = QStringLiteral("\"Opdateret d.\" d.m.yyyy"); // "Datoformat"
-    bool existingOnly = false;                                  // "EksistDato": never add a date on save
-    QDateTime now;                                              // the moment to write
+    QString format;            // "Datoformat", a date pattern
+    bool existingOnly = false; // "EksistDato": never add a date on save
+    QDateTime now;             // the moment to write
+
+    static AutoDateSettings fromOptions(const SettingsOptions &options, const QDateTime &now);
 };
 
 // What the date refresh does in a page without a date.

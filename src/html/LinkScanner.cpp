@@ -155,8 +155,9 @@ private:
     QSet<QString> m_listed;
 };
 
-// A stretch of text that ends where a search from ever later places finds
-// `what` next, remembering the last answer so a scan stays linear.
+// Where `what` stands next at or after a position, for positions that only
+// grow: one search answers many asks, so a scan stays linear. The end of the
+// text when it stands nowhere further.
 class NextOccurrence
 {
 public:
@@ -261,8 +262,7 @@ void scanEntry(const Entry &entry, const QString &text, const QString &folder, c
         bool stylesheet = false;
         switch (entry.kind) {
         case EntryKind::Frame:
-            item.kind = containsHttp(value) ? QStringLiteral("%1 (w)").arg(QStringLiteral("Ramme"))
-                                            : QStringLiteral("Ramme (l)");
+            item.kind = containsHttp(value) ? QStringLiteral("Ramme (w)") : QStringLiteral("Ramme (l)");
             item.size = containsHttp(value) ? QString() : sizeText(folder, value);
             break;
         case EntryKind::Link: {

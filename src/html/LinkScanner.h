@@ -29,8 +29,8 @@ struct LinkScan
     int last = 11;
     bool skipDuplicates = false; // pass over references already in the list
     bool resourcesOnly = false;  // links only to programs, archives, sounds, text, stylesheets and scripts
-    QString scriptFilter = QStringLiteral("*.js;*.java;*.cgi;*.pl"); // "Skriptfilter"
-    QString htmlFilter = QStringLiteral("*.*htm*;*.asp;*.inc;*.php"); // "HTMLfilter"
+    QString scriptFilter;        // "Skriptfilter": masks of script files
+    QString htmlFilter;          // "HTMLfilter": masks of HTML files
 };
 
 // Appends the references of the file's entries from first to last, entry by

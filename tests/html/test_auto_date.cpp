@@ -1,3 +1,4 @@
+#include "app/SettingsOptions.h"
 #include "editor/TextBuffer.h"
 #include "html/AutoDate.h"
 #include "html/DatePattern.h"
@@ -45,11 +46,10 @@ TEST(DatePattern, PatternsFormatTheMomentWithDanishNames)
 class AutoDateTest : public ::testing::Test
 {
 protected:
+    // The settings of a first start, at the given moment.
     AutoDateSettings settingsAt(const QDateTime &now) const
     {
-        AutoDateSettings settings;
-        settings.now = now;
-        return settings;
+        return AutoDateSettings::fromOptions(SettingsOptions{}, now);
     }
 
     static QString dateLine(const QString &date)

@@ -1,3 +1,4 @@
+#include "app/SettingsOptions.h"
 #include "html/AttributeText.h"
 #include "html/FileTexts.h"
 #include "html/LinkScanner.h"
@@ -41,6 +42,18 @@ TEST(AttributeText, AttributesAreReadAndCutOutOfATag)
         EXPECT_EQ(TakeAttribute(tag, QString::fromUtf8(c.name), true), QString::fromUtf8(c.value)) << c.tag;
         EXPECT_EQ(tag, QString::fromUtf8(c.afterRemoval)) << c.tag;
     }
+}
+
+// A scan of the given entries with the file masks of a first start.
+LinkScan entries(int first, int last)
+{
+    const SettingsOptions options;
+    LinkScan scan;
+    scan.first = first;
+    scan.last = last;
+    scan.scriptFilter = options.scriptFilter;
+    scan.htmlFilter = options.htmlFilter;
+    return scan;
 }
 
 class LinkScannerTest : public ::testing::Test
@@ -107,7 +120,7 @@ protected:
 TEST_F(LinkScannerTest, AllElevenEntriesListEveryReferenceInEntryOrder)
 {
     QList<LinkItem> items;
-    ScanLinks(page(), LinkScan{}, items);
+    ScanLinks(page(), entries(1, 11), items);
     const QStringList expected = {
         QStringLiteral("ramme.htm | venstre | Ramme (l) | ") + missing,
         QStringLiteral("HTTP://example.com/r.htm | web | Ramme (w) | "),
@@ -144,9 +157,7 @@ TEST_F(LinkScannerTest, AllElevenEntriesListEveryReferenceInEntryOrder)
 TEST_F(LinkScannerTest, TheProjectScanListsResourcesOnceWithTheirSizes)
 {
     QList<LinkItem> items = {LinkItem{QStringLiteral("bg.gif"), {}, QStringLiteral("Grafik"), {}, LinkIcon::Image}};
-    LinkScan scan;
-    scan.first = 2;
-    scan.last = 8;
+    LinkScan scan = entries(2, 8);
     scan.skipDuplicates = true;
     scan.resourcesOnly = true;
     ScanLinks(page(), scan, items);
@@ -169,11 +180,11 @@ TEST_F(LinkScannerTest, TheProjectScanListsResourcesOnceWithTheirSizes)
 TEST_F(LinkScannerTest, ASingleEntryAndAStylesheetScanWithoutFolder)
 {
     QList<LinkItem> items;
-    ScanLinks(page(), LinkScan{11, 11}, items);
+    ScanLinks(page(), entries(11, 11), items);
     EXPECT_EQ(rows(items), QStringList{QStringLiteral("#top |  | Internt mål | ")});
 
     items.clear();
-    ScanLinks(page(), LinkScan{4, 5}, items); // stopping at the links: no url( ) rows
+    ScanLinks(page(), entries(4, 5), items); // stopping at the links: no url( ) rows
     EXPECT_EQ(rows(items), (QStringList{QStringLiteral("stil.css |  | Typografiark | "),
                                         QStringLiteral("js/kode.js |  | Skript | ")}));
 
@@ -183,7 +194,7 @@ TEST_F(LinkScannerTest, ASingleEntryAndAStylesheetScanWithoutFolder)
                            QStringLiteral("side.php | [Typografiark-URL] | Lokal | ")}));
 
     items.clear();
-    ScanLinks(dir.filePath(QStringLiteral("mangler.htm")), LinkScan{}, items);
+    ScanLinks(dir.filePath(QStringLiteral("mangler.htm")), entries(1, 11), items);
     EXPECT_TRUE(items.isEmpty());
 }
 
@@ -211,13 +222,13 @@ TEST(LinkScanner, BrokenMarkupGivesTheSameRowsEveryTimeInLinearTime)
     for (const QString &text : texts) {
         QList<LinkItem> first;
         QList<LinkItem> second;
-        ScanLinksInText(text, QString(), LinkScan{}, first);
-        ScanLinksInText(text, QString(), LinkScan{}, second);
+        ScanLinksInText(text, QString(), entries(1, 11), first);
+        ScanLinksInText(text, QString(), entries(1, 11), second);
         EXPECT_EQ(first, second);
         (void)StylesheetUrlReferences(text, QString(), QString(), QString());
     }
     QList<LinkItem> items;
-    ScanLinksInText(QStringLiteral("<a href=\"unbalanced>text</a><img src=\"b.gif\" alt='x>"), QString(), LinkScan{},
+    ScanLinksInText(QStringLiteral("<a href=\"unbalanced>text</a><img src=\"b.gif\" alt='x>"), QString(), entries(1, 11),
                     items);
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items.at(0).target, QStringLiteral("unbalanced>")); // the tag ends at its first ">"
