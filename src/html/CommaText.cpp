@@ -1,6 +1,49 @@
 #include "html/CommaText.h"
 
+#include <optional>
+
 namespace CommaText {
+namespace {
+
+bool isSeparator(QChar c)
+{
+    return c == QLatin1Char(',') || c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// Reads the item that starts at or after `at` and moves `at` past it. An
+// unquoted item is answered as a view of the text; a quoted one is unquoted
+// into `quoted`, which the answer then views. Nothing when no item is left.
+std::optional<QStringView> nextItem(QStringView text, qsizetype &at, QString &quoted)
+{
+    const qsizetype n = text.size();
+    while (at < n && isSeparator(text.at(at)))
+        ++at;
+    if (at >= n)
+        return std::nullopt;
+    if (text.at(at) != QLatin1Char('"')) {
+        const qsizetype start = at;
+        while (at < n && !isSeparator(text.at(at)))
+            ++at;
+        return text.sliced(start, at - start);
+    }
+    quoted.clear();
+    ++at;
+    while (at < n) {
+        if (text.at(at) == QLatin1Char('"')) {
+            if (at + 1 < n && text.at(at + 1) == QLatin1Char('"')) {
+                quoted += QLatin1Char('"');
+                at += 2;
+                continue;
+            }
+            ++at;
+            break;
+        }
+        quoted += text.at(at++);
+    }
+    return QStringView(quoted);
+}
+
+} // namespace
 
 QString join(const QStringList &items)
 {
@@ -19,36 +62,21 @@ QString join(const QStringList &items)
 QStringList split(const QString &text)
 {
     QStringList items;
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    const auto isSeparator = [](QChar c) { return c == QLatin1Char(',') || c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
-    while (i < n) {
-        while (i < n && isSeparator(text.at(i)))
-            ++i;
-        if (i >= n)
-            break;
-        QString item;
-        if (text.at(i) == QLatin1Char('"')) {
-            ++i;
-            while (i < n) {
-                if (text.at(i) == QLatin1Char('"')) {
-                    if (i + 1 < n && text.at(i + 1) == QLatin1Char('"')) {
-                        item += QLatin1Char('"');
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                item += text.at(i++);
-            }
-        } else {
-            while (i < n && !isSeparator(text.at(i)))
-                item += text.at(i++);
-        }
-        items.append(item);
-    }
+    QString quoted;
+    qsizetype at = 0;
+    while (const std::optional<QStringView> item = nextItem(text, at, quoted))
+        items.append(item->toString());
     return items;
+}
+
+bool contains(QStringView text, QStringView item)
+{
+    QString quoted;
+    qsizetype at = 0;
+    while (const std::optional<QStringView> next = nextItem(text, at, quoted))
+        if (*next == item)
+            return true;
+    return false;
 }
 
 } // namespace CommaText

@@ -5,20 +5,31 @@
 
 namespace FileClasses {
 
-bool MatchesMaskList(const QString &fileName, const QString &masks)
+MaskList::MaskList(const QString &masks)
 {
-    const QString name = QFileInfo(fileName).fileName();
     static const QRegularExpression separators(QStringLiteral("[;,]"));
     for (const QString &mask : masks.split(separators, Qt::SkipEmptyParts)) {
         const QString pattern = mask.trimmed();
-        if (pattern.isEmpty())
-            continue;
-        const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(pattern),
-                                          QRegularExpression::CaseInsensitiveOption);
+        if (!pattern.isEmpty()) {
+            m_patterns.append(QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
+                                                 QRegularExpression::CaseInsensitiveOption));
+        }
+    }
+}
+
+bool MaskList::matches(const QString &fileName) const
+{
+    const QString name = QFileInfo(fileName).fileName();
+    for (const QRegularExpression &wildcard : m_patterns) {
         if (wildcard.match(name).hasMatch())
             return true;
     }
     return false;
+}
+
+bool MatchesMaskList(const QString &fileName, const QString &masks)
+{
+    return MaskList(masks).matches(fileName);
 }
 
 namespace {
@@ -53,6 +64,16 @@ bool isTextFile(const QString &path)
 bool isTemplate(const QString &path)
 {
     return hasExtension(path, QLatin1String("pws"));
+}
+
+bool isImageFile(const QString &path)
+{
+    return MatchesMaskList(path, ImageMasks);
+}
+
+bool isSoundFile(const QString &path)
+{
+    return MatchesMaskList(path, SoundMasks);
 }
 
 } // namespace FileClasses

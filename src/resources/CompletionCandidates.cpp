@@ -28,15 +28,15 @@ std::optional<QString> tagText(const QString &line, int column)
     return text;
 }
 
-// "name=value" lines: the value of the first line with that name, as a list.
-QStringList mapEntry(const QStringList &map, const QString &name)
+// Whether the value of the first "name=value" line with that name lists the item.
+bool mapLists(const QStringList &map, QStringView name, QStringView item)
 {
     for (const QString &line : map) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals >= 0 && QStringView(line).left(equals) == name)
-            return CommaText::split(line.mid(equals + 1));
+            return CommaText::contains(QStringView(line).sliced(equals + 1), item);
     }
-    return {};
+    return false;
 }
 
 QStringList attributesOf(const QString &element, qsizetype elementIndex, const LibraryLists &lists)
@@ -44,9 +44,7 @@ QStringList attributesOf(const QString &element, qsizetype elementIndex, const L
     QStringList items = CommaText::split(lists.ElementAttributes.value(elementIndex));
     for (const QString &line : lists.GlobalAttributeMap) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals < 0)
-            continue;
-        if (!CommaText::split(line.mid(equals + 1)).contains(element))
+        if (equals >= 0 && !CommaText::contains(QStringView(line).sliced(equals + 1), element))
             items.append(line.left(equals) + EmptyValue);
     }
     std::sort(items.begin(), items.end(), [](const QString &a, const QString &b) {
@@ -54,9 +52,9 @@ QStringList attributesOf(const QString &element, qsizetype elementIndex, const L
     });
     for (const QString &group : lists.EventGroups) {
         const qsizetype equals = group.indexOf(QLatin1Char('='));
-        if (equals < 0 || !mapEntry(lists.EventMap, group.left(equals)).contains(element))
+        if (equals < 0 || !mapLists(lists.EventMap, QStringView(group).left(equals), element))
             continue;
-        for (const QString &event : group.mid(equals + 1).split(QStringLiteral(", ")))
+        for (const QStringView event : QStringView(group).sliced(equals + 1).split(QStringLiteral(", ")))
             items.append(event + EmptyValue);
     }
     return items;

@@ -172,4 +172,13 @@ TEST(CommaText, ItemsWithBlanksCommasOrQuotesAreQuoted)
     EXPECT_EQ(CommaText::split(QStringLiteral("P, PARAM  td")), (QStringList{"P", "PARAM", "td"}));
 }
 
+TEST(CommaText, ContainsReadsItemsAsSplitDoes)
+{
+    const QString text = QStringLiteral("!DOCTYPE, html,td \"b c\",\"say \"\"hi\"\"\"");
+    for (const QString &item : CommaText::split(text))
+        EXPECT_TRUE(CommaText::contains(text, item)) << item.toStdString();
+    for (const char *absent : {"b", "c", "\"b c\"", "t", "TD", ""})
+        EXPECT_FALSE(CommaText::contains(text, QString::fromUtf8(absent))) << absent;
+}
+
 } // namespace

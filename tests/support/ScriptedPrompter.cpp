@@ -65,9 +65,10 @@ QString ScriptedPrompter::chooseFolder(const QString &caption, const QString &st
     return files("folder chooser").value(0);
 }
 
-std::optional<QString> ScriptedPrompter::inputText(const QString &caption, const QString &, const QString &value)
+std::optional<QString> ScriptedPrompter::inputText(const QString &caption, const QString &prompt, const QString &value)
 {
     m_fileDialogs.append({caption, {}, value, {}, 0, {}});
+    m_inputPrompts.append(prompt);
     if (m_script.isEmpty() || m_script.first().kind != Kind::Input) {
         ADD_FAILURE() << "unexpected input box " << caption.toStdString();
         return std::nullopt;

@@ -31,6 +31,8 @@ public:
 
     // The file dialogs and input boxes seen, in order.
     const QList<FileDialog> &fileDialogs() const { return m_fileDialogs; }
+    // The questions of the input boxes seen, in order.
+    const QStringList &inputPrompts() const { return m_inputPrompts; }
 
     Button message(const Message &message) override;
     QStringList openFiles(const FileDialog &dialog) override;
@@ -61,6 +63,7 @@ private:
     bool dialog(Kind kind, const char *name);
     QStringList files(const char *name);
     QList<FileDialog> m_fileDialogs;
+    QStringList m_inputPrompts;
     QList<Step> m_script;
     QList<Message> m_seen;
 };

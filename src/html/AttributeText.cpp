@@ -1,0 +1,56 @@
+#include "html/AttributeText.h"
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+// Where the attribute's blank stands, or -1.
+qsizetype findAttribute(const QString &tag, const QString &nameAndEquals)
+{
+    qsizetype from = 1;
+    for (;;) {
+        const qsizetype at = tag.indexOf(nameAndEquals, from, Qt::CaseInsensitive);
+        if (at < 0)
+            return -1;
+        if (isBlank(tag.at(at - 1)))
+            return at - 1;
+        from = at + 1;
+    }
+}
+
+} // namespace
+
+QString TakeAttribute(QString &tag, const QString &name, bool remove)
+{
+    if (name.isEmpty())
+        return QString();
+    const QString nameAndEquals = name + u'=';
+    const qsizetype blank = findAttribute(tag, nameAndEquals);
+    if (blank < 0)
+        return QString();
+    const qsizetype valueStart = blank + 1 + nameAndEquals.size();
+    QString value;
+    qsizetype attributeEnd;
+    if (valueStart < tag.size() && tag.at(valueStart) == u'"') {
+        const qsizetype close = tag.indexOf(u'"', valueStart + 1);
+        attributeEnd = close < 0 ? tag.size() : close + 1;
+        value = tag.mid(valueStart + 1, (close < 0 ? tag.size() : close) - valueStart - 1);
+    } else {
+        attributeEnd = valueStart;
+        while (attributeEnd < tag.size() && !isBlank(tag.at(attributeEnd)) && tag.at(attributeEnd) != u'>')
+            ++attributeEnd;
+        value = tag.mid(valueStart, attributeEnd - valueStart);
+    }
+    if (remove)
+        tag.remove(blank, attributeEnd - blank);
+    return value;
+}
+
+QString AttributeValue(const QString &tag, const QString &name)
+{
+    QString copy = tag;
+    return TakeAttribute(copy, name, false);
+}

@@ -1,0 +1,111 @@
+#include "resources/ResolvePlaceholder.h"
+
+#include "app/Prompter.h"
+#include "html/ColourText.h"
+#include "html/CommaText.h"
+#include "html/RelativePaths.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+
+namespace {
+
+const QString AllFiles = QStringLiteral("Alle filer (*.*)");
+constexpr int MaxValueLength = 255;
+
+QString chooseColour(const QString &value, Prompter &prompter)
+{
+    const RgbColour start = HtmlToColor(value);
+    QColor colour(start.red, start.green, start.blue);
+    if (!prompter.chooseColour(colour))
+        return value;
+    return ColorToHtml({colour.red(), colour.green(), colour.blue()});
+}
+
+// The generic families go bare into a family list, every other name in quotes.
+QString familyList(const QStringList &families)
+{
+    static const QStringList generic{"serif", "sans-serif", "cursive", "fantasy", "monospace"};
+    QStringList written;
+    for (const QString &family : families)
+        written.append(generic.contains(family, Qt::CaseInsensitive) ? family : QLatin1Char('\'') + family + QLatin1Char('\''));
+    return written.join(QLatin1Char(','));
+}
+
+// The prompter's font dialog stands in for the font-list dialog until that
+// exists: it starts on the value's families and answers the chosen ones.
+QString chooseFonts(const QString &value, Prompter &prompter)
+{
+    QFont font;
+    const QStringList families = CommaText::split(QString(value).replace(QLatin1Char('\''), QLatin1Char('"')));
+    if (!families.isEmpty())
+        font.setFamilies(families);
+    if (!prompter.chooseFont(font))
+        return value;
+    return familyList(font.families().isEmpty() ? QStringList(font.family()) : font.families());
+}
+
+// The file a reference names: without a url( ) wrapper or single quotes,
+// read from the base file's folder.
+QString referencedFile(QString reference, const QString &baseFile)
+{
+    if (reference.startsWith(QStringLiteral("url("), Qt::CaseInsensitive) && reference.endsWith(QLatin1Char(')')))
+        reference = reference.mid(4, reference.size() - 5);
+    if (reference.size() >= 2 && reference.startsWith(QLatin1Char('\'')) && reference.endsWith(QLatin1Char('\'')))
+        reference = reference.mid(1, reference.size() - 2);
+    if (QDir::isAbsolutePath(reference) || baseFile.isEmpty())
+        return reference;
+    return ResolvePath(QFileInfo(baseFile).absolutePath(), reference);
+}
+
+QString chooseFile(const QString &value, bool pictures, bool styleMode, const PlaceholderContext &context,
+                   Prompter &prompter)
+{
+    const QString base = context.styleEditorPath.isEmpty() ? context.documentPath : context.styleEditorPath;
+    const QString start = referencedFile(value, base);
+    const qsizetype slash = start.lastIndexOf(QLatin1Char('/'));
+    Prompter::FileDialog dialog;
+    dialog.folder = slash < 0 ? QString() : start.left(qMax(slash, qsizetype(1)));
+    dialog.fileName = start.mid(slash + 1);
+    if (pictures)
+        dialog.filters = {{QStringLiteral("Grafikfiler"), QStringLiteral("*.gif;*.jpg;*.jpeg;*.png")}, {AllFiles, QStringLiteral("*.*")}};
+    else
+        dialog.filters = {{QStringLiteral("HTML-dokumenter"), context.htmlFilter}, {AllFiles, QStringLiteral("*.*")}};
+    const QString chosen = prompter.openFile(dialog);
+    if (chosen.isEmpty())
+        return value;
+    if (styleMode)
+        return QStringLiteral("url(%1)").arg(RelativePath(base, chosen, true));
+    return RelativePath(context.documentPath, chosen, true);
+}
+
+QString askForValue(const QString &value, const QString &placeholder, Prompter &prompter)
+{
+    QString name = placeholder;
+    if (name.startsWith(QLatin1Char('[')) && name.endsWith(QLatin1Char(']')))
+        name = name.mid(1, name.size() - 2);
+    const std::optional<QString> answer =
+        prompter.inputText(QStringLiteral("Værdi"), QStringLiteral("Indtast %1:").arg(name), value);
+    if (!answer)
+        return value;
+    QString result = answer->left(MaxValueLength);
+    if (placeholder == QLatin1String("[procent]") && !result.isEmpty() && !result.contains(QLatin1Char('%')))
+        result += QLatin1Char('%');
+    return result;
+}
+
+} // namespace
+
+QString ResolvePlaceholder(const QString &value, const QString &placeholder, bool styleMode,
+                           const PlaceholderContext &context, Prompter &prompter)
+{
+    if (placeholder == QLatin1String("[farve]"))
+        return chooseColour(value, prompter);
+    if (placeholder == QLatin1String("[font]"))
+        return chooseFonts(value, prompter);
+    if (placeholder == QLatin1String("[url]") || placeholder == QLatin1String("[url(grafik)]"))
+        return chooseFile(value, placeholder != QLatin1String("[url]"), styleMode, context, prompter);
+    return askForValue(value, placeholder, prompter);
+}
