@@ -336,6 +336,7 @@ QWidget *TfrmIndstil::buildHtmlPage()
     auto *check = new QHBoxLayout;
     QLineEdit *exclusions =
         addText(&S::checkExclusions, QStringLiteral("Elementer, som HTML-tjekket ikke tæller, adskilt af komma."));
+    exclusions->setObjectName(QStringLiteral("Kodetjek"));
     check->addWidget(buddyLabel(QStringLiteral("HTML-&tjek ignorerer:"), exclusions, *m_help));
     check->addWidget(exclusions, 1);
     layout->addLayout(check);

@@ -10,6 +10,7 @@
 #include "app/TFriendlyStatusBar.h"
 #include "app/TfrmSplash.h"
 #include "app/UiFont.h"
+#include "resources/LibraryTab.h"
 #include "resources/TextMaps.h"
 
 #include "app/DocumentEditorSetup.h"
@@ -45,6 +46,7 @@ TfrmPW4::TfrmPW4(const MainWindowServices &services, QWidget *parent)
     , m_prompter(services.prompter)
     , m_programFolder(services.programFolder)
     , m_defaultUserDataFolder(services.defaultUserDataFolder)
+    , m_libraryFiles(services.programFolder)
 {
     setObjectName(QStringLiteral("frmPW4"));
     applyUiFont(this);
@@ -60,6 +62,7 @@ TfrmPW4::TfrmPW4(const MainWindowServices &services, QWidget *parent)
         if (options().generator)
             refreshGeneratorElement(editor, options().generatorElement(), m_prompter, windowTitle());
     };
+    connect(m_settingsDialog, &TfrmIndstil::checkExclusionsChanged, m_libraryTab, &LibraryTab::reloadHtmlLibrary);
     buildActions();
     loadTextMaps();
     m_documents->addDocument(NewDocumentCaption);
@@ -78,12 +81,12 @@ void TfrmPW4::buildLayout()
 {
     m_resourcePanel = new QTabWidget;
     m_resourcePanel->setObjectName(QStringLiteral("pcResurser"));
-    for (const QString &page : {QStringLiteral("Filer"), QStringLiteral("Projekter"), QStringLiteral("Sitemap"),
-                                QStringLiteral("Bibliotek")}) {
+    for (const QString &page : {QStringLiteral("Filer"), QStringLiteral("Projekter"), QStringLiteral("Sitemap")}) {
         auto *sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("ts") + page);
         m_resourcePanel->addTab(sheet, page);
     }
+    m_resourcePanel->addTab(buildLibraryTab(), QStringLiteral("Bibliotek"));
     m_resourcePanel->setMinimumWidth(SplitterMinimum);
 
     m_documents = new DocumentArea;
@@ -134,8 +137,8 @@ void TfrmPW4::loadTextMaps()
                             QStringLiteral("%1 kan ikke finde %2").arg(Product::Caption, QDir::toNativeSeparators(path)),
                             Prompter::Icon::Warning, Prompter::Ok});
     };
-    load(TextMaps::EventMapFile, m_eventMap);
-    load(TextMaps::GlobalMapFile, m_globalAttributeMap);
+    load(TextMaps::EventMapFile, m_libraryLists.EventMap);
+    load(TextMaps::GlobalMapFile, m_libraryLists.GlobalAttributeMap);
 }
 
 void TfrmPW4::settleUserDataFolder()
@@ -219,6 +222,8 @@ void TfrmPW4::firstShown()
     if (!m_resourcePanel->isHidden())
         m_splitter->setSizes({m_state.resourcePanelWidth, std::max(SplitterMinimum, width() - m_state.resourcePanelWidth)});
     ActiveEditor()->ClearModified();
+    // "HTML" is the library shown first; its element names serve the whole window.
+    m_libraryTab->ShowLibrary(LibraryTab::Html);
     ShowActiveDocument();
     if (!m_commandLineFiles.isEmpty())
         OpenFiles(std::exchange(m_commandLineFiles, QString()));
@@ -250,7 +255,7 @@ DocumentEditorLook TfrmPW4::editorLook() const
     DocumentEditorLook look;
     look.options = options();
     look.colours = options().colours();
-    for (const QString &name : std::as_const(m_elementNames))
+    for (const QString &name : std::as_const(m_libraryLists.ElementNames))
         look.elementNames.insert(name.toLower());
     return look;
 }
@@ -273,6 +278,7 @@ void TfrmPW4::setUpEditor(TLEdit &editor)
     // Files dropped on the editor open as documents instead of being pasted.
     editor.viewport()->installEventFilter(this);
     editor.installEventFilter(this);
+    m_libraryTab->watchEditor(editor);
     editor.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&editor, &QWidget::customContextMenuRequested, this,
             [this, &editor](const QPoint &at) { showEditorContextMenu(editor.mapToGlobal(at)); });

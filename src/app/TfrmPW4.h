@@ -4,6 +4,8 @@
 #include "app/DocumentPrinter.h"
 #include "app/MainWindowState.h"
 #include "app/Prompter.h"
+#include "resources/LibraryIndex.h"
+#include "resources/LibraryLists.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -13,6 +15,7 @@
 #include <QStringList>
 
 class DocumentArea;
+class LibraryTab;
 class Prompter;
 class QAction;
 class QMenu;
@@ -79,7 +82,11 @@ public:
 
     TLEdit *ActiveEditor() const;
     // Element names that the colouring shows as elements; the HTML library fills it.
-    const QStringList &ElementNames() const { return m_elementNames; }
+    const QStringList &ElementNames() const { return m_libraryLists.ElementNames; }
+    // The lists built from the libraries and the text maps, and the library files.
+    LibraryLists &libraryLists() { return m_libraryLists; }
+    LibraryFiles &libraryFiles() { return m_libraryFiles; }
+    LibraryTab *libraryTab() const { return m_libraryTab; }
     DocumentArea *documents() const { return m_documents; }
     QTabWidget *resourcePanel() const { return m_resourcePanel; }
     QSplitter *mainSplitter() const { return m_splitter; }
@@ -87,8 +94,8 @@ public:
     TFriendlyStatusBar *statusPanels() const { return m_status; }
 
     QString userDataFolder() const { return m_userDataFolder; }
-    const QStringList &EventMap() const { return m_eventMap; }
-    const QStringList &GlobalAttributeMap() const { return m_globalAttributeMap; }
+    const QStringList &EventMap() const { return m_libraryLists.EventMap; }
+    const QStringList &GlobalAttributeMap() const { return m_libraryLists.GlobalAttributeMap; }
 
     void showAbout();
     // The context menus of the editor, with and without a selection; the
@@ -125,6 +132,10 @@ private:
     void attachEditingCommands();
     void attachMarkupCommands();
     void attachViewAndHelpCommands();
+    LibraryTab *buildLibraryTab();
+    void attachLibraryCommands();
+    void showLibraryPage(int library);
+    void refreshElementNames();
     void buildToolBars();
     void buildContextMenus();
     void openHelpPage(const QString &page);
@@ -152,9 +163,8 @@ private:
     QString m_programFolder;
     QString m_defaultUserDataFolder;
     QString m_userDataFolder;
-    QStringList m_elementNames;
-    QStringList m_eventMap;
-    QStringList m_globalAttributeMap;
+    LibraryLists m_libraryLists;
+    LibraryFiles m_libraryFiles;
     MainWindowState m_state;
     QString m_commandLineFiles;
     DocumentHooks m_hooks;
@@ -176,6 +186,7 @@ private:
     TfrmIndstil *m_settingsDialog = nullptr;
     QSplitter *m_splitter = nullptr;
     QTabWidget *m_resourcePanel = nullptr;
+    LibraryTab *m_libraryTab = nullptr;
     DocumentArea *m_documents = nullptr;
     QTreeWidget *m_results = nullptr;
     TFriendlyStatusBar *m_status = nullptr;

@@ -105,6 +105,7 @@ void TfrmPW4::buildActions()
     attachEditingCommands();
     attachMarkupCommands();
     attachViewAndHelpCommands();
+    attachLibraryCommands();
     buildToolBars();
     buildContextMenus();
     buildShortcuts();

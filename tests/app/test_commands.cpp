@@ -28,8 +28,8 @@ protected:
     void SetUp() override
     {
         QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
-        for (const char *map : {"program/eventmap.dat", "program/globalmap.dat"}) {
-            QFile f(m_dir.filePath(QString::fromLatin1(map)));
+        for (const char *dataFile : {"program/eventmap.dat", "program/globalmap.dat", "program/html4bib.dat"}) {
+            QFile f(m_dir.filePath(QString::fromLatin1(dataFile)));
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         }
         m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Pagewick.ini")));

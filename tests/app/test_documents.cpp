@@ -30,8 +30,8 @@ protected:
     void SetUp() override
     {
         QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
-        for (const char *map : {"program/eventmap.dat", "program/globalmap.dat"})
-            write(m_dir.filePath(QString::fromLatin1(map)), "");
+        for (const char *dataFile : {"program/eventmap.dat", "program/globalmap.dat", "program/html4bib.dat"})
+            write(m_dir.filePath(QString::fromLatin1(dataFile)), "");
         m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Pagewick.ini")));
         m_window = std::make_unique<TfrmPW4>(MainWindowServices{*m_store, m_prompter, m_dir.filePath(QStringLiteral("program/")),
                                                                 m_dir.filePath(QStringLiteral("userdata/"))});

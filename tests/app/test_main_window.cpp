@@ -39,6 +39,7 @@ protected:
         ASSERT_TRUE(QDir().mkpath(programFolder()));
         writeFile(programFolder() + QStringLiteral("eventmap.dat"), "1700=body,frameset\r\n");
         writeFile(programFolder() + QStringLiteral("globalmap.dat"), "id=html,head\r\nclass=html\r\n");
+        writeFile(programFolder() + QStringLiteral("html4bib.dat"), QByteArray());
         m_store = std::make_unique<SettingsStore>(iniPath());
     }
 

@@ -1,5 +1,6 @@
 // Writes the fact snapshot under data/library/facts from the pinned npm packages.
 // Each domain module exports `generate(facts)` and writes its own files through `facts`.
+import { execFileSync } from 'node:child_process';
 import { mkdirSync, writeFileSync, readFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -37,4 +38,7 @@ for (const [path, info] of Object.entries(lock.packages)) {
   if (!path.startsWith('node_modules/') || path.split('node_modules/').length > 2) continue;
   notice.push(`${path.slice('node_modules/'.length)} ${info.version} (licence: ${info.license ?? 'see package'})`);
 }
+// The HTML 4.01 DTDs come from a Debian package rather than npm.
+const sgmlVersion = execFileSync('dpkg-query', ['-W', '-f=${Version}', 'w3c-sgml-lib']).toString();
+notice.push(`Debian w3c-sgml-lib ${sgmlVersion} (HTML 4.01 DTDs; licence: W3C Software and Document Notice)`);
 writeFileSync(join(outDir, 'NOTICE'), notice.join('\n') + '\n');

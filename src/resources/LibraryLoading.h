@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Prompter;
+class QTreeWidget;
+class THETreeView;
+struct LibraryLists;
+
+// The kind code of a library node's record, kept on its tree item.
+constexpr int LibraryKindRole = Qt::UserRole + 101;
+
+// Fills the tree from a library record file and extends the lists. A missing
+// file, or a record that skips a level, is told through the prompter; after a
+// level error the nodes read so far stay. True when the whole file was read.
+bool LoadLibrary(const QString &path, THETreeView &tree, LibraryLists &lists, const QStringList &tagCheckExclusions,
+                 Prompter &prompter);
+
+// Fills the special-character list, one row per record: the character, its
+// description, its HTML text and its decimal reference. A missing file is told
+// through the prompter.
+bool LoadSpecialCharacters(const QString &path, QTreeWidget &list, Prompter &prompter);

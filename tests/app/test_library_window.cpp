@@ -1,0 +1,125 @@
+// The libraries in the main window: the HTML library read when the window is
+// first shown, the View menu's library commands and the reload after a
+// changed "Kodetjek".
+#include "app/SettingsStore.h"
+#include "app/TfrmIndstil.h"
+#include "app/TfrmPW4.h"
+#include "editor/TLEdit.h"
+#include "resources/LibraryRecord.h"
+#include "resources/LibraryTab.h"
+#include "resources/THETreeView.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+LibraryRecord record(qint32 id, qint32 kind, const QString &code, const QString &name = QString())
+{
+    LibraryRecord r;
+    r.Id = id;
+    r.Kind = kind;
+    r.Code = code;
+    r.Name = name;
+    r.Description = QStringLiteral("Om ") + code;
+    return r;
+}
+
+class LibraryWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
+        QByteArray html;
+        for (const LibraryRecord &r : {record(0, 0, QStringLiteral("HTML")), record(1, 1000, QStringLiteral("Tekst")),
+                                       record(101, 1250, QStringLiteral("<p></p>"), QStringLiteral("p")),
+                                       record(201, 1250, QStringLiteral("<table></table>"), QStringLiteral("table")),
+                                       record(2, 2000, QStringLiteral("Hændelser")),
+                                       record(102, 1701, QStringLiteral("onclick=\"\""), QStringLiteral("onclick"))})
+            html += *LibraryRecordFormat::encode(r);
+        write("html4bib.dat", html);
+        for (const char *empty : {"eventmap.dat", "globalmap.dat", "css2bib.dat"})
+            write(empty, QByteArray());
+        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Pagewick.ini")));
+        m_window = std::make_unique<TfrmPW4>(MainWindowServices{*m_store, m_prompter, m_dir.filePath(QStringLiteral("program/")),
+                                                                m_dir.filePath(QStringLiteral("data/"))});
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void TearDown() override
+    {
+        m_window->ActiveEditor()->ClearModified();
+        m_window.reset();
+        EXPECT_TRUE(m_prompter.allAnswered());
+    }
+    void write(const char *name, const QByteArray &bytes)
+    {
+        QFile file(m_dir.filePath(QStringLiteral("program/") + QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir m_dir;
+    ScriptedPrompter m_prompter;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<TfrmPW4> m_window;
+};
+
+TEST_F(LibraryWindowTest, ShowingTheWindowReadsTheHtmlLibrary)
+{
+    LibraryTab *tab = m_window->libraryTab();
+    EXPECT_EQ(tab->shownLibrary(), LibraryTab::Html);
+    EXPECT_EQ(m_window->resourcePanel()->tabText(m_window->resourcePanel()->indexOf(tab)), QStringLiteral("Bibliotek"));
+    EXPECT_EQ(m_window->ElementNames(), QStringList({"p", "table"}));
+    // "P, PARAM" by default: p is not counted by the HTML check.
+    EXPECT_EQ(m_window->libraryLists().TagCheckElements, QStringList({"table"}));
+    EXPECT_EQ(m_window->libraryLists().EventGroups, QStringList({"1701=onclick"}));
+}
+
+TEST_F(LibraryWindowTest, LibraryCommandsShowThePanelTheTabAndTheLibrary)
+{
+    QAction *panel = m_window->command(QStringLiteral("actResursefaner"));
+    panel->trigger();
+    ASSERT_TRUE(m_window->resourcePanel()->isHidden());
+    m_window->resourcePanel()->setCurrentIndex(0);
+
+    m_window->command(QStringLiteral("actCssBibliotek"))->trigger();
+    EXPECT_FALSE(m_window->resourcePanel()->isHidden());
+    EXPECT_TRUE(panel->isChecked());
+    EXPECT_EQ(m_window->resourcePanel()->currentWidget(), m_window->libraryTab());
+    EXPECT_EQ(m_window->libraryTab()->shownLibrary(), LibraryTab::Css);
+
+    m_window->command(QStringLiteral("actBrugerkoderBibliotek"))->trigger();
+    EXPECT_EQ(m_window->libraryTab()->shownLibrary(), LibraryTab::UserCodes);
+    m_window->command(QStringLiteral("actHtmlBibliotek"))->trigger();
+    EXPECT_EQ(m_window->libraryTab()->shownLibrary(), LibraryTab::Html);
+}
+
+TEST_F(LibraryWindowTest, AChangedCheckListReadsTheHtmlLibraryAgain)
+{
+    TfrmIndstil *settings = m_window->settingsDialog();
+    auto *field = settings->findChild<QLineEdit *>(QStringLiteral("Kodetjek"));
+    ASSERT_NE(field, nullptr);
+    field->setText(QStringLiteral("PARAM"));
+    settings->accept();
+
+    const LibraryLists &lists = m_window->libraryLists();
+    EXPECT_EQ(lists.TagCheckElements, QStringList({"p", "table"}));
+    EXPECT_EQ(lists.ElementNames, QStringList({"p", "table"}));
+    EXPECT_EQ(lists.ElementAttributes.size(), 2);
+    EXPECT_EQ(lists.EventGroups, QStringList({"1701=onclick"}));
+    EXPECT_EQ(m_window->libraryTab()->tree(LibraryTab::Html)->nodesInOrder().size(), 6);
+}
+
+} // namespace
