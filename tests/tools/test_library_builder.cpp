@@ -169,7 +169,7 @@ TEST_F(LibraryBuilder, StyleAndScriptTrees)
                   });
 }
 
-TEST_F(LibraryBuilder, SpecialCharactersKeepTheSevenFirstAndLeaveOutWhatAConversionWouldBreak)
+TEST_F(LibraryBuilder, SpecialCharactersKeepTheSevenFirstThenEveryOtherName)
 {
     ASSERT_EQ(build(fixture()), QStringList());
     const QString nbsp(QChar(0xA0));
@@ -183,6 +183,9 @@ TEST_F(LibraryBuilder, SpecialCharactersKeepTheSevenFirstAndLeaveOutWhatAConvers
                       {0, -1, 0, "", "'", "&#39;", "&apos;", "Apostrof"},
                       {0, -1, 0, "", nbsp, "&#160;", "&nbsp;", QStringLiteral("Hårdt mellemrum")},
                       {0, -1, 0, "", shy, "&#173;", "&shy;", QStringLiteral("Blød bindestreg")},
+                      {0, -1, 0, "", "&", "&#38;", "&AMP;", "Og-tegn"},
+                      {0, -1, 0, "", ";", "&#59;", "&semi;", "Semikolon"},
+                      {0, -1, 0, "", nbsp, "&#160;", "&NonBreakingSpace;", QStringLiteral("Hårdt mellemrum")},
                       {0, -1, 0, "", QStringLiteral("©"), "&#169;", "&copy;", "Copyright"},
                       {0, -1, 0, "", QStringLiteral("©"), "&#169;", "&COPY;", "Copyright"},
                       {0, -1, 0, "", QStringLiteral("æ"), "&#230;", "&aelig;", QStringLiteral("Lille æ")},

@@ -56,18 +56,6 @@ QString characterOfKey(const QString &key)
     return textOf(points);
 }
 
-// Rows from 7 on hold no reference that a conversion could turn against the markup: none with
-// an ASCII code point (";" to "&semi;" would never end, "&equals;" would break every tag) and
-// no second name of the seven untouched characters.
-bool isConvertible(const Reference &reference, const QSet<QString> &untouchedTexts)
-{
-    for (const char32_t point : reference.codePoints) {
-        if (point < 0x80)
-            return false;
-    }
-    return !untouchedTexts.contains(textOf(reference.codePoints));
-}
-
 QList<Reference> readReferences(const QString &folder, BuildProblems &problems)
 {
     const FactTable facts = SourceFiles::readFacts(
@@ -135,7 +123,6 @@ QList<PlannedNode> assemble(const QString &folder, BuildProblems &problems)
     }
 
     QList<Reference> rows;
-    QSet<QString> untouchedTexts;
     for (const QString &name : UntouchedNames) {
         if (!byName.contains(name)) {
             problems.add({QStringLiteral("facts/entities.tsv"), 0}, name,
@@ -143,11 +130,12 @@ QList<PlannedNode> assemble(const QString &folder, BuildProblems &problems)
             continue;
         }
         rows.append(byName[name]);
-        untouchedTexts.insert(textOf(byName[name].codePoints));
     }
+    // Every other name follows, the ASCII ones and the second names of the seven included:
+    // the list shows them all, and the conversions themselves leave those rows alone.
     QList<Reference> rest;
     for (const Reference &reference : references) {
-        if (isConvertible(reference, untouchedTexts))
+        if (!UntouchedNames.contains(reference.name))
             rest.append(reference);
     }
     std::stable_sort(rest.begin(), rest.end(), comesBefore);

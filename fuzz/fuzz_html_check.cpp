@@ -1,0 +1,15 @@
+// The HTML check on any text: no crash, one of its report texts, and the same
+// report every time.
+#include "FuzzText.h"
+#include "html/HtmlCheck.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const FuzzText input(data, size);
+    static const QStringList checkList = {QStringLiteral("b"),      QStringLiteral("table"), QStringLiteral("TD"),
+                                          QStringLiteral("script"), QStringLiteral("p"),     QStringLiteral("a")};
+    const QString report = CheckHtml(QStringView(input.text), checkList);
+    require(report.startsWith(QLatin1String("Pagewick fandt")) || report.startsWith(QLatin1String("- Der er ")));
+    require(report == CheckHtml(QStringView(input.text), checkList));
+    return 0;
+}

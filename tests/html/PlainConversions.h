@@ -1,0 +1,169 @@
+#pragma once
+
+// Slow, plain versions of the conversions: every step searches again from the
+// start of what is left, exactly as the rules are stated. The fast versions,
+// which read the text once, must give the same text.
+
+#include <QRandomGenerator>
+
+#include <optional>
+#include <QString>
+#include <QStringList>
+
+namespace Plain {
+
+inline QString lowered(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + 32);
+    }
+    return out;
+}
+
+// Replace the first occurrence until there is none; gives up after `limit`
+// rounds (a replacement that holds its own search text never ends).
+inline std::optional<QString> replaceAll(QString text, const QString &find, const QString &replacement,
+                                         int limit = 100000)
+{
+    for (int round = 0; round < limit; ++round) {
+        const qsizetype at = text.indexOf(find);
+        if (at < 0)
+            return text;
+        text.replace(at, find.size(), replacement);
+    }
+    return std::nullopt;
+}
+
+inline QString deletePairs(QString text, const QString &open, const QString &close)
+{
+    for (;;) {
+        const qsizetype a = text.indexOf(open);
+        const qsizetype b = text.indexOf(close);
+        if (a < 0 || b < 0 || b < a)
+            return text;
+        text.remove(a, b + close.size() - a);
+    }
+}
+
+// The markup case conversion with the tag walk inserting into the tag as it goes.
+inline QString convertTag(QString tag, bool upper, bool xhtml)
+{
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; };
+    if (xhtml && tag.size() >= 2 && tag.endsWith(u'>') && tag[tag.size() - 2] != u'/') {
+        qsizetype stop = tag.size() - 1;
+        for (qsizetype k = 1; k < tag.size() - 1; ++k) {
+            if (blank(tag[k]) || tag[k] == u'/' || tag[k] == u'>') {
+                stop = k;
+                break;
+            }
+        }
+        const QString name = lowered(tag.mid(1, stop - 1));
+        static const QStringList empty = {"hr", "img", "embed", "frame", "bgsound", "input",
+                                          "meta", "link", "area", "base", "col", "br"};
+        if (empty.contains(name))
+            tag.insert(tag.size() - 1, QStringLiteral(" /"));
+    }
+    if ((tag.size() >= 2 && (tag[1] == u'%' || tag[1] == u'?')) || tag.startsWith(QStringLiteral("<!-")))
+        return tag;
+    bool inValue = false, inQuotes = false, pending = false;
+    for (qsizetype i = 0; i < tag.size(); ++i) {
+        const QChar c = tag[i];
+        if (c == u'=' && !inValue) {
+            inValue = true;
+            if (xhtml && (i + 1 >= tag.size() || tag[i + 1] != u'"')) {
+                tag.insert(i + 1, u'"');
+                pending = true;
+                ++i;
+            }
+        } else if (c == u'"' && !inValue) {
+            inValue = inQuotes = true;
+        } else if (inValue) {
+            if (c == u'"' && inQuotes)
+                inQuotes = inValue = false;
+            else if (c == u'"')
+                inQuotes = true;
+            else if (blank(c) && !inQuotes)
+                inValue = false;
+            if (pending && (blank(c) || c == u'>' || (c == u'/' && i + 2 == tag.size() && tag[i + 1] == u'>'))) {
+                tag.insert(i, u'"');
+                pending = false;
+                ++i;
+            }
+        } else if (upper && c >= u'a' && c <= u'z') {
+            tag[i] = QChar(c.unicode() - 32);
+        } else if (!upper && c >= u'A' && c <= u'Z') {
+            tag[i] = QChar(c.unicode() + 32);
+        }
+    }
+    return tag;
+}
+
+inline QString markupCase(const QString &text, bool upper, bool xhtml)
+{
+    if (!text.contains(u'<'))
+        return text;
+    QString out;
+    QString rest = text;
+    bool afterScript = false;
+    for (;;) {
+        const QString low = lowered(rest);
+        qsizetype from = -1, end = -1;
+        if (afterScript) {
+            from = low.indexOf(QStringLiteral("</script"));
+        } else {
+            from = rest.indexOf(u'<');
+            const QString at = from < 0 ? QString() : rest.mid(from);
+            const auto closing = [&](const QString &mark) {
+                const qsizetype q = rest.indexOf(mark, from);
+                return q < 0 ? qsizetype(-1) : q + mark.size() - 1;
+            };
+            if (at.startsWith(QStringLiteral("<!--")))
+                end = closing(QStringLiteral("-->"));
+            else if (at.startsWith(QStringLiteral("<?")))
+                end = closing(QStringLiteral("?>"));
+            else if (at.startsWith(QStringLiteral("<%")))
+                end = closing(QStringLiteral("%>"));
+            else if (from >= 0) {
+                bool quoted = false;
+                for (qsizetype i = from; i < rest.size(); ++i) {
+                    if (rest[i] == u'"')
+                        quoted = !quoted;
+                    else if (rest[i] == u'>' && !quoted) {
+                        end = i;
+                        break;
+                    }
+                }
+            }
+        }
+        if (from < 0)
+            break;
+        if (end < from) {
+            const qsizetype g = rest.indexOf(u'>', from);
+            end = g < 0 ? rest.size() - 1 : g;
+        }
+        out += rest.left(from);
+        out += convertTag(rest.mid(from, end - from + 1), upper, xhtml);
+        afterScript = !afterScript && low.indexOf(QStringLiteral("<script")) == from;
+        rest = rest.mid(end + 1);
+    }
+    out += rest;
+    if (xhtml) {
+        const qsizetype at = lowered(out).indexOf(QStringLiteral("<!doctype html public"));
+        if (at >= 0)
+            out.replace(at, 21, QStringLiteral("<!DOCTYPE html PUBLIC"));
+    }
+    return out;
+}
+
+// A text made of pieces drawn at random, the same for the same seed.
+inline QString randomText(QRandomGenerator &random, const QStringList &pieces, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += pieces[random.bounded(int(pieces.size()))];
+    return text;
+}
+
+} // namespace Plain
