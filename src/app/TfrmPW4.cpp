@@ -273,9 +273,7 @@ void TfrmPW4::setUpEditor(TLEdit &editor)
     // Files dropped on the editor open as documents instead of being pasted.
     editor.viewport()->installEventFilter(this);
     editor.installEventFilter(this);
-    editor.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&editor, &QWidget::customContextMenuRequested, this,
-            [this, &editor](const QPoint &at) { showEditorContextMenu(editor.mapToGlobal(at)); });
+    watchEditor(editor);
 }
 
 TLEdit *TfrmPW4::ActiveEditor() const

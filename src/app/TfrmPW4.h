@@ -13,6 +13,8 @@
 #include <QStringList>
 
 class DocumentArea;
+class DocumentSearch;
+class EditingAids;
 class Prompter;
 class QAction;
 class QMenu;
@@ -85,6 +87,9 @@ public:
     QSplitter *mainSplitter() const { return m_splitter; }
     QTreeWidget *resultsList() const { return m_results; }
     TFriendlyStatusBar *statusPanels() const { return m_status; }
+    // The editing aids around the document editors, and find and replace.
+    EditingAids &editingAids() const { return *m_aids; }
+    DocumentSearch &documentSearch() const { return *m_search; }
 
     QString userDataFolder() const { return m_userDataFolder; }
     const QStringList &EventMap() const { return m_eventMap; }
@@ -118,6 +123,7 @@ protected:
 private:
     void buildLayout();
     void setUpEditor(TLEdit &editor);
+    void watchEditor(TLEdit &editor);
     void buildActions();
     void addMenuEntries(QMenu *menu, const QList<struct CommandEntry> &entries);
     void handle(const QString &id, std::function<void()> handler);
@@ -125,12 +131,12 @@ private:
     void attachEditingCommands();
     void attachMarkupCommands();
     void attachViewAndHelpCommands();
+    void attachEditingAids();
     void buildToolBars();
     void buildContextMenus();
     void openHelpPage(const QString &page);
     void buildShortcuts();
     bool switchDocumentByKey(class QKeyEvent *event);
-    void showEditorContextMenu(const QPoint &globalPoint);
     void refreshStyleMenu();
     void openUserHelpFile(int index);
     void loadTextMaps();
@@ -180,4 +186,6 @@ private:
     QTreeWidget *m_results = nullptr;
     TFriendlyStatusBar *m_status = nullptr;
     QAction *m_actResourcePanel = nullptr;
+    EditingAids *m_aids = nullptr;
+    DocumentSearch *m_search = nullptr;
 };

@@ -680,6 +680,70 @@ std::optional<EditableText::Match> TLEdit::findText(const QString &what, TextPos
     return findInChunks(what, origin, forward, options);
 }
 
+namespace {
+
+// Bytes that a piece of text takes in UTF-8.
+long utf8Length(QStringView text)
+{
+    long bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x80)
+            bytes += 1;
+        else if (c < 0x800)
+            bytes += 2;
+        else if (QChar::isHighSurrogate(c) && i + 1 < text.size() && QChar::isLowSurrogate(text.at(i + 1).unicode())) {
+            bytes += 4;
+            ++i;
+        } else
+            bytes += 3;
+    }
+    return bytes;
+}
+
+} // namespace
+
+int TLEdit::replaceEvery(const QString &what, const QString &replacement, const SearchOptions &options)
+{
+    // One pass over a copy of the text finds every match; the matches are
+    // then replaced from the last to the first, so that the places found
+    // stay valid and the editor's buffer moves each byte only once. Lines
+    // keep their bookmarks, and the whole replacement is one undo step.
+    const QString text = GetText();
+    struct Span
+    {
+        long start;
+        long end;
+    };
+    QList<Span> spans;
+    long byte = 0;
+    qsizetype index = 0;
+    for (std::optional<qsizetype> at = findInText(text, what, 0, true, options); at;
+         at = findInText(text, what, index, true, options)) {
+        byte += utf8Length(QStringView(text).sliced(index, *at - index));
+        const long start = byte;
+        byte += utf8Length(QStringView(text).sliced(*at, what.size()));
+        spans.append({start, byte});
+        index = *at + what.size();
+    }
+    if (spans.isEmpty())
+        return 0;
+    const QByteArray utf8 = replacement.toUtf8();
+    beginUndoAction();
+    for (auto span = spans.crbegin(); span != spans.crend(); ++span) {
+        SendScintilla(SCI_SETTARGETRANGE, span->start, span->end);
+        SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
+    }
+    endUndoAction();
+    // The caret ends after the last replacement, as after replacing one by one.
+    long removed = 0;
+    for (const Span &span : std::as_const(spans))
+        removed += span.end - span.start;
+    const long last = spans.last().end - removed + static_cast<long>(utf8.size()) * spans.size();
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(last));
+    return static_cast<int>(spans.size());
+}
+
 std::optional<EditableText::Match> TLEdit::findWithScintilla(const QString &what, long origin, bool forward,
                                                              bool matchCase) const
 {

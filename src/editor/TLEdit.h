@@ -177,6 +177,7 @@ protected:
     void replaceRange(TextPos from, TextPos to, const QString &text) override;
     std::optional<Match> findText(const QString &what, TextPos from, bool forward,
                                   const SearchOptions &options) const override;
+    int replaceEvery(const QString &what, const QString &replacement, const SearchOptions &options) override;
     void beginChange() override { beginUndoAction(); }
     void endChange() override { endUndoAction(); }
     void keyPressEvent(QKeyEvent *event) override;
