@@ -70,6 +70,8 @@ void EditingAids::watch(TLEdit &editor)
     editor.viewport()->installEventFilter(this);
     editor.installEventFilter(this);
     connect(&editor, &TLEdit::OnChange, this, [this, &editor] { editorChanged(editor); });
+    // Saving changes no text, but "Gem" follows the modified flag.
+    connect(&editor, &QsciScintilla::modificationChanged, this, [this, &editor] { editorChanged(editor); });
     connect(&editor, &TLEdit::OnChangeMode, this, [this, &editor] {
         if (&editor == m_window.ActiveEditor())
             refreshOverwriteLabel();

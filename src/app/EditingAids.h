@@ -4,12 +4,10 @@
 
 #include <QObject>
 #include <QPoint>
-#include <QPointer>
 
 class DocumentDrops;
 class Prompter;
 class QMenu;
-class QToolButton;
 class TLEdit;
 class TfrmPW4;
 

@@ -62,6 +62,34 @@ QAccessibleInterface *plainEditorAccessible(const QString &, QObject *object)
     return nullptr;
 }
 
+// With word wrap on, Scintilla lays out and rewraps each edited line at
+// once and walks the layouts of all lines on every edit, which makes
+// thousands of edits in one go (a replace-all, or undoing one) quadratic.
+// Meanwhile wrapping is off; switched on again, it wraps what is shown first
+// and the rest later.
+class ManyEdits
+{
+public:
+    explicit ManyEdits(QsciScintilla &editor)
+        : m_editor(editor)
+        , m_wrap(editor.wrapMode())
+    {
+        if (m_wrap != QsciScintilla::WrapNone)
+            editor.setWrapMode(QsciScintilla::WrapNone);
+    }
+    ~ManyEdits()
+    {
+        if (m_wrap != QsciScintilla::WrapNone)
+            m_editor.setWrapMode(m_wrap);
+    }
+    ManyEdits(const ManyEdits &) = delete;
+    ManyEdits &operator=(const ManyEdits &) = delete;
+
+private:
+    QsciScintilla &m_editor;
+    QsciScintilla::WrapMode m_wrap;
+};
+
 int spacingPixels(TLEdit::LineSpacing spacing)
 {
     return static_cast<int>(spacing); // none, small, medium, large: 0 to 3 pixels
@@ -315,14 +343,18 @@ void TLEdit::PasteFromClipboard()
 
 void TLEdit::Undo()
 {
-    if (!IsReadOnly())
-        undo();
+    if (IsReadOnly())
+        return;
+    const ManyEdits manyEdits(*this); // one step may hold a whole replace-all
+    undo();
 }
 
 void TLEdit::Redo()
 {
-    if (!IsReadOnly())
-        redo();
+    if (IsReadOnly())
+        return;
+    const ManyEdits manyEdits(*this);
+    redo();
 }
 
 bool TLEdit::CanUndo() const
@@ -729,12 +761,15 @@ int TLEdit::replaceEvery(const QString &what, const QString &replacement, const 
     if (spans.isEmpty())
         return 0;
     const QByteArray utf8 = replacement.toUtf8();
-    beginUndoAction();
-    for (auto span = spans.crbegin(); span != spans.crend(); ++span) {
-        SendScintilla(SCI_SETTARGETRANGE, span->start, span->end);
-        SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
+    {
+        const ManyEdits manyEdits(*this);
+        beginUndoAction();
+        for (auto span = spans.crbegin(); span != spans.crend(); ++span) {
+            SendScintilla(SCI_SETTARGETRANGE, span->start, span->end);
+            SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
+        }
+        endUndoAction();
     }
-    endUndoAction();
     // The caret ends after the last replacement, as after replacing one by one.
     long removed = 0;
     for (const Span &span : std::as_const(spans))

@@ -273,6 +273,9 @@ TEST_F(EditingAidsTest, TheStatusPanelsAndCommandsFollowTheEditor)
     EXPECT_TRUE(command("actFortryd")->isEnabled());
     EXPECT_FALSE(command("actAnnullerFortryd")->isEnabled());
 
+    editor().ClearModified(); // as after saving
+    EXPECT_FALSE(command("actGem")->isEnabled());
+
     QLabel *overwrite = status->overwriteLabel();
     EXPECT_FALSE(overwrite->isEnabled());
     QTest::keyClick(&editor(), Qt::Key_Insert);
