@@ -32,7 +32,7 @@ FindReplaceDialog::FindReplaceDialog(Mode mode, QWidget *parent)
     if (replacing) {
         m_replace = new QLineEdit;
         m_replace->setObjectName(QStringLiteral("txtErstatMed"));
-        auto *replaceLabel = new QLabel(QStringLiteral("&Erstat med:"));
+        auto *replaceLabel = new QLabel(QStringLiteral("E&rstat med:"));
         replaceLabel->setBuddy(m_replace);
         fields->addWidget(replaceLabel, 1, 0);
         fields->addWidget(m_replace, 1, 1);

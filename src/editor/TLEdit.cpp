@@ -62,32 +62,25 @@ QAccessibleInterface *plainEditorAccessible(const QString &, QObject *object)
     return nullptr;
 }
 
-// With word wrap on, Scintilla lays out and rewraps each edited line at
-// once and walks the layouts of all lines on every edit, which makes
-// thousands of edits in one go (a replace-all, or undoing one) quadratic.
-// Meanwhile wrapping is off; switched on again, it wraps what is shown first
-// and the rest later.
+// With word wrap on, Scintilla keeps a layout of every line and walks them
+// all on each edit, which makes thousands of edits in one go (a replace-all,
+// or undoing one) quadratic; meanwhile only the caret line's is kept.
 class ManyEdits
 {
 public:
-    explicit ManyEdits(QsciScintilla &editor)
+    explicit ManyEdits(QsciScintillaBase &editor)
         : m_editor(editor)
-        , m_wrap(editor.wrapMode())
+        , m_layoutCache(editor.SendScintilla(QsciScintillaBase::SCI_GETLAYOUTCACHE))
     {
-        if (m_wrap != QsciScintilla::WrapNone)
-            editor.setWrapMode(QsciScintilla::WrapNone);
+        editor.SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE, QsciScintillaBase::SC_CACHE_CARET);
     }
-    ~ManyEdits()
-    {
-        if (m_wrap != QsciScintilla::WrapNone)
-            m_editor.setWrapMode(m_wrap);
-    }
+    ~ManyEdits() { m_editor.SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE, m_layoutCache); }
     ManyEdits(const ManyEdits &) = delete;
     ManyEdits &operator=(const ManyEdits &) = delete;
 
 private:
-    QsciScintilla &m_editor;
-    QsciScintilla::WrapMode m_wrap;
+    QsciScintillaBase &m_editor;
+    long m_layoutCache;
 };
 
 int spacingPixels(TLEdit::LineSpacing spacing)
@@ -113,6 +106,9 @@ TLEdit::TLEdit(QWidget *parent)
     SendScintilla(SCI_SETMODEVENTMASK, 0UL);
     SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF32);
     SendScintilla(SCI_SETEOLMODE, eolModeFor(lineBreakOf(QByteArray())));
+    // No annotations are shown; while they may be, Scintilla lays out every
+    // edited line again at once to measure them when wrapping.
+    SendScintilla(SCI_ANNOTATIONSETVISIBLE, ANNOTATION_HIDDEN);
     setMarginWidth(0, 0);
     setMarginWidth(1, 14);
     setMarginSensitivity(1, false);
@@ -735,19 +731,44 @@ long utf8Length(QStringView text)
 
 } // namespace
 
-int TLEdit::replaceEvery(const QString &what, const QString &replacement, const SearchOptions &options)
+QList<TLEdit::ByteSpan> TLEdit::findEvery(const QString &what, const SearchOptions &options) const
 {
-    // One pass over a copy of the text finds every match; the matches are
-    // then replaced from the last to the first, so that the places found
-    // stay valid and the editor's buffer moves each byte only once. Lines
-    // keep their bookmarks, and the whole replacement is one undo step.
+    QList<ByteSpan> spans;
+    bool ascii = true;
+    for (QChar c : what)
+        ascii = ascii && c.unicode() < 0x80;
+    if (!options.wholeWord && (ascii || options.matchCase)) {
+        // The bytes that a search compares: the same bytes, or ASCII letters
+        // in either case (which never match inside a longer character).
+        const QByteArray needle = options.matchCase ? what.toUtf8() : what.toUtf8().toLower();
+        const long n = static_cast<long>(needle.size());
+        const long length = SendScintilla(SCI_GETLENGTH);
+        const auto *text = static_cast<const char *>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+        if (!text)
+            return spans;
+        if (options.matchCase) {
+            const QByteArrayView all(text, length);
+            for (qsizetype at = all.indexOf(needle); at >= 0; at = all.indexOf(needle, at + n))
+                spans.append({static_cast<long>(at), static_cast<long>(at) + n});
+            return spans;
+        }
+        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        for (long at = 0; at + n <= length;) {
+            long k = 0;
+            while (k < n && lower(text[at + k]) == needle.at(k))
+                ++k;
+            if (k == n) {
+                spans.append({at, at + n});
+                at += n;
+            } else {
+                ++at;
+            }
+        }
+        return spans;
+    }
+    // Otherwise the characters are compared: a copy of the text is searched
+    // and the places are counted back into bytes.
     const QString text = GetText();
-    struct Span
-    {
-        long start;
-        long end;
-    };
-    QList<Span> spans;
     long byte = 0;
     qsizetype index = 0;
     for (std::optional<qsizetype> at = findInText(text, what, 0, true, options); at;
@@ -758,6 +779,16 @@ int TLEdit::replaceEvery(const QString &what, const QString &replacement, const 
         spans.append({start, byte});
         index = *at + what.size();
     }
+    return spans;
+}
+
+int TLEdit::replaceEvery(const QString &what, const QString &replacement, const SearchOptions &options)
+{
+    // Every match is found first, in one pass; the matches are then replaced
+    // from the last to the first, so that the places found stay valid and
+    // the editor's buffer moves each byte only once. Lines keep their
+    // bookmarks, and the whole replacement is one undo step.
+    const QList<ByteSpan> spans = findEvery(what, options);
     if (spans.isEmpty())
         return 0;
     const QByteArray utf8 = replacement.toUtf8();
@@ -772,7 +803,7 @@ int TLEdit::replaceEvery(const QString &what, const QString &replacement, const 
     }
     // The caret ends after the last replacement, as after replacing one by one.
     long removed = 0;
-    for (const Span &span : std::as_const(spans))
+    for (const ByteSpan &span : spans)
         removed += span.end - span.start;
     const long last = spans.last().end - removed + static_cast<long>(utf8.size()) * spans.size();
     SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(last));

@@ -195,6 +195,13 @@ private:
     std::optional<Match> findWithScintilla(const QString &what, long origin, bool forward, bool matchCase) const;
     std::optional<Match> findInChunks(const QString &what, long origin, bool forward,
                                       const SearchOptions &options) const;
+    struct ByteSpan
+    {
+        long start;
+        long end;
+    };
+    // Every match from the start of the text, none overlapping.
+    QList<ByteSpan> findEvery(const QString &what, const SearchOptions &options) const;
     void applyNormalColours();
     void watchUpdates();
 
