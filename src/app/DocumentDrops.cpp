@@ -38,7 +38,11 @@ bool DocumentDrops::handle(TLEdit &editor, QEvent *event)
     }
     case QEvent::MouseButtonPress: {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() != Qt::LeftButton || !m_overSelection || mouse->modifiers() != Qt::NoModifier)
+        if (mouse->button() != Qt::LeftButton || mouse->modifiers() != Qt::NoModifier)
+            return false;
+        // The selection may have changed by keys since the mouse last moved.
+        refreshOverSelection(editor, mouse->position().toPoint());
+        if (!m_overSelection)
             return false;
         // The press may begin a drag of the selection: the selection stays.
         editor.SetSelection(m_normalized);
@@ -97,11 +101,16 @@ bool DocumentDrops::mouseMoved(TLEdit &editor, const QPoint &at, bool leftDown)
         finishTextDrag();
         return true;
     }
+    refreshOverSelection(editor, at);
+    editor.viewport()->setCursor(m_overSelection ? Qt::ArrowCursor : Qt::IBeamCursor);
+    return m_overSelection;
+}
+
+void DocumentDrops::refreshOverSelection(TLEdit &editor, const QPoint &at)
+{
     const SelectionRecord s = editor.GetSelection();
     m_normalized = SelectionRecord::between(s.start(), s.end());
     m_overSelection = insideSelection(editor, at);
-    editor.viewport()->setCursor(m_overSelection ? Qt::ArrowCursor : Qt::IBeamCursor);
-    return m_overSelection;
 }
 
 bool DocumentDrops::insideSelection(TLEdit &editor, const QPoint &at) const

@@ -48,6 +48,7 @@ public:
 
 private:
     bool mouseMoved(TLEdit &editor, const QPoint &at, bool leftDown);
+    void refreshOverSelection(TLEdit &editor, const QPoint &at);
     bool insideSelection(TLEdit &editor, const QPoint &at) const;
     bool acceptsDrag(TLEdit &editor, const QMimeData *mime) const;
     void dropText(TLEdit &editor, const QPoint &at);

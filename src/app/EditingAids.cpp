@@ -59,8 +59,6 @@ EditingAids::EditingAids(TfrmPW4 &window, Prompter &prompter)
     gutter->installEventFilter(this);
 }
 
-EditingAids::~EditingAids() = default;
-
 void EditingAids::watch(TLEdit &editor)
 {
     EditorBookmarks::prepare(editor);

@@ -22,7 +22,6 @@ class EditingAids : public QObject
 
 public:
     EditingAids(TfrmPW4 &window, Prompter &prompter);
-    ~EditingAids() override;
 
     // Connects a new document editor.
     void watch(TLEdit &editor);
