@@ -16,6 +16,8 @@
 
 class DocumentArea;
 class LibraryTab;
+class DocumentSearch;
+class EditingAids;
 class Prompter;
 class QAction;
 class QMenu;
@@ -92,6 +94,9 @@ public:
     QSplitter *mainSplitter() const { return m_splitter; }
     QTreeWidget *resultsList() const { return m_results; }
     TFriendlyStatusBar *statusPanels() const { return m_status; }
+    // The editing aids around the document editors, and find and replace.
+    EditingAids &editingAids() const { return *m_aids; }
+    DocumentSearch &documentSearch() const { return *m_search; }
 
     QString userDataFolder() const { return m_userDataFolder; }
     const QStringList &EventMap() const { return m_libraryLists.EventMap; }
@@ -125,6 +130,7 @@ protected:
 private:
     void buildLayout();
     void setUpEditor(TLEdit &editor);
+    void watchEditor(TLEdit &editor);
     void buildActions();
     void addMenuEntries(QMenu *menu, const QList<struct CommandEntry> &entries);
     void handle(const QString &id, std::function<void()> handler);
@@ -136,12 +142,12 @@ private:
     void attachLibraryCommands();
     void showLibraryPage(int library);
     void refreshElementNames();
+    void attachEditingAids();
     void buildToolBars();
     void buildContextMenus();
     void openHelpPage(const QString &page);
     void buildShortcuts();
     bool switchDocumentByKey(class QKeyEvent *event);
-    void showEditorContextMenu(const QPoint &globalPoint);
     void refreshStyleMenu();
     void openUserHelpFile(int index);
     void loadTextMaps();
@@ -191,4 +197,6 @@ private:
     QTreeWidget *m_results = nullptr;
     TFriendlyStatusBar *m_status = nullptr;
     QAction *m_actResourcePanel = nullptr;
+    EditingAids *m_aids = nullptr;
+    DocumentSearch *m_search = nullptr;
 };
