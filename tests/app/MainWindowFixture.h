@@ -25,7 +25,8 @@ protected:
     void SetUp() override
     {
         QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
-        for (const char *map : {"program/eventmap.dat", "program/globalmap.dat"}) {
+        // Empty data files: no missing-file messages, and an HTML library without entries.
+        for (const char *map : {"program/eventmap.dat", "program/globalmap.dat", "program/html4bib.dat"}) {
             QFile f(m_dir.filePath(QString::fromLatin1(map)));
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         }
