@@ -3,6 +3,7 @@
 #include "app/Prompter.h"
 #include "app/UiFont.h"
 
+#include <QEventLoop>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QVBoxLayout>
@@ -43,8 +44,16 @@ QString TfrmSplash::releaseText()
 
 void TfrmSplash::showAsAbout()
 {
+    // A loop of our own rather than exec(): showing the window may already run
+    // queued events, and a close that happens then must not leave a loop behind
+    // that nothing ends. Esc rejects a dialog by itself.
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    setWindowModality(Qt::ApplicationModal);
     m_closeTimer.start();
-    exec(); // Esc rejects a dialog by itself
+    show();
+    if (isVisible())
+        loop.exec(QEventLoop::DialogExec);
     m_closeTimer.stop();
 }
 
