@@ -52,36 +52,48 @@ namespace {
 constexpr int DanishRows = int(std::size(DanishReferenceTable));
 
 // Builds the converted text from the input and the replacements made in it,
-// copying the stretches between them whole.
+// appending to `out` and copying the stretches between replacements whole.
 class Rewrite
 {
 public:
-    explicit Rewrite(const QString &text) : m_text(text) {}
+    Rewrite(QStringView text, QString &out) : m_text(text), m_out(out) {}
 
     template <typename Replacement> // QStringView or QLatin1StringView
     void replace(qsizetype at, qsizetype length, Replacement replacement)
     {
-        if (m_out.isNull())
-            m_out.reserve(m_text.size() + m_text.size() / 16 + 16);
-        m_out += QStringView(m_text).mid(m_copied, at - m_copied);
+        if (!m_changed) {
+            m_out.reserve(m_out.size() + m_text.size() + m_text.size() / 16 + 16);
+            m_changed = true;
+        }
+        m_out += m_text.mid(m_copied, at - m_copied);
         m_out += replacement;
         m_copied = at + length;
     }
 
-    // The input itself, shared, when nothing was replaced.
-    QString finish()
-    {
-        if (m_copied == 0 && m_out.isNull())
-            return m_text;
-        m_out += QStringView(m_text).mid(m_copied);
-        return std::move(m_out);
-    }
+    bool changed() const { return m_changed; }
+
+    // Appends what follows the last replacement.
+    void finish() { m_out += m_text.mid(m_copied); }
 
 private:
-    const QString &m_text;
-    QString m_out;
+    QStringView m_text;
+    QString &m_out;
     qsizetype m_copied = 0;
+    bool m_changed = false;
 };
+
+// The input itself, shared, when the conversion replaced nothing.
+template <typename Convert>
+QString convertedOrSame(const QString &text, Convert convert)
+{
+    QString out;
+    Rewrite rewrite(text, out);
+    convert(rewrite);
+    if (!rewrite.changed())
+        return text;
+    rewrite.finish();
+    return out;
+}
 
 // Reads the text in as many stretches as there are progress values and tells
 // each value when its stretch is read; `scan(limit)` goes on from where it
@@ -298,11 +310,8 @@ private:
     QHash<std::pair<const CharacterTable::Entry *, qsizetype>, bool> m_known;
 };
 
-} // namespace
-
-QString DanishToReferences(const QString &text, const ConversionProgress &progress)
+void writeDanishReferences(Rewrite &rewrite, QStringView text, const ConversionProgress &progress)
 {
-    Rewrite rewrite(text);
     qsizetype at = 0;
     scanTelling(text.size(), danishPercents(), progress, [&](qsizetype limit) {
         for (; at < limit; ++at) {
@@ -310,7 +319,20 @@ QString DanishToReferences(const QString &text, const ConversionProgress &progre
                 rewrite.replace(at, 1, row->named);
         }
     });
-    return rewrite.finish();
+}
+
+} // namespace
+
+void AppendDanishReferences(QString &out, QStringView text, const ConversionProgress &progress)
+{
+    Rewrite rewrite(text, out);
+    writeDanishReferences(rewrite, text, progress);
+    rewrite.finish();
+}
+
+QString DanishToReferences(const QString &text, const ConversionProgress &progress)
+{
+    return convertedOrSame(text, [&](Rewrite &rewrite) { writeDanishReferences(rewrite, text, progress); });
 }
 
 QString ReferencesToDanish(const QString &text, const ConversionProgress &progress)
@@ -318,62 +340,62 @@ QString ReferencesToDanish(const QString &text, const ConversionProgress &progre
     NextOccurrence ampersand(text, QLatin1Char('&'));
     if (ampersand.from(0) < 0)
         return text;
-    Rewrite rewrite(text);
     const QStringView view(text);
-    qsizetype at = 0;
-    scanTelling(text.size(), danishPercents(), progress, [&](qsizetype limit) {
-        for (at = ampersand.from(at); at >= 0 && at < limit; at = ampersand.from(at)) {
-            const QStringView rest = view.mid(at);
-            qsizetype length = 1;
-            for (const DanishReference &row : DanishReferenceTable) {
-                const QLatin1StringView reference = rest.startsWith(row.named) ? row.named
-                                                    : rest.startsWith(row.numeric) ? row.numeric
-                                                                                   : QLatin1StringView();
-                if (!reference.isEmpty()) {
-                    rewrite.replace(at, reference.size(), QStringView(&row.letter, 1));
-                    length = reference.size();
-                    break;
+    return convertedOrSame(text, [&](Rewrite &rewrite) {
+        qsizetype at = 0;
+        scanTelling(text.size(), danishPercents(), progress, [&](qsizetype limit) {
+            for (at = ampersand.from(at); at >= 0 && at < limit; at = ampersand.from(at)) {
+                const QStringView rest = view.mid(at);
+                qsizetype length = 1;
+                for (const DanishReference &row : DanishReferenceTable) {
+                    const QLatin1StringView reference = rest.startsWith(row.named) ? row.named
+                                                        : rest.startsWith(row.numeric) ? row.numeric
+                                                                                       : QLatin1StringView();
+                    if (!reference.isEmpty()) {
+                        rewrite.replace(at, reference.size(), QStringView(&row.letter, 1));
+                        length = reference.size();
+                        break;
+                    }
                 }
+                at += length;
             }
-            at += length;
-        }
-        if (at < 0)
-            at = text.size();
+            if (at < 0)
+                at = text.size();
+        });
     });
-    return rewrite.finish();
 }
 
 QString SpecialToReferences(const QString &text, const QList<SpecialCharacterRow> &rows,
                             const ConversionProgress &progress)
 {
     const CharacterTable table(rows);
-    Rewrite rewrite(text);
     const QStringView view(text);
-    qsizetype at = 0;
-    scanTelling(text.size(), specialPercents(rows.size()), progress, [&](qsizetype limit) {
-        while (at < limit) {
-            const auto [first, last] = table.startingWith(view[at]);
-            const CharacterTable::Entry *taken = nullptr;
-            if (first != last) {
-                std::optional<ClaimDecision> decision;
-                for (const CharacterTable::Entry *entry = first; entry != last && !taken; ++entry) {
-                    if (!view.mid(at).startsWith(entry->character))
-                        continue;
-                    if (entry->contested && !decision)
-                        decision.emplace(table, view, at);
-                    if (!entry->contested || decision->taken(*entry, at))
-                        taken = entry;
+    return convertedOrSame(text, [&](Rewrite &rewrite) {
+        qsizetype at = 0;
+        scanTelling(text.size(), specialPercents(rows.size()), progress, [&](qsizetype limit) {
+            while (at < limit) {
+                const auto [first, last] = table.startingWith(view[at]);
+                const CharacterTable::Entry *taken = nullptr;
+                if (first != last) {
+                    std::optional<ClaimDecision> decision;
+                    for (const CharacterTable::Entry *entry = first; entry != last && !taken; ++entry) {
+                        if (!view.mid(at).startsWith(entry->character))
+                            continue;
+                        if (entry->contested && !decision)
+                            decision.emplace(table, view, at);
+                        if (!entry->contested || decision->taken(*entry, at))
+                            taken = entry;
+                    }
+                }
+                if (taken) {
+                    rewrite.replace(at, taken->character.size(), taken->reference);
+                    at += taken->character.size();
+                } else {
+                    ++at;
                 }
             }
-            if (taken) {
-                rewrite.replace(at, taken->character.size(), taken->reference);
-                at += taken->character.size();
-            } else {
-                ++at;
-            }
-        }
+        });
     });
-    return rewrite.finish();
 }
 
 QString ReferencesToSpecial(const QString &text, const QList<SpecialCharacterRow> &rows,
@@ -392,27 +414,28 @@ QString ReferencesToSpecial(const QString &text, const QList<SpecialCharacterRow
             longest = std::max(longest, rows[row].html.size());
         }
     }
-    Rewrite rewrite(text);
     const QStringView view(text);
-    qsizetype at = 0;
-    scanTelling(text.size(), specialPercents(rows.size()), progress, [&](qsizetype limit) {
-        for (at = ampersand.from(at); at >= 0 && at < limit; at = ampersand.from(at)) {
-            qsizetype end = at + 1;
-            while (end < view.size() && end - at < longest && view[end].unicode() < 0x80 && view[end].isLetterOrNumber())
-                ++end;
-            qsizetype length = 1;
-            if (end < view.size() && view[end] == QLatin1Char(';')) {
-                const QString reference = QString::fromRawData(view.data() + at, end + 1 - at);
-                const auto found = characters.constFind(reference);
-                if (found != characters.cend()) {
-                    rewrite.replace(at, reference.size(), *found);
-                    length = reference.size();
+    return convertedOrSame(text, [&](Rewrite &rewrite) {
+        qsizetype at = 0;
+        scanTelling(text.size(), specialPercents(rows.size()), progress, [&](qsizetype limit) {
+            for (at = ampersand.from(at); at >= 0 && at < limit; at = ampersand.from(at)) {
+                qsizetype end = at + 1;
+                while (end < view.size() && end - at < longest && view[end].unicode() < 0x80
+                       && view[end].isLetterOrNumber())
+                    ++end;
+                qsizetype length = 1;
+                if (end < view.size() && view[end] == QLatin1Char(';')) {
+                    const QString reference = QString::fromRawData(view.data() + at, end + 1 - at);
+                    const auto found = characters.constFind(reference);
+                    if (found != characters.cend()) {
+                        rewrite.replace(at, reference.size(), *found);
+                        length = reference.size();
+                    }
                 }
+                at += length;
             }
-            at += length;
-        }
-        if (at < 0)
-            at = text.size();
+            if (at < 0)
+                at = text.size();
+        });
     });
-    return rewrite.finish();
 }

@@ -29,6 +29,10 @@ extern const DanishReference DanishReferenceTable[6];
 // Progress is told six times, once per letter of the table, as the text is read.
 QString DanishToReferences(const QString &text, const ConversionProgress &progress = {});
 
+// DanishToReferences of `text`, appended to `out`: for a text written after a
+// part kept as it is, without a copy of either.
+void AppendDanishReferences(QString &out, QStringView text, const ConversionProgress &progress = {});
+
 // The named and the numeric references of the Danish letters as letters.
 // Progress is told six times as the text is read; not at all without an "&".
 QString ReferencesToDanish(const QString &text, const ConversionProgress &progress = {});
