@@ -17,9 +17,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -136,6 +138,10 @@ void registerCorpus(const QString &text)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(1)
             ->Repetitions(3)
+            // Other work on the machine only ever adds time: the least of the runs is the figure.
+            ->ComputeStatistics("min", [](const std::vector<double> &times) {
+                return *std::min_element(times.begin(), times.end());
+            })
             ->ReportAggregatesOnly(true);
     }
 }
