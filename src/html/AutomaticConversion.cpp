@@ -12,5 +12,7 @@ QString SaveTimeConversion(const QString &text)
     if (headEnd < 0)
         headEnd = text.indexOf(QLatin1StringView("</head>"), 0, Qt::CaseSensitive);
     const qsizetype keep = headEnd < 0 ? 0 : headEnd + upperEnd.size();
-    return text.left(keep) + DanishToReferences(text.mid(keep));
+    QString out = text.left(keep);
+    AppendDanishReferences(out, QStringView(text).mid(keep));
+    return out;
 }

@@ -26,11 +26,15 @@ struct DanishReference
 extern const DanishReference DanishReferenceTable[6];
 
 // Each Danish letter as its named reference; numeric references are never written.
-// Progress is told after each letter.
+// Progress is told six times, once per letter of the table, as the text is read.
 QString DanishToReferences(const QString &text, const ConversionProgress &progress = {});
 
-// The named references of the Danish letters, then their numeric ones, as
-// letters. Progress is told after each named reference.
+// DanishToReferences of `text`, appended to `out`: for a text written after a
+// part kept as it is, without a copy of either.
+void AppendDanishReferences(QString &out, QStringView text, const ConversionProgress &progress = {});
+
+// The named and the numeric references of the Danish letters as letters.
+// Progress is told six times as the text is read; not at all without an "&".
 QString ReferencesToDanish(const QString &text, const ConversionProgress &progress = {});
 
 // A row of the special-character list.
@@ -48,11 +52,17 @@ struct SpecialCharacterRow
 inline constexpr int FirstConvertedSpecialRow = 7;
 
 // The characters of the rows from FirstConvertedSpecialRow on as their named
-// references, row by row in list order; a row without a named reference, or
-// whose character is ASCII or one of the first seven, is left out. Progress is told after each row.
+// references, with the result of replacing them row by row in list order: a
+// character's first row gives its reference, and where the characters of two
+// rows overlap in the text the earlier row takes them. A row whose reference
+// is not a named one ("&", ASCII letters and digits, ";"), or whose character
+// is ASCII or one of the first seven, is left out. The text is read once;
+// progress is told once per row from FirstConvertedSpecialRow on (row * 100 /
+// row count), spread over the reading.
 QString SpecialToReferences(const QString &text, const QList<SpecialCharacterRow> &rows,
                             const ConversionProgress &progress = {});
 
-// The named references of those rows as their characters.
+// The named references of those rows as their characters, the first row of a
+// reference giving the character; read once, progress as above, none without an "&".
 QString ReferencesToSpecial(const QString &text, const QList<SpecialCharacterRow> &rows,
                             const ConversionProgress &progress = {});

@@ -24,7 +24,8 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
 }
 
-// Elements that never have content, closed with " /" in XHTML style.
+// Elements that never have content, closed with " /" in XHTML style; the
+// name is compared ignoring the case of A-Z.
 bool isEmptyElement(QStringView name)
 {
     static const std::array<QLatin1StringView, 12> names = {
@@ -33,13 +34,15 @@ bool isEmptyElement(QStringView name)
         QLatin1StringView("meta"),  QLatin1StringView("link"),    QLatin1StringView("area"),
         QLatin1StringView("base"),  QLatin1StringView("col"),     QLatin1StringView("br"),
     };
-    return std::any_of(names.begin(), names.end(), [&](QLatin1StringView n) { return name == n; });
+    return std::any_of(names.begin(), names.end(), [&](QLatin1StringView n) {
+        return name.size() == n.size() && AsciiText::startsWithAt(name, 0, n);
+    });
 }
 
 // The element name as the element table looks it up: from the character after
-// "<" to the first blank, "/" or ">" before the tag's last character, in lower
-// case. An end tag has an empty name.
-QString elementName(QStringView tag)
+// "<" to the first blank, "/" or ">" before the tag's last character. An end
+// tag has an empty name.
+QStringView elementName(QStringView tag)
 {
     if (tag.size() < 2)
         return {};
@@ -50,7 +53,7 @@ QString elementName(QStringView tag)
             break;
         }
     }
-    return AsciiText::lowered(tag.mid(1, stop - 1));
+    return tag.mid(1, stop - 1);
 }
 
 // The first occurrence of a word (ignoring the case of A-Z) at or after a
@@ -123,11 +126,9 @@ QChar changeCase(QChar c, bool upper)
 
 // Names change case; values keep theirs. With xhtml an unquoted value gets its
 // quotes: the opening one after "=", the closing one before the blank, ">" or
-// "/>" that follows it.
-QString convertNames(QStringView tag, bool upper, bool xhtml)
+// "/>" that follows it. The converted tag is appended to `out`.
+void appendConvertedNames(QString &out, QStringView tag, bool upper, bool xhtml)
 {
-    QString out;
-    out.reserve(tag.size() + 8);
     bool inValue = false;
     bool inQuotes = false;
     bool quotePending = false;
@@ -162,20 +163,25 @@ QString convertNames(QStringView tag, bool upper, bool xhtml)
             out += changeCase(c, upper);
         }
     }
-    return out;
 }
 
-QString convertTag(QStringView piece, bool upper, bool xhtml)
+// Appends the converted tag to `out`; `scratch` holds a tag that gets " /",
+// reused from tag to tag so that a tag costs no allocation of its own.
+void appendConvertedTag(QString &out, QString &scratch, QStringView piece, bool upper, bool xhtml)
 {
-    QString tag = piece.toString();
+    QStringView tag = piece;
     if (xhtml && tag.size() >= 2 && tag.back() == QLatin1Char('>') && tag[tag.size() - 2] != QLatin1Char('/')
         && isEmptyElement(elementName(tag))) {
-        tag.insert(tag.size() - 1, QLatin1String(" /"));
+        scratch.resize(0);
+        scratch += tag.chopped(1);
+        scratch += QLatin1String(" />");
+        tag = scratch;
     }
     const bool serverBlock = tag.size() >= 2 && (tag[1] == QLatin1Char('%') || tag[1] == QLatin1Char('?'));
     if (serverBlock || tag.startsWith(QLatin1String("<!-")))
-        return tag;
-    return convertNames(tag, upper, xhtml);
+        out += tag;
+    else
+        appendConvertedNames(out, tag, upper, xhtml);
 }
 
 } // namespace
@@ -194,6 +200,7 @@ QString ConvertMarkupCase(const QString &text, bool upper, bool xhtml)
 
     QString out;
     out.reserve(length + length / 16);
+    QString scratch;
     qsizetype place = 0;
     bool afterScriptStart = false;
     while (place < length) {
@@ -223,7 +230,7 @@ QString ConvertMarkupCase(const QString &text, bool upper, bool xhtml)
             end = close < 0 ? length - 1 : close;
         }
         out += view.mid(place, from - place);
-        out += convertTag(view.mid(from, end - from + 1), upper, xhtml);
+        appendConvertedTag(out, scratch, view.mid(from, end - from + 1), upper, xhtml);
         afterScriptStart = !afterScriptStart && AsciiText::startsWithAt(view, from, QLatin1StringView("<script"));
         place = end + 1;
     }

@@ -1,5 +1,8 @@
 #include "html/MarkupStrip.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 // Deletes, as long as the first `open` of the text comes no later than its
@@ -7,32 +10,33 @@ namespace {
 // may join the text around it into a new `open` or `close` (as "<!" + "--"),
 // which the next round must see; the kept text never holds a whole one, so
 // only its last few characters are searched again, and the rest of the text is
-// searched from where the previous round left it.
-QString deleteFirstPairs(const QString &text, QLatin1StringView open, QLatin1StringView close)
+// searched from where the previous round left it. The kept text is gathered at
+// the front of the text's own buffer, which it never outgrows.
+QString deleteFirstPairs(QString text, QLatin1StringView open, QLatin1StringView close)
 {
-    QString kept;
-    kept.reserve(text.size());
-    qsizetype rest = 0; // where the unread text starts
-    const QStringView input(text);
-    // The first occurrence of a word in kept + input[rest...], as an index into
-    // that joined text; -1 when there is none.
+    const qsizetype size = text.size();
+    QChar *data = text.data();
+    const QStringView input(data, size);
+    qsizetype kept = 0; // the kept text is data[0, kept)
+    qsizetype rest = 0; // the unread text is data[rest, size), with kept <= rest
+    const auto joinedAt = [&](qsizetype at) { return at < kept ? data[at] : data[rest + at - kept]; };
+    // The first occurrence of a word in the kept text followed by the unread
+    // text, as an index into that joined text; -1 when there is none.
     const auto firstIn = [&](QLatin1StringView word) -> qsizetype {
-        const qsizetype tail = std::min<qsizetype>(kept.size(), word.size() - 1);
-        for (qsizetype start = kept.size() - tail; start < kept.size(); ++start) {
+        const qsizetype tail = std::min<qsizetype>(kept, word.size() - 1);
+        for (qsizetype start = kept - tail; start < kept; ++start) {
             bool match = true;
-            for (qsizetype k = 0; k < word.size() && match; ++k) {
-                const qsizetype at = start + k;
-                const qsizetype inputAt = rest + at - kept.size();
-                if (at < kept.size())
-                    match = kept[at] == word[k];
-                else
-                    match = inputAt < input.size() && input[inputAt] == word[k];
-            }
+            for (qsizetype k = 0; k < word.size() && match; ++k)
+                match = rest + start + k - kept < size && joinedAt(start + k) == word[k];
             if (match)
                 return start;
         }
         const qsizetype at = input.indexOf(word, rest);
-        return at < 0 ? -1 : kept.size() + at - rest;
+        return at < 0 ? -1 : kept + at - rest;
+    };
+    const auto keepUnread = [&](qsizetype count) {
+        std::memmove(data + kept, data + rest, count * sizeof(QChar));
+        kept += count;
     };
     for (;;) {
         const qsizetype a = firstIn(open);
@@ -40,15 +44,16 @@ QString deleteFirstPairs(const QString &text, QLatin1StringView open, QLatin1Str
         if (a < 0 || b < a)
             break;
         // The `close` reaches past the kept text, which holds no whole one.
-        const qsizetype resume = rest + (b + close.size()) - kept.size();
-        if (a <= kept.size())
-            kept.truncate(a);
+        const qsizetype resume = rest + (b + close.size()) - kept;
+        if (a <= kept)
+            kept = a;
         else
-            kept += input.mid(rest, a - kept.size());
+            keepUnread(a - kept);
         rest = resume;
     }
-    kept += input.mid(rest);
-    return kept;
+    keepUnread(size - rest);
+    text.truncate(kept);
+    return text;
 }
 
 // A line break is "\r\n", "\n" or "\r"; the length of the one at `at`, or 0.
@@ -63,32 +68,34 @@ qsizetype lineBreakAt(QStringView text, qsizetype at)
 
 // Each run of line breaks becomes its first one, so no empty line is left
 // after another line. (In a text with "\r\n" breaks this is deleting every
-// "\n\r" pair.)
-QString dropEmptyLines(const QString &text)
+// "\n\r" pair.) Done in the text's own buffer: what is kept never passes what is read.
+QString dropEmptyLines(QString text)
 {
-    QString out;
-    out.reserve(text.size());
-    const QStringView view(text);
+    const qsizetype size = text.size();
+    QChar *data = text.data();
+    const QStringView view(data, size);
+    qsizetype kept = 0;
     qsizetype i = 0;
-    while (i < view.size()) {
+    while (i < size) {
         const qsizetype breakLength = lineBreakAt(view, i);
         if (breakLength == 0) {
-            out += view[i++];
+            data[kept++] = data[i++];
             continue;
         }
-        out += view.mid(i, breakLength);
-        i += breakLength;
+        for (qsizetype k = 0; k < breakLength; ++k)
+            data[kept++] = data[i++];
         while (qsizetype more = lineBreakAt(view, i))
             i += more;
     }
-    return out;
+    text.truncate(kept);
+    return text;
 }
 
 } // namespace
 
 QString StripMarkup(const QString &text)
 {
-    const QString withoutComments = deleteFirstPairs(text, QLatin1StringView("<!--"), QLatin1StringView("-->"));
-    const QString withoutTags = deleteFirstPairs(withoutComments, QLatin1StringView("<"), QLatin1StringView(">"));
-    return dropEmptyLines(withoutTags);
+    QString withoutComments = deleteFirstPairs(text, QLatin1StringView("<!--"), QLatin1StringView("-->"));
+    QString withoutTags = deleteFirstPairs(std::move(withoutComments), QLatin1StringView("<"), QLatin1StringView(">"));
+    return dropEmptyLines(std::move(withoutTags));
 }

@@ -1,6 +1,9 @@
 #include "html/TextCase.h"
 
 #include "editor/EditableText.h"
+#include "html/AsciiText.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -27,16 +30,30 @@ QChar capitalised(QChar c)
 // the Windows-1252 case mappings leave it alone.
 constexpr char32_t MicroSign = 0xB5;
 
-// Character by character; a lone surrogate half stays as it is.
+char32_t mapped(char32_t c, bool upper)
+{
+    if (c < 0x80)
+        return upper ? AsciiText::upper(char16_t(c)) : AsciiText::lower(char16_t(c));
+    return c == MicroSign ? c : (upper ? QChar::toUpper(c) : QChar::toLower(c));
+}
+
+// Character by character, in a copy changed in place; a lone surrogate half
+// stays as it is. No simple case mapping moves a character into or out of the
+// basic plane, so each keeps its number of UTF-16 units (one that would not is
+// left alone; the test over every code point keeps watch).
 QString mapCodePoints(const QString &text, bool upper)
 {
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    QString out = text;
+    QChar *data = out.data();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < size && text[i + 1].isLowSurrogate();
         const char32_t c = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
-        const char32_t mapped = c == MicroSign ? c : (upper ? QChar::toUpper(c) : QChar::toLower(c));
-        out += QStringView(QChar::fromUcs4(mapped));
+        const char32_t to = mapped(c, upper);
+        if (to != c && QChar::requiresSurrogates(to) == pair) {
+            const auto units = QChar::fromUcs4(to);
+            std::copy(units.begin(), units.end(), reinterpret_cast<char16_t *>(data + i));
+        }
         i += pair ? 1 : 0;
     }
     return out;
@@ -44,14 +61,17 @@ QString mapCodePoints(const QString &text, bool upper)
 
 QString spaced(const QString &text)
 {
-    QString out;
-    out.reserve(text.size() * 2);
+    // Written straight into a buffer of the longest result: at 50 MB an
+    // append per character costs more than the conversion itself.
+    QString out(text.size() * 2, Qt::Uninitialized);
+    QChar *to = out.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        out += text[i];
+        *to++ = text[i];
         const bool pairStarts = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
         if (!pairStarts)
-            out += QLatin1Char(' ');
+            *to++ = QLatin1Char(' ');
     }
+    out.truncate(to - out.constData());
     return out;
 }
 

@@ -157,6 +157,104 @@ inline QString markupCase(const QString &text, bool upper, bool xhtml)
     return out;
 }
 
+// The special-character conversions row by row, each row one replacement over
+// the whole text, leaving out the rows the conversions never touch: those
+// before `first`, those without a reference, and those whose character is
+// ASCII or is also the character of one of the rows before `first`.
+struct SpecialRow
+{
+    QString character;
+    QString reference;
+};
+
+inline bool convertsRow(const QList<SpecialRow> &rows, qsizetype row, qsizetype first)
+{
+    const QString &character = rows[row].character;
+    if (row < first || character.isEmpty() || rows[row].reference.isEmpty())
+        return false;
+    for (const QChar c : character) {
+        if (c.unicode() < 0x80)
+            return false;
+    }
+    for (qsizetype kept = 0; kept < first && kept < rows.size(); ++kept) {
+        if (rows[kept].character == character)
+            return false;
+    }
+    return true;
+}
+
+inline QString specialToReferences(QString text, const QList<SpecialRow> &rows, qsizetype first)
+{
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        if (convertsRow(rows, row, first))
+            text = *replaceAll(text, rows[row].character, rows[row].reference);
+    }
+    return text;
+}
+
+inline QString referencesToSpecial(QString text, const QList<SpecialRow> &rows, qsizetype first)
+{
+    if (!text.contains(u'&'))
+        return text;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        if (convertsRow(rows, row, first))
+            text = *replaceAll(text, rows[row].reference, rows[row].character);
+    }
+    return text;
+}
+
+// The HTML check's counts as stated: the lines joined without their breaks,
+// script sections left out, each tag text counted by searches that go on
+// after the previous match.
+struct CheckCounts
+{
+    QList<int> oddLines;
+    QList<std::pair<qsizetype, qsizetype>> startsAndEnds; // per name of the list
+};
+
+inline qsizetype countOf(const QString &text, const QString &word)
+{
+    qsizetype count = 0;
+    for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + word.size()))
+        ++count;
+    return count;
+}
+
+inline CheckCounts checkCounts(const QString &text, const QStringList &names)
+{
+    CheckCounts counts;
+    QString collected;
+    bool inScript = false;
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    const QStringList lines = normalised.split(u'\n');
+    for (int number = 1; number <= lines.size(); ++number) {
+        QString line = lines[number - 1];
+        const qsizetype s = lowered(line).indexOf(QStringLiteral("<script"));
+        const qsizetype e = lowered(line).indexOf(QStringLiteral("</script>"));
+        if (s >= 0)
+            inScript = true;
+        if (e >= 0) {
+            inScript = false;
+            line = (s >= 0 ? line.left(s) : QString()) + line.mid(e + 9);
+        } else if (s >= 0) {
+            line = line.left(s);
+        }
+        if (s >= 0 || !inScript) {
+            if (line.count(u'<') != line.count(u'>'))
+                counts.oddLines.append(number);
+            collected += line;
+        }
+    }
+    const QString low = lowered(collected);
+    for (const QString &name : names) {
+        const QString n = lowered(name);
+        counts.startsAndEnds.append({countOf(low, u'<' + n + u'>') + countOf(low, u'<' + n + u' '),
+                                     countOf(low, QStringLiteral("</") + n + u'>')});
+    }
+    return counts;
+}
+
 // A text made of pieces drawn at random, the same for the same seed.
 inline QString randomText(QRandomGenerator &random, const QStringList &pieces, int count)
 {

@@ -1,8 +1,11 @@
 #include "PlainConversions.h"
 #include "html/AutomaticConversion.h"
 #include "html/CharacterReferences.h"
+#include "resources/LibraryRecord.h"
 
 #include "support/QtPrinters.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +116,83 @@ TEST(SpecialCharacters, ProgressFollowsTheRows)
     QList<int> seen;
     SpecialToReferences(u("x"), specialRows(), [&](int percent) { seen.append(percent); });
     EXPECT_EQ(seen, (QList<int>{46, 53, 60, 66, 73, 80, 86, 93}));
+}
+
+QList<Plain::SpecialRow> plainRows(const QList<SpecialCharacterRow> &rows)
+{
+    QList<Plain::SpecialRow> plain;
+    for (const SpecialCharacterRow &row : rows)
+        plain.append({row.character, row.html});
+    return plain;
+}
+
+// Both directions against the row-by-row conversion, on texts drawn from the pieces.
+void expectRowByRowResults(const QList<SpecialCharacterRow> &rows, const QStringList &pieces, QRandomGenerator &random,
+                           int texts, int length)
+{
+    const QList<Plain::SpecialRow> plain = plainRows(rows);
+    for (int round = 0; round < texts; ++round) {
+        const QString text = Plain::randomText(random, pieces, length);
+        const QString coded = SpecialToReferences(text, rows);
+        ASSERT_EQ(coded, Plain::specialToReferences(text, plain, FirstConvertedSpecialRow)) << qPrintable(text);
+        for (const QString &codes : {text, coded})
+            ASSERT_EQ(ReferencesToSpecial(codes, rows), Plain::referencesToSpecial(codes, plain, FirstConvertedSpecialRow))
+                << qPrintable(codes);
+    }
+}
+
+QList<SpecialCharacterRow> shippedSpecialCharacters()
+{
+    QFile file(QStringLiteral(PAGEWICK_DATA_DIR "/specialtegn.dat"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<SpecialCharacterRow> rows;
+    for (const LibraryRecord &record : LibraryRecordFormat::decodeFile(file.readAll()))
+        rows.append({record.Name, record.Values, record.Code});
+    return rows;
+}
+
+TEST(SpecialCharacters, OnePassEqualsRowByRowOnTheShippedList)
+{
+    const QList<SpecialCharacterRow> rows = shippedSpecialCharacters();
+    ASSERT_GT(rows.size(), 2000);
+    QStringList pieces = {u("a"), u(" "), u("&"), u(";"), u("<p class=\"x\">"), u("&amp"), u("&#"), u("\u00a0")};
+    // The characters that stand for two code points, their parts and what
+    // else starts with those parts: where rows compete for characters.
+    QStringList competing;
+    for (const SpecialCharacterRow &row : rows) {
+        pieces << row.character << row.html << row.html.chopped(1);
+        if (row.character.size() == 2 && !row.character[0].isHighSurrogate())
+            competing << row.character << row.html << QString(row.character[0]) << QString(row.character[1]);
+    }
+    for (const SpecialCharacterRow &row : rows) {
+        if (!row.character.isEmpty() && competing.contains(QString(row.character[0])))
+            competing << row.character;
+    }
+    QRandomGenerator random(11);
+    expectRowByRowResults(rows, pieces, random, 300, 80);
+    expectRowByRowResults(rows, competing, random, 300, 40);
+    // A medium space and a hair space are one reference of their own, but the
+    // hair space's row comes first and takes it.
+    EXPECT_EQ(SpecialToReferences(u("\u205f\u200a \u205f"), rows), u("&MediumSpace;&hairsp; &MediumSpace;"));
+    EXPECT_EQ(SpecialToReferences(u("\u2242\u0338 \u2242 Blåbær ;"), rows), u("&nesim; &esim; Bl&aring;b&aelig;r ;"));
+}
+
+// Rows whose characters overlap in every way, in random order, with
+// characters of two UTF-16 units among them.
+TEST(SpecialCharacters, OverlappingCharactersAreTakenAsRowByRow)
+{
+    const QStringList letters = {u("α"), u("β"), u("γ"), u("𝔄")};
+    QRandomGenerator random(5);
+    for (int list = 0; list < 300; ++list) {
+        QList<SpecialCharacterRow> rows = specialRows().mid(0, FirstConvertedSpecialRow);
+        const int count = random.bounded(1, 9);
+        for (int row = 0; row < count; ++row) {
+            const QString character = Plain::randomText(random, letters, random.bounded(1, 4));
+            rows.append({character, u("&r%1;").arg(row), QString()});
+        }
+        expectRowByRowResults(rows, letters + QStringList{u("x"), u("&r1;"), u("&r2;")}, random, 20, 30);
+    }
 }
 
 TEST(AutomaticConversion, SavingKeepsTheHeadAndOpeningGivesTheLettersBack)

@@ -1,3 +1,4 @@
+#include "PlainConversions.h"
 #include "editor/TextBuffer.h"
 #include "html/HtmlCheck.h"
 
@@ -71,6 +72,50 @@ TEST(HtmlCheck, AtMostFiftyOneElementLines)
     const QString report = CheckHtml(QStringView(page), list);
     EXPECT_EQ(report.count(u'\n'), MaxCheckElementLines);
     EXPECT_TRUE(report.startsWith(more(1, "<e0>", "</e0>")));
+}
+
+// The report that the plain counts give.
+QString plainReport(const QString &text, const QStringList &list)
+{
+    const Plain::CheckCounts counts = Plain::checkCounts(text, list);
+    QString lines;
+    int added = 0;
+    for (qsizetype i = 0; i < list.size() && added < MaxCheckElementLines; ++i) {
+        const QString name = Plain::lowered(list[i]);
+        const auto [starts, ends] = counts.startsAndEnds[i];
+        if (name.isEmpty() || starts == ends)
+            continue;
+        const QString start = u'<' + name + u'>', end = u("</") + name + u'>';
+        lines += starts > ends ? more(int(starts - ends), qPrintable(start), qPrintable(end))
+                               : more(int(ends - starts), qPrintable(end), qPrintable(start));
+        ++added;
+    }
+    if (counts.oddLines.isEmpty() && lines.isEmpty())
+        return NoErrors;
+    QStringList numbers;
+    for (int line : counts.oddLines)
+        numbers.append(QString::number(line));
+    QString report;
+    if (!numbers.isEmpty())
+        report = u("Pagewick fandt et ulige antal \"<\" og \">\" i linierne %1.").arg(numbers.join(u(", ")))
+            + (lines.isEmpty() ? QString() : u("\n"));
+    return report + lines;
+}
+
+TEST(HtmlCheck, OnePassCountsEqualSearchingForEachName)
+{
+    const QStringList pieces = {u("<b>"), u("</b>"), u("<B "), u("<table"), u(">"), u("<"), u("</"), u(" "),
+                                u("\n"), u("\r\n"), u("\r"), u("<script>"), u("</SCRIPT>"), u("x"), u("tab"),
+                                u("le"), u("<p>"), u("<pre class=a>"), u("</p"), u("/"), u("<a b>"), u("<<b>>"),
+                                u("</a b>"), u("<td"), u("æ")};
+    // Names in upper case, repeated, empty, and with a blank or ">" that no tag name holds.
+    const QStringList list = {u("b"), u("TABLE"), u("p"), u("pre"), u("tab"), u(""), u("a b"), u("b>"), u("B"), u("td"),
+                              u("/b")};
+    QRandomGenerator random(3);
+    for (int round = 0; round < 2000; ++round) {
+        const QString text = Plain::randomText(random, pieces, 60);
+        ASSERT_EQ(CheckHtml(QStringView(text), list), plainReport(text, list)) << qPrintable(text);
+    }
 }
 
 TEST(HtmlCheck, LongLinesAndBinaryTextAreReadWhole)

@@ -34,4 +34,24 @@ TEST(TextCase, EachModeOnPlainText)
     EXPECT_EQ(ConvertTextCase(lone, TextCaseMode::Upper), QString(QChar(0xD800)) + u("A"));
 }
 
+// Every code point, each mapped on its own, as the conversion of the whole text.
+TEST(TextCase, UpperAndLowerMapEveryCodePointAsOnItsOwn)
+{
+    QString all;
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (!QChar::isSurrogate(c))
+            all += QStringView(QChar::fromUcs4(c));
+    }
+    for (const bool upper : {true, false}) {
+        QString expected;
+        for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+            if (QChar::isSurrogate(c))
+                continue;
+            const char32_t mapped = c == 0xB5 ? c : upper ? QChar::toUpper(c) : QChar::toLower(c);
+            expected += QStringView(QChar::fromUcs4(mapped));
+        }
+        EXPECT_EQ(ConvertTextCase(all, upper ? TextCaseMode::Upper : TextCaseMode::Lower), expected);
+    }
+}
+
 } // namespace
