@@ -14,6 +14,7 @@
 #include <functional>
 #include <QStringList>
 
+class AutoDateCommands;
 class DocumentArea;
 class LibraryTab;
 class Prompter;
@@ -25,6 +26,7 @@ class QTreeWidget;
 class TLEdit;
 class SettingsStore;
 class TFriendlyStatusBar;
+class TextConversions;
 class TfrmIndstil;
 class TfrmSplash;
 struct DocumentEditorLook;
@@ -92,6 +94,9 @@ public:
     QSplitter *mainSplitter() const { return m_splitter; }
     QTreeWidget *resultsList() const { return m_results; }
     TFriendlyStatusBar *statusPanels() const { return m_status; }
+    // The text conversions and the update date of the documents.
+    TextConversions &textConversions() const { return *m_conversions; }
+    AutoDateCommands &autoDate() const { return *m_autoDate; }
 
     QString userDataFolder() const { return m_userDataFolder; }
     const QStringList &EventMap() const { return m_libraryLists.EventMap; }
@@ -134,6 +139,8 @@ private:
     void attachViewAndHelpCommands();
     LibraryTab *buildLibraryTab();
     void attachLibraryCommands();
+    void attachConversionCommands();
+    QString documentName(const TLEdit &editor) const;
     void showLibraryPage(int library);
     void refreshElementNames();
     void buildToolBars();
@@ -191,4 +198,6 @@ private:
     QTreeWidget *m_results = nullptr;
     TFriendlyStatusBar *m_status = nullptr;
     QAction *m_actResourcePanel = nullptr;
+    TextConversions *m_conversions = nullptr;
+    AutoDateCommands *m_autoDate = nullptr;
 };

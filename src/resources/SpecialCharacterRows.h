@@ -1,0 +1,16 @@
+#pragma once
+
+#include "html/CharacterReferences.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The rows of the special-character list as the conversions use them, read
+// from "specialtegn.dat" in file order: each record's Name is the character,
+// its Values the named reference and its Code the numeric one. Nothing when
+// the file cannot be read.
+std::optional<QList<SpecialCharacterRow>> ReadSpecialCharacterRows(const QString &path);
+
+inline const QString SpecialCharacterFile = QStringLiteral("specialtegn.dat");
