@@ -18,4 +18,10 @@ struct DocumentHooks
     std::function<QString(const QString &)> openConversion;
     // A title as a tab shows it (references turned into letters).
     std::function<QString(const QString &)> captionOfTitle;
+    // A reference to a file (an image, sound, style sheet, script or link
+    // element) at the caret; without it the file's relative path is inserted.
+    std::function<void(TLEdit &, const QString &path)> insertFileReference;
+    // Opens the element at the caret in its dialog; without it the window
+    // says that the element cannot be edited.
+    std::function<void(TLEdit &)> editElementAtCaret;
 };

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "app/EditorBookmarks.h"
 #include "editor/TextPosition.h"
-
-#include <QList>
 
 class TLEdit;
 
@@ -25,7 +24,7 @@ public:
 private:
     TLEdit &m_editor;
     Keep m_keep;
-    QList<int> m_bookmarkLines;
+    EditorBookmarks::Lines m_bookmarks;
     int m_firstShownLine;
     SelectionRecord m_selection;
 };

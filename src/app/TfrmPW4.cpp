@@ -279,9 +279,7 @@ void TfrmPW4::setUpEditor(TLEdit &editor)
     editor.viewport()->installEventFilter(this);
     editor.installEventFilter(this);
     m_libraryTab->watchEditor(editor);
-    editor.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&editor, &QWidget::customContextMenuRequested, this,
-            [this, &editor](const QPoint &at) { showEditorContextMenu(editor.mapToGlobal(at)); });
+    watchEditor(editor);
 }
 
 TLEdit *TfrmPW4::ActiveEditor() const

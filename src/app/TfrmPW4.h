@@ -17,6 +17,8 @@
 class AutoDateCommands;
 class DocumentArea;
 class LibraryTab;
+class DocumentSearch;
+class EditingAids;
 class Prompter;
 class QAction;
 class QMenu;
@@ -94,6 +96,9 @@ public:
     QSplitter *mainSplitter() const { return m_splitter; }
     QTreeWidget *resultsList() const { return m_results; }
     TFriendlyStatusBar *statusPanels() const { return m_status; }
+    // The editing aids around the document editors, and find and replace.
+    EditingAids &editingAids() const { return *m_aids; }
+    DocumentSearch &documentSearch() const { return *m_search; }
     // The text conversions and the update date of the documents.
     TextConversions &textConversions() const { return *m_conversions; }
     AutoDateCommands &autoDate() const { return *m_autoDate; }
@@ -130,6 +135,7 @@ protected:
 private:
     void buildLayout();
     void setUpEditor(TLEdit &editor);
+    void watchEditor(TLEdit &editor);
     void buildActions();
     void addMenuEntries(QMenu *menu, const QList<struct CommandEntry> &entries);
     void handle(const QString &id, std::function<void()> handler);
@@ -143,12 +149,12 @@ private:
     QString documentName(const TLEdit &editor) const;
     void showLibraryPage(int library);
     void refreshElementNames();
+    void attachEditingAids();
     void buildToolBars();
     void buildContextMenus();
     void openHelpPage(const QString &page);
     void buildShortcuts();
     bool switchDocumentByKey(class QKeyEvent *event);
-    void showEditorContextMenu(const QPoint &globalPoint);
     void refreshStyleMenu();
     void openUserHelpFile(int index);
     void loadTextMaps();
@@ -198,6 +204,8 @@ private:
     QTreeWidget *m_results = nullptr;
     TFriendlyStatusBar *m_status = nullptr;
     QAction *m_actResourcePanel = nullptr;
+    EditingAids *m_aids = nullptr;
+    DocumentSearch *m_search = nullptr;
     TextConversions *m_conversions = nullptr;
     AutoDateCommands *m_autoDate = nullptr;
 };

@@ -108,6 +108,7 @@ void TfrmPW4::buildActions()
     attachLibraryCommands();
     attachConversionCommands();
     buildToolBars();
+    attachEditingAids();
     buildContextMenus();
     buildShortcuts();
 }
@@ -142,8 +143,6 @@ void TfrmPW4::attachFileCommands()
 
 void TfrmPW4::attachEditingCommands()
 {
-    handle(QStringLiteral("actFortryd"), [this] { ActiveEditor()->Undo(); });
-    handle(QStringLiteral("actAnnullerFortryd"), [this] { ActiveEditor()->Redo(); });
     handle(QStringLiteral("actKlip"), [this] { ActiveEditor()->CutToClipboard(); });
     handle(QStringLiteral("actKopier"), [this] { ActiveEditor()->CopyToClipboard(); });
     handle(QStringLiteral("actSaetInd"), [this] { ActiveEditor()->PasteFromClipboard(); });
@@ -157,12 +156,6 @@ void TfrmPW4::attachEditingCommands()
             command(QString::fromLatin1(id))->setEnabled(selected);
     });
 
-    handle(QStringLiteral("actTekstombrydning"), [this] {
-        TLEdit *editor = ActiveEditor();
-        editor->SetWordWrap(!editor->WordWrap());
-        editor->SetScrollBars(editor->WordWrap() ? TLEdit::lsbVertical : TLEdit::lsbBoth);
-    });
-    handle(QStringLiteral("actSkrivebeskyttet"), [this] { ActiveEditor()->SetReadOnly(!ActiveEditor()->IsReadOnly()); });
     handle(QStringLiteral("actModerside"), [this] { toggleMasterTab(); });
     handle(QStringLiteral("actIndstillinger"), [this] { m_settingsDialog->exec(); });
     QMenu *functions = m_menus.value(QStringLiteral("mnuFunktioner"));

@@ -92,15 +92,6 @@ QMenu *TfrmPW4::documentContextMenu(bool onTabStrip)
     return menu;
 }
 
-void TfrmPW4::showEditorContextMenu(const QPoint &globalPoint)
-{
-    // A word under the caret opens its element for editing once that exists;
-    // until then the menu without selection stands in.
-    QMenu *menu = ActiveEditor()->GetSelection().isEmpty() ? documentContextMenu(false) : selectionContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(globalPoint);
-}
-
 void TfrmPW4::buildShortcuts()
 {
     QTabBar *tabs = m_documents->tabBar();
@@ -121,12 +112,6 @@ void TfrmPW4::buildShortcuts()
     add(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Tab), [this] {
         if (!m_resourcePanel->isHidden())
             m_resourcePanel->setFocus();
-    });
-    add(QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] {
-        TLEdit *editor = ActiveEditor();
-        const SelectionRecord s = editor->GetSelection();
-        const QPoint at = editor->PointFromPosition(s.caretLine, s.caretColumn).value_or(QPoint(0, 0));
-        showEditorContextMenu(editor->viewport()->mapToGlobal(at));
     });
 }
 

@@ -2,6 +2,7 @@
 // their captions, and files changed by other programs.
 #include "app/DocumentArea.h"
 #include "app/DocumentNaming.h"
+#include "app/EditingAids.h"
 #include "app/Prompter.h"
 #include "app/RecentFiles.h"
 #include "app/SettingsOptions.h"
@@ -315,6 +316,7 @@ void TfrmPW4::ShowActiveDocument()
     const int tab = m_documents->currentIndex();
     StatusbarOpdater(m_documents->pathAt(tab));
     UpdateDocumentCaption(tab);
+    m_aids->showEditorState();
     ActiveEditor()->setFocus();
 }
 

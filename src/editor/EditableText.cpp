@@ -287,9 +287,14 @@ int EditableText::ReplaceAllMatches()
         notifyFound(0);
         return 0;
     }
-    SearchOptions options = SearchOptions::fromFlags(m_searchFlags);
-    const QString replacement = TextCharacters::withLineBreaks(m_replaceText, lineBreak());
-    const QString what = findTextAsStored();
+    const int count = replaceEvery(findTextAsStored(), TextCharacters::withLineBreaks(m_replaceText, lineBreak()),
+                                   SearchOptions::fromFlags(m_searchFlags));
+    notifyFound(count);
+    return count;
+}
+
+int EditableText::replaceEvery(const QString &what, const QString &replacement, const SearchOptions &options)
+{
     int count = 0;
     TextPos from{1, 0};
     beginChange();
@@ -301,6 +306,5 @@ int EditableText::ReplaceAllMatches()
         ++count;
     }
     endChange();
-    notifyFound(count);
     return count;
 }

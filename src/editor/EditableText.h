@@ -132,6 +132,10 @@ protected:
     // Brackets a change made of several edits, so it is undone as one.
     virtual void beginChange() {}
     virtual void endChange() {}
+    // Replaces every match, from the start of the text, with the replacement
+    // as one change, and answers their number. Matches are those of the text
+    // as it was: a replacement is never searched again.
+    virtual int replaceEvery(const QString &what, const QString &replacement, const SearchOptions &options);
 
     TextPos endOfText() const;
     TextPos clamp(TextPos place) const;

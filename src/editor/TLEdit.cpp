@@ -62,6 +62,27 @@ QAccessibleInterface *plainEditorAccessible(const QString &, QObject *object)
     return nullptr;
 }
 
+// With word wrap on, Scintilla keeps a layout of every line and walks them
+// all on each edit, which makes thousands of edits in one go (a replace-all,
+// or undoing one) quadratic; meanwhile only the caret line's is kept.
+class ManyEdits
+{
+public:
+    explicit ManyEdits(QsciScintillaBase &editor)
+        : m_editor(editor)
+        , m_layoutCache(editor.SendScintilla(QsciScintillaBase::SCI_GETLAYOUTCACHE))
+    {
+        editor.SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE, QsciScintillaBase::SC_CACHE_CARET);
+    }
+    ~ManyEdits() { m_editor.SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE, m_layoutCache); }
+    ManyEdits(const ManyEdits &) = delete;
+    ManyEdits &operator=(const ManyEdits &) = delete;
+
+private:
+    QsciScintillaBase &m_editor;
+    long m_layoutCache;
+};
+
 int spacingPixels(TLEdit::LineSpacing spacing)
 {
     return static_cast<int>(spacing); // none, small, medium, large: 0 to 3 pixels
@@ -85,6 +106,9 @@ TLEdit::TLEdit(QWidget *parent)
     SendScintilla(SCI_SETMODEVENTMASK, 0UL);
     SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF32);
     SendScintilla(SCI_SETEOLMODE, eolModeFor(lineBreakOf(QByteArray())));
+    // No annotations are shown; while they may be, Scintilla lays out every
+    // edited line again at once to measure them when wrapping.
+    SendScintilla(SCI_ANNOTATIONSETVISIBLE, ANNOTATION_HIDDEN);
     setMarginWidth(0, 0);
     setMarginWidth(1, 14);
     setMarginSensitivity(1, false);
@@ -315,14 +339,18 @@ void TLEdit::PasteFromClipboard()
 
 void TLEdit::Undo()
 {
-    if (!IsReadOnly())
-        undo();
+    if (IsReadOnly())
+        return;
+    const ManyEdits manyEdits(*this); // one step may hold a whole replace-all
+    undo();
 }
 
 void TLEdit::Redo()
 {
-    if (!IsReadOnly())
-        redo();
+    if (IsReadOnly())
+        return;
+    const ManyEdits manyEdits(*this);
+    redo();
 }
 
 bool TLEdit::CanUndo() const
@@ -678,6 +706,108 @@ std::optional<EditableText::Match> TLEdit::findText(const QString &what, TextPos
     if ((ascii || options.matchCase) && !options.wholeWord)
         return findWithScintilla(what, origin, forward, options.matchCase);
     return findInChunks(what, origin, forward, options);
+}
+
+namespace {
+
+// Bytes that a piece of text takes in UTF-8.
+long utf8Length(QStringView text)
+{
+    long bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x80)
+            bytes += 1;
+        else if (c < 0x800)
+            bytes += 2;
+        else if (QChar::isHighSurrogate(c) && i + 1 < text.size() && QChar::isLowSurrogate(text.at(i + 1).unicode())) {
+            bytes += 4;
+            ++i;
+        } else
+            bytes += 3;
+    }
+    return bytes;
+}
+
+} // namespace
+
+QList<TLEdit::ByteSpan> TLEdit::findEvery(const QString &what, const SearchOptions &options) const
+{
+    QList<ByteSpan> spans;
+    bool ascii = true;
+    for (QChar c : what)
+        ascii = ascii && c.unicode() < 0x80;
+    if (!options.wholeWord && (ascii || options.matchCase)) {
+        // The bytes that a search compares: the same bytes, or ASCII letters
+        // in either case (which never match inside a longer character).
+        const QByteArray needle = options.matchCase ? what.toUtf8() : what.toUtf8().toLower();
+        const long n = static_cast<long>(needle.size());
+        const long length = SendScintilla(SCI_GETLENGTH);
+        const auto *text = static_cast<const char *>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+        if (!text)
+            return spans;
+        if (options.matchCase) {
+            const QByteArrayView all(text, length);
+            for (qsizetype at = all.indexOf(needle); at >= 0; at = all.indexOf(needle, at + n))
+                spans.append({static_cast<long>(at), static_cast<long>(at) + n});
+            return spans;
+        }
+        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        for (long at = 0; at + n <= length;) {
+            long k = 0;
+            while (k < n && lower(text[at + k]) == needle.at(k))
+                ++k;
+            if (k == n) {
+                spans.append({at, at + n});
+                at += n;
+            } else {
+                ++at;
+            }
+        }
+        return spans;
+    }
+    // Otherwise the characters are compared: a copy of the text is searched
+    // and the places are counted back into bytes.
+    const QString text = GetText();
+    long byte = 0;
+    qsizetype index = 0;
+    for (std::optional<qsizetype> at = findInText(text, what, 0, true, options); at;
+         at = findInText(text, what, index, true, options)) {
+        byte += utf8Length(QStringView(text).sliced(index, *at - index));
+        const long start = byte;
+        byte += utf8Length(QStringView(text).sliced(*at, what.size()));
+        spans.append({start, byte});
+        index = *at + what.size();
+    }
+    return spans;
+}
+
+int TLEdit::replaceEvery(const QString &what, const QString &replacement, const SearchOptions &options)
+{
+    // Every match is found first, in one pass; the matches are then replaced
+    // from the last to the first, so that the places found stay valid and
+    // the editor's buffer moves each byte only once. Lines keep their
+    // bookmarks, and the whole replacement is one undo step.
+    const QList<ByteSpan> spans = findEvery(what, options);
+    if (spans.isEmpty())
+        return 0;
+    const QByteArray utf8 = replacement.toUtf8();
+    {
+        const ManyEdits manyEdits(*this);
+        beginUndoAction();
+        for (auto span = spans.crbegin(); span != spans.crend(); ++span) {
+            SendScintilla(SCI_SETTARGETRANGE, span->start, span->end);
+            SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
+        }
+        endUndoAction();
+    }
+    // The caret ends after the last replacement, as after replacing one by one.
+    long removed = 0;
+    for (const ByteSpan &span : spans)
+        removed += span.end - span.start;
+    const long last = spans.last().end - removed + static_cast<long>(utf8.size()) * spans.size();
+    SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(last));
+    return static_cast<int>(spans.size());
 }
 
 std::optional<EditableText::Match> TLEdit::findWithScintilla(const QString &what, long origin, bool forward,

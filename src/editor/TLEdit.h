@@ -177,6 +177,7 @@ protected:
     void replaceRange(TextPos from, TextPos to, const QString &text) override;
     std::optional<Match> findText(const QString &what, TextPos from, bool forward,
                                   const SearchOptions &options) const override;
+    int replaceEvery(const QString &what, const QString &replacement, const SearchOptions &options) override;
     void beginChange() override { beginUndoAction(); }
     void endChange() override { endUndoAction(); }
     void keyPressEvent(QKeyEvent *event) override;
@@ -194,6 +195,13 @@ private:
     std::optional<Match> findWithScintilla(const QString &what, long origin, bool forward, bool matchCase) const;
     std::optional<Match> findInChunks(const QString &what, long origin, bool forward,
                                       const SearchOptions &options) const;
+    struct ByteSpan
+    {
+        long start;
+        long end;
+    };
+    // Every match from the start of the text, none overlapping.
+    QList<ByteSpan> findEvery(const QString &what, const SearchOptions &options) const;
     void applyNormalColours();
     void watchUpdates();
 

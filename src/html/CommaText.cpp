@@ -71,6 +71,10 @@ QStringList split(const QString &text)
 
 bool contains(QStringView text, QStringView item)
 {
+    // An item without a double quote stands in the text as it is: a quick
+    // search rules most lists out before they are read item by item.
+    if (!item.contains(QLatin1Char('"')) && !text.contains(item))
+        return false;
     QString quoted;
     qsizetype at = 0;
     while (const std::optional<QStringView> next = nextItem(text, at, quoted))

@@ -80,7 +80,14 @@ TEST(AboutWindow, ShowsTheReleaseAndClosesOnEscOrAClick)
     EXPECT_EQ(TfrmSplash::releaseText(), QStringLiteral(PAGEWICK_RELEASE));
     TfrmSplash about;
     for (int way = 0; way < 2; ++way) {
-        QTimer::singleShot(50, &about, [&about, way] {
+        // The key or click goes in only once the window is up: on a busy machine a fixed
+        // delay could fire before the dialog runs its own loop.
+        QTimer poll;
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, &about, [&about, &poll, way] {
+            if (!about.isVisible())
+                return;
+            poll.stop();
             if (way == 0) {
                 QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
                 QCoreApplication::sendEvent(&about, &esc);
@@ -90,6 +97,7 @@ TEST(AboutWindow, ShowsTheReleaseAndClosesOnEscOrAClick)
                 QCoreApplication::sendEvent(&about, &click);
             }
         });
+        poll.start();
         about.showAsAbout(); // returns only once the window has closed
         EXPECT_FALSE(about.isVisible());
     }

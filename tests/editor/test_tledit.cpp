@@ -132,6 +132,34 @@ TEST(TLEditFiles, LoadingAfterEditsLeavesNothingToUndo)
     EXPECT_EQ(editor.GetText(), QStringLiteral("x"));
 }
 
+TEST(TLEditSearch, ReplaceAllWithWordWrapKeepsBookmarksAndIsOneUndoStep)
+{
+    TLEdit editor;
+    editor.SetBookmarksMax(6);
+    editor.SetWordWrap(true);
+    editor.resize(300, 200);
+    editor.show();
+    const QString text = QStringLiteral("Æble æble\nx\nÆBLE ørn æble 😀\n");
+    editor.SetText(text);
+    editor.ClearUndo();
+    editor.SetBookmarkColor(2, Qt::red);
+    editor.SetBookmark(2, 3);
+    editor.SetFindText(QStringLiteral("æble"));
+    editor.SetReplaceText(QStringLiteral("pære"));
+    editor.SetSearchFlags(SearchOptions{SearchOptions::Forward, false, false}.toFlags());
+
+    EXPECT_EQ(editor.ReplaceAllMatches(), 4);
+    EXPECT_EQ(editor.GetText(), QStringLiteral("pære pære\nx\npære ørn pære 😀\n"));
+    EXPECT_EQ(editor.GetBookmark(2), 3);
+    EXPECT_EQ(editor.GetSelection(), SelectionRecord::at({3, 13})); // after the last one
+    editor.Undo();
+    EXPECT_EQ(editor.GetText(), text);
+    EXPECT_FALSE(editor.CanUndo());
+    editor.Redo();
+    EXPECT_EQ(editor.GetText(), QStringLiteral("pære pære\nx\npære ørn pære 😀\n"));
+    EXPECT_EQ(editor.SendScintilla(QsciScintillaBase::SCI_GETLAYOUTCACHE), QsciScintillaBase::SC_CACHE_DOCUMENT);
+}
+
 TEST(TLEditBookmarks, SlotsHoldLinesAndLineOneMeansEmpty)
 {
     TLEdit editor;
