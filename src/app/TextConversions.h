@@ -23,10 +23,10 @@ class TextConversions : public QObject
 
 public:
     enum class Characters {
-        DanishToReferences, // "Erstat æ, ø, å med koder"
-        ReferencesToDanish, // "Erstat koder med æ, ø, å"
-        SpecialToReferences,// "Erstat specialtegn med koder"
-        ReferencesToSpecial,// "Erstat koder med specialtegn"
+        DanishToReferences,  // "Erstat æ, ø, å med koder"
+        ReferencesToDanish,  // "Erstat koder med æ, ø, å"
+        SpecialToReferences, // "Erstat specialtegn med koder"
+        ReferencesToSpecial, // "Erstat koder med specialtegn"
     };
 
     // The special-character list is read from this file when first needed.
