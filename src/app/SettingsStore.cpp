@@ -39,8 +39,9 @@ QString valueAsText(const QVariant &value)
 
 } // namespace
 
-SettingsStore::SettingsStore(QString iniPath)
+SettingsStore::SettingsStore(QString iniPath, Access access)
     : m_path(std::move(iniPath))
+    , m_access(access)
 {
     load();
 }
@@ -181,6 +182,8 @@ bool SettingsStore::flush()
 {
     if (!m_dirty)
         return true;
+    if (m_access == Access::ReadOnly)
+        return false;
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return false;
     const QString temporary = m_path + QStringLiteral(".new");

@@ -13,7 +13,14 @@
 class SettingsStore
 {
 public:
-    explicit SettingsStore(QString iniPath);
+    enum class Access {
+        ReadWrite,
+        // Keeps changes in memory and never writes the file, so a program that
+        // only reads the settings cannot replace a file it failed to parse.
+        ReadOnly,
+    };
+
+    explicit SettingsStore(QString iniPath, Access access = Access::ReadWrite);
     ~SettingsStore();
 
     SettingsStore(const SettingsStore &) = delete;
@@ -42,7 +49,8 @@ public:
     void eraseSection(const QString &section);
 
     // Writes the whole store beside the file and renames it over the old one, so
-    // a failed write leaves the previous file whole. Does nothing when unchanged.
+    // a failed write leaves the previous file whole. Does nothing when unchanged;
+    // false when a read-only store holds changes.
     bool flush();
 
 private:
@@ -62,6 +70,7 @@ private:
     Section *findSection(const QString &section);
 
     QString m_path;
+    Access m_access = Access::ReadWrite;
     QList<Section> m_sections;
     bool m_dirty = false;
 };

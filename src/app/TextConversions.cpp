@@ -6,7 +6,7 @@
 #include "editor/TLEdit.h"
 #include "html/AutomaticConversion.h"
 #include "html/ConversionCommands.h"
-#include "resources/SpecialCharacterRows.h"
+#include "resources/SpecialCharacters.h"
 
 #include <QDir>
 
@@ -22,7 +22,7 @@ TextConversions::TextConversions(Prompter &prompter, QProgressBar *progressBar, 
 const QList<SpecialCharacterRow> *TextConversions::specialCharacters()
 {
     if (!m_specialCharacters) {
-        m_specialCharacters = ReadSpecialCharacterRows(m_specialCharacterFile);
+        m_specialCharacters = LoadSpecialCharacterRows(m_specialCharacterFile);
         if (!m_specialCharacters) {
             // Told each time: the file may be put back while the program runs.
             m_prompter.message({Product::Caption,

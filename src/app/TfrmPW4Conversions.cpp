@@ -11,7 +11,6 @@
 #include "editor/TLEdit.h"
 #include "html/CharacterReferences.h"
 #include "html/HtmlCheck.h"
-#include "resources/SpecialCharacterRows.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,6 +19,7 @@
 namespace {
 
 const QString HtmlCheckCaption = QStringLiteral("Tjek HTML-koder");
+const QString SpecialCharacterFile = QStringLiteral("specialtegn.dat");
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "editor/TLEdit.h"
 
+#include "editor/DocumentFile.h"
 #include "editor/HtmlItemLexer.h"
 #include "editor/ScintillaBytes.h"
 #include "editor/TextCharacters.h"
@@ -13,10 +14,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
-#include <QSaveFile>
 #include <QScopeGuard>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <algorithm>
 #include <limits>
@@ -24,7 +22,6 @@
 namespace {
 
 constexpr int BookmarkMarkerBase = 0; // slot n uses marker number n
-const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
 int eolModeFor(const QString &lineBreak)
 {
@@ -385,15 +382,8 @@ void TLEdit::LoadFromFile(const QString &path)
         throw TLEditError(TLEditError::FileError);
     file.close();
 
-    FileEncoding encoding = FileEncoding::Utf8;
-    if (bytes.startsWith(Utf8Bom) && QByteArrayView(bytes).sliced(3).isValidUtf8()) {
-        encoding = FileEncoding::Utf8WithBom;
-        bytes.remove(0, Utf8Bom.size());
-    } else if (!QByteArrayView(bytes).isValidUtf8()) {
-        encoding = FileEncoding::Windows1252;
-        QStringDecoder windows1252("windows-1252");
-        bytes = (windows1252.isValid() ? windows1252.decode(bytes) : QString::fromLatin1(bytes)).toUtf8();
-    }
+    const FileEncoding encoding = detectFileEncoding(bytes);
+    bytes = decodedAsUtf8(std::move(bytes), encoding);
     // A loaded file is no step to undo, and its copy in the undo history
     // would double the memory a large file takes.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
@@ -415,28 +405,7 @@ void TLEdit::SaveTextToFile(const QString &path, const QString &text)
 
 void TLEdit::writeFile(const QString &path, QByteArray bytes)
 {
-    switch (m_encoding) {
-    case FileEncoding::Utf8:
-        break;
-    case FileEncoding::Utf8WithBom:
-        bytes.prepend(Utf8Bom);
-        break;
-    case FileEncoding::Windows1252: {
-        // Text that Windows-1252 cannot hold is kept by writing UTF-8.
-        QStringEncoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
-        const QString text = QString::fromUtf8(bytes);
-        QByteArray encoded = windows1252.isValid() ? QByteArray(windows1252.encode(text)) : QByteArray();
-        if (windows1252.isValid() && !windows1252.hasError())
-            bytes = encoded;
-        else
-            m_encoding = FileEncoding::Utf8;
-        break;
-    }
-    }
-    // Written beside the file and renamed over it: a failed write leaves the
-    // old file whole. The file keeps its permissions.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!writeFileAtomically(path, encodedFromUtf8(std::move(bytes), m_encoding)))
         throw TLEditError(TLEditError::FileError);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/DocumentFile.h"
 #include "editor/EditableText.h"
 #include "editor/ItemScanner.h"
 
@@ -184,8 +185,6 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    enum class FileEncoding { Utf8, Utf8WithBom, Windows1252 };
-
     long bytePosition(TextPos place) const;
     TextPos placeOfByte(long position) const;
     void setRawText(const QByteArray &utf8);

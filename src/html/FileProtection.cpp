@@ -5,14 +5,18 @@
 #include <QDir>
 #include <QFile>
 
+bool isWriteProtected(const QString &path)
+{
+    const QFile file(path);
+    return file.exists() && !file.permissions().testFlag(QFileDevice::WriteOwner);
+}
+
 bool EnsureWritable(const QString &path, bool quiet, Prompter &prompter)
 {
+    if (!isWriteProtected(path))
+        return false;
     QFile file(path);
-    if (!file.exists())
-        return false;
     const QFileDevice::Permissions permissions = file.permissions();
-    if (permissions.testFlag(QFileDevice::WriteOwner))
-        return false;
     if (!quiet) {
         const Prompter::Button answer = prompter.message(
             {QStringLiteral("Skrivebeskyttet"),

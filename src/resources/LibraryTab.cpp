@@ -23,7 +23,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -125,22 +125,38 @@ LibraryTab::LibraryTab(LibraryTabServices services, QWidget *parent)
     layout->addWidget(m_pages, 1);
 }
 
+// The five buttons stand in two rows: in one row the last two would hide behind
+// an overflow arrow at the panel's usual width.
 QWidget *LibraryTab::buildToolBar()
 {
-    auto *bar = new QToolBar;
+    auto *bar = new QWidget;
     bar->setObjectName(QStringLiteral("tbBibliotek"));
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto *rows = new QVBoxLayout(bar);
+    rows->setContentsMargins(2, 2, 2, 0);
+    rows->setSpacing(0);
+    QHBoxLayout *row = nullptr;
+    constexpr int ButtonsPerRow = 3;
     m_buttons = new QActionGroup(this);
     m_buttons->setExclusive(true);
     for (int n = Html; n <= UserCodes; ++n) {
         const LibraryPlace &place = Libraries[n - 1];
-        QAction *button = bar->addAction(QString::fromUtf8(place.caption));
+        auto *button = new QAction(QString::fromUtf8(place.caption), this);
         button->setObjectName(QStringLiteral("btn") + QString::fromUtf8(place.caption));
         button->setCheckable(true);
         if (*place.hint)
             button->setToolTip(QString::fromUtf8(place.hint));
         m_buttons->addAction(button);
         connect(button, &QAction::triggered, this, [this, n] { ShowLibrary(n); });
+        auto *tool = new QToolButton;
+        tool->setDefaultAction(button);
+        tool->setAutoRaise(true);
+        tool->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        if ((n - 1) % ButtonsPerRow == 0) {
+            row = new QHBoxLayout;
+            row->setSpacing(2);
+            rows->addLayout(row);
+        }
+        row->addWidget(tool);
     }
     return bar;
 }

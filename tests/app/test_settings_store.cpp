@@ -135,6 +135,21 @@ TEST_F(SettingsStoreTest, AnUnusableFileReadsAsDefaultsAndIsReplacedWhole)
     }
 }
 
+TEST_F(SettingsStoreTest, AReadOnlyStoreNeverWritesItsFile)
+{
+    const QByteArray unusable("\x00\x01\xff\xfe garbage [[[ \x00 ==", 24);
+    writeRaw(unusable);
+    {
+        SettingsStore store(iniPath(), SettingsStore::Access::ReadOnly);
+        store.writeInt(QStringLiteral("Start"), QStringLiteral("Top"), 7);
+        EXPECT_EQ(store.readInt(QStringLiteral("Start"), QStringLiteral("Top"), 0), 7);
+        EXPECT_FALSE(store.flush());
+    }
+    QFile file(iniPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), unusable);
+}
+
 TEST_F(SettingsStoreTest, AFailedWriteLeavesTheOldFileWhole)
 {
     {

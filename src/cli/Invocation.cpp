@@ -1,0 +1,138 @@
+#include "cli/Invocation.h"
+
+#include "cli/Console.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+struct CommandSpec
+{
+    QLatin1StringView name;
+    bool takesMode;           // a word before the files, such as convert's conversion
+    QStringList ownOptions;   // options besides --settings and --help
+    bool singleFile;
+};
+
+const CommandSpec Commands[] = {
+    {QLatin1StringView("check"), false, {}, false},
+    {QLatin1StringView("convert"), true, {QStringLiteral("stdout")}, false},
+    {QLatin1StringView("date"), false, {QStringLiteral("insert")}, false},
+    {QLatin1StringView("links"), false, {}, true},
+};
+
+const CommandSpec *findCommand(const QString &name)
+{
+    for (const CommandSpec &spec : Commands) {
+        if (spec.name == name)
+            return &spec;
+    }
+    return nullptr;
+}
+
+QString dashed(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+std::nullopt_t usageError(const QString &message)
+{
+    Console::complain(message);
+    Console::complain(QStringLiteral("Skriv \"pwtool --help\" for at se, hvordan pwtool bruges."));
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Invocation> parseInvocation(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption settings(QStringLiteral("settings"), QString(), QStringLiteral("fil"));
+    const QCommandLineOption toStdout(QStringLiteral("stdout"), QString());
+    const QCommandLineOption insert(QStringLiteral("insert"), QString());
+    parser.addOptions({help, settings, toStdout, insert});
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return usageError(QStringLiteral("Ukendt tilvalg: %1").arg(dashed(unknown.first())));
+        return usageError(QStringLiteral("Tilvalget --settings skal efterfølges af en fil."));
+    }
+
+    Invocation invocation;
+    if (parser.isSet(help)) {
+        invocation.help = true;
+        return invocation;
+    }
+    QStringList words = parser.positionalArguments();
+    if (words.isEmpty())
+        return usageError(QStringLiteral("Angiv en kommando: check, convert, date eller links."));
+    invocation.command = words.takeFirst();
+    const CommandSpec *spec = findCommand(invocation.command);
+    if (spec == nullptr)
+        return usageError(QStringLiteral("Ukendt kommando: %1").arg(invocation.command));
+    for (const QString &option : {toStdout.names().first(), insert.names().first()}) {
+        if (parser.isSet(option) && !spec->ownOptions.contains(option))
+            return usageError(QStringLiteral("Tilvalget --%1 kan ikke bruges med %2.").arg(option, invocation.command));
+    }
+    if (spec->takesMode) {
+        if (words.isEmpty())
+            return usageError(QStringLiteral("Angiv, hvilken konvertering %1 skal lave.").arg(invocation.command));
+        invocation.mode = words.takeFirst();
+    }
+    if (words.isEmpty())
+        return usageError(QStringLiteral("Angiv mindst én fil."));
+    if (spec->singleFile && words.size() > 1)
+        return usageError(QStringLiteral("%1 tager præcis én fil.").arg(invocation.command));
+    invocation.files = words;
+    invocation.settingsFile = parser.value(settings);
+    invocation.toStdout = parser.isSet(toStdout);
+    invocation.insert = parser.isSet(insert);
+    return invocation;
+}
+
+QString helpText()
+{
+    return QStringLiteral(
+        "Brug: pwtool KOMMANDO [TILVALG] FIL...\n"
+        "\n"
+        "Pagewicks kommandolinjeværktøj: kør editorens tjek og konverteringer på filer\n"
+        "uden at åbne dem.\n"
+        "\n"
+        "Kommandoer:\n"
+        "  check FIL...                  Tjek HTML-koderne i hver fil. Skriver filens sti\n"
+        "                                og derefter tjekkets rapport.\n"
+        "  convert MÅDE [--stdout] FIL...\n"
+        "                                Konverter hele filen (uden markering) som\n"
+        "                                menukommandoen gør, og gem den på stedet.\n"
+        "  date [--insert] FIL...        Opdater en eksisterende automatisk dato, som når\n"
+        "                                filen gemmes. Med --insert får en fil uden dato\n"
+        "                                en datolinje der, hvor gem ville sætte den.\n"
+        "  links FIL                     Vis filens henvisninger, én pr. linje, adskilt af\n"
+        "                                tabulatorer: mål, beskrivelse, type og størrelse.\n"
+        "\n"
+        "Konverteringer (MÅDE):\n"
+        "  danish-to-refs     æ, ø og å bliver til koder (&aelig; ...)\n"
+        "  refs-to-danish     koder bliver til æ, ø og å\n"
+        "  special-to-refs    specialtegn bliver til koder\n"
+        "  refs-to-special    koder bliver til specialtegn\n"
+        "  tags-upper         elementer og attributter med store bogstaver\n"
+        "  tags-lower         elementer og attributter med små bogstaver\n"
+        "  xhtml              koderne skrives som XHTML\n"
+        "  strip              alle HTML-koder slettes\n"
+        "\n"
+        "Tilvalg:\n"
+        "  --stdout           Skriv resultatet på standard-output i stedet for i filen.\n"
+        "  --insert           Indsæt en dato i filer, der ikke har en.\n"
+        "  --settings FIL     Læs indstillingerne fra FIL i stedet for brugerens egne.\n"
+        "  -h, --help         Vis denne hjælp.\n"
+        "\n"
+        "Indstillingerne Datoformat, HTMLfilter, Skriptfilter og Kodetjek læses fra\n"
+        "Pagewicks indstillinger. Biblioteksfilerne findes i programmappen\n"
+        "(PAGEWICK_PROGRAM_DIR, ellers share/pagewick ved siden af bin).\n"
+        "\n"
+        "Afslutningskoder:\n"
+        "  0  alt gik godt (check: ingen fejl i nogen fil)\n"
+        "  1  check: mindst én fil har fejl; date: en ødelagt dato blev ikke rørt\n"
+        "  2  forkerte argumenter, eller en fil kunne ikke læses eller skrives\n");
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+// How a document file's bytes become text and go back to the file, shared by
+// the editor and the command-line tool so both read and write files alike.
+
+// UTF-8 (with or without a byte order mark) when the bytes are valid UTF-8,
+// else Windows-1252. A file is written back in the encoding it was read in.
+enum class FileEncoding { Utf8, Utf8WithBom, Windows1252 };
+
+FileEncoding detectFileEncoding(QByteArrayView bytes);
+
+// The file's bytes as UTF-8: the byte order mark dropped, Windows-1252 converted.
+QByteArray decodedAsUtf8(QByteArray bytes, FileEncoding encoding);
+
+// UTF-8 text as the bytes of a file in the encoding. Text that Windows-1252
+// cannot hold is kept by writing UTF-8, and the encoding then says so.
+QByteArray encodedFromUtf8(QByteArray utf8, FileEncoding &encoding);
+
+// Writes beside the file and renames the copy over it, so a failed write
+// leaves the old file whole; an existing file keeps its permissions.
+bool writeFileAtomically(const QString &path, const QByteArray &bytes);
+
+struct DocumentFile
+{
+    QString text;
+    FileEncoding encoding = FileEncoding::Utf8;
+};
+
+// A regular file's text and encoding; nothing when it is no regular file or
+// cannot be read (devices and pipes are no documents and might never end).
+std::optional<DocumentFile> readDocumentFile(const QString &path);
+
+// The text written in the encoding (see encodedFromUtf8), atomically.
+bool writeDocumentFile(const QString &path, const QString &text, FileEncoding encoding);

@@ -1,0 +1,70 @@
+#pragma once
+
+// Runs the built pwtool on files in a temporary folder, with its own user
+// settings folder and the build's library files.
+#include "app/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+struct ToolRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+class PwtoolTest : public ::testing::Test
+{
+protected:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    void writeFile(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readFile(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The settings store the editor uses, in this test's configuration folder.
+    QString userSettingsPath() const { return path(QStringLiteral("config/Pagewick/Pagewick.ini")); }
+
+    void writeSetting(const QString &storePath, const QString &key, const QString &value) const
+    {
+        SettingsStore store(storePath);
+        store.writeText(QStringLiteral("Indstillinger"), key, value);
+        ASSERT_TRUE(store.flush());
+    }
+
+    // Runs pwtool in the test folder, so relative file names are the files' own names.
+    ToolRun run(const QStringList &arguments) const
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
+        env.insert(QStringLiteral("PAGEWICK_PROGRAM_DIR"), m_programFolder);
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(m_dir.path());
+        process.start(QStringLiteral(PAGEWICK_BIN_DIR "/pwtool"), arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        ToolRun result;
+        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.out = process.readAllStandardOutput();
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_programFolder = QStringLiteral(PAGEWICK_DATA_DIR);
+};
