@@ -14,6 +14,7 @@
 #include <functional>
 #include <QStringList>
 
+class AutoDateCommands;
 class DocumentArea;
 class LibraryTab;
 class DocumentSearch;
@@ -27,6 +28,7 @@ class QTreeWidget;
 class TLEdit;
 class SettingsStore;
 class TFriendlyStatusBar;
+class TextConversions;
 class TfrmIndstil;
 class TfrmSplash;
 struct DocumentEditorLook;
@@ -97,6 +99,9 @@ public:
     // The editing aids around the document editors, and find and replace.
     EditingAids &editingAids() const { return *m_aids; }
     DocumentSearch &documentSearch() const { return *m_search; }
+    // The text conversions and the update date of the documents.
+    TextConversions &textConversions() const { return *m_conversions; }
+    AutoDateCommands &autoDate() const { return *m_autoDate; }
 
     QString userDataFolder() const { return m_userDataFolder; }
     const QStringList &EventMap() const { return m_libraryLists.EventMap; }
@@ -140,6 +145,8 @@ private:
     void attachViewAndHelpCommands();
     LibraryTab *buildLibraryTab();
     void attachLibraryCommands();
+    void attachConversionCommands();
+    QString documentName(const TLEdit &editor) const;
     void showLibraryPage(int library);
     void refreshElementNames();
     void attachEditingAids();
@@ -199,4 +206,6 @@ private:
     QAction *m_actResourcePanel = nullptr;
     EditingAids *m_aids = nullptr;
     DocumentSearch *m_search = nullptr;
+    TextConversions *m_conversions = nullptr;
+    AutoDateCommands *m_autoDate = nullptr;
 };

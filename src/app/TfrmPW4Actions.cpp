@@ -106,6 +106,7 @@ void TfrmPW4::buildActions()
     attachMarkupCommands();
     attachViewAndHelpCommands();
     attachLibraryCommands();
+    attachConversionCommands();
     buildToolBars();
     attachEditingAids();
     buildContextMenus();

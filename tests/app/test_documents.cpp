@@ -33,6 +33,8 @@ protected:
         for (const char *dataFile : {"program/eventmap.dat", "program/globalmap.dat", "program/html4bib.dat"})
             write(m_dir.filePath(QString::fromLatin1(dataFile)), "");
         m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Pagewick.ini")));
+        // Pages saved here keep their bytes: no update date is offered (its own tests cover it).
+        m_store->writeBool(QStringLiteral("Indstillinger"), QStringLiteral("EksistDato"), true);
         m_window = std::make_unique<TfrmPW4>(MainWindowServices{*m_store, m_prompter, m_dir.filePath(QStringLiteral("program/")),
                                                                 m_dir.filePath(QStringLiteral("userdata/"))});
         m_window->show();

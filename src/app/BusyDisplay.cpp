@@ -1,0 +1,33 @@
+#include "app/BusyDisplay.h"
+
+#include <QGuiApplication>
+#include <QProgressBar>
+
+BusyDisplay::BusyDisplay(QProgressBar *bar)
+    : m_bar(bar)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    if (m_bar) {
+        m_bar->setRange(0, 100);
+        m_bar->setValue(0);
+        m_bar->show();
+    }
+}
+
+BusyDisplay::~BusyDisplay()
+{
+    if (m_bar)
+        m_bar->hide();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+ConversionProgress BusyDisplay::progress() const
+{
+    QProgressBar *bar = m_bar;
+    if (!bar)
+        return {};
+    return [bar](int percent) {
+        bar->setValue(percent);
+        bar->repaint();
+    };
+}
