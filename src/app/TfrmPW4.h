@@ -14,6 +14,7 @@
 #include <functional>
 #include <QStringList>
 
+class CodeCompletion;
 class DocumentArea;
 class LibraryTab;
 class DocumentSearch;
@@ -97,6 +98,7 @@ public:
     // The editing aids around the document editors, and find and replace.
     EditingAids &editingAids() const { return *m_aids; }
     DocumentSearch &documentSearch() const { return *m_search; }
+    CodeCompletion &codeCompletion() const { return *m_completion; }
 
     QString userDataFolder() const { return m_userDataFolder; }
     const QStringList &EventMap() const { return m_libraryLists.EventMap; }
@@ -199,4 +201,5 @@ private:
     QAction *m_actResourcePanel = nullptr;
     EditingAids *m_aids = nullptr;
     DocumentSearch *m_search = nullptr;
+    CodeCompletion *m_completion = nullptr;
 };
