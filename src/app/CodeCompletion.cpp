@@ -99,8 +99,8 @@ void CodeCompletion::watch(TLEdit &editor)
 {
     editor.installEventFilter(this);
     editor.viewport()->installEventFilter(this);
-    connect(&editor, &TLEdit::OnVertScroll, this, &CodeCompletion::hide);
-    connect(&editor, &TLEdit::OnHorzScroll, this, &CodeCompletion::hide);
+    connect(&editor, &TLEdit::OnVertScroll, this, &CodeCompletion::followScroll);
+    connect(&editor, &TLEdit::OnHorzScroll, this, &CodeCompletion::followScroll);
 }
 
 bool CodeCompletion::eventFilter(QObject *watched, QEvent *event)
@@ -211,16 +211,30 @@ void CodeCompletion::showCandidates()
     const int frame = 2 * m_list->frameWidth();
     m_list->resize(ListWidth * m_list->logicalDpiX() / 96, std::min<int>(m_list->count(), ShownRows) * rowHeight + frame);
 
-    const QPoint caretPoint(static_cast<int>(editor->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, caret)),
-                            static_cast<int>(editor->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, caret)));
+    m_shownAt = caretPoint(*editor);
     QWidget *area = m_window.documents();
     const QFontInfo font(m_list->font());
-    m_list->move(CompletionRules::place(editor->viewport()->mapTo(area, caretPoint), m_list->size(), area->size(),
+    m_list->move(CompletionRules::place(editor->viewport()->mapTo(area, m_shownAt), m_list->size(), area->size(),
                                         font.pointSize()));
     m_list->raise();
     m_list->setCurrentRow(0);
     m_list->show();
     m_prefix.clear();
+}
+
+QPoint CodeCompletion::caretPoint(TLEdit &editor) const
+{
+    const long caret = editor.SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+    return {static_cast<int>(editor.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, caret)),
+            static_cast<int>(editor.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, caret))};
+}
+
+void CodeCompletion::followScroll()
+{
+    // Wrapping a long text in the background renumbers the rows above the
+    // view without moving what is shown: that is no scrolling.
+    if (m_list->isVisible() && (!m_editor || caretPoint(*m_editor) != m_shownAt))
+        hide();
 }
 
 void CodeCompletion::chooseNext(int step)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QTimer>
 
@@ -41,6 +42,9 @@ private:
     void showCandidates();
     void accept();
     void hide();
+    // Hides the list when the editor's scrolling moved the text under it.
+    void followScroll();
+    QPoint caretPoint(TLEdit &editor) const;
     void chooseNext(int step);
 
     TfrmPW4 &m_window;
@@ -48,6 +52,7 @@ private:
     QListWidget *m_list;
     QTimer m_timer;
     QPointer<TLEdit> m_editor; // where the last completion was started
+    QPoint m_shownAt; // the caret's place in the editor when the list was shown
     int m_kind = 82;
     QChar m_trigger;
     QString m_prefix;
