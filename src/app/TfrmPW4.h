@@ -15,6 +15,7 @@
 #include <QStringList>
 
 class AutoDateCommands;
+class CodeCompletion;
 class DocumentArea;
 class LibraryTab;
 class DocumentSearch;
@@ -102,6 +103,7 @@ public:
     // The text conversions and the update date of the documents.
     TextConversions &textConversions() const { return *m_conversions; }
     AutoDateCommands &autoDate() const { return *m_autoDate; }
+    CodeCompletion &codeCompletion() const { return *m_completion; }
 
     QString userDataFolder() const { return m_userDataFolder; }
     const QStringList &EventMap() const { return m_libraryLists.EventMap; }
@@ -208,4 +210,5 @@ private:
     DocumentSearch *m_search = nullptr;
     TextConversions *m_conversions = nullptr;
     AutoDateCommands *m_autoDate = nullptr;
+    CodeCompletion *m_completion = nullptr;
 };

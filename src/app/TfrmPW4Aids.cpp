@@ -1,4 +1,5 @@
 // The commands of the editing aids and of find and replace in the document.
+#include "app/CodeCompletion.h"
 #include "app/DocumentSearch.h"
 #include "app/EditingAids.h"
 #include "app/TfrmPW4.h"
@@ -9,6 +10,7 @@ void TfrmPW4::attachEditingAids()
 {
     m_aids = new EditingAids(*this, m_prompter);
     m_search = new DocumentSearch(m_prompter, [this] { return ActiveEditor(); }, this);
+    m_completion = new CodeCompletion(*this, m_prompter);
 
     handle(QStringLiteral("actFortryd"), [this] { m_aids->undo(); });
     handle(QStringLiteral("actAnnullerFortryd"), [this] { m_aids->redo(); });
@@ -32,4 +34,5 @@ void TfrmPW4::watchEditor(TLEdit &editor)
 {
     m_aids->watch(editor);
     m_search->watch(editor);
+    m_completion->watch(editor);
 }

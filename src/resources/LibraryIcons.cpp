@@ -13,6 +13,11 @@ namespace {
 constexpr int Size = 16;
 constexpr int ScriptMethod = 83;
 constexpr int ScriptProperty = 86;
+// The value placeholders of code completion.
+constexpr int FontValue = 6;
+constexpr int PictureAddress = 13;
+constexpr int WebAddress = 24;
+constexpr int ColourValue = 36;
 
 void drawFolder(QPainter &p, bool open)
 {
@@ -71,6 +76,51 @@ void drawProperty(QPainter &p)
     p.drawRect(3, 3, 10, 10);
 }
 
+void drawFont(QPainter &p)
+{
+    QFont font = p.font();
+    font.setPixelSize(13);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(0x20, 0x20, 0x60));
+    p.drawText(QRect(0, 0, Size, Size), Qt::AlignCenter, QStringLiteral("A"));
+}
+
+void drawPicture(QPainter &p)
+{
+    p.setPen(QColor(0x40, 0x40, 0x40));
+    p.setBrush(QColor(0xbf, 0xe3, 0xff));
+    p.drawRect(1, 2, 13, 11);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x3c, 0x8c, 0x3c));
+    p.drawPolygon(QPolygon({QPoint(2, 12), QPoint(6, 6), QPoint(9, 10), QPoint(11, 8), QPoint(14, 12)}));
+    p.setBrush(QColor(0xff, 0xd0, 0x30));
+    p.drawEllipse(QPoint(11, 5), 2, 2);
+}
+
+void drawGlobe(QPainter &p)
+{
+    p.setPen(QColor(0x1d, 0x4f, 0x9c));
+    p.setBrush(QColor(0xa8, 0xd0, 0xf5));
+    p.drawEllipse(QPoint(8, 8), 6, 6);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPoint(8, 8), 3, 6);
+    p.drawLine(2, 8, 14, 8);
+}
+
+void drawColours(QPainter &p)
+{
+    p.setPen(QColor(0x40, 0x40, 0x40));
+    p.setBrush(QColor(0xe0, 0x30, 0x30));
+    p.drawRect(1, 1, 6, 6);
+    p.setBrush(QColor(0x30, 0xb0, 0x30));
+    p.drawRect(8, 1, 6, 6);
+    p.setBrush(QColor(0x30, 0x50, 0xe0));
+    p.drawRect(1, 8, 6, 6);
+    p.setBrush(QColor(0xf0, 0xd0, 0x20));
+    p.drawRect(8, 8, 6, 6);
+}
+
 QIcon draw(int index)
 {
     QPixmap pixmap(Size, Size);
@@ -87,6 +137,10 @@ QIcon draw(int index)
         case LibraryIcon::Event: drawEvent(p); break;
         case LibraryIcon::Keyword: drawKeyword(p); break;
         case ScriptProperty: drawProperty(p); break;
+        case FontValue: drawFont(p); break;
+        case PictureAddress: drawPicture(p); break;
+        case WebAddress: drawGlobe(p); break;
+        case ColourValue: drawColours(p); break;
         default: return QIcon();
         }
     }

@@ -1,0 +1,200 @@
+// Typing with code completion on in the main window: a 50 MB page in the
+// active document, a library of 100 elements, and the completion delay at
+// nothing, so that each key's time holds the list it brings (looking up the
+// caret line's tag, filling, placing and painting the list) as well as the
+// typing and painting of the text. A second case asks for the attributes of
+// a tag at the end of a 1 MB line.
+// Usage: QT_QPA_PLATFORM=offscreen code_completion_typing
+#include "BenchSupport.h"
+#include "app/CodeCompletion.h"
+#include "app/DocumentArea.h"
+#include "app/SettingsKeys.h"
+#include "app/SettingsStore.h"
+#include "app/TfrmPW4.h"
+#include "editor/TLEdit.h"
+#include "resources/LibraryRecord.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// A hundred elements (table among them) of eight attributes each, with values.
+QByteArray library()
+{
+    using LibraryRecordFormat::positionCode;
+    const auto record = [](QList<int> path, qint32 kind, const QString &name, const QString &element = QString()) {
+        LibraryRecord r;
+        r.Id = positionCode(path);
+        r.Kind = kind;
+        r.Name = name;
+        r.Element = element;
+        r.Code = kind == 1300 ? name + QStringLiteral("=\"\"") : name;
+        r.Values = QStringLiteral("left, center, right, top, bottom, [tal], [url], [farve]");
+        return *LibraryRecordFormat::encode(r);
+    };
+    QByteArray bytes = record({}, 0, QStringLiteral("HTML"));
+    for (int category = 0; category < 10; ++category) {
+        bytes += record({category}, 1000, QStringLiteral("Kategori %1").arg(category));
+        for (int element = 0; element < 10; ++element) {
+            const QString name = category == 0 && element == 0 ? QStringLiteral("table")
+                                                                : QStringLiteral("t%1x%2").arg(category).arg(element);
+            bytes += record({category, element}, 1250, name);
+            for (int attribute = 0; attribute < 8; ++attribute)
+                bytes += record({category, element, attribute}, 1300, QStringLiteral("attr%1").arg(attribute), name);
+        }
+    }
+    bytes += record({10}, 2000, QStringLiteral("Hændelser"));
+    for (int event = 0; event < 10; ++event)
+        bytes += record({10, event}, 1701, QStringLiteral("onevent%1").arg(event));
+    return bytes;
+}
+
+QByteArray page(qsizetype bytes)
+{
+    const QByteArray row = "<tr class=\"row\"><td align='left'>Celle med tekst æøå</td><td><a href=\"side.htm\">Link</a></td></tr>\n"
+                           "<!-- en kommentar --><p>Et afsnit med <b>fed</b> og <i>kursiv</i> tekst.</p>\n";
+    QByteArray html = "<!DOCTYPE html>\n<html>\n<body>\n<table>\n";
+    html.reserve(bytes + row.size());
+    while (html.size() < bytes)
+        html += row;
+    return html + "</table>\n</body>\n</html>\n";
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// The main window over a temporary program folder, with the delay at nothing.
+struct Window
+{
+    Window()
+    {
+        writeFile(dir.filePath(QStringLiteral("html4bib.dat")), library());
+        writeFile(dir.filePath(QStringLiteral("eventmap.dat")), "1701=table,t1x1,t2x2\r\n");
+        writeFile(dir.filePath(QStringLiteral("globalmap.dat")), "class=\r\nid=\r\nstyle=\r\ntitle=\r\n");
+        store = std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("Pagewick.ini")));
+        store->writeInt(Keys::Indstillinger, QStringLiteral("Forsinkelse"), 0);
+        // PAGEWICK_BENCH_NOWRAP=1 measures with word wrap off (the setting "Ombrydning").
+        if (qEnvironmentVariableIntValue("PAGEWICK_BENCH_NOWRAP") != 0)
+            store->writeBool(Keys::Indstillinger, QStringLiteral("Ombrydning"), false);
+        window = std::make_unique<TfrmPW4>(MainWindowServices{*store, prompter, dir.path() + QLatin1Char('/'), dir.path() + QLatin1Char('/')});
+        window->resize(1000, 700);
+        window->show();
+        window->grab();
+    }
+    ~Window() { window->ActiveEditor()->ClearModified(); }
+
+    TLEdit &editor() { return *window->ActiveEditor(); }
+    void type(int key, const QString &text)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(&editor(), &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(&editor(), &release);
+        // Until the completion that the key started has run.
+        const QTimer &completion = window->codeCompletion().timer();
+        do
+            QCoreApplication::processEvents();
+        while (completion.isActive());
+        window->documents()->grab();
+    }
+
+    QTemporaryDir dir;
+    QuietPrompter prompter;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<TfrmPW4> window;
+};
+
+struct Key
+{
+    int key;
+    const char *text;
+};
+// An element from the list, an attribute and its value, then text.
+constexpr Key Script[] = {{Qt::Key_Less, "<"},    {Qt::Key_T, "t"},      {Qt::Key_A, "a"},     {Qt::Key_Return, "\r"},
+                        {Qt::Key_Space, " "},   {Qt::Key_Down, ""},    {Qt::Key_Return, "\r"}, {Qt::Key_C, "c"},
+                        {Qt::Key_Return, "\r"}, {Qt::Key_Greater, ">"}, {Qt::Key_X, "x"},     {Qt::Key_Y, "y"}};
+
+void TypingWithCompletionIn50MB(benchmark::State &state)
+{
+    Window w;
+    const QString path = w.dir.filePath(QStringLiteral("stor.htm"));
+    writeFile(path, page(qsizetype(50) << 20));
+    w.editor().LoadFromFile(path);
+    w.editor().ClearUndo();
+    const int last = w.editor().GetLineCount();
+    w.editor().SetSelection(SelectionRecord::at({last, 0}));
+    // The caret line in the middle of the view: no scrolling hides the list.
+    w.editor().SetTopLine(last - 10);
+    w.window->documents()->grab();
+
+    const QListWidget *list = w.window->codeCompletion().CompletionList();
+    std::vector<double> times;
+    int shown = 0;
+    size_t next = 0;
+    for (auto _ : state) {
+        const Key &key = Script[next++ % std::size(Script)];
+        QElapsedTimer timer;
+        timer.start();
+        w.type(key.key, QString::fromLatin1(key.text));
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        state.SetIterationTime(seconds);
+        times.push_back(seconds * 1e3);
+        shown += list->isVisible() ? 1 : 0;
+    }
+    std::sort(times.begin(), times.end());
+    state.counters["median_ms"] = times[times.size() / 2];
+    state.counters["worst_ms"] = times.back();
+    state.counters["keys_with_list"] = shown;
+    if (shown == 0)
+        state.SkipWithError("the list never showed");
+}
+
+void AttributesAtTheEndOfA1MBLine(benchmark::State &state)
+{
+    Window w;
+    w.editor().SetText(QString(1 << 20, QLatin1Char('x')) + QStringLiteral("<table"));
+    w.editor().SetSelection(SelectionRecord::at({1, w.editor().GetLineLength(1)}));
+    w.window->documents()->grab();
+    const QListWidget *list = w.window->codeCompletion().CompletionList();
+    for (auto _ : state) {
+        w.type(Qt::Key_Space, QStringLiteral(" "));
+        if (!list->isVisible()) {
+            state.SkipWithError("no attribute list");
+            break;
+        }
+        state.PauseTiming();
+        w.type(Qt::Key_Escape, QString());
+        w.type(Qt::Key_Backspace, QStringLiteral("\b"));
+        state.ResumeTiming();
+    }
+}
+
+BENCHMARK(TypingWithCompletionIn50MB)->UseManualTime()->Iterations(120)->Unit(benchmark::kMillisecond);
+BENCHMARK(AttributesAtTheEndOfA1MBLine)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
