@@ -1,6 +1,6 @@
 // Loading each shipped library file into the real tree widget, as the library
 // tab does the first time it shows it (run with QT_QPA_PLATFORM=offscreen).
-#include "app/Prompter.h"
+#include "BenchSupport.h"
 #include "resources/LibraryLists.h"
 #include "resources/LibraryLoading.h"
 #include "resources/THETreeView.h"
@@ -11,29 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 namespace {
-
-// Loading a shipped file asks nothing; any prompt would be a fault of the data.
-class SilentPrompter : public Prompter
-{
-public:
-    Button message(const Message &message) override
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
-        std::abort();
-    }
-    QStringList openFiles(const FileDialog &) override { return {}; }
-    QString openFile(const FileDialog &) override { return {}; }
-    QString saveFile(const FileDialog &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<QString> inputText(const QString &, const QString &, const QString &) override { return {}; }
-    bool chooseFont(QFont &) override { return false; }
-    bool chooseColour(QColor &) override { return false; }
-    bool printDialog(QPrinter &) override { return false; }
-    bool printerSetup(QPrinter &) override { return false; }
-};
 
 QString programFile(const char *name)
 {
@@ -49,7 +27,7 @@ void LoadIntoTree(benchmark::State &state, const char *file)
         state.SkipWithError("the library files are not built");
         return;
     }
-    SilentPrompter prompter;
+    QuietPrompter prompter;
     THETreeView tree;
     for (auto _ : state) {
         LibraryLists lists;
@@ -65,7 +43,7 @@ void LoadSpecialCharacterList(benchmark::State &state)
         state.SkipWithError("the library files are not built");
         return;
     }
-    SilentPrompter prompter;
+    QuietPrompter prompter;
     QTreeWidget list;
     list.setColumnCount(4);
     for (auto _ : state)

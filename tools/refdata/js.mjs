@@ -4,7 +4,7 @@
 // Browser-compat data says which members exist, are on the standards track and are not
 // deprecated; Web IDL says whether a browser member is a method, a property or an event
 // handler. The built-ins have no IDL, so their kind is read from the running engine and,
-// for members this engine does not have yet, from the anchor of their specification link.
+// for members this engine does not have yet, from the anchor of their standard's link.
 import { createRequire } from 'node:module';
 
 const require = createRequire(import.meta.url);
@@ -52,7 +52,7 @@ function ships(compat, key) {
 const SAMPLE_INSTANCES = { RegExp: /a/, Error: new Error('', { cause: 0 }) };
 
 // Kind of a built-in member: method when the engine holds a function there, property for a
-// value or an accessor; without the member in this engine, a "get " specification anchor
+// value or an accessor; without the member in this engine, a "get " anchor in the standard's link
 // marks an accessor and anything else is taken for a method.
 function builtinKind(objectName, member, compat) {
   const holder = globalThis[objectName];
