@@ -48,32 +48,21 @@ QList<PlannedNode> assemble(const QString &folder, BuildProblems &problems)
         keywords.insert(row.cells[0]);
 
     const DanishFile file = SourceFiles::readDanish(folder, QStringLiteral("js.da.tsv"), problems);
-    QList<PlannedNode> nodes;
-    QHash<QString, int> seen;
-    for (const DanishLine &line : file.lines) {
-        if (!TreeLines::firstOccurrence(file, line, seen, problems))
-            continue;
-        if (TreeLines::isRoot(line)) {
-            nodes.append(TreeLines::root(file, line, QStringLiteral("JavaScript"), problems));
-            continue;
-        }
-        if (TreeLines::isCategory(line)) {
-            nodes.append(TreeLines::category(file, line, CategoryKind, problems));
-            continue;
-        }
+    return TreeLines::planLibrary(file, QStringLiteral("JavaScript"), CategoryKind, problems,
+                                  [&](const DanishLine &line) -> std::optional<PlannedNode> {
         PlannedNode entry{2, {}, file.placeOf(line), line.key};
         if (line.key.startsWith(KeywordPrefix)) {
             entry.record.Name = line.key.mid(KeywordPrefix.size());
             if (!keywords.contains(entry.record.Name)) {
                 problems.add(file.placeOf(line), line.key, QStringLiteral("is not a keyword of the facts"));
-                continue;
+                return std::nullopt;
             }
             entry.record.Kind = KeywordKind;
         } else {
             const auto kind = kindOf.constFind(line.key);
             if (kind == kindOf.constEnd()) {
                 problems.add(file.placeOf(line), line.key, QStringLiteral("is not a member of the facts"));
-                continue;
+                return std::nullopt;
             }
             entry.record.Kind = *kind;
             entry.record.Element = line.key.section(QLatin1Char('.'), 0, 0);
@@ -82,9 +71,8 @@ QList<PlannedNode> assemble(const QString &folder, BuildProblems &problems)
         entry.record.Code = entry.record.Name;
         entry.record.Values = line.texts.value(1); // parameters, values or the written form
         entry.record.Description = TreeLines::requiredText(file, line, 0, QStringLiteral("description"), problems);
-        nodes.append(entry);
-    }
-    return nodes;
+        return entry;
+    });
 }
 
 } // namespace ScriptLibraryAssembly

@@ -20,23 +20,12 @@ QList<PlannedNode> assemble(const QString &folder, BuildProblems &problems)
         valuesOf.insert(row.cells[0], row.cells[1]);
 
     const DanishFile file = SourceFiles::readDanish(folder, QStringLiteral("css.da.tsv"), problems);
-    QList<PlannedNode> nodes;
-    QHash<QString, int> seen;
-    for (const DanishLine &line : file.lines) {
-        if (!TreeLines::firstOccurrence(file, line, seen, problems))
-            continue;
-        if (TreeLines::isRoot(line)) {
-            nodes.append(TreeLines::root(file, line, QStringLiteral("CSS"), problems));
-            continue;
-        }
-        if (TreeLines::isCategory(line)) {
-            nodes.append(TreeLines::category(file, line, CategoryKind, problems));
-            continue;
-        }
+    return TreeLines::planLibrary(file, QStringLiteral("CSS"), CategoryKind, problems,
+                                  [&](const DanishLine &line) -> std::optional<PlannedNode> {
         const auto values = valuesOf.constFind(line.key);
         if (values == valuesOf.constEnd()) {
             problems.add(file.placeOf(line), line.key, QStringLiteral("is not a property of the facts"));
-            continue;
+            return std::nullopt;
         }
         PlannedNode property{2, {}, file.placeOf(line), line.key};
         property.record.Kind = PropertyKind;
@@ -46,9 +35,8 @@ QList<PlannedNode> assemble(const QString &folder, BuildProblems &problems)
         property.record.Extra = TreeLines::requiredText(file, line, 0, QStringLiteral("Danish name"), problems);
         property.record.Description =
             TreeLines::requiredText(file, line, 1, QStringLiteral("description"), problems);
-        nodes.append(property);
-    }
-    return nodes;
+        return property;
+    });
 }
 
 } // namespace StyleLibraryAssembly

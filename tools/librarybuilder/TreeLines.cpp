@@ -56,4 +56,23 @@ bool firstOccurrence(const DanishFile &file, const DanishLine &line, QHash<QStri
     return true;
 }
 
+QList<PlannedNode> planLibrary(const DanishFile &file, const QString &rootCaption, int categoryKind,
+                               BuildProblems &problems,
+                               const std::function<std::optional<PlannedNode>(const DanishLine &)> &entry)
+{
+    QList<PlannedNode> nodes;
+    QHash<QString, int> seen;
+    for (const DanishLine &line : file.lines) {
+        if (!firstOccurrence(file, line, seen, problems))
+            continue;
+        if (isRoot(line))
+            nodes.append(root(file, line, rootCaption, problems));
+        else if (isCategory(line))
+            nodes.append(category(file, line, categoryKind, problems));
+        else if (std::optional<PlannedNode> node = entry(line))
+            nodes.append(*node);
+    }
+    return nodes;
+}
+
 } // namespace TreeLines

@@ -5,6 +5,9 @@
 
 #include <QHash>
 
+#include <functional>
+#include <optional>
+
 // The lines that every Danish tree file shares: the root ("!") and the categories ("[...]"),
 // and the checks every line goes through.
 namespace TreeLines {
@@ -27,5 +30,12 @@ QString requiredText(const DanishFile &file, const DanishLine &line, int index,
 // Tells whether the key is new; a key seen before in the file is a problem.
 bool firstOccurrence(const DanishFile &file, const DanishLine &line, QHash<QString, int> &seen,
                      BuildProblems &problems);
+
+// The nodes of a library whose file holds a root, categories and entries under them: each
+// entry line (neither root nor category, and not seen before) goes to `entry`, which gives
+// its node or nothing when the line is a problem.
+QList<PlannedNode> planLibrary(const DanishFile &file, const QString &rootCaption, int categoryKind,
+                               BuildProblems &problems,
+                               const std::function<std::optional<PlannedNode>(const DanishLine &)> &entry);
 
 } // namespace TreeLines
