@@ -3,6 +3,7 @@
 // the completion delay set to nothing so the timer fires on the next turn of
 // the event loop.
 #include "MainWindowFixture.h"
+#include "support/LibraryFixture.h"
 
 #include "app/CodeCompletion.h"
 #include "app/CompletionRules.h"
@@ -19,42 +20,24 @@
 
 namespace {
 
-LibraryRecord entry(qint32 id, qint32 kind, const QString &name, const QString &code, const QString &element = QString(),
-                    const QString &values = QString())
-{
-    LibraryRecord r;
-    r.Id = id;
-    r.Kind = kind;
-    r.Name = name;
-    r.Code = code;
-    r.Element = element;
-    r.Values = values;
-    return r;
-}
-
 QByteArray htmlLibrary()
 {
     const QList<LibraryRecord> records{
-        entry(0, 0, QString(), QStringLiteral("HTML")),
-        entry(1, 1000, QString(), QStringLiteral("Elementer")),
-        entry(101, 1200, QStringLiteral("a"), QStringLiteral("<a></a>")),
-        entry(10101, 1300, QStringLiteral("href"), QStringLiteral("href=\"\""), QStringLiteral("a"), QStringLiteral("[url]")),
-        entry(20101, 1300, QStringLiteral("target"), QStringLiteral("target=\"\""), QStringLiteral("a"),
-              QStringLiteral("_blank, _self, [ramme]")),
-        entry(201, 1200, QStringLiteral("table"), QStringLiteral("<table></table>")),
-        entry(10201, 1300, QStringLiteral("align"), QStringLiteral("align=\"\""), QStringLiteral("table"),
-              QStringLiteral("left, center, right")),
-        entry(20201, 1300, QStringLiteral("border"), QStringLiteral("border=\"\""), QStringLiteral("table"), QStringLiteral("[tal]")),
-        entry(301, 1200, QStringLiteral("td"), QStringLiteral("<td></td>")),
-        entry(401, 1200, QStringLiteral("title"), QStringLiteral("<title></title>")),
-        entry(501, 1200, QStringLiteral("tr"), QStringLiteral("<tr></tr>")),
-        entry(2, 2000, QString(), QStringLiteral("Hændelser")),
-        entry(102, 1701, QStringLiteral("onclick"), QStringLiteral("onclick=\"\"")),
+        libraryRecord(0, 0, QStringLiteral("HTML")),
+        libraryRecord(1, 1000, QStringLiteral("Elementer")),
+        libraryRecord(101, 1200, QStringLiteral("<a></a>"), QStringLiteral("a")),
+        libraryRecord(10101, 1300, QStringLiteral("href=\"\""), QStringLiteral("href"), QStringLiteral("a"), QStringLiteral("[url]")),
+        libraryRecord(20101, 1300, QStringLiteral("target=\"\""), QStringLiteral("target"), QStringLiteral("a"), QStringLiteral("_blank, _self, [ramme]")),
+        libraryRecord(201, 1200, QStringLiteral("<table></table>"), QStringLiteral("table")),
+        libraryRecord(10201, 1300, QStringLiteral("align=\"\""), QStringLiteral("align"), QStringLiteral("table"), QStringLiteral("left, center, right")),
+        libraryRecord(20201, 1300, QStringLiteral("border=\"\""), QStringLiteral("border"), QStringLiteral("table"), QStringLiteral("[tal]")),
+        libraryRecord(301, 1200, QStringLiteral("<td></td>"), QStringLiteral("td")),
+        libraryRecord(401, 1200, QStringLiteral("<title></title>"), QStringLiteral("title")),
+        libraryRecord(501, 1200, QStringLiteral("<tr></tr>"), QStringLiteral("tr")),
+        libraryRecord(2, 2000, QStringLiteral("Hændelser")),
+        libraryRecord(102, 1701, QStringLiteral("onclick=\"\""), QStringLiteral("onclick")),
     };
-    QByteArray bytes;
-    for (const LibraryRecord &r : records)
-        bytes += *LibraryRecordFormat::encode(r);
-    return bytes;
+    return recordBytes(records);
 }
 
 class CodeCompletionTest : public MainWindowFixture

@@ -10,7 +10,7 @@
 #include "app/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
-#include "resources/LibraryRecord.h"
+#include "support/LibraryFixture.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QAction>
@@ -30,17 +30,6 @@
 
 namespace {
 
-LibraryRecord record(qint32 id, qint32 kind, const QString &code, const QString &name = QString())
-{
-    LibraryRecord r;
-    r.Id = id;
-    r.Kind = kind;
-    r.Code = code;
-    r.Name = name;
-    r.Description = QStringLiteral("Om ") + code;
-    return r;
-}
-
 LibraryRecord specialCharacter(const QString &character, const char *name, int code)
 {
     LibraryRecord r;
@@ -52,14 +41,6 @@ LibraryRecord specialCharacter(const QString &character, const char *name, int c
     return r;
 }
 
-QByteArray encoded(const QList<LibraryRecord> &records)
-{
-    QByteArray bytes;
-    for (const LibraryRecord &r : records)
-        bytes += *LibraryRecordFormat::encode(r);
-    return bytes;
-}
-
 class DocumentConversionsTest : public ::testing::Test
 {
 protected:
@@ -68,11 +49,11 @@ protected:
         QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
         // p and table are checked elements; "P, PARAM" leaves p out of the HTML check.
         write("program/html4bib.dat",
-              encoded({record(0, 0, QStringLiteral("HTML")), record(1, 1000, QStringLiteral("Tekst")),
-                       record(101, 1250, QStringLiteral("<p></p>"), QStringLiteral("p")),
-                       record(201, 1250, QStringLiteral("<table></table>"), QStringLiteral("table"))}));
+              recordBytes({libraryRecord(0, 0, QStringLiteral("HTML")), libraryRecord(1, 1000, QStringLiteral("Tekst")),
+                       libraryRecord(101, 1250, QStringLiteral("<p></p>"), QStringLiteral("p")),
+                       libraryRecord(201, 1250, QStringLiteral("<table></table>"), QStringLiteral("table"))}));
         write("program/specialtegn.dat",
-              encoded({specialCharacter(QStringLiteral("&"), "amp", 38), specialCharacter(QStringLiteral("<"), "lt", 60),
+              recordBytes({specialCharacter(QStringLiteral("&"), "amp", 38), specialCharacter(QStringLiteral("<"), "lt", 60),
                        specialCharacter(QStringLiteral(">"), "gt", 62), specialCharacter(QStringLiteral("\""), "quot", 34),
                        specialCharacter(QStringLiteral("'"), "apos", 39),
                        specialCharacter(QString(QChar(0xA0)), "nbsp", 160),

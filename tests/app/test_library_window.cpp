@@ -5,9 +5,9 @@
 #include "app/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
-#include "resources/LibraryRecord.h"
 #include "resources/LibraryTab.h"
 #include "resources/THETreeView.h"
+#include "support/LibraryFixture.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QAction>
@@ -24,31 +24,18 @@
 
 namespace {
 
-LibraryRecord record(qint32 id, qint32 kind, const QString &code, const QString &name = QString())
-{
-    LibraryRecord r;
-    r.Id = id;
-    r.Kind = kind;
-    r.Code = code;
-    r.Name = name;
-    r.Description = QStringLiteral("Om ") + code;
-    return r;
-}
-
 class LibraryWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
-        QByteArray html;
-        for (const LibraryRecord &r : {record(0, 0, QStringLiteral("HTML")), record(1, 1000, QStringLiteral("Tekst")),
-                                       record(101, 1250, QStringLiteral("<p></p>"), QStringLiteral("p")),
-                                       record(201, 1250, QStringLiteral("<table></table>"), QStringLiteral("table")),
-                                       record(2, 2000, QStringLiteral("Hændelser")),
-                                       record(102, 1701, QStringLiteral("onclick=\"\""), QStringLiteral("onclick"))})
-            html += *LibraryRecordFormat::encode(r);
-        write("html4bib.dat", html);
+        write("html4bib.dat",
+              recordBytes({libraryRecord(0, 0, QStringLiteral("HTML")), libraryRecord(1, 1000, QStringLiteral("Tekst")),
+                           libraryRecord(101, 1250, QStringLiteral("<p></p>"), QStringLiteral("p")),
+                           libraryRecord(201, 1250, QStringLiteral("<table></table>"), QStringLiteral("table")),
+                           libraryRecord(2, 2000, QStringLiteral("Hændelser")),
+                           libraryRecord(102, 1701, QStringLiteral("onclick=\"\""), QStringLiteral("onclick"))}));
         for (const char *empty : {"eventmap.dat", "globalmap.dat", "css2bib.dat"})
             write(empty, QByteArray());
         m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Pagewick.ini")));

@@ -1,4 +1,4 @@
-#include "LibraryFixture.h"
+#include "support/LibraryFixture.h"
 #include "resources/CompletionCandidates.h"
 
 #include <QTemporaryDir>
