@@ -1,6 +1,6 @@
 // Loading a library record file into a tree and the special-character list,
 // with the messages of missing and broken files.
-#include "resources/LibraryFixture.h"
+#include "support/LibraryFixture.h"
 #include "resources/LibraryLists.h"
 #include "resources/LibraryLoading.h"
 #include "resources/THETreeView.h"

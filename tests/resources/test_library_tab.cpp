@@ -1,7 +1,7 @@
 // The "Bibliotek" tab with real library files and a real editor: showing the
 // libraries, the panes, inserting entries by every route, and the search.
 #include "editor/TLEdit.h"
-#include "resources/LibraryFixture.h"
+#include "support/LibraryFixture.h"
 #include "resources/LibraryIndex.h"
 #include "resources/LibraryLists.h"
 #include "resources/LibraryTab.h"
