@@ -211,7 +211,8 @@ void CodeCompletion::showCandidates()
     const int frame = 2 * m_list->frameWidth();
     m_list->resize(ListWidth * m_list->logicalDpiX() / 96, std::min<int>(m_list->count(), ShownRows) * rowHeight + frame);
 
-    m_shownAt = caretPoint(*editor);
+    m_shownPosition = caret;
+    m_shownAt = pointOf(*editor, caret);
     QWidget *area = m_window.documents();
     const QFontInfo font(m_list->font());
     m_list->move(CompletionRules::place(editor->viewport()->mapTo(area, m_shownAt), m_list->size(), area->size(),
@@ -222,18 +223,19 @@ void CodeCompletion::showCandidates()
     m_prefix.clear();
 }
 
-QPoint CodeCompletion::caretPoint(TLEdit &editor) const
+QPoint CodeCompletion::pointOf(TLEdit &editor, long position) const
 {
-    const long caret = editor.SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
-    return {static_cast<int>(editor.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, caret)),
-            static_cast<int>(editor.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, caret))};
+    return {static_cast<int>(editor.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, position)),
+            static_cast<int>(editor.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, position))};
 }
 
 void CodeCompletion::followScroll()
 {
     // Wrapping a long text in the background renumbers the rows above the
-    // view without moving what is shown: that is no scrolling.
-    if (m_list->isVisible() && (!m_editor || caretPoint(*m_editor) != m_shownAt))
+    // view without moving what is shown: that is no scrolling. The place the
+    // list was shown for is what must stay put; the caret moves on as the
+    // user types a prefix.
+    if (m_list->isVisible() && (!m_editor || pointOf(*m_editor, m_shownPosition) != m_shownAt))
         hide();
 }
 

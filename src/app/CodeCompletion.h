@@ -44,7 +44,8 @@ private:
     void hide();
     // Hides the list when the editor's scrolling moved the text under it.
     void followScroll();
-    QPoint caretPoint(TLEdit &editor) const;
+    // Where a document position is drawn in the editor's viewport.
+    QPoint pointOf(TLEdit &editor, long position) const;
     void chooseNext(int step);
 
     TfrmPW4 &m_window;
@@ -52,7 +53,8 @@ private:
     QListWidget *m_list;
     QTimer m_timer;
     QPointer<TLEdit> m_editor; // where the last completion was started
-    QPoint m_shownAt; // the caret's place in the editor when the list was shown
+    long m_shownPosition = 0; // the caret's position when the list was shown
+    QPoint m_shownAt; // and where it was drawn then
     int m_kind = 82;
     QChar m_trigger;
     QString m_prefix;

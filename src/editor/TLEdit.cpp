@@ -59,27 +59,6 @@ QAccessibleInterface *plainEditorAccessible(const QString &, QObject *object)
     return nullptr;
 }
 
-// With word wrap on, Scintilla keeps a layout of every line and walks them
-// all on each edit, which makes thousands of edits in one go (a replace-all,
-// or undoing one) quadratic; meanwhile only the caret line's is kept.
-class ManyEdits
-{
-public:
-    explicit ManyEdits(QsciScintillaBase &editor)
-        : m_editor(editor)
-        , m_layoutCache(editor.SendScintilla(QsciScintillaBase::SCI_GETLAYOUTCACHE))
-    {
-        editor.SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE, QsciScintillaBase::SC_CACHE_CARET);
-    }
-    ~ManyEdits() { m_editor.SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE, m_layoutCache); }
-    ManyEdits(const ManyEdits &) = delete;
-    ManyEdits &operator=(const ManyEdits &) = delete;
-
-private:
-    QsciScintillaBase &m_editor;
-    long m_layoutCache;
-};
-
 int spacingPixels(TLEdit::LineSpacing spacing)
 {
     return static_cast<int>(spacing); // none, small, medium, large: 0 to 3 pixels
@@ -338,7 +317,6 @@ void TLEdit::Undo()
 {
     if (IsReadOnly())
         return;
-    const ManyEdits manyEdits(*this); // one step may hold a whole replace-all
     undo();
 }
 
@@ -346,7 +324,6 @@ void TLEdit::Redo()
 {
     if (IsReadOnly())
         return;
-    const ManyEdits manyEdits(*this);
     redo();
 }
 
@@ -622,6 +599,16 @@ void TLEdit::SetUndoDepth(int depth)
     m_undoDepth = std::clamp(depth, 0, MaxUndoDepth);
 }
 
+void TLEdit::setWrapMode(WrapMode mode)
+{
+    QsciScintilla::setWrapMode(mode);
+    // With wrapping on, the base class keeps a layout of every line, and the
+    // editor walks them all on each edit: milliseconds per key in a large
+    // text, quadratic for a replace-all or its undo, and memory for layouts
+    // of lines nobody looks at. The shown lines' layouts are enough.
+    SendScintilla(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
+}
+
 void TLEdit::SetWordWrap(bool on)
 {
     setWrapMode(on ? WrapWord : WrapNone);
@@ -762,7 +749,6 @@ int TLEdit::replaceEvery(const QString &what, const QString &replacement, const 
         return 0;
     const QByteArray utf8 = replacement.toUtf8();
     {
-        const ManyEdits manyEdits(*this);
         beginUndoAction();
         for (auto span = spans.crbegin(); span != spans.crend(); ++span) {
             SendScintilla(SCI_SETTARGETRANGE, span->start, span->end);

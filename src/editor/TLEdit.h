@@ -151,6 +151,7 @@ public:
     void SetWrapKeys(bool on) { m_wrapKeys = on; }
     bool WordWrap() const { return wrapMode() != WrapNone; }
     void SetWordWrap(bool on);
+    void setWrapMode(WrapMode mode) override;
     ScrollBarKind ScrollBars() const { return m_scrollBars; }
     void SetScrollBars(ScrollBarKind kind);
     InsertModeKind InsertMode() const { return overwriteMode() ? limOverwrite : limInsert; }

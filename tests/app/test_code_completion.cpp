@@ -261,6 +261,20 @@ TEST_F(CodeCompletionTest, EveryWayTheListHides)
     EXPECT_TRUE(list().isVisible());
 }
 
+TEST_F(CodeCompletionTest, AScrollNoticeThatMovesNoTextKeepsTheListWhileAPrefixIsTyped)
+{
+    // Background wrapping renumbers rows and tells of a scroll while the
+    // user is typing letters into the list: the caret has moved, the place
+    // the list belongs to has not.
+    editor().SetText(lines(200));
+    paintEditor();
+    ASSERT_TRUE(offered(QStringLiteral("<")));
+    type(QStringLiteral("ta"));
+    emit editor().OnVertScroll();
+    EXPECT_TRUE(list().isVisible());
+    EXPECT_EQ(chosen(), QStringLiteral("table"));
+}
+
 TEST_F(CodeCompletionTest, AReadOnlyEditorIgnoresTheAcceptedItem)
 {
     ASSERT_TRUE(offered(QStringLiteral("<")));
