@@ -4,6 +4,7 @@
 #include "ScriptTestServer.h"
 
 #include "publish/TSimpleFTP.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QTcpServer>
 
@@ -105,6 +106,39 @@ TEST(Proxy, NamedProxyCarriesEverythingExceptBypassedHosts)
     ftp.setProxyName(proxyAddress(proxy));
     ftp.setProxyBypassList({QStringLiteral("andet.eksempel; *.firma.dk"), QStringLiteral("127.0.0.*")});
     EXPECT_EQ(roundTrip(ftp, server, proxy, QStringLiteral("direkte.bin")), std::make_pair(0, 0));
+}
+
+TEST(Proxy, SftpGoesThroughTheTunnelToo)
+{
+    ProxyEnvironment environment;
+    QTemporaryDir remote;
+    QTemporaryDir local;
+    ScriptTestServer server(QStringLiteral("sftp_password_server.py"),
+                            {QStringLiteral("--root"), remote.path(), QStringLiteral("--user"), QStringLiteral("pw"),
+                             QStringLiteral("--password"), QStringLiteral("k0de")});
+    ScriptTestServer proxy = startProxy();
+    ASSERT_TRUE(server.started());
+    ASSERT_TRUE(proxy.started());
+    ScriptedPrompter prompter;
+    prompter.expect(QStringLiteral("ukendt"), Prompter::Yes);
+    TSimpleFTP ftp;
+    ftp.setProtocol(TransferProtocol::Sftp);
+    ftp.setHostName(QStringLiteral("127.0.0.1"));
+    ftp.setPort(server.port());
+    ftp.setUserName(QStringLiteral("pw"));
+    ftp.setPassword(QStringLiteral("k0de"));
+    ftp.setKnownHostsFile(local.filePath(QStringLiteral("known_hosts")));
+    ftp.setPrompter(&prompter);
+    ftp.setConnectTimeout(5000);
+    ftp.setResolveNames(rnProxy);
+    ftp.setProxyName(proxyAddress(proxy));
+
+    ASSERT_TRUE(ftp.Connect());
+    EXPECT_TRUE(prompter.allAnswered());
+    ASSERT_TRUE(ftp.PutFile(writeFile(local.filePath(QStringLiteral("s.txt")), "via tunnel"), QStringLiteral("/s.txt")));
+    EXPECT_EQ(readFile(remote.filePath(QStringLiteral("s.txt"))), QByteArray("via tunnel"));
+    EXPECT_EQ(ftp.FindFiles(), 1);
+    EXPECT_EQ(proxy.count("TUNNEL"), 1);  // one SSH connection carries everything
 }
 
 TEST(Proxy, UnreachableProxyCannotConnect)
