@@ -33,6 +33,15 @@ int hostKeyCallback(CURL *, const curl_khkey *, const curl_khkey *, enum curl_kh
     }
 }
 
+// libcurl 7.87 and 7.88 never start TLS on a data connection the server
+// opens (active mode): they send the file in the clear after asking for
+// protection, and the server refuses or both sides wait for each other.
+bool protectsActiveDataConnections()
+{
+    const unsigned version = curl_version_info(CURLVERSION_NOW)->version_num;
+    return version < 0x075700 || version >= 0x080000;
+}
+
 } // namespace
 
 void applyFtpsOptions(void *curl, const SecureSettings &settings)
@@ -40,6 +49,10 @@ void applyFtpsOptions(void *curl, const SecureSettings &settings)
     curl_easy_setopt(curl, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+    // Where active mode would expose the data, the data connections go
+    // passive instead; the server then sees PASV where PORT was asked for.
+    if (!protectsActiveDataConnections())
+        curl_easy_setopt(curl, CURLOPT_FTPPORT, nullptr);
     if (!settings.trustedCertificateFile.isEmpty())
         curl_easy_setopt(curl, CURLOPT_CAINFO, QFile::encodeName(settings.trustedCertificateFile).constData());
 }

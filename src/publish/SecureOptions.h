@@ -14,7 +14,9 @@ struct SecureSettings
     Prompter *prompter = nullptr;    // SFTP: asked about a host key not yet known
 };
 
-// Sets up explicit TLS on control and data connections, peer checked.
+// Sets up explicit TLS on control and data connections, peer checked. Data
+// never goes unprotected: on a libcurl that cannot protect active-mode data
+// connections, they are made passive.
 void applyFtpsOptions(void *curl, const SecureSettings &settings);
 // Sets up SFTP login and the host key check. `settings` must outlive the
 // request, since the host key question reads it.

@@ -2,6 +2,7 @@
 
 #include "publish/CurlSession.h"
 #include "publish/LocalNames.h"
+#include "publish/ProxyBypass.h"
 #include "publish/RemotePath.h"
 
 #include <QDir>
@@ -113,15 +114,18 @@ void *TSimpleFTP::beginRequest()
         curl_easy_setopt(curl, CURLOPT_PROXY, "");
         break;
     case rnProxy:
-        curl_easy_setopt(curl, CURLOPT_PROXY, ProxyName().toUtf8().constData());
-        curl_easy_setopt(curl, CURLOPT_NOPROXY, ProxyBypassList().join(u',').toUtf8().constData());
-        // Commands other than transfers only pass a proxy through a tunnel.
-        curl_easy_setopt(curl, CURLOPT_HTTPPROXYTUNNEL, 1L);
+        // The bypass list is matched here: libcurl's own list knows neither
+        // wildcards nor "<local>".
+        curl_easy_setopt(curl, CURLOPT_PROXY,
+                         bypassesProxy(HostName(), ProxyBypassList()) ? "" : ProxyName().toUtf8().constData());
         break;
     case rnPreConfig:
         // libcurl reads the system's proxy variables (ftp_proxy, no_proxy).
         break;
     }
+    // Through an HTTP proxy only a tunnel carries the commands: without one
+    // the proxy would answer in the server's place.
+    curl_easy_setopt(curl, CURLOPT_HTTPPROXYTUNNEL, 1L);
 
     m_secure.hostName = HostName();
     m_secure.trustedCertificateFile = m_trustedCertificateFile;

@@ -55,6 +55,7 @@ public:
     void setPort(int value) { m_port = quint16(value); }
     QString ProxyName() const { return m_proxyName; }
     void setProxyName(const QString &value) { m_proxyName = value; }
+    // Servers reached directly although ProxyName is used; see bypassesProxy.
     QStringList ProxyBypassList() const { return m_proxyBypassList; }
     void setProxyBypassList(const QStringList &value) { m_proxyBypassList = value; }
     bool QuickProgress() const { return m_quickProgress; }

@@ -3,6 +3,7 @@
 #include "publish/FtpErrors.h"
 #include "publish/ListingParser.h"
 #include "publish/LocalNames.h"
+#include "publish/ProxyBypass.h"
 #include "publish/RemotePath.h"
 #include "publish/TSimpleFTP.h"
 
@@ -109,6 +110,22 @@ TEST(LocalNameRules, OnlyPlainNamesInsideTheFolder)
     EXPECT_TRUE(LocalNames::isSafeTarget(QStringLiteral("/tmp/site/a.htm")));
     EXPECT_FALSE(LocalNames::isSafeTarget(QStringLiteral("/tmp/site/../a.htm")));
     EXPECT_FALSE(LocalNames::isSafeTarget(QStringLiteral("/tmp/site/")));
+}
+
+TEST(ProxyBypassRules, WildcardsLocalNamesAndSeparators)
+{
+    const QStringList list = {QStringLiteral("*.Firma.dk; 192.168.*"), QStringLiteral("<local>,ftp.eksempel.dk")};
+    const QList<std::pair<QString, bool>> cases = {
+        {QStringLiteral("www.firma.dk"), true},     {QStringLiteral("firma.dk"), false},
+        {QStringLiteral("wwwfirma.dk"), false},     {QStringLiteral("192.168.1.20"), true},
+        {QStringLiteral("10.192.168.1"), false},    {QStringLiteral("intranet"), true},
+        {QStringLiteral("FTP.eksempel.dk"), true},  {QStringLiteral("ftp.eksempel.dk.ondt.net"), false},
+        {QStringLiteral("a.b.firma.dk"), true},     {QStringLiteral("::1"), false},
+    };
+    for (const auto &[host, bypassed] : cases)
+        EXPECT_EQ(bypassesProxy(host, list), bypassed) << host.toStdString();
+    EXPECT_FALSE(bypassesProxy(QStringLiteral("intranet"), {}));
+    EXPECT_FALSE(bypassesProxy(QStringLiteral("ftpXeksempelXdk"), {QStringLiteral("ftp.eksempel.dk")}));
 }
 
 TEST(TextRules, StateAndErrorTexts)

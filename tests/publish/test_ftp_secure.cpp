@@ -1,5 +1,7 @@
-// FTPS against pyftpdlib with TLS and SFTP against a private OpenSSH server.
+// FTPS against pyftpdlib with TLS, SFTP against a private OpenSSH server
+// (key login) and against asyncssh (password login).
 #include "FtpTestClient.h"
+#include "ScriptTestServer.h"
 
 #include "publish/TSimpleFTP.h"
 #include "support/ScriptedPrompter.h"
@@ -11,6 +13,8 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -31,9 +35,10 @@ TEST(Ftps, CheckedCertificateCarriesEveryKindOfOperation)
     EXPECT_EQ(errors, QList<quint16>{12157});
 
     ftp.setTrustedCertificateFile(server.certificateFile());
-    // Passive only: the TLS test server cannot do TLS on data connections it
-    // opens itself (active mode).
-    for (bool passive : {true}) {
+    // The server insists on TLS for data, so a transfer that works in active
+    // mode proves the data went protected (passive data connections stand
+    // in where this libcurl cannot protect active ones).
+    for (bool passive : {true, false}) {
         ftp.setPassive(passive);
         ASSERT_TRUE(ftp.Connect());
         const QByteArray content = sampleBytes(300000, passive ? 5 : 6);
@@ -182,6 +187,112 @@ TEST(Sftp, HostKeyAskedOnceThenEveryOperationWorks)
     QObject::connect(&stranger, &TSimpleFTP::OnError, [&](quint16 code) { errors << code; });
     EXPECT_FALSE(stranger.Connect());
     EXPECT_EQ(errors, QList<quint16>{12014});
+}
+
+// Connects and gives the text of the failure, empty on success.
+QString connectFailure(TSimpleFTP &ftp)
+{
+    try {
+        return ftp.Connect() ? QString() : QStringLiteral("(no message)");
+    } catch (const FtpException &failure) {
+        return failure.message();
+    }
+}
+
+TEST(Sftp, PasswordLoginBehindTheHostKeyCheck)
+{
+    QTemporaryDir remote;
+    QTemporaryDir local;
+    const QString password = QStringLiteral("kode-æø-%1\"x");
+    const QStringList arguments = {QStringLiteral("--root"), remote.path(), QStringLiteral("--user"),
+                                   QStringLiteral("pw"), QStringLiteral("--password"), password};
+    ScriptTestServer server(QStringLiteral("sftp_password_server.py"), arguments);
+    ASSERT_TRUE(server.started());
+    const QString knownHosts = local.filePath(QStringLiteral("known_hosts"));
+    ScriptedPrompter prompter;
+    TSimpleFTP ftp;
+    ftp.setProtocol(TransferProtocol::Sftp);
+    ftp.setHostName(QStringLiteral("127.0.0.1"));
+    ftp.setPort(server.port());
+    ftp.setUserName(QStringLiteral("pw"));
+    ftp.setPassword(password);
+    ftp.setKnownHostsFile(knownHosts);
+    ftp.setPrompter(&prompter);
+    ftp.setConnectTimeout(5000);
+    ftp.setConnectRetries(0);
+    ftp.setSilentExceptions(false);
+    QList<quint16> errors;
+    QObject::connect(&ftp, &TSimpleFTP::OnError, [&](quint16 code) { errors << code; });
+
+    // An unknown server that the user does not trust never sees the password.
+    prompter.expect(QStringLiteral("ukendt"), Prompter::No);
+    EXPECT_EQ(connectFailure(ftp), QStringLiteral("Generel forbindelsesfejl 127.0.0.1"));
+    EXPECT_EQ(errors, QList<quint16>{12157});
+    EXPECT_TRUE(prompter.allAnswered());
+    EXPECT_EQ(server.count("LOGIN") + server.count("REFUSED"), 0);
+
+    // A wrong password, once the key is trusted: the password text, and
+    // neither password in it.
+    const QString wrong = QStringLiteral("forkert-%1-kode");
+    ftp.setPassword(wrong);
+    prompter.expect(QStringLiteral("ukendt"), Prompter::Yes);
+    errors.clear();
+    const QString refused = connectFailure(ftp);
+    EXPECT_TRUE(prompter.allAnswered());
+    EXPECT_EQ(refused, QStringLiteral("Forkert adgangskode til 127.0.0.1"));
+    EXPECT_EQ(errors, QList<quint16>{12014});
+    EXPECT_GT(server.count("REFUSED"), 0);
+    EXPECT_FALSE(ftp.Connected());
+
+    // The right one logs in without a second question, and work gets done.
+    ftp.setPassword(password);
+    ASSERT_EQ(connectFailure(ftp), QString());
+    EXPECT_EQ(server.count("LOGIN"), 1);
+    const QByteArray content = sampleBytes(120000, 11);
+    ASSERT_TRUE(ftp.PutFile(writeFile(local.filePath(QStringLiteral("s.bin")), content), QStringLiteral("/side.bin")));
+    EXPECT_EQ(readFile(remote.filePath(QStringLiteral("side.bin"))), content);
+    TFindList entries;
+    ASSERT_EQ(ftp.FindFiles(QString(), &entries), 1);
+    EXPECT_EQ(entries[0].name, QStringLiteral("side.bin"));
+    EXPECT_EQ(entries[0].data.size(), content.size());
+    const QString back = local.filePath(QStringLiteral("tilbage.bin"));
+    ASSERT_TRUE(ftp.GetFile(QStringLiteral("side.bin"), back));
+    EXPECT_EQ(readFile(back), content);
+
+    // Failing operations and the server's texts do not carry it either.
+    QStringList texts = {ftp.LastResponse(), ftp.ConnectResponse()};
+    for (const auto &failing : std::initializer_list<std::function<bool()>>{
+             [&] { return ftp.GetFile(QStringLiteral("mangler.bin"), local.filePath(QStringLiteral("m.bin"))); },
+             [&] { return ftp.RenameFile(QStringLiteral("mangler.bin"), QStringLiteral("x.bin")); },
+             [&] { return ftp.ChangeDir(QStringLiteral("/mangler")); }}) {
+        try {
+            EXPECT_FALSE(failing());
+        } catch (const FtpException &failure) {
+            texts << failure.message();
+        }
+    }
+    EXPECT_EQ(texts.size(), 5);
+    for (const QString &text : std::as_const(texts)) {
+        EXPECT_FALSE(text.contains(password)) << text.toStdString();
+        EXPECT_FALSE(text.contains(wrong)) << text.toStdString();
+    }
+    EXPECT_TRUE(ftp.Connected());
+    ftp.Disconnect();
+
+    // Another server at the same address, with a key of its own: refused
+    // without a question, before any password is sent.
+    ScriptTestServer impostor(QStringLiteral("sftp_password_server.py"), arguments);
+    ASSERT_TRUE(impostor.started());
+    // The accepted key is recorded for the host alone or for host and port
+    // (libcurl versions differ); either way it now stands for the impostor.
+    const auto addressOf = [](int port) { return QStringLiteral("[127.0.0.1]:%1").arg(port).toUtf8(); };
+    writeFile(knownHosts, readFile(knownHosts).replace(addressOf(server.port()), addressOf(impostor.port())));
+    ftp.setPort(impostor.port());
+    errors.clear();
+    EXPECT_EQ(connectFailure(ftp), QStringLiteral("Generel forbindelsesfejl 127.0.0.1"));
+    EXPECT_EQ(errors, QList<quint16>{12157});
+    EXPECT_TRUE(prompter.allAnswered());
+    EXPECT_EQ(impostor.count("LOGIN") + impostor.count("REFUSED"), 0);
 }
 
 } // namespace

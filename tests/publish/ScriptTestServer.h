@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// A helper server written in Python (a script beside this file) listening on
+// 127.0.0.1 and a free port; stopped when the object goes. The script prints
+// "PORT <n>" once it listens, and one line per event the tests count.
+class ScriptTestServer
+{
+public:
+    ScriptTestServer(const QString &scriptName, const QStringList &arguments);
+    ~ScriptTestServer();
+
+    bool started() const { return m_port > 0; }
+    int port() const { return m_port; }
+    // Output lines so far that begin with this word and a blank.
+    int count(const QByteArray &word);
+
+private:
+    QProcess m_process;
+    QByteArray m_output;
+    int m_port = 0;
+};
