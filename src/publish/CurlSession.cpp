@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <sys/select.h>
 #include <sys/socket.h>
 
 #include <cctype>
@@ -9,8 +10,13 @@
 namespace {
 
 // How long a request waits for socket events before it looks at the
-// window's events and the abort flag again.
+// window's events again (an abort wakes the wait at once).
 constexpr int PollIntervalMs = 20;
+// libcurl sometimes sets up the data connection of a passive transfer
+// without opening its socket until the next call, and then names neither a
+// socket nor a timer to wait for; a full interval there costs a listing
+// several times its own time.
+constexpr int NoSocketWaitMs = 1;
 
 struct CurlGlobal
 {
@@ -95,7 +101,7 @@ int CurlSession::run()
         if (done)
             break;
         if (!m_abort.load())
-            curl_multi_poll(m_multi, nullptr, 0, PollIntervalMs, nullptr);
+            curl_multi_poll(m_multi, nullptr, 0, hasSocketToWaitOn() ? PollIntervalMs : NoSocketWaitMs, nullptr);
         if (idle && !m_abort.load())
             idle();
 
@@ -108,6 +114,19 @@ int CurlSession::run()
     m_running = false;
 
     return result;
+}
+
+// A socket numbered past FD_SETSIZE is not named either: such a request
+// only wakes more often.
+bool CurlSession::hasSocketToWaitOn() const
+{
+    fd_set read, write, error;
+    FD_ZERO(&read);
+    FD_ZERO(&write);
+    FD_ZERO(&error);
+    int highest = -1;
+    curl_multi_fdset(m_multi, &read, &write, &error, &highest);
+    return highest >= 0;
 }
 
 void CurlSession::requestAbort()

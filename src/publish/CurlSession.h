@@ -74,6 +74,7 @@ private:
     static int progressCallback(void *self, curl_off_t, curl_off_t, curl_off_t, curl_off_t);
     static int socketOptionCallback(void *self, curl_socket_t socket, curlsocktype purpose);
     static curl_socket_t openSocketCallback(void *self, curlsocktype purpose, curl_sockaddr *address);
+    bool hasSocketToWaitOn() const;
     void takeServerLines(const char *data, size_t size);
     void takeCommand(const char *data, size_t size);
 
