@@ -12,6 +12,10 @@ namespace {
 // How long a request waits for socket events before it looks at the
 // window's events again (an abort wakes the wait at once).
 constexpr int PollIntervalMs = 20;
+// The window's events are processed at most this often: a listing passes
+// the loop a dozen times in a few milliseconds, and each pass would cost a
+// look at every descriptor of the event loop.
+constexpr qint64 IdleIntervalMs = 10;
 // libcurl sometimes sets up the data connection of a passive transfer
 // without opening its socket until the next call, and then names neither a
 // socket nor a timer to wait for; a full interval there costs a listing
@@ -102,8 +106,8 @@ int CurlSession::run()
             break;
         if (!m_abort.load())
             curl_multi_poll(m_multi, nullptr, 0, hasSocketToWaitOn() ? PollIntervalMs : NoSocketWaitMs, nullptr);
-        if (idle && !m_abort.load())
-            idle();
+        if (!m_abort.load())
+            giveIdleTime();
 
         if (m_abort.load()) {
             result = CURLE_ABORTED_BY_CALLBACK;
@@ -114,6 +118,14 @@ int CurlSession::run()
     m_running = false;
 
     return result;
+}
+
+void CurlSession::giveIdleTime()
+{
+    if (!idle || (m_sinceIdle.isValid() && m_sinceIdle.elapsed() < IdleIntervalMs))
+        return;
+    idle();
+    m_sinceIdle.start();
 }
 
 // A socket numbered past FD_SETSIZE is not named either: such a request
@@ -273,8 +285,8 @@ int CurlSession::progressCallback(void *self, curl_off_t, curl_off_t, curl_off_t
     // inside its own loop; it calls this meanwhile, so the window stays
     // alive and a stop still ends the wait.
     auto *session = static_cast<CurlSession *>(self);
-    if (!session->m_abort.load() && session->idle && session->m_running)
-        session->idle();
+    if (!session->m_abort.load() && session->m_running)
+        session->giveIdleTime();
     return session->m_abort.load() ? 1 : 0;
 }
 
