@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <sys/select.h>
 #include <sys/socket.h>
 
 #include <cctype>
@@ -9,8 +10,17 @@
 namespace {
 
 // How long a request waits for socket events before it looks at the
-// window's events and the abort flag again.
+// window's events again (an abort wakes the wait at once).
 constexpr int PollIntervalMs = 20;
+// The window's events are processed at most this often: a listing passes
+// the loop a dozen times in a few milliseconds, and each pass would cost a
+// look at every descriptor of the event loop.
+constexpr qint64 IdleIntervalMs = 10;
+// libcurl sometimes sets up the data connection of a passive transfer
+// without opening its socket until the next call, and then names neither a
+// socket nor a timer to wait for; a full interval there costs a listing
+// several times its own time.
+constexpr int NoSocketWaitMs = 1;
 
 struct CurlGlobal
 {
@@ -95,9 +105,9 @@ int CurlSession::run()
         if (done)
             break;
         if (!m_abort.load())
-            curl_multi_poll(m_multi, nullptr, 0, PollIntervalMs, nullptr);
-        if (idle && !m_abort.load())
-            idle();
+            curl_multi_poll(m_multi, nullptr, 0, hasSocketToWaitOn() ? PollIntervalMs : NoSocketWaitMs, nullptr);
+        if (!m_abort.load())
+            giveIdleTime();
 
         if (m_abort.load()) {
             result = CURLE_ABORTED_BY_CALLBACK;
@@ -108,6 +118,27 @@ int CurlSession::run()
     m_running = false;
 
     return result;
+}
+
+void CurlSession::giveIdleTime()
+{
+    if (!idle || (m_sinceIdle.isValid() && m_sinceIdle.elapsed() < IdleIntervalMs))
+        return;
+    idle();
+    m_sinceIdle.start();
+}
+
+// A socket numbered past FD_SETSIZE is not named either: such a request
+// only wakes more often.
+bool CurlSession::hasSocketToWaitOn() const
+{
+    fd_set read, write, error;
+    FD_ZERO(&read);
+    FD_ZERO(&write);
+    FD_ZERO(&error);
+    int highest = -1;
+    curl_multi_fdset(m_multi, &read, &write, &error, &highest);
+    return highest >= 0;
 }
 
 void CurlSession::requestAbort()
@@ -254,8 +285,8 @@ int CurlSession::progressCallback(void *self, curl_off_t, curl_off_t, curl_off_t
     // inside its own loop; it calls this meanwhile, so the window stays
     // alive and a stop still ends the wait.
     auto *session = static_cast<CurlSession *>(self);
-    if (!session->m_abort.load() && session->idle && session->m_running)
-        session->idle();
+    if (!session->m_abort.load() && session->m_running)
+        session->giveIdleTime();
     return session->m_abort.load() ? 1 : 0;
 }
 

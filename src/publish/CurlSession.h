@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,9 +14,10 @@
 
 // One connection to a server through libcurl. The multi handle keeps the
 // logged-in control connection between requests, so a session logs in once.
-// A request runs on the calling thread; between socket events it hands
-// control to `idle` (which processes the window's events), and it ends
-// within one poll interval once an abort has been asked for.
+// A request runs on the calling thread; between socket events, at most
+// every 10 ms, it hands control to `idle` (which processes the window's
+// events), and it ends within one poll interval once an abort has been
+// asked for.
 class CurlSession
 {
 public:
@@ -74,6 +76,8 @@ private:
     static int progressCallback(void *self, curl_off_t, curl_off_t, curl_off_t, curl_off_t);
     static int socketOptionCallback(void *self, curl_socket_t socket, curlsocktype purpose);
     static curl_socket_t openSocketCallback(void *self, curlsocktype purpose, curl_sockaddr *address);
+    bool hasSocketToWaitOn() const;
+    void giveIdleTime();
     void takeServerLines(const char *data, size_t size);
     void takeCommand(const char *data, size_t size);
 
@@ -85,4 +89,5 @@ private:
     QByteArray m_pendingReply;  // lines of a multi-line reply so far
     QString m_lastReply;
     QByteArray m_partialLine;
+    QElapsedTimer m_sinceIdle;
 };

@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace ListingParser {
 namespace {
 
@@ -23,14 +25,31 @@ QList<QByteArray> lines(const QByteArray &text)
     return result;
 }
 
-// "20240131235959" or with a fraction, UTC.
+// The number written by `count` ASCII digits from `from`; -1 when one is not.
+int digitsAt(QStringView text, qsizetype from, qsizetype count)
+{
+    if (from + count > text.size())
+        return -1;
+    int value = 0;
+    for (const QChar c : text.mid(from, count)) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+// "20240131235959" or with a fraction, UTC. Read field by field: a parse in
+// local time would cost a look at the time zone for every entry, and would
+// shift or lose times that fall in a daylight-saving gap there.
 QDateTime machineTime(const QString &value)
 {
-    QDateTime time = QDateTime::fromString(value.left(14), QStringLiteral("yyyyMMddHHmmss"));
-    if (!time.isValid())
+    const int year = digitsAt(value, 0, 4);
+    const QDate date(year, digitsAt(value, 4, 2), digitsAt(value, 6, 2));
+    const QTime time(digitsAt(value, 8, 2), digitsAt(value, 10, 2), digitsAt(value, 12, 2));
+    if (year < 0 || !date.isValid() || !time.isValid())
         return {};
-    time.setTimeSpec(Qt::UTC);
-    return time;
+    return QDateTime(date, time, Qt::UTC);
 }
 
 int monthNumber(const QString &name)
@@ -130,7 +149,8 @@ QList<TFindData> parseMachineListing(const QByteArray &text)
                 else if (type == u"dir")
                     entry.attributes = TFindData::DirectoryAttribute;
             } else if (key == u"size" || key == u"sizd") {
-                entry.setSize(value.toLongLong());
+                // A negative size is a broken fact, not a file.
+                entry.setSize(std::max(value.toLongLong(), qint64(0)));
             } else if (key == u"modify") {
                 entry.lastWriteTime = TFindData::fileTimeFrom(machineTime(value));
             } else if (key == u"create") {

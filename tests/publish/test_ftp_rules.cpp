@@ -9,6 +9,8 @@
 
 #include <curl/curl.h>
 
+#include <ctime>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -97,6 +99,29 @@ TEST(ListingRules, MachineAndLongListingsGiveTheSameRecords)
 
     // Names that could not be an entry of the folder are left out.
     EXPECT_TRUE(ListingParser::parseMachineListing("type=file;size=1; a/b\r\ntype=file;size=1; ..\r\n").isEmpty());
+}
+
+TEST(ListingRules, MachineFactsAreReadAsTheServerWroteThem)
+{
+    // Machine listings give UTC; the local zone must not touch them, not even
+    // in the hour that its spring change of clocks skips.
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Copenhagen");
+    tzset();
+    const QList<TFindData> entries = ListingParser::parseMachineListing(
+        "type=file;size=-5;modify=20240331023000; i hullet.htm\r\n"
+        "type=file;size=7;modify=2024033102300; kort tid.htm\r\n");
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    tzset();
+
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0].lastWrite(), QDateTime(QDate(2024, 3, 31), QTime(2, 30), Qt::UTC));
+    EXPECT_EQ(entries[0].size(), 0);  // a negative size is no size
+    EXPECT_EQ(entries[1].lastWriteTime, 0u);
+    EXPECT_EQ(entries[1].size(), 7);
 }
 
 TEST(LocalNameRules, OnlyPlainNamesInsideTheFolder)
