@@ -64,15 +64,29 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
+bool readDocumentBytes(const QString &path, QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return false;
+    // The size read first, and one byte more to see whether the file has grown since.
+    bytes.resize(info.size() + 1);
+    const qint64 read = file.read(bytes.data(), bytes.size());
+    if (read < 0)
+        return false;
+    bytes.truncate(read);
+    if (read == info.size() + 1)
+        bytes += file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
 std::optional<DocumentFile> readDocumentFile(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QByteArray bytes;
+    if (!readDocumentBytes(path, bytes))
         return std::nullopt;
     const FileEncoding encoding = detectFileEncoding(bytes);
     return DocumentFile{QString::fromUtf8(decodedAsUtf8(bytes, encoding)), encoding};
