@@ -99,26 +99,55 @@ bool isPlainName(const QString &name)
 template <typename Char>
 struct NameIndex
 {
+    // Names are looked up by their first character (7 bits) and their length
+    // (up to 16, longer ones with those of 16), which leaves one or two to compare.
+    static constexpr std::size_t Lengths = 17;
+    static std::size_t bucketOf(Char first, std::size_t length)
+    {
+        return (std::size_t(first) & 0x7F) * Lengths + std::min(length, Lengths - 1);
+    }
+
     std::vector<std::basic_string<Char>> plainNames;          // each plain name once
-    std::array<std::vector<std::size_t>, 128> plainByFirst;   // places in plainNames by first character (7 bits)
+    std::array<bool, 128> plainFirsts{};                      // the first characters of the plain names (7 bits)
+    std::vector<std::size_t> plainByBucket;                   // places in plainNames, bucket by bucket
+    std::vector<std::size_t> bucketStarts;                    // where each bucket starts in plainByBucket
     std::size_t longest = 0;                                  // the longest plain name
     std::vector<std::array<std::basic_string<Char>, 3>> tags; // per list entry: "<name>", "<name " and "</name>"
+
+    void addPlainName(std::basic_string<Char> name)
+    {
+        plainFirsts[std::size_t(name.front()) & 0x7F] = true;
+        longest = std::max(longest, name.size());
+        plainNames.push_back(std::move(name));
+    }
+
+    // Sorts the names into their buckets, once all are added.
+    void fillBuckets()
+    {
+        bucketStarts.assign(128 * Lengths + 1, 0);
+        for (const std::basic_string<Char> &name : plainNames)
+            ++bucketStarts[bucketOf(name.front(), name.size()) + 1];
+        for (std::size_t bucket = 1; bucket < bucketStarts.size(); ++bucket)
+            bucketStarts[bucket] += bucketStarts[bucket - 1];
+        plainByBucket.resize(plainNames.size());
+        std::vector<std::size_t> next(bucketStarts.begin(), bucketStarts.end() - 1);
+        for (std::size_t name = 0; name < plainNames.size(); ++name)
+            plainByBucket[next[bucketOf(plainNames[name].front(), plainNames[name].size())]++] = name;
+    }
 
     // The plain name that stands from `from` up to the next blank or ">", as
     // its place in plainNames, with the place of that mark; None when there is none.
     std::pair<std::size_t, std::size_t> plainNameAt(View<Char> text, std::size_t from) const
     {
-        if (from >= text.size())
-            return {None, None};
-        const std::vector<std::size_t> &candidates = plainByFirst[std::size_t(text[from]) & 0x7F];
-        if (candidates.empty())
+        if (from >= text.size() || !plainFirsts[std::size_t(text[from]) & 0x7F])
             return {None, None};
         const std::size_t end = nameEnd(text, from);
         if (end == text.size() || end - from > longest)
             return {None, None};
-        for (const std::size_t candidate : candidates) {
-            if (sameName(plainNames[candidate], text.data() + from, end - from))
-                return {candidate, end};
+        const std::size_t bucket = bucketOf(text[from], end - from);
+        for (std::size_t k = bucketStarts[bucket]; k < bucketStarts[bucket + 1]; ++k) {
+            if (sameName(plainNames[plainByBucket[k]], text.data() + from, end - from))
+                return {plainByBucket[k], end};
         }
         return {None, None};
     }
@@ -367,11 +396,9 @@ namespace {
 template <typename Char>
 void fillIndex(NameIndex<Char> &index, const QStringList &plainNames, const QList<std::array<QString, 3>> &tags)
 {
-    for (const QString &name : plainNames) {
-        index.plainByFirst[name.front().unicode() & 0x7F].push_back(index.plainNames.size());
-        index.plainNames.push_back(textOf<Char>(name));
-        index.longest = std::max(index.longest, std::size_t(name.size()));
-    }
+    for (const QString &name : plainNames)
+        index.addPlainName(textOf<Char>(name));
+    index.fillBuckets();
     for (const auto &[start, startWithAttributes, end] : tags)
         index.tags.push_back({textOf<Char>(start), textOf<Char>(startWithAttributes), textOf<Char>(end)});
 }
