@@ -225,15 +225,17 @@ public:
     const std::vector<TagCounts> &plainCounts() const { return m_counts; }
 
     // The whole joined text, when it was kept.
-    View<Char> wholeText() const { return {m_buffer.get(), m_size}; }
+    View<Char> wholeText() const { return buffered(); }
 
 private:
     static constexpr std::size_t BufferSize = 1 << 16;
 
+    View<Char> buffered() const { return {m_buffer.get(), m_size}; }
+
     // Reads every "<" before `limit`, then keeps only what follows in the buffer.
     void countUpTo(std::size_t limit)
     {
-        const View<Char> text = wholeText();
+        const View<Char> text = buffered();
         if (!m_counts.empty()) {
             static constexpr std::array<Char, 1> Opening = {'<'};
             for (std::size_t block = 0; block < limit; block += BlockSize) {

@@ -36,7 +36,7 @@ QString CheckHtml(const EditableText &text, const QStringList &checkList);
 // reads (UTF-8 with or without a byte order mark, or Windows-1252), without
 // decoding them: every decision of the check is on ASCII characters, which
 // these encodings write as the same single bytes and never as part of another
-// character.
+// character. (A list with a name beyond ASCII has the bytes decoded first.)
 QString CheckHtml(QByteArrayView fileBytes, const HtmlCheckList &checkList);
 
 // At most this many element lines go into one report.
