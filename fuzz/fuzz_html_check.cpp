@@ -1,6 +1,8 @@
 // The HTML check on any text: no crash, one of its report texts, and the same
-// report every time.
+// report every time; on any bytes, the report that the text the editor reads
+// from them gives.
 #include "FuzzText.h"
+#include "editor/DocumentFile.h"
 #include "html/HtmlCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -11,5 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString report = CheckHtml(QStringView(input.text), checkList);
     require(report.startsWith(QLatin1String("Pagewick fandt")) || report.startsWith(QLatin1String("- Der er ")));
     require(report == CheckHtml(QStringView(input.text), checkList));
+    static const HtmlCheckList preparedList(checkList);
+    const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QString decoded = QString::fromUtf8(decodedAsUtf8(bytes.toByteArray(), detectFileEncoding(bytes)));
+    require(CheckHtml(bytes, preparedList) == CheckHtml(QStringView(decoded), preparedList));
     return 0;
 }

@@ -8,13 +8,17 @@
 std::optional<DocumentFile> readDocument(const QString &path)
 {
     std::optional<DocumentFile> document = readDocumentFile(path);
-    if (document)
-        return document;
+    if (!document)
+        complainUnreadable(path);
+    return document;
+}
+
+void complainUnreadable(const QString &path)
+{
     if (!QFileInfo::exists(path))
         Console::complain(QStringLiteral("Filen %1 findes ikke.").arg(path));
     else
         Console::complain(QStringLiteral("Kan ikke læse filen %1.").arg(path));
-    return std::nullopt;
 }
 
 bool writeDocument(const QString &path, const DocumentFile &document, const QString &text)

@@ -11,6 +11,10 @@
 
 std::optional<DocumentFile> readDocument(const QString &path);
 
+// Tells on standard error why a file could not be read: it is missing, or it
+// is no regular file or not readable.
+void complainUnreadable(const QString &path);
+
 // Puts the new text in place of the file's, atomically and keeping its
 // permissions. A write-protected file is left alone: the tool never lifts a
 // protection it was not asked about.

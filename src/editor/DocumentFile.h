@@ -32,8 +32,12 @@ struct DocumentFile
     FileEncoding encoding = FileEncoding::Utf8;
 };
 
-// A regular file's text and encoding; nothing when it is no regular file or
-// cannot be read (devices and pipes are no documents and might never end).
+// Puts a regular file's bytes in `bytes`, reusing its memory when it holds
+// enough; false when it is no regular file or cannot be read (devices and
+// pipes are no documents and might never end).
+bool readDocumentBytes(const QString &path, QByteArray &bytes);
+
+// A regular file's text and encoding, or nothing as above.
 std::optional<DocumentFile> readDocumentFile(const QString &path);
 
 // The text written in the encoding (see encodedFromUtf8), atomically.

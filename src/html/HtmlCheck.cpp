@@ -1,77 +1,82 @@
 #include "html/HtmlCheck.h"
 
+#include "editor/DocumentFile.h"
 #include "editor/EditableText.h"
 #include "html/AsciiText.h"
-
-#include <QHash>
+#include "html/CharacterMasks.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+// The check is written once, over the character type: UTF-16 units for the
+// editor's text and single bytes for a file's bytes. It only ever compares
+// characters with ASCII ones, so both give the same report on the same text.
 
 namespace {
 
-struct CollectedText
-{
-    QString text;          // every line that takes part, joined without line breaks
-    QList<int> oddLines;   // lines whose "<" and ">" counts differ
-};
+template <typename Char>
+using View = std::basic_string_view<Char>;
 
-void appendLowered(QString &out, QStringView text)
+using CharacterMasks::BlockSize;
+
+constexpr std::size_t None = std::size_t(-1);
+
+template <typename Char>
+Char lowerAscii(Char c)
 {
-    const qsizetype at = out.size();
-    out.resize(at + text.size());
-    char16_t *to = reinterpret_cast<char16_t *>(out.data()) + at;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        to[i] = AsciiText::lower(text[i].unicode());
+    return (c >= Char('A') && c <= Char('Z')) ? Char(c + 32) : c;
 }
 
-// The lines of the text, script sections left out: a line with "<script"
-// starts a section and keeps what stands before it, a line with "</script>"
-// ends it and keeps what follows. Lines are read whole, however long. The
-// collected text is lower-cased (A-Z) as it is joined, for the counts.
-CollectedText collectLines(QStringView text)
+// The text in the character type; a byte text is only ever made of ASCII.
+template <typename Char>
+std::basic_string<Char> textOf(QStringView text)
 {
-    CollectedText collected;
-    collected.text.reserve(text.size());
-    bool inScript = false;
-    int lineNumber = 0;
-    qsizetype start = 0;
-    while (start <= text.size()) {
-        qsizetype stop = start;
-        while (stop < text.size() && text[stop] != QLatin1Char('\r') && text[stop] != QLatin1Char('\n'))
-            ++stop;
-        ++lineNumber;
-        QStringView line = text.mid(start, stop - start);
-        const qsizetype scriptStart = AsciiText::indexOf(line, QLatin1StringView("<script"));
-        const qsizetype scriptEnd = AsciiText::indexOf(line, QLatin1StringView("</script>"));
-        if (scriptStart >= 0)
-            inScript = true;
-        if (scriptEnd >= 0)
-            inScript = false;
-        QStringView before = scriptStart >= 0 ? line.left(scriptStart) : line;
-        QStringView after;
-        if (scriptEnd >= 0) {
-            before = scriptStart >= 0 ? line.left(scriptStart) : QStringView();
-            after = line.mid(scriptEnd + 9);
-        }
-        if (scriptStart >= 0 || !inScript) {
-            if (before.count(QLatin1Char('<')) + after.count(QLatin1Char('<'))
-                != before.count(QLatin1Char('>')) + after.count(QLatin1Char('>')))
-                collected.oddLines.append(lineNumber);
-            appendLowered(collected.text, before);
-            appendLowered(collected.text, after);
-        }
-        if (stop == text.size())
-            break;
-        start = stop + ((text[stop] == QLatin1Char('\r') && stop + 1 < text.size() && text[stop + 1] == QLatin1Char('\n')) ? 2 : 1);
+    std::basic_string<Char> out(std::size_t(text.size()), Char());
+    std::transform(text.begin(), text.end(), out.begin(), [](QChar c) { return Char(c.unicode()); });
+    return out;
+}
+
+// For each wanted character, the bits of its places in the block of the text from `at`.
+template <typename Char, std::size_t K>
+std::array<std::uint64_t, K> masksAt(View<Char> text, std::size_t at, const std::array<Char, K> &wanted)
+{
+    if (at >= text.size())
+        return {};
+    return CharacterMasks::of(text.data() + at, std::min(BlockSize, text.size() - at), wanted);
+}
+
+// Whether the (lower-case ASCII) word stands at `at`, ignoring the case of A-Z.
+template <typename Char>
+bool wordAt(View<Char> text, std::size_t at, std::string_view word)
+{
+    if (text.size() - at < word.size())
+        return false;
+    for (std::size_t k = 0; k < word.size(); ++k) {
+        if (lowerAscii(text[at + k]) != Char(word[k]))
+            return false;
     }
-    return collected;
+    return true;
+}
+
+template <typename Char>
+std::size_t count(View<Char> text, Char c)
+{
+    return std::size_t(std::count(text.begin(), text.end(), c));
 }
 
 // Occurrences that do not overlap, each search going on after the last match.
-qsizetype occurrences(QStringView text, const QString &word)
+template <typename Char>
+qsizetype occurrences(View<Char> text, View<Char> word)
 {
     qsizetype count = 0;
-    for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + word.size()))
+    for (std::size_t at = text.find(word); at != View<Char>::npos; at = text.find(word, at + word.size()))
         ++count;
     return count;
 }
@@ -88,82 +93,326 @@ struct TagCounts
 // at its start), so these are the counts that searching for each name would give.
 bool isPlainName(const QString &name)
 {
-    return !name.contains(QLatin1Char(' ')) && !name.contains(QLatin1Char('>'));
+    return !name.isEmpty() && !name.contains(QLatin1Char(' ')) && !name.contains(QLatin1Char('>'));
 }
 
-QHash<QString, TagCounts> countPlainNames(const QString &text, const QStringList &names)
+template <typename Char>
+struct NameIndex
 {
-    QHash<QString, TagCounts> counts;
-    qsizetype longest = 0;
-    for (const QString &name : names) {
-        counts.insert(name, {});
-        longest = std::max(longest, name.size());
+    // Names are looked up by their first character (7 bits) and their length
+    // (up to 16, longer ones with those of 16), which leaves one or two to compare.
+    static constexpr std::size_t Lengths = 17;
+    static std::size_t bucketOf(Char first, std::size_t length)
+    {
+        return (std::size_t(first) & 0x7F) * Lengths + std::min(length, Lengths - 1);
     }
-    if (counts.isEmpty())
-        return counts;
-    const qsizetype length = text.size();
-    // The name from `from` to the next blank or ">", with the place of that mark.
-    const auto nameAt = [&](qsizetype from) -> std::pair<QString, qsizetype> {
-        qsizetype end = from;
-        while (end < length && end - from <= longest && text[end] != QLatin1Char(' ') && text[end] != QLatin1Char('>'))
-            ++end;
-        if (end == length || end - from > longest)
-            return {QString(), -1};
-        return {QString::fromRawData(text.constData() + from, end - from), end};
-    };
-    for (qsizetype at = text.indexOf(QLatin1Char('<')); at >= 0; at = text.indexOf(QLatin1Char('<'), at + 1)) {
-        if (const auto [name, mark] = nameAt(at + 1); mark >= 0) {
-            if (const auto found = counts.find(name); found != counts.end())
-                ++found->starts;
+
+    std::vector<std::basic_string<Char>> plainNames;          // each plain name once
+    std::array<bool, 128> plainFirsts{};                      // the first characters of the plain names (7 bits)
+    std::vector<std::size_t> plainByBucket;                   // places in plainNames, bucket by bucket
+    std::vector<std::size_t> bucketStarts;                    // where each bucket starts in plainByBucket
+    std::size_t longest = 0;                                  // the longest plain name
+    std::vector<std::array<std::basic_string<Char>, 3>> tags; // per list entry: "<name>", "<name " and "</name>"
+
+    void addPlainName(std::basic_string<Char> name)
+    {
+        plainFirsts[std::size_t(name.front()) & 0x7F] = true;
+        longest = std::max(longest, name.size());
+        plainNames.push_back(std::move(name));
+    }
+
+    // Sorts the names into their buckets, once all are added.
+    void fillBuckets()
+    {
+        bucketStarts.assign(128 * Lengths + 1, 0);
+        for (const std::basic_string<Char> &name : plainNames)
+            ++bucketStarts[bucketOf(name.front(), name.size()) + 1];
+        for (std::size_t bucket = 1; bucket < bucketStarts.size(); ++bucket)
+            bucketStarts[bucket] += bucketStarts[bucket - 1];
+        plainByBucket.resize(plainNames.size());
+        std::vector<std::size_t> next(bucketStarts.begin(), bucketStarts.end() - 1);
+        for (std::size_t name = 0; name < plainNames.size(); ++name)
+            plainByBucket[next[bucketOf(plainNames[name].front(), plainNames[name].size())]++] = name;
+    }
+
+    // The plain name that stands from `from` up to the next blank or ">", as
+    // its place in plainNames, with the place of that mark; None when there is none.
+    std::pair<std::size_t, std::size_t> plainNameAt(View<Char> text, std::size_t from) const
+    {
+        if (from >= text.size() || !plainFirsts[std::size_t(text[from]) & 0x7F])
+            return {None, None};
+        const std::size_t end = nameEnd(text, from);
+        if (end == text.size() || end - from > longest)
+            return {None, None};
+        const std::size_t bucket = bucketOf(text[from], end - from);
+        for (std::size_t k = bucketStarts[bucket]; k < bucketStarts[bucket + 1]; ++k) {
+            if (sameName(plainNames[plainByBucket[k]], text.data() + from, end - from))
+                return {plainByBucket[k], end};
         }
-        if (at + 1 < length && text[at + 1] == QLatin1Char('/')) {
-            if (const auto [name, mark] = nameAt(at + 2); mark >= 0 && text[mark] == QLatin1Char('>')) {
-                if (const auto found = counts.find(name); found != counts.end())
-                    ++found->ends;
+        return {None, None};
+    }
+
+    // The place of the first blank or ">" from `from`, or any place beyond
+    // the longest name when there is none so near, or the end of the text.
+    std::size_t nameEnd(View<Char> text, std::size_t from) const
+    {
+        static constexpr std::array<Char, 2> Marks = {' ', '>'};
+        if (longest < 16) {
+            const std::size_t length = std::min<std::size_t>(16, text.size() - from);
+            const auto [blanks, closing] = CharacterMasks::ofSixteen(text.data() + from, length, Marks);
+            const unsigned marks = blanks | closing;
+            return marks ? from + std::size_t(std::countr_zero(marks)) : from + length;
+        }
+        const std::size_t limit = std::min(text.size(), from + longest + 1);
+        std::size_t end = from;
+        while (end < limit && text[end] != Char(' ') && text[end] != Char('>'))
+            ++end;
+        return end;
+    }
+
+    static bool sameName(const std::basic_string<Char> &name, const Char *at, std::size_t length)
+    {
+        if (name.size() != length)
+            return false;
+        for (std::size_t k = 0; k < length; ++k) {
+            if (name[k] != at[k])
+                return false;
+        }
+        return true;
+    }
+};
+
+// Counts the plain names of the list in the joined text as the lines are
+// joined, a buffer at a time: a "<" is read once the buffer holds enough of
+// what follows it for the longest name, and the rest moves to the front of the
+// buffer. When the list has other names, which are searched for in the whole
+// text, the buffer holds the whole joined text instead.
+template <typename Char>
+class TagCounter
+{
+public:
+    TagCounter(const NameIndex<Char> &index, std::size_t textSize, bool keepWholeText)
+        : m_index(index), m_counts(index.plainNames.size()), m_margin(index.longest + 3)
+    {
+        // A line gives at most its text twice: the text before "<script" and the text after "</script>".
+        const std::size_t whole = 2 * textSize;
+        m_capacity = keepWholeText ? whole : std::min(whole, std::max(BufferSize, 2 * m_margin));
+        m_buffer = std::make_unique_for_overwrite<Char[]>(m_capacity);
+    }
+
+    // Joins the part, lower-cased (A-Z), to the text.
+    void append(View<Char> part)
+    {
+        if (part.size() <= m_capacity - m_size) {
+            std::transform(part.begin(), part.end(), m_buffer.get() + m_size, lowerAscii<Char>);
+            m_size += part.size();
+            return;
+        }
+        for (;;) {
+            const std::size_t length = std::min(part.size(), m_capacity - m_size);
+            std::transform(part.begin(), part.begin() + std::ptrdiff_t(length), m_buffer.get() + m_size, lowerAscii<Char>);
+            m_size += length;
+            part.remove_prefix(length);
+            if (part.empty())
+                return;
+            // The buffer is full and more follows, so it is the smaller one, which holds more than the margin.
+            countUpTo(m_size - m_margin);
+        }
+    }
+
+    void finish() { countUpTo(m_size); }
+
+    const std::vector<TagCounts> &plainCounts() const { return m_counts; }
+
+    // The whole joined text, when it was kept.
+    View<Char> wholeText() const { return buffered(); }
+
+private:
+    static constexpr std::size_t BufferSize = 1 << 16;
+
+    View<Char> buffered() const { return {m_buffer.get(), m_size}; }
+
+    // Reads every "<" before `limit`, then keeps only what follows in the buffer.
+    void countUpTo(std::size_t limit)
+    {
+        const View<Char> text = buffered();
+        if (!m_counts.empty()) {
+            static constexpr std::array<Char, 1> Opening = {'<'};
+            for (std::size_t block = 0; block < limit; block += BlockSize) {
+                std::uint64_t opening = masksAt(text, block, Opening)[0];
+                if (limit - block < BlockSize)
+                    opening &= CharacterMasks::below(unsigned(limit - block));
+                for (; opening; opening &= opening - 1)
+                    countTagAt(text, block + std::size_t(std::countr_zero(opening)));
+            }
+        }
+        if (limit < m_size) {
+            std::copy(text.begin() + std::ptrdiff_t(limit), text.end(), m_buffer.get());
+            m_size -= limit;
+        }
+    }
+
+    void countTagAt(View<Char> text, std::size_t at)
+    {
+        if (const std::size_t name = m_index.plainNameAt(text, at + 1).first; name != None)
+            ++m_counts[name].starts;
+        if (at + 1 < text.size() && text[at + 1] == Char('/')) {
+            if (const auto [name, mark] = m_index.plainNameAt(text, at + 2); name != None && text[mark] == Char('>'))
+                ++m_counts[name].ends;
+        }
+    }
+
+    const NameIndex<Char> &m_index;
+    std::vector<TagCounts> m_counts;
+    std::size_t m_margin; // what a "<" needs after it: "/", the longest name and its mark
+    std::size_t m_capacity = 0;
+    std::unique_ptr<Char[]> m_buffer;
+    std::size_t m_size = 0;
+};
+
+// The lines of the text, script sections left out: a line with "<script"
+// starts a section and keeps what stands before it, a line with "</script>"
+// ends it and keeps what follows. Lines are read whole, however long. The
+// lines that take part are joined without line breaks for the tag counts;
+// the result is the lines whose "<" and ">" counts differ.
+template <typename Char>
+class LineCollector
+{
+public:
+    LineCollector(View<Char> text, TagCounter<Char> &joined) : m_text(text), m_joined(joined) {}
+
+    // The text is read a block at a time: its "<", ">" and line breaks are
+    // found at once, and a script section can start or end only at "<s", "<S" or "</".
+    QList<int> collect() &&
+    {
+        static constexpr std::array<Char, 7> Wanted = {'<', '>', '\n', '\r', 's', 'S', '/'};
+        for (std::size_t at = 0;; at += BlockSize) {
+            auto [opening, closing, lineFeeds, returns, s, capitalS, slash] = masksAt(m_text, at, Wanted);
+            const std::uint64_t scriptNext = s | capitalS | slash;
+            std::uint64_t scripts = opening & ((scriptNext >> 1) | (std::uint64_t(startsScriptMark(at + BlockSize)) << 63));
+            for (std::uint64_t breaks = lineFeeds | returns; breaks; breaks &= breaks - 1) {
+                const unsigned bit = unsigned(std::countr_zero(breaks));
+                if (at + bit < m_lineStart)
+                    continue; // the line feed of a "\r\n"
+                const std::uint64_t before = CharacterMasks::below(bit);
+                addMarks(at, opening & before, closing & before, scripts & before);
+                endLine(at + bit);
+                opening &= ~before;
+                closing &= ~before;
+                scripts &= ~before;
+            }
+            addMarks(at, opening, closing, scripts);
+            if (at + BlockSize >= m_text.size()) {
+                endLine(m_text.size());
+                return std::move(m_oddLines);
             }
         }
     }
-    return counts;
-}
+
+private:
+    // Whether the character at `at` can follow the "<" of "<script" or "</script>".
+    bool startsScriptMark(std::size_t at) const
+    {
+        return at < m_text.size() && (m_text[at] == Char('s') || m_text[at] == Char('S') || m_text[at] == Char('/'));
+    }
+
+    void addMarks(std::size_t at, std::uint64_t opening, std::uint64_t closing, std::uint64_t scripts)
+    {
+        m_opening += CharacterMasks::count(opening);
+        m_closing += CharacterMasks::count(closing);
+        for (; scripts; scripts &= scripts - 1) {
+            const std::size_t place = at + std::size_t(std::countr_zero(scripts));
+            if (m_scriptStart == None && wordAt(m_text, place, "<script"))
+                m_scriptStart = place - m_lineStart;
+            if (m_scriptEnd == None && wordAt(m_text, place, "</script>"))
+                m_scriptEnd = place - m_lineStart;
+        }
+    }
+
+    void endLine(std::size_t stop)
+    {
+        ++m_lineNumber;
+        const View<Char> line = m_text.substr(m_lineStart, stop - m_lineStart);
+        if (m_scriptStart != None)
+            m_inScript = true;
+        if (m_scriptEnd != None)
+            m_inScript = false;
+        View<Char> before = line;
+        View<Char> after;
+        if (m_scriptStart != None || m_scriptEnd != None) {
+            before = m_scriptStart != None ? line.substr(0, m_scriptStart) : View<Char>();
+            if (m_scriptEnd != None)
+                after = line.substr(m_scriptEnd + 9);
+            m_opening = count(before, Char('<')) + count(after, Char('<'));
+            m_closing = count(before, Char('>')) + count(after, Char('>'));
+        }
+        if (m_scriptStart != None || !m_inScript) {
+            if (m_opening != m_closing)
+                m_oddLines.append(m_lineNumber);
+            m_joined.append(before);
+            if (!after.empty())
+                m_joined.append(after);
+        }
+        const bool crlf = stop + 1 < m_text.size() && m_text[stop] == Char('\r') && m_text[stop + 1] == Char('\n');
+        m_lineStart = stop + (crlf ? 2 : 1);
+        m_opening = m_closing = 0;
+        m_scriptStart = m_scriptEnd = None;
+    }
+
+    View<Char> m_text;
+    TagCounter<Char> &m_joined;
+    QList<int> m_oddLines;
+    bool m_inScript = false;
+    int m_lineNumber = 0;
+    std::size_t m_lineStart = 0;
+    // Of the line read so far:
+    std::size_t m_opening = 0;
+    std::size_t m_closing = 0;
+    std::size_t m_scriptStart = None; // from the line's start
+    std::size_t m_scriptEnd = None;
+};
 
 } // namespace
 
-QString CheckHtml(QStringView text, const QStringList &checkList)
+struct HtmlCheckList::Tables
 {
-    const CollectedText collected = collectLines(text);
-    // The library may hold names in upper case; the text is compared lower-cased.
-    QStringList names;
-    QStringList plainNames;
-    for (const QString &listed : checkList) {
-        names.append(AsciiText::lowered(listed));
-        if (!names.back().isEmpty() && isPlainName(names.back()))
-            plainNames.append(names.back());
+    QStringList names;                  // the list lower-cased, in list order
+    QList<std::array<QString, 3>> tags; // per entry: "<name>", "<name " and "</name>"
+    std::vector<std::size_t> plainName; // per entry: its place among the plain names, or None
+    bool ascii = true;                  // whether every name is ASCII, as a byte text can hold it
+    NameIndex<char16_t> utf16;
+    NameIndex<char8_t> bytes;           // filled when the names are ASCII
+
+    template <typename Char>
+    const NameIndex<Char> &index() const
+    {
+        if constexpr (std::is_same_v<Char, char8_t>)
+            return bytes;
+        else
+            return utf16;
     }
-    const QHash<QString, TagCounts> plainCounts = countPlainNames(collected.text, plainNames);
-    QStringList elementLines;
-    for (const QString &name : std::as_const(names)) {
-        if (elementLines.size() >= MaxCheckElementLines)
-            break;
-        if (name.isEmpty())
-            continue;
-        const QString start = QStringLiteral("<%1>").arg(name);
-        const QString startWithAttributes = QStringLiteral("<%1 ").arg(name);
-        const QString end = QStringLiteral("</%1>").arg(name);
-        const TagCounts counts = isPlainName(name)
-            ? plainCounts.value(name)
-            : TagCounts{occurrences(collected.text, start) + occurrences(collected.text, startWithAttributes),
-                        occurrences(collected.text, end)};
-        if (counts.starts > counts.ends)
-            elementLines.append(QStringLiteral("- Der er %1 flere \"%2\" end \"%3\"").arg(counts.starts - counts.ends).arg(start, end));
-        else if (counts.ends > counts.starts)
-            elementLines.append(QStringLiteral("- Der er %1 flere \"%2\" end \"%3\"").arg(counts.ends - counts.starts).arg(end, start));
-    }
-    if (collected.oddLines.isEmpty() && elementLines.isEmpty())
+};
+
+namespace {
+
+template <typename Char>
+void fillIndex(NameIndex<Char> &index, const QStringList &plainNames, const QList<std::array<QString, 3>> &tags)
+{
+    for (const QString &name : plainNames)
+        index.addPlainName(textOf<Char>(name));
+    index.fillBuckets();
+    for (const auto &[start, startWithAttributes, end] : tags)
+        index.tags.push_back({textOf<Char>(start), textOf<Char>(startWithAttributes), textOf<Char>(end)});
+}
+
+QString report(const QList<int> &oddLines, const QStringList &elementLines)
+{
+    if (oddLines.isEmpty() && elementLines.isEmpty())
         return QStringLiteral("Pagewick fandt ingen fejl i koden.");
     QString report;
-    if (!collected.oddLines.isEmpty()) {
+    if (!oddLines.isEmpty()) {
         QStringList numbers;
-        for (int line : collected.oddLines)
+        for (int line : oddLines)
             numbers.append(QString::number(line));
         report = QStringLiteral("Pagewick fandt et ulige antal \"<\" og \">\" i linierne %1.").arg(numbers.join(QLatin1String(", ")));
         if (!elementLines.isEmpty())
@@ -172,6 +421,86 @@ QString CheckHtml(QStringView text, const QStringList &checkList)
     for (const QString &line : elementLines)
         report += line + QLatin1Char('\n');
     return report;
+}
+
+template <typename Char>
+QString checkText(View<Char> text, const HtmlCheckList::Tables &tables)
+{
+    const NameIndex<Char> &index = tables.index<Char>();
+    bool otherNames = false;
+    for (qsizetype entry = 0; entry < tables.names.size(); ++entry)
+        otherNames = otherNames || (!tables.names[entry].isEmpty() && tables.plainName[std::size_t(entry)] == None);
+    TagCounter<Char> counter(index, text.size(), otherNames);
+    const QList<int> oddLines = LineCollector<Char>(text, counter).collect();
+    counter.finish();
+    const View<Char> joined = counter.wholeText();
+    QStringList elementLines;
+    for (qsizetype entry = 0; entry < tables.names.size(); ++entry) {
+        if (elementLines.size() >= MaxCheckElementLines)
+            break;
+        if (tables.names[entry].isEmpty())
+            continue;
+        const std::size_t plain = tables.plainName[std::size_t(entry)];
+        const auto &[start, startWithAttributes, end] = index.tags[std::size_t(entry)];
+        const TagCounts counts = plain != None
+            ? counter.plainCounts()[plain]
+            : TagCounts{occurrences<Char>(joined, start) + occurrences<Char>(joined, startWithAttributes),
+                        occurrences<Char>(joined, end)};
+        const std::array<QString, 3> &tag = tables.tags[entry];
+        if (counts.starts > counts.ends)
+            elementLines.append(QStringLiteral("- Der er %1 flere \"%2\" end \"%3\"").arg(counts.starts - counts.ends).arg(tag[0], tag[2]));
+        else if (counts.ends > counts.starts)
+            elementLines.append(QStringLiteral("- Der er %1 flere \"%2\" end \"%3\"").arg(counts.ends - counts.starts).arg(tag[2], tag[0]));
+    }
+    return report(oddLines, elementLines);
+}
+
+} // namespace
+
+HtmlCheckList::HtmlCheckList(const QStringList &names)
+{
+    auto tables = std::make_shared<Tables>();
+    // The library may hold names in upper case; the text is compared lower-cased.
+    QStringList plainNames;
+    for (const QString &listed : names) {
+        const QString name = AsciiText::lowered(listed);
+        tables->names.append(name);
+        tables->tags.append({QStringLiteral("<%1>").arg(name), QStringLiteral("<%1 ").arg(name),
+                             QStringLiteral("</%1>").arg(name)});
+        qsizetype plain = plainNames.indexOf(name);
+        if (plain < 0 && isPlainName(name)) {
+            plain = plainNames.size();
+            plainNames.append(name);
+        }
+        tables->plainName.push_back(plain < 0 ? None : std::size_t(plain));
+        tables->ascii = tables->ascii && std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
+    }
+    fillIndex(tables->utf16, plainNames, tables->tags);
+    if (tables->ascii)
+        fillIndex(tables->bytes, plainNames, tables->tags);
+    m_tables = std::move(tables);
+}
+
+QString CheckHtml(QStringView text, const HtmlCheckList &checkList)
+{
+    return checkText(View<char16_t>(text.utf16(), std::size_t(text.size())), *checkList.m_tables);
+}
+
+QString CheckHtml(QByteArrayView fileBytes, const HtmlCheckList &checkList)
+{
+    // A name beyond ASCII could stand in the bytes in more than one way: the
+    // text is then read as the editor reads it.
+    if (!checkList.m_tables->ascii) {
+        const QByteArray utf8 = decodedAsUtf8(fileBytes.toByteArray(), detectFileEncoding(fileBytes));
+        return CheckHtml(QStringView(QString::fromUtf8(utf8)), checkList);
+    }
+    const View<char8_t> bytes(reinterpret_cast<const char8_t *>(fileBytes.data()), std::size_t(fileBytes.size()));
+    return checkText(bytes, *checkList.m_tables);
+}
+
+QString CheckHtml(QStringView text, const QStringList &checkList)
+{
+    return CheckHtml(text, HtmlCheckList(checkList));
 }
 
 QString CheckHtml(const EditableText &text, const QStringList &checkList)

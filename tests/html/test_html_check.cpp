@@ -1,8 +1,11 @@
 #include "PlainConversions.h"
+#include "editor/DocumentFile.h"
 #include "editor/TextBuffer.h"
 #include "html/HtmlCheck.h"
 
 #include "support/QtPrinters.h"
+
+#include <QStringEncoder>
 
 #include <gtest/gtest.h>
 
@@ -115,6 +118,66 @@ TEST(HtmlCheck, OnePassCountsEqualSearchingForEachName)
     for (int round = 0; round < 2000; ++round) {
         const QString text = Plain::randomText(random, pieces, 60);
         ASSERT_EQ(CheckHtml(QStringView(text), list), plainReport(text, list)) << qPrintable(text);
+    }
+}
+
+// The bytes of a file give the report that its text as the editor reads it
+// gives, in every encoding the editor reads.
+void expectSameReportOnBytes(const QByteArray &bytes, const QStringList &list)
+{
+    const QString text = QString::fromUtf8(decodedAsUtf8(bytes, detectFileEncoding(bytes)));
+    ASSERT_EQ(CheckHtml(QByteArrayView(bytes), HtmlCheckList(list)), CheckHtml(QStringView(text), list))
+        << bytes.left(200).toStdString();
+}
+
+void expectSameReportInEveryEncoding(const QString &text, const QStringList &list)
+{
+    const QByteArray utf8 = text.toUtf8();
+    expectSameReportOnBytes(utf8, list);
+    expectSameReportOnBytes(QByteArrayLiteral("\xEF\xBB\xBF") + utf8, list);
+    QStringEncoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
+    const QByteArray encoded = windows1252.encode(text);
+    if (!windows1252.hasError())
+        expectSameReportOnBytes(encoded, list);
+}
+
+TEST(HtmlCheck, BytesAndTextGiveTheSameReport)
+{
+    const QStringList list = {u("html"), u("B"), u("table"), u("td"), u("a"), u("script"), u("p"), u("pre")};
+    const char *texts[] = {
+        "",
+        "<html>\n<b>blåbærgrød</b> <b>ÆØÅ\n</html>",
+        "<p>日本語 <b>テキスト</b>\r\n<table><td>x</td>\r\n",
+        "tekst <SCRIPT>document.write('<b>')</SCRIPT> <b>\n<script src=x>\nif (a < b) { x('<table>'); }\n</script> <td>",
+        "</script> <b> <script> <table>\nstadig <table>\n", // the end of a section before its start
+        "<!-- <b> --> <!-- <table -->\n<a href=\"x>y\">z</a>\n<a title='en \"halv'>\n<a href=\"x",
+        "<table\nborder=1>\r<td\r\n>x</td>\n<",
+        "<b\xc2\xa0>x</b> <b>\x01\x7f</b>\n\n\r\r\n<td>",
+        "<b>\u00a0<b >€ ‰ Ÿ</b>\t<b\tclass=x>",
+    };
+    for (const char *text : texts)
+        expectSameReportInEveryEncoding(u(text), list);
+    // Bytes that are no UTF-8 are read as Windows-1252, its gaps included.
+    expectSameReportOnBytes(QByteArrayLiteral("<b\x81>x</b>\x8d\n<table\x90 \x9d<td>\xe6\xf8\xe5</td>\x80"), list);
+    expectSameReportOnBytes(QByteArrayLiteral("\xEF\xBB\xBF<b>\xff</b>\n<b"), list);
+    // Names with a blank or ">", an empty one and one beyond ASCII.
+    expectSameReportInEveryEncoding(u("<a b>x</a b> <b>> <b></b>> <æble>x</æble> <æble>"),
+                                    {u("a b"), u("b>"), u(""), u("æble"), u("Æble"), u("b")});
+}
+
+// The tags are counted in a buffer that moves along the joined lines, so
+// names that stand across its edges, on long pages, count as on short ones.
+TEST(HtmlCheck, LongPagesCountAsTheTagsAreWritten)
+{
+    const QStringList pieces = {u("<b>"), u("</b>"), u("<B "), u("<table"), u(">"), u("<"), u("</"), u(" "),
+                                u("\n"), u("\r\n"), u("tab"), u("le"), u("<td>"), u("</td"), u("æø"), u("x"),
+                                u("<script>"), u("</script>"), u("<tablex>")};
+    const QStringList list = {u("b"), u("TABLE"), u("td"), u("blockquote")};
+    QRandomGenerator random(17);
+    for (int round = 0; round < 3; ++round) {
+        const QString text = Plain::randomText(random, pieces, 60000);
+        ASSERT_EQ(CheckHtml(QStringView(text), list), plainReport(text, list));
+        expectSameReportInEveryEncoding(text, list);
     }
 }
 
