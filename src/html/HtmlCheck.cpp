@@ -135,16 +135,20 @@ struct NameIndex
             plainByBucket[next[bucketOf(plainNames[name].front(), plainNames[name].size())]++] = name;
     }
 
-    // The plain name that stands from `from` up to the next blank or ">", as
-    // its place in plainNames, with the place of that mark; None when there is none.
+    // The plain name that stands from `from` up to the next blank or ">", in
+    // any case of A-Z, as its place in plainNames, with the place of that
+    // mark; None when there is none.
     std::pair<std::size_t, std::size_t> plainNameAt(View<Char> text, std::size_t from) const
     {
-        if (from >= text.size() || !plainFirsts[std::size_t(text[from]) & 0x7F])
+        if (from >= text.size())
+            return {None, None};
+        const Char first = lowerAscii(text[from]);
+        if (!plainFirsts[std::size_t(first) & 0x7F])
             return {None, None};
         const std::size_t end = nameEnd(text, from);
         if (end == text.size() || end - from > longest)
             return {None, None};
-        const std::size_t bucket = bucketOf(text[from], end - from);
+        const std::size_t bucket = bucketOf(first, end - from);
         for (std::size_t k = bucketStarts[bucket]; k < bucketStarts[bucket + 1]; ++k) {
             if (sameName(plainNames[plainByBucket[k]], text.data() + from, end - from))
                 return {plainByBucket[k], end};
@@ -175,7 +179,7 @@ struct NameIndex
         if (name.size() != length)
             return false;
         for (std::size_t k = 0; k < length; ++k) {
-            if (name[k] != at[k])
+            if (name[k] != lowerAscii(at[k]))
                 return false;
         }
         return true;
@@ -186,13 +190,13 @@ struct NameIndex
 // joined, a buffer at a time: a "<" is read once the buffer holds enough of
 // what follows it for the longest name, and the rest moves to the front of the
 // buffer. When the list has other names, which are searched for in the whole
-// text, the buffer holds the whole joined text instead.
+// text, the buffer holds the whole joined text instead, lower-cased (A-Z).
 template <typename Char>
 class TagCounter
 {
 public:
     TagCounter(const NameIndex<Char> &index, std::size_t textSize, bool keepWholeText)
-        : m_index(index), m_counts(index.plainNames.size()), m_margin(index.longest + 3)
+        : m_index(index), m_counts(index.plainNames.size()), m_margin(index.longest + 3), m_keepWholeText(keepWholeText)
     {
         // A line gives at most its text twice: the text before "<script" and the text after "</script>".
         const std::size_t whole = 2 * textSize;
@@ -200,18 +204,16 @@ public:
         m_buffer = std::make_unique_for_overwrite<Char[]>(m_capacity);
     }
 
-    // Joins the part, lower-cased (A-Z), to the text.
+    // Joins the part to the text.
     void append(View<Char> part)
     {
         if (part.size() <= m_capacity - m_size) {
-            std::transform(part.begin(), part.end(), m_buffer.get() + m_size, lowerAscii<Char>);
-            m_size += part.size();
+            join(part);
             return;
         }
         for (;;) {
             const std::size_t length = std::min(part.size(), m_capacity - m_size);
-            std::transform(part.begin(), part.begin() + std::ptrdiff_t(length), m_buffer.get() + m_size, lowerAscii<Char>);
-            m_size += length;
+            join(part.substr(0, length));
             part.remove_prefix(length);
             if (part.empty())
                 return;
@@ -231,6 +233,16 @@ private:
     static constexpr std::size_t BufferSize = 1 << 16;
 
     View<Char> buffered() const { return {m_buffer.get(), m_size}; }
+
+    void join(View<Char> part)
+    {
+        // Names are matched in any case; only the searches of the whole text need it lower-cased.
+        if (m_keepWholeText)
+            std::transform(part.begin(), part.end(), m_buffer.get() + m_size, lowerAscii<Char>);
+        else
+            std::copy(part.begin(), part.end(), m_buffer.get() + m_size);
+        m_size += part.size();
+    }
 
     // Reads every "<" before `limit`, then keeps only what follows in the buffer.
     void countUpTo(std::size_t limit)
@@ -265,6 +277,7 @@ private:
     const NameIndex<Char> &m_index;
     std::vector<TagCounts> m_counts;
     std::size_t m_margin; // what a "<" needs after it: "/", the longest name and its mark
+    bool m_keepWholeText;
     std::size_t m_capacity = 0;
     std::unique_ptr<Char[]> m_buffer;
     std::size_t m_size = 0;
