@@ -81,14 +81,20 @@ void makeTree(const QString &root)
     }
 }
 
-qint64 uploadWithComponent(const QString &tree, int port, const QString &target)
+// The component as the bench uses it: the local server, passive mode.
+void setUpForLocalServer(TSimpleFTP &ftp, int port)
 {
-    TSimpleFTP ftp;
     ftp.setHostName(QStringLiteral("127.0.0.1"));
     ftp.setPort(port);
     ftp.setUserName(User);
     ftp.setPassword(Password);
     ftp.setPassive(true);
+}
+
+qint64 uploadWithComponent(const QString &tree, int port, const QString &target)
+{
+    TSimpleFTP ftp;
+    setUpForLocalServer(ftp, port);
     QElapsedTimer timer;
     timer.start();
     if (!ftp.Connect())
@@ -184,11 +190,7 @@ private:
 ListingCost listWithComponent(int port, CostMeter &meter)
 {
     TSimpleFTP ftp;
-    ftp.setHostName(QStringLiteral("127.0.0.1"));
-    ftp.setPort(port);
-    ftp.setUserName(User);
-    ftp.setPassword(Password);
-    ftp.setPassive(true);
+    setUpForLocalServer(ftp, port);
     if (!ftp.Connect() || !ftp.ChangeDir(ListedFolder))
         return {};
     meter.start();

@@ -1,6 +1,5 @@
 #include "FtpTestServer.h"
-
-#include <QDeadlineTimer>
+#include "ScriptTestServer.h"
 
 FtpTestServer::FtpTestServer(const Options &options)
 {
@@ -16,19 +15,7 @@ FtpTestServer::FtpTestServer(const Options &options)
         arguments << QStringLiteral("--no-rename");
     if (options.silent)
         arguments << QStringLiteral("--silent");
-    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(QStringLiteral("/usr/bin/python3"), arguments);
-    QDeadlineTimer deadline(15000);
-    while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
-        m_process.waitForReadyRead(100);
-        m_output += m_process.readAllStandardOutput();
-        const qsizetype at = m_output.indexOf("PORT ");
-        const qsizetype end = m_output.indexOf('\n', at);
-        if (at >= 0 && end > at) {
-            m_port = m_output.mid(at + 5, end - at - 5).trimmed().toInt();
-            break;
-        }
-    }
+    m_port = startPythonServer(m_process, arguments, m_output);
 }
 
 FtpTestServer::FtpTestServer()

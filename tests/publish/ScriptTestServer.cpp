@@ -2,22 +2,26 @@
 
 #include <QDeadlineTimer>
 
-ScriptTestServer::ScriptTestServer(const QString &scriptName, const QStringList &arguments)
+int startPythonServer(QProcess &process, const QStringList &arguments, QByteArray &output)
 {
-    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(QStringLiteral("/usr/bin/python3"),
-                    QStringList{QStringLiteral(PAGEWICK_TEST_SCRIPT_DIR "/") + scriptName} + arguments);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral("/usr/bin/python3"), arguments);
     QDeadlineTimer deadline(15000);
-    while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
-        m_process.waitForReadyRead(100);
-        m_output += m_process.readAllStandardOutput();
-        const qsizetype at = m_output.indexOf("PORT ");
-        const qsizetype end = m_output.indexOf('\n', at);
-        if (at >= 0 && end > at) {
-            m_port = m_output.mid(at + 5, end - at - 5).trimmed().toInt();
-            break;
-        }
+    while (!deadline.hasExpired() && process.state() != QProcess::NotRunning) {
+        process.waitForReadyRead(100);
+        output += process.readAllStandardOutput();
+        const qsizetype at = output.indexOf("PORT ");
+        const qsizetype end = output.indexOf('\n', at);
+        if (at >= 0 && end > at)
+            return output.mid(at + 5, end - at - 5).trimmed().toInt();
     }
+    return 0;
+}
+
+ScriptTestServer::ScriptTestServer(const QString &scriptName, const QStringList &arguments)
+    : m_port(startPythonServer(m_process, QStringList{QStringLiteral(PAGEWICK_TEST_SCRIPT_DIR "/") + scriptName} + arguments,
+                               m_output))
+{
 }
 
 ScriptTestServer::~ScriptTestServer()
