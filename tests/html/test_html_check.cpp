@@ -46,6 +46,10 @@ TEST(HtmlCheck, ReportsOddLinesAndUnbalancedElements)
          u("Pagewick fandt et ulige antal \"<\" og \">\" i linierne 1, 2.\n") + more(1, "</table>", "<table>")},
         {"<table>\n3 < 4", list,
          u("Pagewick fandt et ulige antal \"<\" og \">\" i linierne 2.\n") + more(1, "<table>", "</table>")},
+        // A name broken over several short lines counts once they are joined.
+        {"<ta\nb\nle>x", list, u("Pagewick fandt et ulige antal \"<\" og \">\" i linierne 1, 3.\n") + more(1, "<table>", "</table>")},
+        {"x</block\n\nq\nuote>", {u("blockquote")},
+         u("Pagewick fandt et ulige antal \"<\" og \">\" i linierne 1, 4.\n") + more(1, "</blockquote>", "<blockquote>")},
         // Names in upper case are compared lower-cased.
         {"<TABLE><Table BORDER=1>", {u("TABLE")}, more(2, "<table>", "</table>")},
         {"<B>\r\n</b>\r<b>\r\n", {u("b")}, more(1, "<b>", "</b>")},
