@@ -264,4 +264,26 @@ inline QString randomText(QRandomGenerator &random, const QStringList &pieces, i
     return text;
 }
 
+// "Slet alle HTML-koder" on a text with "\r\n" line breaks: comments, then
+// tags, then the break pairs that stood between empty lines.
+inline QString strip(const QString &text)
+{
+    QString out = deletePairs(deletePairs(text, QStringLiteral("<!--"), QStringLiteral("-->")), QStringLiteral("<"),
+                              QStringLiteral(">"));
+    return out.replace(QStringLiteral("\n\r"), QString());
+}
+
+// Whether `part` is `whole` with characters taken out (what a strip may do).
+inline bool isSubsequence(const QString &part, const QString &whole)
+{
+    qsizetype at = 0;
+    for (const QChar c : part) {
+        while (at < whole.size() && whole[at] != c)
+            ++at;
+        if (at++ == whole.size())
+            return false;
+    }
+    return true;
+}
+
 } // namespace Plain

@@ -12,24 +12,6 @@ QString u(const char *utf8)
     return QString::fromUtf8(utf8);
 }
 
-QString plainStrip(const QString &text)
-{
-    const QString tagsGone = Plain::deletePairs(Plain::deletePairs(text, u("<!--"), u("-->")), u("<"), u(">"));
-    return QString(tagsGone).replace(u("\n\r"), QString());
-}
-
-bool isSubsequence(const QString &part, const QString &whole)
-{
-    qsizetype at = 0;
-    for (const QChar c : part) {
-        while (at < whole.size() && whole[at] != c)
-            ++at;
-        if (at++ == whole.size())
-            return false;
-    }
-    return true;
-}
-
 TEST(MarkupStrip, RemovesCommentsTagsAndEmptyLines)
 {
     const struct
@@ -59,7 +41,7 @@ TEST(MarkupStrip, RemovesCommentsTagsAndEmptyLines)
         EXPECT_EQ(StripMarkup(u(c.text)), u(c.result)) << c.text;
         // Removing "\n\r" pairs drops empty lines only where lines end in "\r\n".
         if (!u(c.text).remove(u("\r\n")).contains(QLatin1Char('\n'))) {
-            EXPECT_EQ(plainStrip(u(c.text)), u(c.result)) << c.text;
+            EXPECT_EQ(Plain::strip(u(c.text)), u(c.result)) << c.text;
         }
     }
 }
@@ -71,7 +53,7 @@ TEST(MarkupStrip, OnePassEqualsRemovingTheFirstPairAgainAndAgain)
     QRandomGenerator random(5);
     for (int round = 0; round < 5000; ++round) {
         const QString text = Plain::randomText(random, pieces, 1 + round % 30);
-        ASSERT_EQ(StripMarkup(text), plainStrip(text)) << qPrintable(text);
+        ASSERT_EQ(StripMarkup(text), Plain::strip(text)) << qPrintable(text);
     }
 }
 
@@ -83,7 +65,7 @@ TEST(MarkupStrip, OnlyDeletesAndEndsOnLargeTexts)
     binary += binary;
     const QString stripped = StripMarkup(binary);
     EXPECT_LT(stripped.size(), binary.size());
-    EXPECT_TRUE(isSubsequence(stripped, binary));
+    EXPECT_TRUE(Plain::isSubsequence(stripped, binary));
 
     const QString tags = u("<b>x</b>").repeated(125000);
     EXPECT_EQ(StripMarkup(tags), u("x").repeated(125000));
