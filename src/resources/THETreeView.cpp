@@ -2,15 +2,14 @@
 
 #include "resources/LibraryIcons.h"
 #include "resources/LibraryTree.h"
+#include "resources/TextFileLines.h"
 
 #include <QCollator>
 #include <QDragMoveEvent>
 #include <QFile>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QSet>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -20,18 +19,10 @@ const QChar EndOfInput(26);
 
 QStringList readLines(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    std::optional<QStringList> lines = readTextFileLines(path);
+    if (!lines)
         throw THETreeViewError(QStringLiteral("Cannot open file %1").arg(path).toStdString());
-    const QByteArray bytes = file.readAll();
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
-    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast(); // the break after the last line
-    return lines;
+    return *std::move(lines);
 }
 
 // Restores a value when the scope ends, also by an exception.

@@ -1,23 +1,14 @@
 #include "resources/TextMaps.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QStringDecoder>
+#include "resources/TextFileLines.h"
 
 namespace TextMaps {
 
 std::optional<QStringList> load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
-    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
-    lines.removeAll(QString());
+    std::optional<QStringList> lines = readTextFileLines(path);
+    if (lines)
+        lines->removeAll(QString());
     return lines;
 }
 
