@@ -262,12 +262,3 @@ BENCHMARK(TypingWithCompletionIn50MB)->UseManualTime()->Iterations(120)->Unit(be
 BENCHMARK(AttributesAtTheEndOfA1MBLine)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

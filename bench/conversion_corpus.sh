@@ -10,6 +10,7 @@
 # manuals needs root (apt-get). Extra arguments for the benchmark go in
 # BENCH_ARGS, e.g. BENCH_ARGS=--benchmark_filter=Check.
 set -euo pipefail
+source "$(dirname "$0")/debian_packages.sh"
 
 build_dir=${1:-build}
 corpus_dir=${2:-${XDG_CACHE_HOME:-$HOME/.cache}/pagewick-corpus}
@@ -19,14 +20,7 @@ small="$corpus_dir/pages-50mb.html"
 large="$corpus_dir/pages-500mb.html"
 megabyte=$((1024 * 1024))
 
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
-done
-if ((${#missing[@]})); then
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+install_missing_packages "${packages[@]}"
 
 mkdir -p "$corpus_dir"
 if [[ ! -s $small ]]; then

@@ -5,7 +5,6 @@
 #include "app/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -71,12 +70,3 @@ void ReplaceAllInLargeDocument(benchmark::State &state)
 BENCHMARK(ReplaceAllInLargeDocument)->ArgName("search")->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 #include "resources/LibraryLoading.h"
 #include "resources/THETreeView.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QTreeWidget>
 
@@ -57,12 +56,3 @@ BENCHMARK_CAPTURE(LoadIntoTree, js12bib, "js12bib.dat")->Unit(benchmark::kMillis
 BENCHMARK(LoadSpecialCharacterList)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

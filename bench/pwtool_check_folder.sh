@@ -6,20 +6,14 @@
 #
 #   bench/pwtool_check_folder.sh [BUILD_DIR] [PAGES_DIR]
 set -euo pipefail
+source "$(dirname "$0")/debian_packages.sh"
 
 build_dir=${1:-build}
 pages_dir=${2:-${XDG_CACHE_HOME:-$HOME/.cache}/pagewick-pages}
 packages=(libboost1.74-doc libstdc++-12-doc python3.11-doc)
 wanted=5000
 
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
-done
-if ((${#missing[@]})); then
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+install_missing_packages "${packages[@]}"
 
 if [[ $(find "$pages_dir" -name '*.html' 2>/dev/null | wc -l) -lt $wanted ]]; then
   rm -rf "$pages_dir"
