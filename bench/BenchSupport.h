@@ -2,14 +2,14 @@
 
 // What the benchmarks share: a prompter that asks nothing and the process's
 // resident memory.
-#include "app/Prompter.h"
+#include "app/DialogFreePrompter.h"
 
 #include <QFile>
 #include <QRegularExpression>
 
 #include <cstdio>
 
-class QuietPrompter : public Prompter
+class QuietPrompter : public DialogFreePrompter
 {
 public:
     Button message(const Message &m) override
@@ -17,15 +17,6 @@ public:
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(m.text));
         return Cancel;
     }
-    QStringList openFiles(const FileDialog &) override { return {}; }
-    QString openFile(const FileDialog &) override { return {}; }
-    QString saveFile(const FileDialog &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<QString> inputText(const QString &, const QString &, const QString &) override { return {}; }
-    bool chooseFont(QFont &) override { return false; }
-    bool chooseColour(QColor &) override { return false; }
-    bool printDialog(QPrinter &) override { return false; }
-    bool printerSetup(QPrinter &) override { return false; }
 };
 
 inline long residentKilobytes()
