@@ -1,9 +1,8 @@
 // The conversion commands on the editor seam, run on the in-memory text and on the editor.
-#include "editor/TLEdit.h"
-#include "editor/TextBuffer.h"
 #include "html/CharacterReferences.h"
 #include "html/ConversionCommands.h"
 #include "html/TextCase.h"
+#include "support/EditableTextFixture.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -28,20 +27,8 @@ SelectionRecord sel(int line, int from, int to)
 }
 
 template <typename T>
-class ConversionCommandsTest : public ::testing::Test
-{
-protected:
-    EditableText &withText(const QString &text)
-    {
-        m_text = std::make_unique<T>();
-        m_text->SetText(text);
-        return *m_text;
-    }
-    std::unique_ptr<EditableText> m_text;
-};
-
-using Implementations = ::testing::Types<TextBuffer, TLEdit>;
-TYPED_TEST_SUITE(ConversionCommandsTest, Implementations);
+using ConversionCommandsTest = EditableTextFixture<T>;
+TYPED_TEST_SUITE(ConversionCommandsTest, EditableTextTypes);
 
 TYPED_TEST(ConversionCommandsTest, WithoutASelectionOnlyTheBodyIsConverted)
 {

@@ -1,11 +1,10 @@
 // Markup writing and head placement, on the in-memory text and on the editor.
-#include "editor/TLEdit.h"
-#include "editor/TextBuffer.h"
 #include "html/CommaText.h"
 #include "html/ElementSections.h"
 #include "html/GeneratorElement.h"
 #include "html/HeadPlacement.h"
 #include "html/MarkupWriting.h"
+#include "support/EditableTextFixture.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -15,21 +14,13 @@
 namespace {
 
 template <typename T>
-class MarkupTest : public ::testing::Test
+class MarkupTest : public EditableTextFixture<T>
 {
 protected:
-    EditableText &withText(const QString &text)
-    {
-        m_text = std::make_unique<T>();
-        m_text->SetText(text);
-        return *m_text;
-    }
-    std::unique_ptr<EditableText> m_text;
     ScriptedPrompter m_prompter;
 };
 
-using Implementations = ::testing::Types<TextBuffer, TLEdit>;
-TYPED_TEST_SUITE(MarkupTest, Implementations);
+TYPED_TEST_SUITE(MarkupTest, EditableTextTypes);
 
 SelectionRecord sel(int al, int ac, int cl, int cc)
 {
