@@ -24,14 +24,29 @@ class MainWindowFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
         // Empty data files: no missing-file messages, and an HTML library without entries.
-        for (const char *map : {"program/eventmap.dat", "program/globalmap.dat", "program/html4bib.dat"}) {
-            QFile f(m_dir.filePath(QString::fromLatin1(map)));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        }
-        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Pagewick.ini")));
-        m_window = std::make_unique<TfrmPW4>(MainWindowServices{*m_store, m_prompter, m_dir.filePath(QStringLiteral("program/")),
+        for (const char *name : {"eventmap.dat", "globalmap.dat", "html4bib.dat"})
+            writeProgramFile(name, {});
+        openWindow();
+    }
+    // A file of the program folder, written before the window opens.
+    void writeProgramFile(const char *name, const QByteArray &bytes)
+    {
+        QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
+        QFile file(m_dir.filePath(QStringLiteral("program/") + QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+    // The settings the window starts with, before it opens.
+    SettingsStore &settings()
+    {
+        if (!m_store)
+            m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Pagewick.ini")));
+        return *m_store;
+    }
+    void openWindow()
+    {
+        m_window = std::make_unique<TfrmPW4>(MainWindowServices{settings(), m_prompter, m_dir.filePath(QStringLiteral("program/")),
                                                                 m_dir.filePath(QStringLiteral("data/"))});
         m_window->resize(900, 700);
         m_window->show();

@@ -1,7 +1,6 @@
 // Code completion in a document editor of the real main window: keys typed
 // as the user types them, a small HTML library in the program folder, and
-// the completion delay set to nothing so the timer fires on the next turn of
-// the event loop.
+// the shortest completion delay.
 #include "MainWindowFixture.h"
 #include "support/LibraryFixture.h"
 
@@ -45,25 +44,13 @@ class CodeCompletionTest : public MainWindowFixture
 protected:
     void SetUp() override
     {
-        QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
-        write("html4bib.dat", htmlLibrary());
-        write("eventmap.dat", "1701=a,table\r\n");
-        write("globalmap.dat", "class=title\r\nid=\r\n");
-        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Pagewick.ini")));
-        m_store->writeInt(Keys::Indstillinger, QStringLiteral("Forsinkelse"), 0);
-        m_window = std::make_unique<TfrmPW4>(MainWindowServices{*m_store, m_prompter, m_dir.filePath(QStringLiteral("program/")),
-                                                                m_dir.filePath(QStringLiteral("data/"))});
-        m_window->resize(900, 700);
-        m_window->show();
-        m_window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+        writeProgramFile("html4bib.dat", htmlLibrary());
+        writeProgramFile("eventmap.dat", "1701=a,table\r\n");
+        writeProgramFile("globalmap.dat", "class=title\r\nid=\r\n");
+        // The shortest delay the settings offer.
+        settings().writeInt(Keys::Indstillinger, QStringLiteral("Forsinkelse"), 100);
+        openWindow();
         editor().setFocus();
-    }
-    void write(const char *name, const QByteArray &bytes)
-    {
-        QFile file(m_dir.filePath(QStringLiteral("program/") + QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
     }
 
     CodeCompletion &completion() { return m_window->codeCompletion(); }

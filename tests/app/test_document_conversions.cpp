@@ -1,6 +1,8 @@
 // The text engine's commands in the real main window: the conversions of the
 // "Rediger" menu, the Danish-letter conversion on opening and saving, the
 // HTML check and the update date, on real editors and real files.
+#include "MainWindowFixture.h"
+
 #include "app/AutoDateCommands.h"
 #include "app/DocumentArea.h"
 #include "app/EditorBookmarks.h"
@@ -41,18 +43,17 @@ LibraryRecord specialCharacter(const QString &character, const char *name, int c
     return r;
 }
 
-class DocumentConversionsTest : public ::testing::Test
+class DocumentConversionsTest : public MainWindowFixture
 {
 protected:
     void SetUp() override
     {
-        QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
         // p and table are checked elements; "P, PARAM" leaves p out of the HTML check.
-        write("program/html4bib.dat",
+        writeProgramFile("html4bib.dat",
               recordBytes({libraryRecord(0, 0, QStringLiteral("HTML")), libraryRecord(1, 1000, QStringLiteral("Tekst")),
                        libraryRecord(101, 1250, QStringLiteral("<p></p>"), QStringLiteral("p")),
                        libraryRecord(201, 1250, QStringLiteral("<table></table>"), QStringLiteral("table"))}));
-        write("program/specialtegn.dat",
+        writeProgramFile("specialtegn.dat",
               recordBytes({specialCharacter(QStringLiteral("&"), "amp", 38), specialCharacter(QStringLiteral("<"), "lt", 60),
                        specialCharacter(QStringLiteral(">"), "gt", 62), specialCharacter(QStringLiteral("\""), "quot", 34),
                        specialCharacter(QStringLiteral("'"), "apos", 39),
@@ -61,24 +62,12 @@ protected:
                        specialCharacter(QStringLiteral("©"), "copy", 169),
                        specialCharacter(QStringLiteral("é"), "eacute", 233),
                        specialCharacter(QStringLiteral(";"), "semi", 59)}));
-        for (const char *empty : {"program/eventmap.dat", "program/globalmap.dat"})
-            write(empty, QByteArray());
-        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Pagewick.ini")));
+        for (const char *empty : {"eventmap.dat", "globalmap.dat"})
+            writeProgramFile(empty, {});
         // The generator element would add its own line to every saved page.
-        m_store->writeBool(Keys::Indstillinger, QStringLiteral("Generator"), false);
-        m_window = std::make_unique<TfrmPW4>(MainWindowServices{*m_store, m_prompter, m_dir.filePath(QStringLiteral("program/")),
-                                                                m_dir.filePath(QStringLiteral("data/"))});
+        settings().writeBool(Keys::Indstillinger, QStringLiteral("Generator"), false);
+        openWindow();
         m_window->autoDate().setClock([this] { return m_now; });
-        m_window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
-    }
-
-    void TearDown() override
-    {
-        for (int tab = 0; tab < m_window->documents()->count(); ++tab)
-            m_window->documents()->editorAt(tab)->ClearModified();
-        m_window.reset();
-        EXPECT_TRUE(m_prompter.allAnswered());
     }
 
     QString path(const char *name) const { return m_dir.filePath(QString::fromUtf8(name)); }
@@ -102,8 +91,6 @@ protected:
         m_window->settingsDialog()->reject(); // "Annuller" reads the settings again
     }
 
-    TLEdit &editor() { return *m_window->ActiveEditor(); }
-
     // A document typed in, not a file: nothing to undo yet.
     void start(const QString &text)
     {
@@ -112,22 +99,9 @@ protected:
         editor().ClearModified();
     }
 
-    void run(const char *id)
-    {
-        QAction *action = m_window->command(QString::fromLatin1(id));
-        ASSERT_NE(action, nullptr) << id;
-        QApplication::processEvents(); // the editor tells its changes as it paints
-        ASSERT_TRUE(action->isEnabled()) << id;
-        action->trigger();
-    }
-
     // Saves the active document as "Gem" does, changed or not.
     void save() { ASSERT_TRUE(m_window->FilGem(m_window->documents()->currentIndex())); }
 
-    QTemporaryDir m_dir;
-    ScriptedPrompter m_prompter;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<TfrmPW4> m_window;
     QDateTime m_now{QDate(2026, 12, 10), QTime(12, 0)};
 };
 

@@ -1,6 +1,8 @@
 // The libraries in the main window: the HTML library read when the window is
 // first shown, the View menu's library commands and the reload after a
 // changed "Kodetjek".
+#include "MainWindowFixture.h"
+
 #include "app/SettingsStore.h"
 #include "app/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
@@ -24,43 +26,21 @@
 
 namespace {
 
-class LibraryWindowTest : public ::testing::Test
+class LibraryWindowTest : public MainWindowFixture
 {
 protected:
     void SetUp() override
     {
-        QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
-        write("html4bib.dat",
-              recordBytes({libraryRecord(0, 0, QStringLiteral("HTML")), libraryRecord(1, 1000, QStringLiteral("Tekst")),
-                           libraryRecord(101, 1250, QStringLiteral("<p></p>"), QStringLiteral("p")),
-                           libraryRecord(201, 1250, QStringLiteral("<table></table>"), QStringLiteral("table")),
-                           libraryRecord(2, 2000, QStringLiteral("Hændelser")),
-                           libraryRecord(102, 1701, QStringLiteral("onclick=\"\""), QStringLiteral("onclick"))}));
+        writeProgramFile("html4bib.dat",
+                         recordBytes({libraryRecord(0, 0, QStringLiteral("HTML")), libraryRecord(1, 1000, QStringLiteral("Tekst")),
+                                      libraryRecord(101, 1250, QStringLiteral("<p></p>"), QStringLiteral("p")),
+                                      libraryRecord(201, 1250, QStringLiteral("<table></table>"), QStringLiteral("table")),
+                                      libraryRecord(2, 2000, QStringLiteral("Hændelser")),
+                                      libraryRecord(102, 1701, QStringLiteral("onclick=\"\""), QStringLiteral("onclick"))}));
         for (const char *empty : {"eventmap.dat", "globalmap.dat", "css2bib.dat"})
-            write(empty, QByteArray());
-        m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Pagewick.ini")));
-        m_window = std::make_unique<TfrmPW4>(MainWindowServices{*m_store, m_prompter, m_dir.filePath(QStringLiteral("program/")),
-                                                                m_dir.filePath(QStringLiteral("data/"))});
-        m_window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+            writeProgramFile(empty, {});
+        openWindow();
     }
-    void TearDown() override
-    {
-        m_window->ActiveEditor()->ClearModified();
-        m_window.reset();
-        EXPECT_TRUE(m_prompter.allAnswered());
-    }
-    void write(const char *name, const QByteArray &bytes)
-    {
-        QFile file(m_dir.filePath(QStringLiteral("program/") + QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QTemporaryDir m_dir;
-    ScriptedPrompter m_prompter;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<TfrmPW4> m_window;
 };
 
 TEST_F(LibraryWindowTest, ShowingTheWindowReadsTheHtmlLibrary)
