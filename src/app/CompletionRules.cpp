@@ -1,16 +1,13 @@
 #include "app/CompletionRules.h"
 
+#include "resources/LibraryIconIndexes.h"
+
 #include <algorithm>
 
 namespace CompletionRules {
 
 namespace {
 
-constexpr int ColourIcon = 36;
-constexpr int AddressIcon = 24;
-constexpr int FontIcon = 6;
-constexpr int PictureIcon = 13;
-constexpr int EventIcon = 84;
 constexpr int AttributeList = 82;
 
 bool isBlankOrControl(QChar c)
@@ -67,16 +64,16 @@ QPoint place(QPoint caret, QSize listSize, QSize areaSize, int fontPoints)
 int icon(const QString &item, int kind)
 {
     if (item == QLatin1String("[farve]"))
-        return ColourIcon;
+        return LibraryIcon::ColourValue;
     if (item == QLatin1String("[url]"))
-        return AddressIcon;
+        return LibraryIcon::WebAddress;
     if (item == QLatin1String("[font]"))
-        return FontIcon;
+        return LibraryIcon::FontValue;
     if (item == QLatin1String("[url(grafik)]"))
-        return PictureIcon;
+        return LibraryIcon::PictureAddress;
     if (kind == AttributeList
         && (item.startsWith(QLatin1String("on")) || (item.endsWith(QLatin1Char(')')) && item.contains(QLatin1Char('(')))))
-        return EventIcon;
+        return LibraryIcon::Event;
     return kind;
 }
 

@@ -1,6 +1,6 @@
 #include "resources/LibraryIcons.h"
 
-#include "resources/LibraryTree.h"
+#include "resources/LibraryIconIndexes.h"
 
 #include <QHash>
 #include <QPainter>
@@ -11,13 +11,6 @@ namespace LibraryIcons {
 namespace {
 
 constexpr int Size = 16;
-constexpr int ScriptMethod = 83;
-constexpr int ScriptProperty = 86;
-// The value placeholders of code completion.
-constexpr int FontValue = 6;
-constexpr int PictureAddress = 13;
-constexpr int WebAddress = 24;
-constexpr int ColourValue = 36;
 
 void drawFolder(QPainter &p, bool open)
 {
@@ -133,14 +126,14 @@ QIcon draw(int index)
         case LibraryIcon::FolderOpen: drawFolder(p, true); break;
         case LibraryIcon::Element: drawTag(p); break;
         case LibraryIcon::Entry: drawDot(p, QColor(0x4f, 0x8f, 0xe0)); break;
-        case ScriptMethod: drawMethod(p); break;
+        case LibraryIcon::ScriptMethod: drawMethod(p); break;
         case LibraryIcon::Event: drawEvent(p); break;
         case LibraryIcon::Keyword: drawKeyword(p); break;
-        case ScriptProperty: drawProperty(p); break;
-        case FontValue: drawFont(p); break;
-        case PictureAddress: drawPicture(p); break;
-        case WebAddress: drawGlobe(p); break;
-        case ColourValue: drawColours(p); break;
+        case LibraryIcon::ScriptProperty: drawProperty(p); break;
+        case LibraryIcon::FontValue: drawFont(p); break;
+        case LibraryIcon::PictureAddress: drawPicture(p); break;
+        case LibraryIcon::WebAddress: drawGlobe(p); break;
+        case LibraryIcon::ColourValue: drawColours(p); break;
         default: return QIcon();
         }
     }

@@ -25,9 +25,9 @@ int iconOf(qint32 kind)
     if (isEvent(kind))
         return LibraryIcon::Event;
     switch (kind) {
-    case 2900: return 86;
-    case 3100: return 83;
-    case 3400: return 84;
+    case 2900: return LibraryIcon::ScriptProperty;
+    case 3100: return LibraryIcon::ScriptMethod;
+    case 3400: return LibraryIcon::Event;
     case ScriptKeyword: return LibraryIcon::Keyword;
     default: return LibraryIcon::Entry;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "resources/LibraryIconIndexes.h"
 #include "resources/LibraryLists.h"
 #include "resources/LibraryRecord.h"
 
@@ -7,16 +8,6 @@
 #include <QString>
 
 #include <optional>
-
-// Indexes into the main 16-pixel image list that the library trees use.
-namespace LibraryIcon {
-constexpr int FolderClosed = 79;
-constexpr int FolderOpen = 80;
-constexpr int Element = 81;
-constexpr int Entry = 82;
-constexpr int Event = 84;
-constexpr int Keyword = 85;
-} // namespace LibraryIcon
 
 // One node of a library tree, as the tree view shows it.
 struct LibraryNode
