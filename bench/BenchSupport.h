@@ -1,7 +1,7 @@
 #pragma once
 
-// What the benchmarks share: a prompter that asks nothing and the process's
-// resident memory.
+// What the benchmarks share: a prompter that asks nothing, writing a file
+// and the process's resident memory.
 #include "app/DialogFreePrompter.h"
 
 #include <QFile>
@@ -18,6 +18,14 @@ public:
         return Cancel;
     }
 };
+
+// Writes the file whole or stops the benchmark: timing a half-written page means nothing.
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
 
 inline long residentKilobytes()
 {

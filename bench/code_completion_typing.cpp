@@ -75,13 +75,6 @@ QByteArray page(qsizetype bytes)
     return html + "</table>\n</body>\n</html>\n";
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 // Times what the completion timer sets off when it fires, by running the
 // timer's event itself.
 struct Stopwatch : QObject

@@ -29,13 +29,6 @@ QByteArray page(qsizetype bytes, bool windows1252)
     return html + "</table></body></html>\r\n";
 }
 
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -44,8 +37,8 @@ int main(int argc, char **argv)
     PagewickApplication app(argc, argv);
     QTemporaryDir dir;
     QDir().mkpath(dir.filePath(QStringLiteral("program")));
-    write(dir.filePath(QStringLiteral("program/eventmap.dat")), "");
-    write(dir.filePath(QStringLiteral("program/globalmap.dat")), "");
+    writeFile(dir.filePath(QStringLiteral("program/eventmap.dat")), "");
+    writeFile(dir.filePath(QStringLiteral("program/globalmap.dat")), "");
     SettingsStore store(dir.filePath(QStringLiteral("Pagewick.ini")));
     QuietPrompter prompter;
     TfrmPW4 window({store, prompter, dir.filePath(QStringLiteral("program/")), dir.filePath(QStringLiteral("data/"))});
@@ -57,7 +50,7 @@ int main(int argc, char **argv)
     QElapsedTimer timer;
     for (const bool windows1252 : {false, true}) {
         const QString path = dir.filePath(windows1252 ? QStringLiteral("cp1252.htm") : QStringLiteral("utf8.htm"));
-        write(path, page(50 << 20, windows1252));
+        writeFile(path, page(50 << 20, windows1252));
         const double mb = QFileInfo(path).size() / 1048576.0;
         timer.start();
         window.FilAabn(path);
@@ -79,7 +72,7 @@ int main(int argc, char **argv)
     QStringList paths;
     for (int i = 0; i < 50; ++i) {
         const QString path = dir.filePath(QStringLiteral("side%1.htm").arg(i));
-        write(path, page(40 * 1024, false));
+        writeFile(path, page(40 * 1024, false));
         paths.append(path);
     }
     timer.restart();
