@@ -2,8 +2,11 @@
 
 #include "app/Prompter.h"
 #include "editor/EditableText.h"
+#include "editor/TextBuffer.h"
 #include "html/CommaText.h"
 #include "html/ElementSections.h"
+
+#include <algorithm>
 
 bool PositionInHead(EditableText &text, const QString &name, bool warn, Prompter &prompter, const QString &caption)
 {
@@ -26,12 +29,19 @@ bool PositionInHead(EditableText &text, const QString &name, bool warn, Prompter
         return found;
     const int h2 = headEnd->start.line;
     const int h1 = headStart ? headStart->start.line : 0;
-    const QList<HTMLElement> scripts = FindElementSections(text, QStringLiteral("script"));
+    // Only lines up to the head's end are chosen, so they are searched in a
+    // copy of those lines rather than in the whole page. Script sections are
+    // found there too, unless one is still open at the head's end: where it
+    // ends, if anywhere, takes the rest of the page.
+    const TextBuffer head(text.textBetween({1, 0}, {h2, text.GetLineLength(h2)}));
+    QList<HTMLElement> scripts = FindElementSections(head, QStringLiteral("script"));
+    if (std::any_of(scripts.begin(), scripts.end(), [](const HTMLElement &s) { return s.depth == 0 && s.endLine == -1; }))
+        scripts = FindElementSections(text, QStringLiteral("script"));
     for (int k = entry; k >= 0; --k) {
         if (HeadOrder[k].isEmpty())
             continue;
         TextPos from{1, 0};
-        while (const auto occurrence = text.findFrom(HeadOrder[k], from)) {
+        while (const auto occurrence = head.findFrom(HeadOrder[k], from)) {
             const int line = occurrence->start.line;
             if (line > h2)
                 break;

@@ -86,6 +86,11 @@ TYPED_TEST(MarkupTest, NewHeadContentGoesWhereItsKindBelongs)
         EXPECT_TRUE(PositionInHead(t, QString::fromUtf8(c.name), true, this->m_prompter, QStringLiteral("Brindle's Pagewick")));
         EXPECT_EQ(t.GetSelection(), sel(c.line, 0, c.line, 0)) << c.name;
     }
+    // A script section open at the head's end still hides what stands in it.
+    EditableText &open = this->withText(QStringLiteral("<html>\n<head>\n<title>T</title>\n<script>\n<meta in=\"script\">\n"
+                                                       "</head>\n</script>\n<body>\n</body>\n</html>"));
+    EXPECT_TRUE(PositionInHead(open, QStringLiteral("meta"), true, this->m_prompter, QStringLiteral("Brindle's Pagewick")));
+    EXPECT_EQ(open.GetSelection(), sel(4, 0, 4, 0));
     EditableText &t = this->withText(QStringLiteral("<p>no head</p>"));
     this->m_prompter.expect(QStringLiteral("Pagewick kan ikke finde dokumentets HEAD-sektion."));
     EXPECT_FALSE(PositionInHead(t, QStringLiteral("meta"), true, this->m_prompter, QStringLiteral("Brindle's Pagewick")));
