@@ -2,6 +2,7 @@
 
 #include "editor/DocumentFile.h"
 #include "editor/EditableText.h"
+#include "editor/FileByteStream.h"
 #include "html/AsciiText.h"
 #include "html/CharacterMasks.h"
 
@@ -9,6 +10,8 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -195,14 +198,18 @@ template <typename Char>
 class TagCounter
 {
 public:
+    // A counter for a text of a known size, which keeps the whole joined text if asked.
     TagCounter(const NameIndex<Char> &index, std::size_t textSize, bool keepWholeText)
-        : m_index(index), m_counts(index.plainNames.size()), m_margin(index.longest + 3), m_keepWholeText(keepWholeText)
+        : TagCounter(index, keepWholeText, [&] {
+              // A line gives at most its text twice: the text before "<script" and the text after "</script>".
+              const std::size_t whole = 2 * textSize;
+              return keepWholeText ? whole : std::min(whole, movingCapacity(index));
+          }())
     {
-        // A line gives at most its text twice: the text before "<script" and the text after "</script>".
-        const std::size_t whole = 2 * textSize;
-        m_capacity = keepWholeText ? whole : std::min(whole, std::max(BufferSize, 2 * m_margin));
-        m_buffer = std::make_unique_for_overwrite<Char[]>(m_capacity);
     }
+
+    // A counter for a text of any size.
+    explicit TagCounter(const NameIndex<Char> &index) : TagCounter(index, false, movingCapacity(index)) {}
 
     // Joins the part to the text.
     void append(View<Char> part)
@@ -231,6 +238,15 @@ public:
 
 private:
     static constexpr std::size_t BufferSize = 1 << 16;
+
+    TagCounter(const NameIndex<Char> &index, bool keepWholeText, std::size_t capacity)
+        : m_index(index), m_counts(index.plainNames.size()), m_margin(index.longest + 3),
+          m_keepWholeText(keepWholeText), m_capacity(capacity), m_buffer(std::make_unique_for_overwrite<Char[]>(capacity))
+    {
+    }
+
+    // A buffer that moves along the text holds a "<" and what it needs after it, twice over.
+    static std::size_t movingCapacity(const NameIndex<Char> &index) { return std::max(BufferSize, 2 * (index.longest + 3)); }
 
     View<Char> buffered() const { return {m_buffer.get(), m_size}; }
 
@@ -278,10 +294,23 @@ private:
     std::vector<TagCounts> m_counts;
     std::size_t m_margin; // what a "<" needs after it: "/", the longest name and its mark
     bool m_keepWholeText;
-    std::size_t m_capacity = 0;
+    std::size_t m_capacity;
     std::unique_ptr<Char[]> m_buffer;
     std::size_t m_size = 0;
 };
+
+// What of a text has been read: from the start of the line being read on.
+template <typename Char>
+struct TextWindow
+{
+    View<Char> text;
+    bool final = true; // whether the text ends with it
+};
+
+// Gives the window that goes on from `keepFrom` of the last one, with the
+// text that follows it read in.
+template <typename Char>
+using ReadOn = std::function<TextWindow<Char>(std::size_t keepFrom)>;
 
 // The lines of the text, script sections left out: a line with "<script"
 // starts a section and keeps what stands before it, a line with "</script>"
@@ -292,7 +321,14 @@ template <typename Char>
 class LineCollector
 {
 public:
+    // The whole text at once.
     LineCollector(View<Char> text, TagCounter<Char> &joined) : m_text(text), m_joined(joined) {}
+
+    // The text a window at a time.
+    LineCollector(const ReadOn<Char> &readOn, TagCounter<Char> &joined)
+        : m_final(false), m_readOn(&readOn), m_joined(joined)
+    {
+    }
 
     // The text is read a block at a time: its "<", ">" and line breaks are
     // found at once, and a script section can start or end only at "<s", "<S" or "</".
@@ -300,6 +336,16 @@ public:
     {
         static constexpr std::array<Char, 7> Wanted = {'<', '>', '\n', '\r', 's', 'S', '/'};
         for (std::size_t at = 0;; at += BlockSize) {
+            // A block is read when the window holds what its marks look at
+            // after it, unless the text ends sooner.
+            while (!m_final && m_text.size() - at < BlockSize + Lookahead) {
+                const std::size_t keep = std::min(m_lineStart, at);
+                const TextWindow<Char> window = (*m_readOn)(keep);
+                m_text = window.text;
+                m_final = window.final;
+                at -= keep;
+                m_lineStart -= keep;
+            }
             auto [opening, closing, lineFeeds, returns, s, capitalS, slash] = masksAt(m_text, at, Wanted);
             const std::uint64_t scriptNext = s | capitalS | slash;
             std::uint64_t scripts = opening & ((scriptNext >> 1) | (std::uint64_t(startsScriptMark(at + BlockSize)) << 63));
@@ -323,6 +369,9 @@ public:
     }
 
 private:
+    // What is read past a block: "</script>" starting at its last character.
+    static constexpr std::size_t Lookahead = 9;
+
     // Whether the character at `at` can follow the "<" of "<script" or "</script>".
     bool startsScriptMark(std::size_t at) const
     {
@@ -373,6 +422,8 @@ private:
     }
 
     View<Char> m_text;
+    bool m_final = true; // whether the text ends with m_text
+    const ReadOn<Char> *m_readOn = nullptr;
     TagCounter<Char> &m_joined;
     QList<int> m_oddLines;
     bool m_inScript = false;
@@ -393,6 +444,7 @@ struct HtmlCheckList::Tables
     QList<std::array<QString, 3>> tags; // per entry: "<name>", "<name " and "</name>"
     std::vector<std::size_t> plainName; // per entry: its place among the plain names, or None
     bool ascii = true;                  // whether every name is ASCII, as a byte text can hold it
+    bool plainNamesOnly = true;         // whether every name is counted as the tags are read
     NameIndex<char16_t> utf16;
     NameIndex<char8_t> bytes;           // filled when the names are ASCII
 
@@ -436,15 +488,11 @@ QString report(const QList<int> &oddLines, const QStringList &elementLines)
     return report;
 }
 
+// The report on the lines read and the tags counted in them.
 template <typename Char>
-QString checkText(View<Char> text, const HtmlCheckList::Tables &tables)
+QString report(const QList<int> &oddLines, TagCounter<Char> &counter, const HtmlCheckList::Tables &tables)
 {
     const NameIndex<Char> &index = tables.index<Char>();
-    bool otherNames = false;
-    for (qsizetype entry = 0; entry < tables.names.size(); ++entry)
-        otherNames = otherNames || (!tables.names[entry].isEmpty() && tables.plainName[std::size_t(entry)] == None);
-    TagCounter<Char> counter(index, text.size(), otherNames);
-    const QList<int> oddLines = LineCollector<Char>(text, counter).collect();
     counter.finish();
     const View<Char> joined = counter.wholeText();
     QStringList elementLines;
@@ -468,6 +516,55 @@ QString checkText(View<Char> text, const HtmlCheckList::Tables &tables)
     return report(oddLines, elementLines);
 }
 
+template <typename Char>
+QString checkText(View<Char> text, const HtmlCheckList::Tables &tables)
+{
+    TagCounter<Char> counter(tables.index<Char>(), text.size(), !tables.plainNamesOnly);
+    const QList<int> oddLines = LineCollector<Char>(text, counter).collect();
+    return report(oddLines, counter, tables);
+}
+
+// A document's bytes a window at a time in one buffer, which keeps the line
+// being read at its front and grows only for a line longer than a piece.
+class PieceBuffer
+{
+public:
+    PieceBuffer(const ReadBytes &read, QByteArray &buffer) : m_read(read), m_buffer(buffer)
+    {
+        if (m_buffer.size() < PieceSize)
+            m_buffer.resize(PieceSize);
+    }
+
+    // Moves the text from `keepFrom` on to the front and reads once after it.
+    TextWindow<char8_t> readOn(std::size_t keepFrom)
+    {
+        if (keepFrom > 0) {
+            std::memmove(m_buffer.data(), m_buffer.constData() + keepFrom, std::size_t(m_filled) - keepFrom);
+            m_filled -= qsizetype(keepFrom);
+        }
+        if (m_buffer.size() - m_filled < PieceSize / 2)
+            m_buffer.resize(std::max(2 * m_buffer.size(), m_filled + PieceSize));
+        const qsizetype got = m_read(m_buffer.data() + m_filled, m_buffer.size() - m_filled);
+        m_ended = got <= 0;
+        m_failed = got < 0;
+        m_filled += std::max<qsizetype>(got, 0);
+        return {View<char8_t>(reinterpret_cast<const char8_t *>(m_buffer.constData()), std::size_t(m_filled)), m_ended};
+    }
+
+    bool failed() const { return m_failed; }
+
+private:
+    // Large enough that a read costs little beside the bytes it brings, small
+    // enough that they are still in the processor's cache when they are checked.
+    static constexpr qsizetype PieceSize = 1 << 17;
+
+    const ReadBytes &m_read;
+    QByteArray &m_buffer;
+    qsizetype m_filled = 0;
+    bool m_ended = false;
+    bool m_failed = false;
+};
+
 } // namespace
 
 HtmlCheckList::HtmlCheckList(const QStringList &names)
@@ -486,6 +583,7 @@ HtmlCheckList::HtmlCheckList(const QStringList &names)
             plainNames.append(name);
         }
         tables->plainName.push_back(plain < 0 ? None : std::size_t(plain));
+        tables->plainNamesOnly = tables->plainNamesOnly && (name.isEmpty() || plain >= 0);
         tables->ascii = tables->ascii && std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
     }
     fillIndex(tables->utf16, plainNames, tables->tags);
@@ -520,4 +618,22 @@ QString CheckHtml(const EditableText &text, const QStringList &checkList)
 {
     // One pass over the whole text: reading an editor line by line costs more.
     return CheckHtml(text.GetText(), checkList);
+}
+
+std::optional<QString> CheckHtml(const ReadBytes &read, QByteArray &buffer, const HtmlCheckList &checkList)
+{
+    const HtmlCheckList::Tables &tables = *checkList.m_tables;
+    // Other names are searched for in the whole text, so it is read whole.
+    if (!tables.ascii || !tables.plainNamesOnly) {
+        if (!readToEnd(read, buffer, 0))
+            return std::nullopt;
+        return CheckHtml(QByteArrayView(buffer), checkList);
+    }
+    PieceBuffer pieces(read, buffer);
+    const ReadOn<char8_t> readOn = [&pieces](std::size_t keepFrom) { return pieces.readOn(keepFrom); };
+    TagCounter<char8_t> counter(tables.bytes);
+    const QList<int> oddLines = LineCollector<char8_t>(readOn, counter).collect();
+    if (pieces.failed())
+        return std::nullopt;
+    return report(oddLines, counter, tables);
 }

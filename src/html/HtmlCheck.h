@@ -1,10 +1,13 @@
 #pragma once
 
+#include "editor/FileByteStream.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class EditableText;
 
@@ -22,6 +25,12 @@ private:
 
     friend QString CheckHtml(QStringView text, const HtmlCheckList &checkList);
     friend QString CheckHtml(QByteArrayView fileBytes, const HtmlCheckList &checkList);
+
+// The same report on a document file's bytes as `read` gives them, a piece at
+// a time, so that pages of any size are checked in the same small memory
+// (`buffer`, kept from file to file); nothing when reading fails.
+std::optional<QString> CheckHtml(const ReadBytes &read, QByteArray &buffer, const HtmlCheckList &checkList);
+    friend std::optional<QString> CheckHtml(const ReadBytes &read, QByteArray &buffer, const HtmlCheckList &checkList);
 };
 
 // "Tjek HTML-koder": a count, not a parse. Reports the lines whose "<" and ">"
@@ -38,6 +47,11 @@ QString CheckHtml(const EditableText &text, const QStringList &checkList);
 // these encodings write as the same single bytes and never as part of another
 // character. (A list with a name beyond ASCII has the bytes decoded first.)
 QString CheckHtml(QByteArrayView fileBytes, const HtmlCheckList &checkList);
+
+// The same report on a document file's bytes as `read` gives them, a piece at
+// a time, so that pages of any size are checked in the same small memory
+// (`buffer`, kept from file to file); nothing when reading fails.
+std::optional<QString> CheckHtml(const ReadBytes &read, QByteArray &buffer, const HtmlCheckList &checkList);
 
 // At most this many element lines go into one report.
 inline constexpr int MaxCheckElementLines = 51;

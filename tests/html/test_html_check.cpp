@@ -7,6 +7,8 @@
 
 #include <QStringEncoder>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -125,13 +127,28 @@ TEST(HtmlCheck, OnePassCountsEqualSearchingForEachName)
     }
 }
 
+// Gives the bytes a piece of `pieceSize` at a time, as a file read in small reads would.
+ReadBytes inPieces(const QByteArray &bytes, qsizetype pieceSize)
+{
+    return [bytes, pieceSize, at = qsizetype(0)](char *into, qsizetype capacity) mutable {
+        const qsizetype length = std::min({pieceSize, capacity, bytes.size() - at});
+        std::copy_n(bytes.constData() + at, length, into);
+        at += length;
+        return length;
+    };
+}
+
 // The bytes of a file give the report that its text as the editor reads it
-// gives, in every encoding the editor reads.
+// gives, in every encoding the editor reads, whole or read a piece at a time.
 void expectSameReportOnBytes(const QByteArray &bytes, const QStringList &list)
 {
     const QString text = QString::fromUtf8(decodedAsUtf8(bytes, detectFileEncoding(bytes)));
-    ASSERT_EQ(CheckHtml(QByteArrayView(bytes), HtmlCheckList(list)), CheckHtml(QStringView(text), list))
-        << bytes.left(200).toStdString();
+    const QString expected = CheckHtml(QStringView(text), list);
+    const HtmlCheckList checkList(list);
+    ASSERT_EQ(CheckHtml(QByteArrayView(bytes), checkList), expected) << bytes.left(200).toStdString();
+    QByteArray buffer = "memory left by another file";
+    for (qsizetype pieceSize : {qsizetype(1), qsizetype(63), qsizetype(1) << 20})
+        ASSERT_EQ(CheckHtml(inPieces(bytes, pieceSize), buffer, checkList), expected) << pieceSize;
 }
 
 void expectSameReportInEveryEncoding(const QString &text, const QStringList &list)
@@ -189,12 +206,35 @@ TEST(HtmlCheck, LongLinesAndBinaryTextAreReadWhole)
 {
     const QString line = u("<b>x</b>").repeated(130000); // a line of about 1 MB
     EXPECT_EQ(CheckHtml(QString(line + u("<b>")), {u("b")}), more(1, "<b>", "</b>"));
+    // Read a piece at a time, a line longer than the pieces is kept whole.
+    const QString lines = line + u("<b>\n<script>") + line + u("</script><b\n>");
+    const QString expected = u("Pagewick fandt et ulige antal \"<\" og \">\" i linierne 2, 3.\n") + more(2, "<b>", "</b>");
+    QByteArray buffer;
+    EXPECT_EQ(CheckHtml(inPieces(lines.toUtf8(), 4096), buffer, HtmlCheckList({u("b")})), expected);
+    EXPECT_EQ(CheckHtml(QStringView(lines), {u("b")}), expected);
     QString binary;
     for (int c = 0; c < 0x10000; ++c)
         binary += QChar(char16_t(c));
     const QString report = CheckHtml(QStringView(binary), {u("b")});
     EXPECT_FALSE(report.isEmpty());
     EXPECT_EQ(CheckHtml(QStringView(binary), {u("b")}), report);
+}
+
+TEST(HtmlCheck, AFailingReadGivesNoReport)
+{
+    // Plain names only, counted as the pieces come, and one searched for in the whole text.
+    for (const QStringList &names : {QStringList{u("b")}, QStringList{u("b"), u("a b")}}) {
+        qsizetype reads = 0;
+        const ReadBytes failingSecondRead = [&reads](char *into, qsizetype capacity) -> qsizetype {
+            if (++reads > 1)
+                return -1;
+            const qsizetype length = std::min<qsizetype>(capacity, 3);
+            std::copy_n("<b>", length, into);
+            return length;
+        };
+        QByteArray buffer;
+        EXPECT_EQ(CheckHtml(failingSecondRead, buffer, HtmlCheckList(names)), std::nullopt) << names.join(u(",")).toStdString();
+    }
 }
 
 } // namespace
