@@ -152,5 +152,10 @@ std::optional<LibraryTree> LoadLibraryTree(const QString &path, LibraryLists &li
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    // Mapped rather than copied: a copy would take as much fresh memory again.
+    if (const uchar *mapped = file.map(0, file.size())) {
+        const QByteArrayView contents(mapped, file.size());
+        return BuildLibraryTree(LibraryRecordFormat::decodeFile(contents), lists, tagCheckExclusions);
+    }
     return BuildLibraryTree(LibraryRecordFormat::decodeFile(file.readAll()), lists, tagCheckExclusions);
 }
