@@ -116,6 +116,15 @@ struct NameIndex
     std::vector<std::size_t> bucketStarts;                    // where each bucket starts in plainByBucket
     std::size_t longest = 0;                                  // the longest plain name
     std::vector<std::array<std::basic_string<Char>, 3>> tags; // per list entry: "<name>", "<name " and "</name>"
+#ifdef __SSE2__
+    // ASCII names shorter than sixteen are compared sixteen characters at
+    // once: per place in plainByBucket, the name's bytes, zero after its end.
+    struct alignas(16) PaddedName
+    {
+        std::array<char, 16> bytes{};
+    };
+    std::vector<PaddedName> paddedByBucket;
+#endif
 
     void addPlainName(std::basic_string<Char> name)
     {
@@ -136,6 +145,17 @@ struct NameIndex
         std::vector<std::size_t> next(bucketStarts.begin(), bucketStarts.end() - 1);
         for (std::size_t name = 0; name < plainNames.size(); ++name)
             plainByBucket[next[bucketOf(plainNames[name].front(), plainNames[name].size())]++] = name;
+#ifdef __SSE2__
+        const bool ascii = std::all_of(plainNames.begin(), plainNames.end(), [](const std::basic_string<Char> &name) {
+            return std::all_of(name.begin(), name.end(), [](Char c) { return c < 0x80; });
+        });
+        if (longest < 16 && ascii) {
+            for (std::size_t name : plainByBucket) {
+                PaddedName &padded = paddedByBucket.emplace_back();
+                std::copy(plainNames[name].begin(), plainNames[name].end(), padded.bytes.begin());
+            }
+        }
+#endif
     }
 
     // The plain name that stands from `from` up to the next blank or ">", in
@@ -148,6 +168,10 @@ struct NameIndex
         const Char first = lowerAscii(text[from]);
         if (!plainFirsts[std::size_t(first) & 0x7F])
             return {None, None};
+#ifdef __SSE2__
+        if (!paddedByBucket.empty() && text.size() - from >= 16)
+            return shortNameAt(text.data() + from, from, first);
+#endif
         const std::size_t end = nameEnd(text, from);
         if (end == text.size() || end - from > longest)
             return {None, None};
@@ -176,6 +200,44 @@ struct NameIndex
             ++end;
         return end;
     }
+
+#ifdef __SSE2__
+    // plainNameAt when all names are shorter than sixteen and sixteen
+    // characters stand at `at`: they are read at once, and lower-cased and
+    // cut after the name at once, to compare with a padded name at once.
+    std::pair<std::size_t, std::size_t> shortNameAt(const Char *at, std::size_t from, Char first) const
+    {
+        const __m128i chars = bytesOfSixteen(at);
+        const unsigned marks = unsigned(_mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(chars, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(chars, _mm_set1_epi8('>')))));
+        const std::size_t length = std::size_t(std::countr_zero(marks | 0x10000u));
+        if (length > longest)
+            return {None, None};
+        // A-Z moved to -128..-103 are the only bytes below -102.
+        const __m128i upper = _mm_cmplt_epi8(_mm_sub_epi8(chars, _mm_set1_epi8(char('A' + 0x80))), _mm_set1_epi8(char(-128 + 26)));
+        const __m128i lowered = _mm_or_si128(chars, _mm_and_si128(upper, _mm_set1_epi8(0x20)));
+        const __m128i inName = _mm_cmpgt_epi8(_mm_set1_epi8(char(length)), _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15));
+        const __m128i name = _mm_and_si128(lowered, inName);
+        const std::size_t bucket = bucketOf(first, length);
+        for (std::size_t k = bucketStarts[bucket]; k < bucketStarts[bucket + 1]; ++k) {
+            const __m128i padded = _mm_load_si128(reinterpret_cast<const __m128i *>(paddedByBucket[k].bytes.data()));
+            if (_mm_movemask_epi8(_mm_cmpeq_epi8(name, padded)) == 0xFFFF)
+                return {plainByBucket[k], from + length};
+        }
+        return {None, None};
+    }
+
+    // Sixteen characters as bytes: a unit of UTF-16 beyond one byte becomes
+    // 0 or 255, which no name holds.
+    static __m128i bytesOfSixteen(const Char *at)
+    {
+        if constexpr (sizeof(Char) == 1)
+            return _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
+        else
+            return _mm_packus_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(at)),
+                                    _mm_loadu_si128(reinterpret_cast<const __m128i *>(at + 8)));
+    }
+#endif
 
     static bool sameName(const std::basic_string<Char> &name, const Char *at, std::size_t length)
     {
