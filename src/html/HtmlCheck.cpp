@@ -46,9 +46,11 @@ std::basic_string<Char> textOf(QStringView text)
     return out;
 }
 
-// For each wanted character, the bits of its places in the block of the text from `at`.
-template <typename Char, std::size_t K>
-std::array<std::uint64_t, K> masksAt(View<Char> text, std::size_t at, const std::array<Char, K> &wanted)
+using CharacterMasks::AnyOf;
+
+// For each group of wanted characters, the bits of their places in the block of the text from `at`.
+template <typename Char, std::size_t K, std::size_t N>
+std::array<std::uint64_t, K> masksAt(View<Char> text, std::size_t at, const std::array<AnyOf<Char, N>, K> &wanted)
 {
     if (at >= text.size())
         return {};
@@ -187,11 +189,10 @@ struct NameIndex
     // the longest name when there is none so near, or the end of the text.
     std::size_t nameEnd(View<Char> text, std::size_t from) const
     {
-        static constexpr std::array<Char, 2> Marks = {' ', '>'};
+        static constexpr std::array<AnyOf<Char, 2>, 1> Marks = {{{' ', '>'}}};
         if (longest < 16) {
             const std::size_t length = std::min<std::size_t>(16, text.size() - from);
-            const auto [blanks, closing] = CharacterMasks::ofSixteen(text.data() + from, length, Marks);
-            const unsigned marks = blanks | closing;
+            const unsigned marks = CharacterMasks::ofSixteen(text.data() + from, length, Marks)[0];
             return marks ? from + std::size_t(std::countr_zero(marks)) : from + length;
         }
         const std::size_t limit = std::min(text.size(), from + longest + 1);
@@ -327,7 +328,7 @@ private:
     {
         const View<Char> text = buffered();
         if (!m_counts.empty()) {
-            static constexpr std::array<Char, 1> Opening = {'<'};
+            static constexpr std::array<AnyOf<Char, 1>, 1> Opening = {{{'<'}}};
             for (std::size_t block = 0; block < limit; block += BlockSize) {
                 std::uint64_t opening = masksAt(text, block, Opening)[0];
                 if (limit - block < BlockSize)
@@ -396,7 +397,9 @@ public:
     // found at once, and a script section can start or end only at "<s", "<S" or "</".
     QList<int> collect() &&
     {
-        static constexpr std::array<Char, 7> Wanted = {'<', '>', '\n', '\r', 's', 'S', '/'};
+        // "<" and ">", line breaks, and what can follow the "<" of a script mark.
+        static constexpr std::array<AnyOf<Char, 3>, 4> Wanted = {
+            {{'<', '<', '<'}, {'>', '>', '>'}, {'\n', '\r', '\r'}, {'s', 'S', '/'}}};
         for (std::size_t at = 0;; at += BlockSize) {
             // A block is read when the window holds what its marks look at
             // after it, unless the text ends sooner.
@@ -408,10 +411,9 @@ public:
                 at -= keep;
                 m_lineStart -= keep;
             }
-            auto [opening, closing, lineFeeds, returns, s, capitalS, slash] = masksAt(m_text, at, Wanted);
-            const std::uint64_t scriptNext = s | capitalS | slash;
+            auto [opening, closing, breaks, scriptNext] = masksAt(m_text, at, Wanted);
             std::uint64_t scripts = opening & ((scriptNext >> 1) | (std::uint64_t(startsScriptMark(at + BlockSize)) << 63));
-            for (std::uint64_t breaks = lineFeeds | returns; breaks; breaks &= breaks - 1) {
+            for (; breaks; breaks &= breaks - 1) {
                 const unsigned bit = unsigned(std::countr_zero(breaks));
                 if (at + bit < m_lineStart)
                     continue; // the line feed of a "\r\n"
