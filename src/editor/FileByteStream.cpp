@@ -16,10 +16,10 @@ bool readToEnd(const ReadBytes &read, QByteArray &bytes, qsizetype expectedSize)
 {
     // One byte more than expected, so that an end where it was expected is
     // seen without growing; memory too small is given up rather than grown,
-    // as its bytes are not wanted.
+    // as its bytes are not wanted, and larger memory is filled as far as it goes.
     if (bytes.capacity() < expectedSize + 1)
         bytes = QByteArray();
-    bytes.resize(expectedSize + 1);
+    bytes.resize(std::max(expectedSize + 1, bytes.capacity()));
     qsizetype filled = 0;
     for (;;) {
         if (filled == bytes.size())

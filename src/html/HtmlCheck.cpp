@@ -397,7 +397,8 @@ public:
     // found at once, and a script section can start or end only at "<s", "<S" or "</".
     QList<int> collect() &&
     {
-        // "<" and ">", line breaks, and what can follow the "<" of a script mark.
+        // "<" and ">", line breaks, and what can follow the "<" of a script
+        // mark (a group of fewer than three repeats one).
         static constexpr std::array<AnyOf<Char, 3>, 4> Wanted = {
             {{'<', '<', '<'}, {'>', '>', '>'}, {'\n', '\r', '\r'}, {'s', 'S', '/'}}};
         for (std::size_t at = 0;; at += BlockSize) {
