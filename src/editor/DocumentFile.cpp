@@ -1,11 +1,11 @@
 #include "editor/DocumentFile.h"
 
 #include "editor/FileByteStream.h"
+#include "editor/Windows1252.h"
 
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
+#include <utility>
 
 namespace {
 
@@ -28,11 +28,9 @@ QByteArray decodedAsUtf8(QByteArray bytes, FileEncoding encoding)
     case FileEncoding::Utf8WithBom:
         bytes.remove(0, Utf8Bom.size());
         break;
-    case FileEncoding::Windows1252: {
-        QStringDecoder windows1252("windows-1252");
-        bytes = (windows1252.isValid() ? QString(windows1252.decode(bytes)) : QString::fromLatin1(bytes)).toUtf8();
+    case FileEncoding::Windows1252:
+        bytes = Windows1252::toUtf8(bytes);
         break;
-    }
     }
     return bytes;
 }
@@ -45,16 +43,12 @@ QByteArray encodedFromUtf8(QByteArray utf8, FileEncoding &encoding)
     case FileEncoding::Utf8WithBom:
         utf8.prepend(Utf8Bom);
         break;
-    case FileEncoding::Windows1252: {
-        QStringEncoder windows1252("windows-1252", QStringConverter::Flag::Stateless);
-        const QString text = QString::fromUtf8(utf8);
-        QByteArray encoded = windows1252.isValid() ? QByteArray(windows1252.encode(text)) : QByteArray();
-        if (windows1252.isValid() && !windows1252.hasError())
-            utf8 = encoded;
+    case FileEncoding::Windows1252:
+        if (std::optional<QByteArray> encoded = Windows1252::fromUtf8(utf8))
+            utf8 = std::move(*encoded);
         else
             encoding = FileEncoding::Utf8;
         break;
-    }
     }
     return utf8;
 }
