@@ -1,6 +1,7 @@
 #include "editor/TLEdit.h"
 
 #include "editor/DocumentFile.h"
+#include "editor/FileByteStream.h"
 #include "editor/HtmlItemLexer.h"
 #include "editor/ScintillaBytes.h"
 #include "editor/TextCharacters.h"
@@ -12,7 +13,6 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QKeyEvent>
 #include <QScopeGuard>
 
@@ -346,18 +346,17 @@ void TLEdit::ClearUndo()
 
 void TLEdit::LoadFromFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file opens: a pipe or a device might never end.
+    FileByteStream file(path);
+    if (!file.isOpen())
         throw TLEditError(TLEditError::FileError);
     QByteArray bytes;
     try {
-        bytes = file.readAll();
+        if (!readToEnd(file.reader(), bytes, file.statedSize()))
+            throw TLEditError(TLEditError::FileError);
     } catch (const std::bad_alloc &) {
         throw TLEditError(TLEditError::OutOfMemory);
     }
-    if (file.error() != QFileDevice::NoError)
-        throw TLEditError(TLEditError::FileError);
-    file.close();
 
     const FileEncoding encoding = detectFileEncoding(bytes);
     bytes = decodedAsUtf8(std::move(bytes), encoding);

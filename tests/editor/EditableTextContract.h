@@ -65,8 +65,9 @@ TYPED_TEST_P(EditableTextContract, LinesAndLengthsCountCharacters)
         for (int line = 1; line <= static_cast<int>(c.lengths.size()); ++line)
             EXPECT_EQ(t.GetLineLength(line), c.lengths[line - 1]) << c.text.toStdString() << " line " << line;
         EXPECT_EQ(t.GetTextLength(), c.total) << c.text.toStdString();
-        if (c.keptExactly)
+        if (c.keptExactly) {
             EXPECT_EQ(t.GetText(), c.text);
+        }
     }
     EditableText &t = this->withText(QStringLiteral("ab\r\ncd"));
     EXPECT_EQ(t.GetLine(2), QStringLiteral("cd"));

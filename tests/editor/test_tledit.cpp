@@ -20,6 +20,8 @@ INSTANTIATE_TYPED_TEST_SUITE_P(TLEdit, EditableTextContract, TLEditFactory);
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray readAll(const QString &path)
@@ -94,6 +96,12 @@ TEST(TLEditFiles, FailuresRaiseTheFileErrorAndChangeNothing)
     }
     EXPECT_EQ(editor.GetText(), QStringLiteral("kept"));
     EXPECT_THROW(editor.LoadFromFile(dir.path()), TLEditError); // a folder
+    // A pipe with no writer and a device that never ends are no documents, and are not waited for.
+    const QString fifo = dir.filePath(QStringLiteral("pipe.htm"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_THROW(editor.LoadFromFile(fifo), TLEditError);
+    EXPECT_THROW(editor.LoadFromFile(QStringLiteral("/dev/zero")), TLEditError);
+    EXPECT_EQ(editor.GetText(), QStringLiteral("kept"));
     EXPECT_THROW(editor.SaveToFile(dir.filePath(QStringLiteral("no/such/folder/x.htm"))), TLEditError);
 }
 
