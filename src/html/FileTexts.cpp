@@ -1,6 +1,7 @@
 #include "html/FileTexts.h"
 
-#include <QFile>
+#include "editor/FileByteStream.h"
+
 #include <QFileInfo>
 #include <QLocale>
 
@@ -60,8 +61,9 @@ qint64 ParseSize(const QString &text)
 
 QString FileDateText(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A file that cannot be opened has no date to show; the check does not
+    // wait on a pipe that nobody writes to.
+    if (!FileByteStream(path).isOpen())
         return QString();
     return QLocale().toString(QFileInfo(path).lastModified(), QLocale::ShortFormat);
 }

@@ -59,10 +59,13 @@ int jpegDivisorForFileSize(qint64 bytes)
 
 std::optional<LoadedPicture> LoadPicture(const QString &path, bool reduce)
 {
-    const QString extension = QFileInfo(path).suffix().toLower();
-    if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg"))
-        return readJpeg(path, reduce);
-    if (extension == QLatin1String("gif") || extension == QLatin1String("png"))
-        return readWithQt(path, 1);
-    return std::nullopt;
+    const QFileInfo info(path);
+    const QString extension = info.suffix().toLower();
+    const bool jpeg = extension == QLatin1String("jpg") || extension == QLatin1String("jpeg");
+    if (!jpeg && extension != QLatin1String("gif") && extension != QLatin1String("png"))
+        return std::nullopt;
+    // A pipe or a device is no picture, and reading one might never end.
+    if (!info.isFile())
+        return LoadedPicture();
+    return jpeg ? readJpeg(path, reduce) : readWithQt(path, 1);
 }

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Sizes and dates are written with the separators of the default locale; the
@@ -148,6 +150,10 @@ TEST_F(TextHelpers, FileDatesAreEmptyForFilesThatCannotBeOpened)
     EXPECT_TRUE(text.contains(QStringLiteral("03.02.2026")) || text.contains(QStringLiteral("3.2.2026"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("09.05")) || text.contains(QStringLiteral("9.05"))) << text.toStdString();
     EXPECT_EQ(FileDateText(dir.filePath(QStringLiteral("mangler.htm"))), QString());
+    // A pipe that nobody writes to is not waited for.
+    const QString fifo = dir.filePath(QStringLiteral("pipe.htm"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(FileDateText(fifo), QString());
 }
 
 TEST_F(TextHelpers, BuildersWriteTheirElementsOrNothingWithoutAPath)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 // A GIF picture with a two-colour table (red, blue) and the given palette
@@ -134,6 +136,17 @@ TEST_F(LoadPictureTest, ALargeJpegIsDecodedAtAnEighthRoundedUpUnlessFullSizeIsAs
     ASSERT_TRUE(whole.has_value());
     EXPECT_EQ(whole->divisor, 1);
     EXPECT_EQ(whole->image.size(), QSize(1001, 751));
+}
+
+TEST_F(LoadPictureTest, APipeNamedAsAPictureIsNoPictureAndIsNotWaitedFor)
+{
+    for (const QString &name : {QStringLiteral("ventende.jpg"), QStringLiteral("ventende.png")}) {
+        const QString fifo = dir.filePath(name);
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const auto picture = LoadPicture(fifo, true);
+        ASSERT_TRUE(picture.has_value());
+        EXPECT_TRUE(picture->image.isNull());
+    }
 }
 
 TEST_F(LoadPictureTest, GifAndPngAreReadAsTheyAre)
