@@ -47,9 +47,9 @@ QList<QKeySequence> shortcutsFor(const QString &portable)
     if (portable == QStringLiteral("Ctrl+Æ"))
         return {QKeySequence(Qt::CTRL | Qt::Key_AE), QKeySequence(Qt::CTRL | Qt::Key_QuoteLeft)};
     if (portable == QLatin1String("Ctrl+/"))
-        return {QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Slash), QKeySequence(Qt::CTRL | Qt::Key_Slash)};
+        return {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Slash), QKeySequence(Qt::CTRL | Qt::Key_Slash)};
     if (portable == QLatin1String("Ctrl++"))
-        return {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::KeypadModifier | Qt::Key_Plus)};
+        return {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)};
     return {QKeySequence::fromString(portable, QKeySequence::PortableText)};
 }
 

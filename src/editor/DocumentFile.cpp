@@ -5,11 +5,15 @@
 
 #include <QSaveFile>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
 const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// How much of a Windows-1252 page is converted at a time when it goes to the editor.
+constexpr qsizetype WindowsPiece = 1 << 20;
 
 } // namespace
 
@@ -33,6 +37,36 @@ QByteArray decodedAsUtf8(QByteArray bytes, FileEncoding encoding)
         break;
     }
     return bytes;
+}
+
+void decodeInPieces(QByteArrayView bytes, FileEncoding encoding, const std::function<void(QByteArrayView)> &piece)
+{
+    switch (encoding) {
+    case FileEncoding::Utf8:
+        piece(bytes);
+        break;
+    case FileEncoding::Utf8WithBom:
+        piece(bytes.sliced(Utf8Bom.size()));
+        break;
+    case FileEncoding::Windows1252:
+        // A byte is a character, so the bytes can be cut anywhere.
+        for (qsizetype at = 0; at < bytes.size(); at += WindowsPiece)
+            piece(Windows1252::toUtf8(bytes.sliced(at, std::min(WindowsPiece, bytes.size() - at))));
+        break;
+    }
+}
+
+qsizetype decodedSize(QByteArrayView bytes, FileEncoding encoding)
+{
+    switch (encoding) {
+    case FileEncoding::Utf8:
+        return bytes.size();
+    case FileEncoding::Utf8WithBom:
+        return bytes.size() - Utf8Bom.size();
+    case FileEncoding::Windows1252:
+        return Windows1252::utf8Size(bytes);
+    }
+    return bytes.size();
 }
 
 QByteArray encodedFromUtf8(QByteArray utf8, FileEncoding &encoding)

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // How a document file's bytes become text and go back to the file, shared by
@@ -17,6 +18,11 @@ FileEncoding detectFileEncoding(QByteArrayView bytes);
 
 // The file's bytes as UTF-8: the byte order mark dropped, Windows-1252 converted.
 QByteArray decodedAsUtf8(QByteArray bytes, FileEncoding encoding);
+
+// The same a piece at a time, for a large page that should not be held
+// twice, and the size of all the pieces.
+void decodeInPieces(QByteArrayView bytes, FileEncoding encoding, const std::function<void(QByteArrayView)> &piece);
+qsizetype decodedSize(QByteArrayView bytes, FileEncoding encoding);
 
 // UTF-8 text as the bytes of a file in the encoding. Text that Windows-1252
 // cannot hold is kept by writing UTF-8, and the encoding then says so.

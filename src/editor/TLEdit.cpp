@@ -183,10 +183,10 @@ QString TLEdit::GetText() const
     return QString::fromUtf8(rawBytes(0, SendScintilla(SCI_GETLENGTH)));
 }
 
-void TLEdit::setRawText(const QByteArray &utf8)
+void TLEdit::setRawText(qsizetype size, const RawTextPieces &pieces, const QString &lineBreak)
 {
     // Positions are 32-bit in the editor and its colouring.
-    if (utf8.size() >= std::numeric_limits<int>::max() - (1 << 20))
+    if (size >= std::numeric_limits<int>::max() - (1 << 20))
         throw TLEditError(TLEditError::OutOfMemory);
     const bool wasReadOnly = isReadOnly();
     // With word wrap on, Scintilla wraps inserted text at once, line by line;
@@ -198,7 +198,7 @@ void TLEdit::setRawText(const QByteArray &utf8)
     // keystrokes in a large text make Scintilla copy the whole text into a
     // larger buffer); asked for before the old text goes, so that a text too
     // large for memory leaves the old one as it was.
-    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(utf8.size() + (1 << 20)));
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(size + (1 << 20)));
     if (SendScintilla(SCI_GETSTATUS) == SC_STATUS_BADALLOC) {
         SendScintilla(SCI_SETSTATUS, SC_STATUS_OK);
         SendScintilla(SCI_SETREADONLY, wasReadOnly ? 1 : 0);
@@ -210,16 +210,19 @@ void TLEdit::setRawText(const QByteArray &utf8)
     SendScintilla(SCI_MARKERDELETEALL, -1);
     m_bookmarkHandles.fill(0);
     m_bookmarkLines.fill(0);
-    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.constData());
+    pieces([this](QByteArrayView piece) {
+        SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(piece.size()), piece.data());
+    });
     setWrapMode(wrap);
-    SendScintilla(SCI_SETEOLMODE, eolModeFor(lineBreakOf(utf8)));
+    SendScintilla(SCI_SETEOLMODE, eolModeFor(lineBreak));
     SendScintilla(SCI_SETREADONLY, wasReadOnly ? 1 : 0);
     SendScintilla(SCI_GOTOPOS, 0);
 }
 
 void TLEdit::SetText(const QString &text)
 {
-    setRawText(text.toUtf8());
+    const QByteArray utf8 = text.toUtf8();
+    setRawText(utf8.size(), [&utf8](const auto &append) { append(utf8); }, lineBreakOf(utf8));
 }
 
 QString TLEdit::lineBreak() const
@@ -359,12 +362,13 @@ void TLEdit::LoadFromFile(const QString &path)
     }
 
     const FileEncoding encoding = detectFileEncoding(bytes);
-    bytes = decodedAsUtf8(std::move(bytes), encoding);
     // A loaded file is no step to undo, and its copy in the undo history
     // would double the memory a large file takes.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
     const auto collectAgain = qScopeGuard([this] { SendScintilla(SCI_SETUNDOCOLLECTION, 1); });
-    setRawText(bytes);
+    // Line breaks are the same bytes in every encoding the editor reads.
+    setRawText(decodedSize(bytes, encoding), [&](const auto &append) { decodeInPieces(bytes, encoding, append); },
+               lineBreakOf(bytes));
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     m_encoding = encoding;
 }

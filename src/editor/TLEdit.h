@@ -188,7 +188,10 @@ protected:
 private:
     long bytePosition(TextPos place) const;
     TextPos placeOfByte(long position) const;
-    void setRawText(const QByteArray &utf8);
+    // Replaces the text with `size` bytes of UTF-8 that `pieces` hands over a
+    // piece at a time, so that a converted page is never held whole beside it.
+    using RawTextPieces = std::function<void(const std::function<void(QByteArrayView)> &append)>;
+    void setRawText(qsizetype size, const RawTextPieces &pieces, const QString &lineBreak);
     void writeFile(const QString &path, QByteArray utf8);
     QByteArray rawBytes(long from, long to) const;
     std::optional<Match> findAsciiIgnoringCase(const QByteArray &what, long origin, bool forward) const;

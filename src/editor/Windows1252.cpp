@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -65,27 +66,73 @@ qsizetype asciiRun(const char *at, qsizetype available)
     return run;
 }
 
+// The byte for the character of two or three bytes at the start of `utf8`
+// (Windows-1252 holds none beyond U+FFFF), or nothing when it has none or
+// the bytes are no UTF-8.
+std::optional<char> byteOf(const Table &codec, QByteArrayView utf8)
+{
+    const quint8 lead = quint8(utf8[0]);
+    const qsizetype length = lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3 : 0;
+    if (length == 0 || utf8.size() < length)
+        return std::nullopt;
+    char32_t character = lead & (length == 2 ? 0x1F : 0x0F);
+    for (qsizetype k = 1; k < length; ++k) {
+        const quint8 next = quint8(utf8[k]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        character = (character << 6) | (next & 0x3F);
+    }
+    if (length == 3 && character < 0x800)
+        return std::nullopt; // written longer than it need be, which UTF-8 forbids
+    const auto found = std::lower_bound(codec.fromCharacter.begin(), codec.fromCharacter.end(), character,
+                                        [](const std::pair<char32_t, char> &entry, char32_t c) { return entry.first < c; });
+    if (found == codec.fromCharacter.end() || found->first != character)
+        return std::nullopt;
+    return found->second;
+}
+
+// Walks the text: each run of ASCII bytes goes to `ascii`, and at each other
+// byte `other` tells how many bytes it took.
+template <typename Ascii, typename Other>
+void walk(QByteArrayView text, Ascii ascii, Other other)
+{
+    for (qsizetype at = 0; at < text.size();) {
+        const qsizetype run = asciiRun(text.data() + at, text.size() - at);
+        ascii(text.data() + at, run);
+        at += run;
+        if (at < text.size())
+            at += other(at);
+    }
+}
+
 } // namespace
 
 namespace Windows1252 {
 
+qsizetype utf8Size(QByteArrayView bytes)
+{
+    const Table &codec = table();
+    qsizetype size = 0;
+    walk(bytes, [&](const char *, qsizetype run) { size += run; },
+         [&](qsizetype at) {
+             size += codec.toUtf8[quint8(bytes[at])].length;
+             return 1;
+         });
+    return size;
+}
+
 QByteArray toUtf8(QByteArrayView bytes)
 {
     const Table &codec = table();
-    // Room for three bytes a character; what is not written is never touched.
-    QByteArray utf8(bytes.size() * 3, Qt::Uninitialized);
+    // The size first, so that a large page takes no more memory than it needs.
+    QByteArray utf8(utf8Size(bytes), Qt::Uninitialized);
     char *out = utf8.data();
-    for (qsizetype at = 0; at < bytes.size();) {
-        const qsizetype run = asciiRun(bytes.data() + at, bytes.size() - at);
-        std::memcpy(out, bytes.data() + at, std::size_t(run));
-        out += run;
-        at += run;
-        if (at < bytes.size()) {
-            const Table::Utf8 &character = codec.toUtf8[quint8(bytes[at++])];
-            out = std::copy_n(character.bytes.begin(), character.length, out);
-        }
-    }
-    utf8.truncate(out - utf8.constData());
+    walk(bytes, [&](const char *run, qsizetype size) { out = std::copy_n(run, size, out); },
+         [&](qsizetype at) {
+             const Table::Utf8 &character = codec.toUtf8[quint8(bytes[at])];
+             out = std::copy_n(character.bytes.begin(), character.length, out);
+             return 1;
+         });
     return utf8;
 }
 
@@ -96,34 +143,17 @@ std::optional<QByteArray> fromUtf8(QByteArrayView utf8)
         return std::nullopt;
     QByteArray bytes(utf8.size(), Qt::Uninitialized);
     char *out = bytes.data();
-    for (qsizetype at = 0; at < utf8.size();) {
-        const qsizetype run = asciiRun(utf8.data() + at, utf8.size() - at);
-        std::memcpy(out, utf8.data() + at, std::size_t(run));
-        out += run;
-        at += run;
-        if (at == utf8.size())
-            break;
-        // One character of two or three bytes: Windows-1252 holds none beyond U+FFFF.
-        const quint8 lead = quint8(utf8[at]);
-        const qsizetype length = lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3 : 0;
-        if (length == 0 || utf8.size() - at < length)
-            return std::nullopt;
-        char32_t character = lead & (length == 2 ? 0x1F : 0x0F);
-        for (qsizetype k = 1; k < length; ++k) {
-            const quint8 next = quint8(utf8[at + k]);
-            if ((next & 0xC0) != 0x80)
-                return std::nullopt;
-            character = (character << 6) | (next & 0x3F);
-        }
-        if (length == 3 && character < 0x800)
-            return std::nullopt; // written longer than it need be, which UTF-8 forbids
-        const auto found = std::lower_bound(codec.fromCharacter.begin(), codec.fromCharacter.end(), character,
-                                            [](const std::pair<char32_t, char> &entry, char32_t c) { return entry.first < c; });
-        if (found == codec.fromCharacter.end() || found->first != character)
-            return std::nullopt;
-        *out++ = found->second;
-        at += length;
-    }
+    bool written = true;
+    walk(utf8, [&](const char *run, qsizetype size) { out = std::copy_n(run, size, out); },
+         [&](qsizetype at) {
+             const std::optional<char> byte = byteOf(codec, utf8.sliced(at));
+             written = written && byte;
+             *out++ = byte.value_or('\0');
+             // After a character it cannot write the walk has nothing more to do.
+             return byte ? qsizetype(quint8(utf8[at]) < 0xE0 ? 2 : 3) : utf8.size() - at;
+         });
+    if (!written)
+        return std::nullopt;
     bytes.truncate(out - bytes.constData());
     return bytes;
 }

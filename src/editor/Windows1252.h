@@ -12,6 +12,8 @@
 namespace Windows1252 {
 
 QByteArray toUtf8(QByteArrayView bytes);
+// The size toUtf8 gives.
+qsizetype utf8Size(QByteArrayView bytes);
 
 // Nothing when the text holds a character that Windows-1252 has no byte for,
 // when it is no valid UTF-8, or when the system has no such codec.

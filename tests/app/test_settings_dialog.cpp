@@ -330,8 +330,9 @@ TEST_F(SettingsDialogTest, EveryControlIsReachableByKeyboard)
 {
     auto dialog = open();
     for (QLabel *label : dialog->findChildren<QLabel *>()) {
-        if (label->text().contains(QLatin1Char('&')))
+        if (label->text().contains(QLatin1Char('&'))) {
             EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+        }
     }
     for (QWidget *w : dialog->findChildren<QWidget *>()) {
         if (qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||

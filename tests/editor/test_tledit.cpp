@@ -57,6 +57,8 @@ TEST(TLEditFiles, TextComesBackByteForByteInItsOwnEncodingAndLineBreaks)
         {QByteArray("\xef\xbb\xbf<p>\xc3\xb8</p>\r\n"), QStringLiteral("<p>ø</p>\r\n")},
         {QByteArray("bl\xe5 \x80\r\nx"), QStringLiteral("blå €\r\nx")},          // Windows-1252
         {QByteArray("a\0b\rc", 5), QString::fromUtf8("a\0b\rc", 5)},
+        // Windows-1252 larger than the pieces it goes to the editor in.
+        {QByteArray("bl\xe5 \x80\r\n").repeated(400000), QStringLiteral("blå €\r\n").repeated(400000)},
     };
     for (const auto &c : cases) {
         const QString path = dir.filePath(QStringLiteral("doc.htm"));
