@@ -2,13 +2,43 @@
 
 #include "app/Prompter.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+#include <QtEndian>
 
 #include <curl/curl.h>
 
 namespace {
 
-int hostKeyCallback(CURL *, const curl_khkey *, const curl_khkey *, enum curl_khmatch match, void *data)
+// Adds the accepted key to the known hosts as OpenSSH writes it: the host
+// with its port unless that is 22. (libcurl would write the host alone, and
+// the key would then stand for every port of the host, so that two servers
+// on one machine could not both be trusted.)
+void rememberHostKey(const SecureSettings &settings, const curl_khkey &key)
+{
+    const QByteArray blob = key.len > 0 ? QByteArray(key.key, qsizetype(key.len)) : QByteArray::fromBase64(key.key);
+    // The key's own type name stands at its start, after its length.
+    if (blob.size() < 4)
+        return;
+    const qsizetype nameLength = qsizetype(qFromBigEndian<quint32>(blob.constData()));
+    if (nameLength <= 0 || nameLength > blob.size() - 4)
+        return;
+    const QByteArray host = settings.port == 0 || settings.port == 22
+        ? QUrl::toAce(settings.hostName)
+        : "[" + QUrl::toAce(settings.hostName) + "]:" + QByteArray::number(settings.port);
+    QFile file(settings.knownHostsFile);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
+        return;
+    // A last line without its line break is ended first.
+    const bool ended = file.size() == 0 || (file.seek(file.size() - 1) && file.read(1) == "\n");
+    file.seek(file.size());
+    file.write((ended ? QByteArray() : QByteArray("\n")) + host + ' ' + blob.mid(4, nameLength) + ' ' + blob.toBase64() + '\n');
+}
+
+int hostKeyCallback(CURL *, const curl_khkey *, const curl_khkey *found, enum curl_khmatch match, void *data)
 {
     const auto *settings = static_cast<const SecureSettings *>(data);
     switch (match) {
@@ -27,8 +57,12 @@ int hostKeyCallback(CURL *, const curl_khkey *, const curl_khkey *, enum curl_kh
                             .arg(settings->hostName);
         question.icon = Prompter::Icon::Question;
         question.buttons = Prompter::Yes | Prompter::No;
-        return settings->prompter->message(question) == Prompter::Yes ? CURLKHSTAT_FINE_ADD_TO_FILE
-                                                                       : CURLKHSTAT_REJECT;
+        if (settings->prompter->message(question) != Prompter::Yes)
+            return CURLKHSTAT_REJECT;
+        // Trusted for this connection even when it cannot be remembered.
+        if (found)
+            rememberHostKey(*settings, *found);
+        return CURLKHSTAT_FINE;
     }
     }
 }

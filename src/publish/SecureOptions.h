@@ -8,6 +8,7 @@ class Prompter;
 struct SecureSettings
 {
     QString hostName;
+    int port = 0;
     QString trustedCertificateFile;  // FTPS: the authority file; empty: the system's
     QString privateKeyFile;          // SFTP: key login when set
     QString knownHostsFile;          // SFTP: the host keys already accepted

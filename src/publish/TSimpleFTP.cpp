@@ -128,6 +128,7 @@ void *TSimpleFTP::beginRequest()
     curl_easy_setopt(curl, CURLOPT_HTTPPROXYTUNNEL, 1L);
 
     m_secure.hostName = HostName();
+    m_secure.port = Port();
     m_secure.trustedCertificateFile = m_trustedCertificateFile;
     m_secure.privateKeyFile = m_privateKeyFile;
     m_secure.knownHostsFile = m_knownHostsFile.isEmpty() ? QDir::homePath() + QStringLiteral("/.ssh/known_hosts")

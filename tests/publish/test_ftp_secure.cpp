@@ -283,8 +283,8 @@ TEST(Sftp, PasswordLoginBehindTheHostKeyCheck)
     // without a question, before any password is sent.
     ScriptTestServer impostor(QStringLiteral("sftp_password_server.py"), arguments);
     ASSERT_TRUE(impostor.started());
-    // The accepted key is recorded for the host alone or for host and port
-    // (libcurl versions differ); either way it now stands for the impostor.
+    // The accepted key stands for the host and its port: moved to the
+    // impostor's port, it is the key the impostor should have.
     const auto addressOf = [](int port) { return QStringLiteral("[127.0.0.1]:%1").arg(port).toUtf8(); };
     writeFile(knownHosts, readFile(knownHosts).replace(addressOf(server.port()), addressOf(impostor.port())));
     ftp.setPort(impostor.port());
@@ -293,6 +293,46 @@ TEST(Sftp, PasswordLoginBehindTheHostKeyCheck)
     EXPECT_EQ(errors, QList<quint16>{12157});
     EXPECT_TRUE(prompter.allAnswered());
     EXPECT_EQ(impostor.count("LOGIN") + impostor.count("REFUSED"), 0);
+}
+
+TEST(Sftp, TwoServersOnOneHostAreTrustedEachWithItsOwnKey)
+{
+    QTemporaryDir remote;
+    QTemporaryDir local;
+    const QStringList arguments = {QStringLiteral("--root"), remote.path(), QStringLiteral("--user"),
+                                   QStringLiteral("pw"), QStringLiteral("--password"), QStringLiteral("kode")};
+    ScriptTestServer first(QStringLiteral("sftp_password_server.py"), arguments);
+    ScriptTestServer second(QStringLiteral("sftp_password_server.py"), arguments);
+    ASSERT_TRUE(first.started() && second.started());
+    const QString knownHosts = local.filePath(QStringLiteral("ssh/known_hosts"));
+    ScriptedPrompter prompter;
+    TSimpleFTP ftp;
+    ftp.setProtocol(TransferProtocol::Sftp);
+    ftp.setHostName(QStringLiteral("127.0.0.1"));
+    ftp.setUserName(QStringLiteral("pw"));
+    ftp.setPassword(QStringLiteral("kode"));
+    ftp.setKnownHostsFile(knownHosts);
+    ftp.setPrompter(&prompter);
+    ftp.setConnectTimeout(5000);
+    ftp.setConnectRetries(0);
+
+    // Each is asked about once, and both are known from then on.
+    for (const ScriptTestServer *server : {&first, &second}) {
+        ftp.setPort(server->port());
+        prompter.expect(QStringLiteral("ukendt"), Prompter::Yes);
+        ASSERT_TRUE(ftp.Connect()) << server->port();
+        EXPECT_TRUE(prompter.allAnswered());
+        ftp.Disconnect();
+    }
+    for (const ScriptTestServer *server : {&first, &second, &first}) {
+        ftp.setPort(server->port());
+        EXPECT_TRUE(ftp.Connect()) << server->port();
+        ftp.Disconnect();
+    }
+    const QList<QByteArray> lines = readFile(knownHosts).trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("[127.0.0.1]:%1 ssh-ed25519 ").arg(first.port()).toUtf8())) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("[127.0.0.1]:%1 ssh-ed25519 ").arg(second.port()).toUtf8())) << lines[1].toStdString();
 }
 
 } // namespace
