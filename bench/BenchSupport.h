@@ -1,7 +1,7 @@
 #pragma once
 
-// What the benchmarks share: a prompter that asks nothing, writing a file
-// and the process's resident memory.
+// What the benchmarks share: a prompter that asks nothing, a large page,
+// writing a file and the process's resident memory.
 #include "app/DialogFreePrompter.h"
 
 #include <QFile>
@@ -25,6 +25,19 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
+}
+
+// A page of about `bytes` bytes: a table of rows with attributes, links,
+// comments and Danish letters, as a large hand-made page has them.
+inline QByteArray sampleHtml(qsizetype bytes)
+{
+    const QByteArray row = "<tr class=\"row\"><td align='left'>Celle med tekst æøå</td><td><a href=\"side.htm\">Link</a></td></tr>\n"
+                           "<!-- en kommentar --><p>Et afsnit med <b>fed</b> og <i>kursiv</i> tekst.</p>\n";
+    QByteArray html = "<!DOCTYPE html>\n<html>\n<head><title>Stor side</title></head>\n<body>\n<table>\n";
+    html.reserve(bytes + row.size());
+    while (html.size() < bytes)
+        html += row;
+    return html + "</table>\n</body>\n</html>\n";
 }
 
 inline long residentKilobytes()

@@ -64,17 +64,6 @@ QByteArray library()
     return bytes;
 }
 
-QByteArray page(qsizetype bytes)
-{
-    const QByteArray row = "<tr class=\"row\"><td align='left'>Celle med tekst æøå</td><td><a href=\"side.htm\">Link</a></td></tr>\n"
-                           "<!-- en kommentar --><p>Et afsnit med <b>fed</b> og <i>kursiv</i> tekst.</p>\n";
-    QByteArray html = "<!DOCTYPE html>\n<html>\n<body>\n<table>\n";
-    html.reserve(bytes + row.size());
-    while (html.size() < bytes)
-        html += row;
-    return html + "</table>\n</body>\n</html>\n";
-}
-
 // Times what the completion timer sets off when it fires, by running the
 // timer's event itself.
 struct Stopwatch : QObject
@@ -195,7 +184,7 @@ void TypingWithCompletionIn50MB(benchmark::State &state)
 {
     Window w;
     const QString path = w.dir.filePath(QStringLiteral("stor.htm"));
-    writeFile(path, page(qsizetype(50) << 20));
+    writeFile(path, sampleHtml(qsizetype(50) << 20));
     w.editor().LoadFromFile(path);
     w.editor().ClearUndo();
     const int last = w.editor().GetLineCount();

@@ -17,19 +17,6 @@
 
 namespace {
 
-
-QByteArray sampleHtml(qsizetype bytes)
-{
-    const QByteArray row = "<tr class=\"row\"><td align='left'>Celle med tekst æøå</td><td><a href=\"side.htm\">Link</a></td></tr>\n"
-                           "<!-- en kommentar --><p>Et afsnit med <b>fed</b> og <i>kursiv</i> tekst.</p>\n";
-    QByteArray html = "<!DOCTYPE html>\n<html>\n<head><title>Stor side</title></head>\n<body>\n<table>\n";
-    html.reserve(bytes + row.size());
-    while (html.size() < bytes)
-        html += row;
-    html += "</table>\n</body>\n</html>\n";
-    return html;
-}
-
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
