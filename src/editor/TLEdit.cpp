@@ -1,7 +1,6 @@
 #include "editor/TLEdit.h"
 
 #include "editor/DocumentFile.h"
-#include "editor/FileByteStream.h"
 #include "editor/HtmlItemLexer.h"
 #include "editor/ScintillaBytes.h"
 #include "editor/TextCharacters.h"
@@ -349,13 +348,10 @@ void TLEdit::ClearUndo()
 
 void TLEdit::LoadFromFile(const QString &path)
 {
-    // Only a regular file opens: a pipe or a device might never end.
-    FileByteStream file(path);
-    if (!file.isOpen())
-        throw TLEditError(TLEditError::FileError);
+    // Only a regular file is read: a pipe or a device might never end.
     QByteArray bytes;
     try {
-        if (!readToEnd(file.reader(), bytes, file.statedSize()))
+        if (!readDocumentBytes(path, bytes))
             throw TLEditError(TLEditError::FileError);
     } catch (const std::bad_alloc &) {
         throw TLEditError(TLEditError::OutOfMemory);
