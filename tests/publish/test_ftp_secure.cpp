@@ -121,6 +121,20 @@ private:
     bool m_ready = false;
 };
 
+// An SFTP client for a server on this machine, keeping the host keys it
+// accepts in `knownHosts` and asking `prompter` about new ones.
+void aimSftpAt(TSimpleFTP &ftp, int port, const QString &user, const QString &knownHosts, Prompter *prompter)
+{
+    ftp.setProtocol(TransferProtocol::Sftp);
+    ftp.setHostName(QStringLiteral("127.0.0.1"));
+    ftp.setPort(port);
+    ftp.setUserName(user);
+    ftp.setKnownHostsFile(knownHosts);
+    ftp.setPrompter(prompter);
+    ftp.setConnectTimeout(5000);
+    ftp.setConnectRetries(0);
+}
+
 TEST(Sftp, HostKeyAskedOnceThenEveryOperationWorks)
 {
     SshTestServer server;
@@ -129,15 +143,8 @@ TEST(Sftp, HostKeyAskedOnceThenEveryOperationWorks)
     QTemporaryDir local;
     ScriptedPrompter prompter;
     TSimpleFTP ftp;
-    ftp.setProtocol(TransferProtocol::Sftp);
-    ftp.setHostName(QStringLiteral("127.0.0.1"));
-    ftp.setPort(server.port());
-    ftp.setUserName(QStringLiteral("root"));
+    aimSftpAt(ftp, server.port(), QStringLiteral("root"), local.filePath(QStringLiteral("known_hosts")), &prompter);
     ftp.setPrivateKeyFile(server.file(QStringLiteral("user_key")));
-    ftp.setKnownHostsFile(local.filePath(QStringLiteral("known_hosts")));
-    ftp.setPrompter(&prompter);
-    ftp.setConnectTimeout(5000);
-    ftp.setConnectRetries(0);
 
     // Refusing the unknown key refuses the connection.
     prompter.expect(QStringLiteral("ukendt"), Prompter::No);
@@ -176,13 +183,8 @@ TEST(Sftp, HostKeyAskedOnceThenEveryOperationWorks)
 
     // A key the server does not know is a refused login.
     TSimpleFTP stranger;
-    stranger.setProtocol(TransferProtocol::Sftp);
-    stranger.setHostName(QStringLiteral("127.0.0.1"));
-    stranger.setPort(server.port());
-    stranger.setUserName(QStringLiteral("root"));
+    aimSftpAt(stranger, server.port(), QStringLiteral("root"), local.filePath(QStringLiteral("known_hosts")), nullptr);
     stranger.setPrivateKeyFile(server.file(QStringLiteral("other_key")));
-    stranger.setKnownHostsFile(local.filePath(QStringLiteral("known_hosts")));
-    stranger.setConnectRetries(0);
     QList<quint16> errors;
     QObject::connect(&stranger, &TSimpleFTP::OnError, [&](quint16 code) { errors << code; });
     EXPECT_FALSE(stranger.Connect());
@@ -211,15 +213,8 @@ TEST(Sftp, PasswordLoginBehindTheHostKeyCheck)
     const QString knownHosts = local.filePath(QStringLiteral("known_hosts"));
     ScriptedPrompter prompter;
     TSimpleFTP ftp;
-    ftp.setProtocol(TransferProtocol::Sftp);
-    ftp.setHostName(QStringLiteral("127.0.0.1"));
-    ftp.setPort(server.port());
-    ftp.setUserName(QStringLiteral("pw"));
+    aimSftpAt(ftp, server.port(), QStringLiteral("pw"), knownHosts, &prompter);
     ftp.setPassword(password);
-    ftp.setKnownHostsFile(knownHosts);
-    ftp.setPrompter(&prompter);
-    ftp.setConnectTimeout(5000);
-    ftp.setConnectRetries(0);
     ftp.setSilentExceptions(false);
     QList<quint16> errors;
     QObject::connect(&ftp, &TSimpleFTP::OnError, [&](quint16 code) { errors << code; });
@@ -307,14 +302,8 @@ TEST(Sftp, TwoServersOnOneHostAreTrustedEachWithItsOwnKey)
     const QString knownHosts = local.filePath(QStringLiteral("ssh/known_hosts"));
     ScriptedPrompter prompter;
     TSimpleFTP ftp;
-    ftp.setProtocol(TransferProtocol::Sftp);
-    ftp.setHostName(QStringLiteral("127.0.0.1"));
-    ftp.setUserName(QStringLiteral("pw"));
+    aimSftpAt(ftp, first.port(), QStringLiteral("pw"), knownHosts, &prompter);
     ftp.setPassword(QStringLiteral("kode"));
-    ftp.setKnownHostsFile(knownHosts);
-    ftp.setPrompter(&prompter);
-    ftp.setConnectTimeout(5000);
-    ftp.setConnectRetries(0);
 
     // Each is asked about once, and both are known from then on.
     for (const ScriptTestServer *server : {&first, &second}) {
