@@ -27,6 +27,9 @@ ConversionProgress BusyDisplay::progress() const
     if (!bar)
         return {};
     return [bar](int percent) {
+        // Conversions tell their progress often; a repaint is only worth a change.
+        if (bar->value() == percent)
+            return;
         bar->setValue(percent);
         bar->repaint();
     };
