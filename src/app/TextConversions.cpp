@@ -6,9 +6,8 @@
 #include "editor/TLEdit.h"
 #include "html/AutomaticConversion.h"
 #include "html/ConversionCommands.h"
+#include "resources/LibraryLoading.h"
 #include "resources/SpecialCharacters.h"
-
-#include <QDir>
 
 TextConversions::TextConversions(Prompter &prompter, QProgressBar *progressBar, QString specialCharacterFile,
                                  QObject *parent)
@@ -25,10 +24,7 @@ const QList<SpecialCharacterRow> *TextConversions::specialCharacters()
         m_specialCharacters = LoadSpecialCharacterRows(m_specialCharacterFile);
         if (!m_specialCharacters) {
             // Told each time: the file may be put back while the program runs.
-            m_prompter.message({Product::Caption,
-                                QStringLiteral("%1 kan ikke finde %2.")
-                                    .arg(Product::Caption, QDir::toNativeSeparators(m_specialCharacterFile)),
-                                Prompter::Icon::Stop, Prompter::Ok});
+            tellMissing(m_prompter, m_specialCharacterFile, QStringLiteral("%1 kan ikke finde %2."));
             return nullptr;
         }
     }
@@ -66,7 +62,8 @@ void TextConversions::convertMarkup(TLEdit &editor, bool upper, bool xhtml)
 {
     if (editor.IsReadOnly())
         return;
-    TextRewrite rewrite(editor, TextRewrite::Keep::BookmarksAndView);
+    // The conversion keeps the view and the selection itself.
+    TextRewrite rewrite(editor, TextRewrite::Keep::Bookmarks);
     BusyDisplay busy;
     ConvertDocumentMarkup(editor, upper, xhtml);
 }

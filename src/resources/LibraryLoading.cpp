@@ -35,12 +35,6 @@ private:
     bool m_updates;
 };
 
-void tellMissing(Prompter &prompter, const QString &path, const QString &format)
-{
-    prompter.message({Product::Caption, format.arg(Product::Caption, QDir::toNativeSeparators(path)),
-                      Prompter::Icon::Stop, Prompter::Ok});
-}
-
 QTreeWidgetItem *itemFor(const LibraryNode &node)
 {
     auto *item = new QTreeWidgetItem(QStringList(node.text));
@@ -54,6 +48,12 @@ QTreeWidgetItem *itemFor(const LibraryNode &node)
 }
 
 } // namespace
+
+void tellMissing(Prompter &prompter, const QString &path, const QString &format)
+{
+    prompter.message({Product::Caption, format.arg(Product::Caption, QDir::toNativeSeparators(path)),
+                      Prompter::Icon::Stop, Prompter::Ok});
+}
 
 bool LoadLibrary(const QString &path, THETreeView &tree, LibraryLists &lists, const QStringList &tagCheckExclusions,
                  Prompter &prompter)

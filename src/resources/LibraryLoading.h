@@ -17,6 +17,10 @@ constexpr int LibraryKindRole = Qt::UserRole + 101;
 bool LoadLibrary(const QString &path, THETreeView &tree, LibraryLists &lists, const QStringList &tagCheckExclusions,
                  Prompter &prompter);
 
+// Tells that a program file is missing: `format` takes the program's name and
+// the file's path.
+void tellMissing(Prompter &prompter, const QString &path, const QString &format);
+
 // Fills the special-character list, one row per record: the character, its
 // description, its HTML text and its decimal reference. A missing file is told
 // through the prompter.
