@@ -10,7 +10,7 @@
 #include "html/MarkupCase.h"
 #include "html/MarkupStrip.h"
 #include "html/TextCase.h"
-#include "resources/LibraryRecord.h"
+#include "resources/SpecialCharacters.h"
 #include "resources/LibraryTree.h"
 
 #include <QFile>
@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -94,11 +95,13 @@ QByteArray readFile(const QString &path)
 
 QList<SpecialCharacterRow> shippedSpecialCharacters()
 {
-    QList<SpecialCharacterRow> rows;
-    const QByteArray bytes = readFile(QStringLiteral(PAGEWICK_BUILD_DATA_DIR "/specialtegn.dat"));
-    for (const LibraryRecord &record : LibraryRecordFormat::decodeFile(bytes))
-        rows.append({record.Name, record.Values, record.Code});
-    return rows;
+    const QString path = QStringLiteral(PAGEWICK_BUILD_DATA_DIR "/specialtegn.dat");
+    const std::optional<QList<SpecialCharacterRow>> rows = LoadSpecialCharacterRows(path);
+    if (!rows) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+        std::exit(2);
+    }
+    return *rows;
 }
 
 QStringList shippedCheckList()

@@ -5,29 +5,16 @@
 #include "FuzzText.h"
 #include "html/CharacterReferences.h"
 #include "html/PlainConversions.h"
-#include "resources/LibraryRecord.h"
-
-#include <QFile>
+#include "resources/SpecialCharacters.h"
 
 namespace {
 
 QList<SpecialCharacterRow> shippedSpecialCharacters()
 {
-    QFile file(QStringLiteral(PAGEWICK_BUILD_DATA_DIR "/specialtegn.dat"));
-    require(file.open(QIODevice::ReadOnly));
-    QList<SpecialCharacterRow> rows;
-    for (const LibraryRecord &record : LibraryRecordFormat::decodeFile(file.readAll()))
-        rows.append({record.Name, record.Values, record.Code});
-    require(rows.size() > FirstConvertedSpecialRow);
-    return rows;
-}
-
-QList<Plain::SpecialRow> plainRows(const QList<SpecialCharacterRow> &rows)
-{
-    QList<Plain::SpecialRow> plain;
-    for (const SpecialCharacterRow &row : rows)
-        plain.append({row.character, row.html});
-    return plain;
+    const std::optional<QList<SpecialCharacterRow>> rows =
+        LoadSpecialCharacterRows(QStringLiteral(PAGEWICK_BUILD_DATA_DIR "/specialtegn.dat"));
+    require(rows && rows->size() > FirstConvertedSpecialRow);
+    return *rows;
 }
 
 void checkDanishLetters(const QString &text)
@@ -54,13 +41,12 @@ void checkDanishLetters(const QString &text)
 void checkSpecialCharacters(const QString &text)
 {
     static const QList<SpecialCharacterRow> rows = shippedSpecialCharacters();
-    static const QList<Plain::SpecialRow> plain = plainRows(rows);
     // Building the list's tables costs more than converting a short text, so
     // each conversion runs only as often as a property needs it.
     const QString coded = SpecialToReferences(text, rows);
     const QString characters = ReferencesToSpecial(text, rows);
-    require(coded == Plain::specialToReferences(text, plain, FirstConvertedSpecialRow));
-    require(characters == Plain::referencesToSpecial(text, plain, FirstConvertedSpecialRow));
+    require(coded == Plain::specialToReferences(text, rows, FirstConvertedSpecialRow));
+    require(characters == Plain::referencesToSpecial(text, rows, FirstConvertedSpecialRow));
     require(SpecialToReferences(coded, rows) == coded);
     if (characters == text)
         require(ReferencesToSpecial(coded, rows) == text);

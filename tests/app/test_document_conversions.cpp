@@ -34,13 +34,8 @@ namespace {
 
 LibraryRecord specialCharacter(const QString &character, const char *name, int code)
 {
-    LibraryRecord r;
-    r.Id = 0;
-    r.Name = character;
-    r.Description = QStringLiteral("Tegnet ") + character;
-    r.Values = QStringLiteral("&%1;").arg(QLatin1String(name));
-    r.Code = QStringLiteral("&#%1;").arg(code);
-    return r;
+    return libraryRecord(0, 0, QStringLiteral("&#%1;").arg(code), character, QString(),
+                         QStringLiteral("&%1;").arg(QLatin1String(name)));
 }
 
 class DocumentConversionsTest : public MainWindowFixture
@@ -72,12 +67,7 @@ protected:
 
     QString path(const char *name) const { return m_dir.filePath(QString::fromUtf8(name)); }
 
-    void write(const char *name, const QByteArray &bytes)
-    {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    void write(const char *name, const QByteArray &bytes) { writeFile(path(name), bytes); }
 
     QString read(const char *name) const
     {

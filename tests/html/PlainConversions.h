@@ -4,6 +4,8 @@
 // start of what is left, exactly as the rules are stated. The fast versions,
 // which read the text once, must give the same text.
 
+#include "html/CharacterReferences.h"
+
 #include <QRandomGenerator>
 
 #include <optional>
@@ -161,16 +163,10 @@ inline QString markupCase(const QString &text, bool upper, bool xhtml)
 // the whole text, leaving out the rows the conversions never touch: those
 // before `first`, those without a reference, and those whose character is
 // ASCII or is also the character of one of the rows before `first`.
-struct SpecialRow
-{
-    QString character;
-    QString reference;
-};
-
-inline bool convertsRow(const QList<SpecialRow> &rows, qsizetype row, qsizetype first)
+inline bool convertsRow(const QList<SpecialCharacterRow> &rows, qsizetype row, qsizetype first)
 {
     const QString &character = rows[row].character;
-    if (row < first || character.isEmpty() || rows[row].reference.isEmpty())
+    if (row < first || character.isEmpty() || rows[row].html.isEmpty())
         return false;
     for (const QChar c : character) {
         if (c.unicode() < 0x80)
@@ -183,22 +179,22 @@ inline bool convertsRow(const QList<SpecialRow> &rows, qsizetype row, qsizetype 
     return true;
 }
 
-inline QString specialToReferences(QString text, const QList<SpecialRow> &rows, qsizetype first)
+inline QString specialToReferences(QString text, const QList<SpecialCharacterRow> &rows, qsizetype first)
 {
     for (qsizetype row = 0; row < rows.size(); ++row) {
         if (convertsRow(rows, row, first))
-            text = *replaceAll(text, rows[row].character, rows[row].reference);
+            text = *replaceAll(text, rows[row].character, rows[row].html);
     }
     return text;
 }
 
-inline QString referencesToSpecial(QString text, const QList<SpecialRow> &rows, qsizetype first)
+inline QString referencesToSpecial(QString text, const QList<SpecialCharacterRow> &rows, qsizetype first)
 {
     if (!text.contains(u'&'))
         return text;
     for (qsizetype row = 0; row < rows.size(); ++row) {
         if (convertsRow(rows, row, first))
-            text = *replaceAll(text, rows[row].reference, rows[row].character);
+            text = *replaceAll(text, rows[row].html, rows[row].character);
     }
     return text;
 }
