@@ -12,7 +12,7 @@ struct DocumentHooks
 {
     // Before an HTML document is saved: the generator element and the
     // automatic update date.
-    std::function<void(TLEdit &)> beforeHtmlSave;
+    std::function<void(TLEdit &, int tab)> beforeHtmlSave;
     // The Danish letters as references when written, and back when opened.
     std::function<QString(const QString &)> saveConversion;
     std::function<QString(const QString &)> openConversion;

@@ -1,6 +1,7 @@
 #include "app/TfrmPW4.h"
 
 #include "app/AppFolders.h"
+#include "app/AutoDateCommands.h"
 #include "app/DocumentArea.h"
 #include "app/Prompter.h"
 #include "app/SettingsOptions.h"
@@ -58,9 +59,11 @@ TfrmPW4::TfrmPW4(const MainWindowServices &services, QWidget *parent)
     m_settingsDialog = new TfrmIndstil(m_settings, m_prompter, m_defaultUserDataFolder, this);
     connect(m_settingsDialog, &TfrmIndstil::applied, this, &TfrmPW4::applySettings);
     m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
-    m_hooks.beforeHtmlSave = [this](TLEdit &editor) {
+    // The generator element goes in before the date.
+    m_hooks.beforeHtmlSave = [this](TLEdit &editor, int tab) {
         if (options().generator)
             refreshGeneratorElement(editor, options().generatorElement(), m_prompter, windowTitle());
+        m_autoDate->beforeSave(editor, documentName(tab), options());
     };
     connect(m_settingsDialog, &TfrmIndstil::checkExclusionsChanged, m_libraryTab, &LibraryTab::reloadHtmlLibrary);
     buildActions();

@@ -148,7 +148,8 @@ private:
     LibraryTab *buildLibraryTab();
     void attachLibraryCommands();
     void attachConversionCommands();
-    QString documentName(const TLEdit &editor) const;
+    // A document as the questions name it: its path, or its caption before it is saved.
+    QString documentName(int tab) const;
     void showLibraryPage(int library);
     void refreshElementNames();
     void attachEditingAids();

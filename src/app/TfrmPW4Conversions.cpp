@@ -32,12 +32,6 @@ void TfrmPW4::attachConversionCommands()
     m_hooks.openConversion = [this](const QString &text) { return m_conversions->openConversion(text); };
     m_hooks.saveConversion = [this](const QString &text) { return m_conversions->saveConversion(text); };
     m_hooks.captionOfTitle = [](const QString &title) { return ReferencesToDanish(title); };
-    // The generator element, set when the window was made, goes in before the date.
-    m_hooks.beforeHtmlSave = [this, generator = std::move(m_hooks.beforeHtmlSave)](TLEdit &editor) {
-        if (generator)
-            generator(editor);
-        m_autoDate->beforeSave(editor, documentName(editor), options());
-    };
 
     const std::pair<const char *, TextCaseMode> cases[] = {
         {"actStoreBogstaver", TextCaseMode::Upper},
@@ -79,18 +73,12 @@ void TfrmPW4::attachConversionCommands()
             [this] { command(QStringLiteral("actTjekHtml"))->setEnabled(ActiveEditor()->GetTextLength() > 0); });
 
     handle(QStringLiteral("actOpdateringsdato"), [this] {
-        TLEdit &editor = *ActiveEditor();
-        m_autoDate->updateDateCommand(editor, documentName(editor), options());
+        m_autoDate->updateDateCommand(*ActiveEditor(), documentName(m_documents->currentIndex()), options());
     });
 }
 
-QString TfrmPW4::documentName(const TLEdit &editor) const
+QString TfrmPW4::documentName(int tab) const
 {
-    for (int tab = 0; tab < m_documents->count(); ++tab) {
-        if (m_documents->editorAt(tab) != &editor)
-            continue;
-        const QString path = m_documents->pathAt(tab);
-        return path.isEmpty() ? m_documents->captionAt(tab) : QDir::toNativeSeparators(path);
-    }
-    return QString();
+    const QString path = m_documents->pathAt(tab);
+    return path.isEmpty() ? m_documents->captionAt(tab) : QDir::toNativeSeparators(path);
 }

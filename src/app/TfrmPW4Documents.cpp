@@ -171,7 +171,7 @@ bool TfrmPW4::FilGem(int tab)
         return false;
     TLEdit *editor = m_documents->editorAt(tab);
     if (FileClasses::isHtmlFile(path, options().htmlFilter) && m_hooks.beforeHtmlSave)
-        m_hooks.beforeHtmlSave(*editor);
+        m_hooks.beforeHtmlSave(*editor, tab);
     // A failure to write reaches the error report; the document stays modified.
     const bool convert = (m_danishCodesForced || options().danishLetterCodes) && m_hooks.saveConversion;
     if (convert)
