@@ -23,7 +23,6 @@ constexpr int IconSize = 16;
 constexpr int TextIndent = 18;
 constexpr int ShownRows = 10;
 constexpr int ListWidth = 220;
-constexpr int ValueList = -1;
 
 // Each item as its picture and its text; the picture is chosen by the item
 // and the list's kind.
@@ -189,7 +188,6 @@ bool CodeCompletion::keyPress(TLEdit &editor, QKeyEvent &key)
 
 void CodeCompletion::showCandidates()
 {
-    m_timer.stop();
     TLEdit *editor = m_editor;
     if (!editor || editor != m_window.ActiveEditor())
         return;
@@ -212,7 +210,7 @@ void CodeCompletion::showCandidates()
     m_list->resize(ListWidth * m_list->logicalDpiX() / 96, std::min<int>(m_list->count(), ShownRows) * rowHeight + frame);
 
     m_shownPosition = caret;
-    m_shownAt = pointOf(*editor, caret);
+    m_shownAt = editor->pointOfByte(caret);
     QWidget *area = m_window.documents();
     const QFontInfo font(m_list->font());
     m_list->move(CompletionRules::place(editor->viewport()->mapTo(area, m_shownAt), m_list->size(), area->size(),
@@ -223,19 +221,13 @@ void CodeCompletion::showCandidates()
     m_prefix.clear();
 }
 
-QPoint CodeCompletion::pointOf(TLEdit &editor, long position) const
-{
-    return {static_cast<int>(editor.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, position)),
-            static_cast<int>(editor.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, position))};
-}
-
 void CodeCompletion::followScroll()
 {
     // Wrapping a long text in the background renumbers the rows above the
     // view without moving what is shown: that is no scrolling. The place the
     // list was shown for is what must stay put; the caret moves on as the
     // user types a prefix.
-    if (m_list->isVisible() && (!m_editor || pointOf(*m_editor, m_shownPosition) != m_shownAt))
+    if (m_list->isVisible() && (!m_editor || m_editor->pointOfByte(m_shownPosition) != m_shownAt))
         hide();
 }
 

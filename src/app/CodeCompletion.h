@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/CompletionCandidates.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -44,8 +46,6 @@ private:
     void hide();
     // Hides the list when the editor's scrolling moved the text under it.
     void followScroll();
-    // Where a document position is drawn in the editor's viewport.
-    QPoint pointOf(TLEdit &editor, long position) const;
     void chooseNext(int step);
 
     TfrmPW4 &m_window;
@@ -55,7 +55,7 @@ private:
     QPointer<TLEdit> m_editor; // where the last completion was started
     long m_shownPosition = 0; // the caret's position when the list was shown
     QPoint m_shownAt; // and where it was drawn then
-    int m_kind = 82;
+    int m_kind = CompletionKind::Attributes;
     QChar m_trigger;
     QString m_prefix;
     bool m_closeWithBracket = false;

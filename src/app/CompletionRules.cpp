@@ -1,5 +1,6 @@
 #include "app/CompletionRules.h"
 
+#include "resources/CompletionCandidates.h"
 #include "resources/LibraryIconIndexes.h"
 
 #include <algorithm>
@@ -7,8 +8,6 @@
 namespace CompletionRules {
 
 namespace {
-
-constexpr int AttributeList = 82;
 
 bool isBlankOrControl(QChar c)
 {
@@ -71,7 +70,7 @@ int icon(const QString &item, int kind)
         return LibraryIcon::FontValue;
     if (item == QLatin1String("[url(grafik)]"))
         return LibraryIcon::PictureAddress;
-    if (kind == AttributeList
+    if (kind == CompletionKind::Attributes
         && (item.startsWith(QLatin1String("on")) || (item.endsWith(QLatin1Char(')')) && item.contains(QLatin1Char('(')))))
         return LibraryIcon::Event;
     return kind;

@@ -32,7 +32,7 @@ int eolModeFor(const QString &lineBreak)
 }
 
 // The first line break in raw bytes, or the platform's.
-QString lineBreakOf(const QByteArray &bytes)
+QString lineBreakOf(QByteArrayView bytes)
 {
     const qsizetype lf = bytes.indexOf('\n');
     const qsizetype cr = bytes.indexOf('\r');
@@ -182,8 +182,9 @@ QString TLEdit::GetText() const
     return QString::fromUtf8(rawBytes(0, SendScintilla(SCI_GETLENGTH)));
 }
 
-void TLEdit::setRawText(qsizetype size, const RawTextPieces &pieces, const QString &lineBreak)
+void TLEdit::setRawText(QByteArrayView bytes, FileEncoding encoding)
 {
+    const qsizetype size = decodedSize(bytes, encoding);
     // Positions are 32-bit in the editor and its colouring.
     if (size >= std::numeric_limits<int>::max() - (1 << 20))
         throw TLEditError(TLEditError::OutOfMemory);
@@ -209,19 +210,19 @@ void TLEdit::setRawText(qsizetype size, const RawTextPieces &pieces, const QStri
     SendScintilla(SCI_MARKERDELETEALL, -1);
     m_bookmarkHandles.fill(0);
     m_bookmarkLines.fill(0);
-    pieces([this](QByteArrayView piece) {
+    decodeInPieces(bytes, encoding, [this](QByteArrayView piece) {
         SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(piece.size()), piece.data());
     });
     setWrapMode(wrap);
-    SendScintilla(SCI_SETEOLMODE, eolModeFor(lineBreak));
+    // Line breaks are the same bytes in every encoding the editor reads.
+    SendScintilla(SCI_SETEOLMODE, eolModeFor(lineBreakOf(bytes)));
     SendScintilla(SCI_SETREADONLY, wasReadOnly ? 1 : 0);
     SendScintilla(SCI_GOTOPOS, 0);
 }
 
 void TLEdit::SetText(const QString &text)
 {
-    const QByteArray utf8 = text.toUtf8();
-    setRawText(utf8.size(), [&utf8](const auto &append) { append(utf8); }, lineBreakOf(utf8));
+    setRawText(text.toUtf8(), FileEncoding::Utf8);
 }
 
 QString TLEdit::lineBreak() const
@@ -362,9 +363,7 @@ void TLEdit::LoadFromFile(const QString &path)
     // would double the memory a large file takes.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
     const auto collectAgain = qScopeGuard([this] { SendScintilla(SCI_SETUNDOCOLLECTION, 1); });
-    // Line breaks are the same bytes in every encoding the editor reads.
-    setRawText(decodedSize(bytes, encoding), [&](const auto &append) { decodeInPieces(bytes, encoding, append); },
-               lineBreakOf(bytes));
+    setRawText(bytes, encoding);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     m_encoding = encoding;
 }
@@ -432,7 +431,11 @@ std::optional<QPoint> TLEdit::PointFromPosition(int line, int column) const
 {
     if (line < 1 || line > GetLineCount() || column < 0 || column > GetLineLength(line))
         return std::nullopt;
-    const long position = bytePosition({line, column});
+    return pointOfByte(bytePosition({line, column}));
+}
+
+QPoint TLEdit::pointOfByte(long position) const
+{
     return QPoint(static_cast<int>(SendScintilla(SCI_POINTXFROMPOSITION, 0, position)),
                   static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0, position)));
 }

@@ -100,6 +100,8 @@ public:
     int GetRowHeight() const;
     std::optional<TextPos> PositionFromPoint(int x, int y, int flag) const;
     std::optional<QPoint> PointFromPosition(int line, int column) const;
+    // The viewport point of a byte position of the editor's text.
+    QPoint pointOfByte(long position) const;
 
     // Bookmarks: slots 0 to BookmarksMax - 1 hold a line; a line below 2 is
     // empty. Replacing the whole text empties every slot.
@@ -188,10 +190,9 @@ protected:
 private:
     long bytePosition(TextPos place) const;
     TextPos placeOfByte(long position) const;
-    // Replaces the text with `size` bytes of UTF-8 that `pieces` hands over a
-    // piece at a time, so that a converted page is never held whole beside it.
-    using RawTextPieces = std::function<void(const std::function<void(QByteArrayView)> &append)>;
-    void setRawText(qsizetype size, const RawTextPieces &pieces, const QString &lineBreak);
+    // Replaces the text with a file's bytes in their encoding; a converted
+    // page goes in a piece at a time, never held whole beside the bytes.
+    void setRawText(QByteArrayView bytes, FileEncoding encoding);
     void writeFile(const QString &path, QByteArray utf8);
     QByteArray rawBytes(long from, long to) const;
     std::optional<Match> findAsciiIgnoringCase(const QByteArray &what, long origin, bool forward) const;

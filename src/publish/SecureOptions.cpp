@@ -34,7 +34,6 @@ void rememberHostKey(const SecureSettings &settings, const curl_khkey &key)
         return;
     // A last line without its line break is ended first.
     const bool ended = file.size() == 0 || (file.seek(file.size() - 1) && file.read(1) == "\n");
-    file.seek(file.size());
     file.write((ended ? QByteArray() : QByteArray("\n")) + host + ' ' + blob.mid(4, nameLength) + ' ' + blob.toBase64() + '\n');
 }
 

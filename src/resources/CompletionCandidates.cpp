@@ -68,7 +68,7 @@ CompletionList CompletionCandidates(QChar trigger, const QString &line, int colu
     CompletionList list;
     if (trigger == QLatin1Char('<')) {
         list.items = lists.ElementNames;
-        list.kind = 81;
+        list.kind = CompletionKind::Elements;
     } else if (const std::optional<QString> tag = tagText(line, column)) {
         QString element = tag->section(QLatin1Char(' '), 0, 0);
         if (element != QLatin1String("!DOCTYPE"))
@@ -81,7 +81,7 @@ CompletionList CompletionCandidates(QChar trigger, const QString &line, int colu
             if (trigger == QLatin1Char('"'))
                 attribute.chop(1);
             list.items = CommaText::split(files.AttributeValues(element, attribute));
-            list.kind = -1;
+            list.kind = CompletionKind::Values;
         } else if (elementIndex >= 0) {
             list.items = attributesOf(element, elementIndex, lists);
         }

@@ -1,16 +1,25 @@
 #pragma once
 
+#include "resources/LibraryIconIndexes.h"
 #include "resources/LibraryIndex.h"
 #include "resources/LibraryLists.h"
 
 #include <QChar>
 #include <QStringList>
 
+// The kinds of completion list: the two lists of names go by the picture of
+// their items.
+namespace CompletionKind {
+constexpr int Elements = LibraryIcon::Element;
+constexpr int Attributes = LibraryIcon::Entry;
+constexpr int Values = -1;
+} // namespace CompletionKind
+
 // What code completion offers after a typed character.
 struct CompletionList
 {
     QStringList items;
-    int kind = 82;    // 81 element names, 82 attributes, -1 attribute values
+    int kind = CompletionKind::Attributes;
     bool any = false; // the list is not empty
 };
 
