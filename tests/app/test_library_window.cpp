@@ -3,26 +3,18 @@
 // changed "Kodetjek".
 #include "MainWindowFixture.h"
 
-#include "app/SettingsStore.h"
 #include "app/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
-#include "editor/TLEdit.h"
 #include "resources/LibraryTab.h"
 #include "resources/THETreeView.h"
 #include "support/LibraryFixture.h"
-#include "support/ScriptedPrompter.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 

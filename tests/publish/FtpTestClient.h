@@ -20,6 +20,20 @@ inline void aimAt(TSimpleFTP &ftp, const FtpTestServer &server)
     ftp.setConnectTimeout(5000);
 }
 
+// An SFTP client for a server on this machine, keeping the host keys it
+// accepts in `knownHosts` and asking `prompter` about new ones.
+inline void aimSftpAt(TSimpleFTP &ftp, int port, const QString &user, const QString &knownHosts, Prompter *prompter)
+{
+    ftp.setProtocol(TransferProtocol::Sftp);
+    ftp.setHostName(QStringLiteral("127.0.0.1"));
+    ftp.setPort(port);
+    ftp.setUserName(user);
+    ftp.setKnownHostsFile(knownHosts);
+    ftp.setPrompter(prompter);
+    ftp.setConnectTimeout(5000);
+    ftp.setConnectRetries(0);
+}
+
 inline QString writeFile(const QString &path, const QByteArray &content)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

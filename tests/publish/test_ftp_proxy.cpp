@@ -122,14 +122,8 @@ TEST(Proxy, SftpGoesThroughTheTunnelToo)
     ScriptedPrompter prompter;
     prompter.expect(QStringLiteral("ukendt"), Prompter::Yes);
     TSimpleFTP ftp;
-    ftp.setProtocol(TransferProtocol::Sftp);
-    ftp.setHostName(QStringLiteral("127.0.0.1"));
-    ftp.setPort(server.port());
-    ftp.setUserName(QStringLiteral("pw"));
+    aimSftpAt(ftp, server.port(), QStringLiteral("pw"), local.filePath(QStringLiteral("known_hosts")), &prompter);
     ftp.setPassword(QStringLiteral("k0de"));
-    ftp.setKnownHostsFile(local.filePath(QStringLiteral("known_hosts")));
-    ftp.setPrompter(&prompter);
-    ftp.setConnectTimeout(5000);
     ftp.setResolveNames(rnProxy);
     ftp.setProxyName(proxyAddress(proxy));
 

@@ -121,20 +121,6 @@ private:
     bool m_ready = false;
 };
 
-// An SFTP client for a server on this machine, keeping the host keys it
-// accepts in `knownHosts` and asking `prompter` about new ones.
-void aimSftpAt(TSimpleFTP &ftp, int port, const QString &user, const QString &knownHosts, Prompter *prompter)
-{
-    ftp.setProtocol(TransferProtocol::Sftp);
-    ftp.setHostName(QStringLiteral("127.0.0.1"));
-    ftp.setPort(port);
-    ftp.setUserName(user);
-    ftp.setKnownHostsFile(knownHosts);
-    ftp.setPrompter(prompter);
-    ftp.setConnectTimeout(5000);
-    ftp.setConnectRetries(0);
-}
-
 TEST(Sftp, HostKeyAskedOnceThenEveryOperationWorks)
 {
     SshTestServer server;
@@ -299,7 +285,9 @@ TEST(Sftp, TwoServersOnOneHostAreTrustedEachWithItsOwnKey)
     ScriptTestServer first(QStringLiteral("sftp_password_server.py"), arguments);
     ScriptTestServer second(QStringLiteral("sftp_password_server.py"), arguments);
     ASSERT_TRUE(first.started() && second.started());
-    const QString knownHosts = local.filePath(QStringLiteral("ssh/known_hosts"));
+    // A file kept by hand may end without a line break.
+    const QByteArray otherHost = "andet.example ssh-ed25519 AAAAC3NzaC1lZDI1NTE5AAAAIAABAgMEBQYHCAkKCwwNDg8QERITFBUWFxgZGhscHR4f";
+    const QString knownHosts = writeFile(local.filePath(QStringLiteral("ssh/known_hosts")), otherHost);
     ScriptedPrompter prompter;
     TSimpleFTP ftp;
     aimSftpAt(ftp, first.port(), QStringLiteral("pw"), knownHosts, &prompter);
@@ -319,9 +307,10 @@ TEST(Sftp, TwoServersOnOneHostAreTrustedEachWithItsOwnKey)
         ftp.Disconnect();
     }
     const QList<QByteArray> lines = readFile(knownHosts).trimmed().split('\n');
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("[127.0.0.1]:%1 ssh-ed25519 ").arg(first.port()).toUtf8())) << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("[127.0.0.1]:%1 ssh-ed25519 ").arg(second.port()).toUtf8())) << lines[1].toStdString();
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], otherHost);
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("[127.0.0.1]:%1 ssh-ed25519 ").arg(first.port()).toUtf8())) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("[127.0.0.1]:%1 ssh-ed25519 ").arg(second.port()).toUtf8())) << lines[2].toStdString();
 }
 
 } // namespace
