@@ -367,4 +367,22 @@ TEST(CompletionItemPictures, ByPlaceholderEventOrListKind)
     }
 }
 
+TEST(CompletionListPlace, UnderTheCaretUnlessItWouldLeaveTheArea)
+{
+    const QSize list(220, 100);
+    const QSize area(800, 600);
+    const struct
+    {
+        QPoint caret;
+        QPoint expected;
+    } cases[] = {
+        {{100, 200}, {100, 200 + 2 * 10 + 2}}, // fits: under the caret's line
+        {{100, 550}, {100, 450}},              // at the bottom: above the caret
+        {{700, 200}, {700 + 10 - 220, 222}},   // at the right edge: pulled left
+        {{700, 550}, {490, 450}},              // both
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(CompletionRules::place(c.caret, list, area, 10), c.expected) << c.caret.x() << "," << c.caret.y();
+}
+
 } // namespace
