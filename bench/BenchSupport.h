@@ -2,7 +2,7 @@
 
 // What the benchmarks share: a prompter that asks nothing, a large page,
 // writing a file and the process's resident memory.
-#include "app/DialogFreePrompter.h"
+#include "core/DialogFreePrompter.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 // editor set up and shown as a document is. The whole replacement must stay
 // one undo step.
 // Usage: QT_QPA_PLATFORM=offscreen document_replace_all
-#include "app/DocumentEditorSetup.h"
+#include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
 
 

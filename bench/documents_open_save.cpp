@@ -4,7 +4,7 @@
 #include "BenchSupport.h"
 #include "app/DocumentArea.h"
 #include "app/PagewickApplication.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "app/SingleInstance.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"

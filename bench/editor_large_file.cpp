@@ -2,7 +2,7 @@
 // paint, scrolling to its end, typing at its end, and the memory it takes.
 // Usage: editor_large_file [megabytes]   (default 50; run offscreen)
 #include "BenchSupport.h"
-#include "app/DocumentEditorSetup.h"
+#include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
 
 #include <QApplication>

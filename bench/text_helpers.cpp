@@ -1,7 +1,7 @@
 // The reference scan and the date refresh on large pages: both must grow with
 // the text, no faster, also on markup that never closes.
 #include "BenchSupport.h"
-#include "app/SettingsOptions.h"
+#include "core/SettingsOptions.h"
 #include "editor/TextBuffer.h"
 #include "html/AutoDate.h"
 #include "html/LinkScanner.h"

@@ -3,7 +3,7 @@
 // every value a piece of the tag it came from.
 #include "FuzzText.h"
 
-#include "app/SettingsOptions.h"
+#include "core/SettingsOptions.h"
 #include "html/AttributeText.h"
 #include "html/LinkScanner.h"
 

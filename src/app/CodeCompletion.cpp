@@ -1,8 +1,8 @@
 #include "app/CodeCompletion.h"
 
-#include "app/CompletionRules.h"
+#include "completion/CompletionRules.h"
 #include "app/DocumentArea.h"
-#include "app/SettingsOptions.h"
+#include "core/SettingsOptions.h"
 #include "app/TfrmPW4.h"
 #include "editor/ScintillaBytes.h"
 #include "editor/TLEdit.h"

@@ -2,7 +2,8 @@
 
 #include "app/DocumentArea.h"
 #include "app/DocumentDrops.h"
-#include "app/Prompter.h"
+#include "core/ProductTexts.h"
+#include "core/Prompter.h"
 #include "app/TFriendlyStatusBar.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"

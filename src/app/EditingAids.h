@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EditorBookmarks.h"
+#include "editor/EditorBookmarks.h"
 
 #include <QObject>
 #include <QPoint>

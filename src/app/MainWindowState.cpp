@@ -1,7 +1,7 @@
 #include "app/MainWindowState.h"
 
-#include "app/SettingsKeys.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsKeys.h"
+#include "core/SettingsStore.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "app/PagewickApplication.h"
 
-#include "app/ErrorReport.h"
-#include "app/Prompter.h"
+#include "core/ErrorReport.h"
+#include "core/Prompter.h"
 
 #include <QLibraryInfo>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #include "app/RecentFiles.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 namespace RecentFiles {
 

@@ -1,22 +1,23 @@
 #include "app/TfrmPW4.h"
 
-#include "app/AppFolders.h"
-#include "app/AutoDateCommands.h"
+#include "core/AppFolders.h"
+#include "core/OptionsModel.h"
+#include "core/ProductTexts.h"
+#include "html/AutoDateCommands.h"
 #include "app/DocumentArea.h"
-#include "app/Prompter.h"
-#include "app/SettingsOptions.h"
-#include "app/SettingsKeys.h"
-#include "app/SettingsStore.h"
+#include "core/Prompter.h"
+#include "core/SettingsKeys.h"
+#include "core/SettingsStore.h"
 #include "app/SingleInstance.h"
 #include "app/TFriendlyStatusBar.h"
 #include "app/TfrmSplash.h"
-#include "app/UiFont.h"
+#include "workbench/UiFont.h"
 #include "resources/LibraryTab.h"
 #include "resources/TextMaps.h"
 
-#include "app/DocumentEditorSetup.h"
-#include "app/SettingsOptions.h"
-#include "app/TfrmIndstil.h"
+#include "editor/DocumentEditorSetup.h"
+#include "core/SettingsOptions.h"
+#include "dialogs/settings/TfrmIndstil.h"
 #include "html/GeneratorElement.h"
 #include "editor/TLEdit.h"
 
@@ -55,9 +56,10 @@ TfrmPW4::TfrmPW4(const MainWindowServices &services, QWidget *parent)
     setAcceptDrops(true);
 
     buildLayout();
-    // The settings dialog reads the settings before the first editor is made.
-    m_settingsDialog = new TfrmIndstil(m_settings, m_prompter, m_defaultUserDataFolder, this);
-    connect(m_settingsDialog, &TfrmIndstil::applied, this, &TfrmPW4::applySettings);
+    // The options are read before the first editor is made.
+    m_options = new OptionsModel(m_settings, settingsDefaults(m_defaultUserDataFolder), this);
+    m_settingsDialog = new TfrmIndstil(*m_options, m_prompter, this);
+    connect(m_options, &OptionsModel::changed, this, &TfrmPW4::applySettings);
     m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     // The generator element goes in before the date.
     m_hooks.beforeHtmlSave = [this](TLEdit &editor, int tab) {
@@ -250,7 +252,7 @@ void TfrmPW4::updateStatusLayout()
 
 const SettingsOptions &TfrmPW4::options() const
 {
-    return m_settingsDialog->options();
+    return m_options->options();
 }
 
 DocumentEditorLook TfrmPW4::editorLook() const

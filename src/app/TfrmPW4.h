@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/DocumentHooks.h"
-#include "app/DocumentPrinter.h"
+#include "documents/DocumentPrinter.h"
 #include "app/MainWindowState.h"
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "resources/LibraryIndex.h"
 #include "resources/LibraryLists.h"
 
@@ -18,6 +18,7 @@ class AutoDateCommands;
 class CodeCompletion;
 class DocumentArea;
 class LibraryTab;
+class OptionsModel;
 class DocumentSearch;
 class EditingAids;
 class Prompter;
@@ -199,6 +200,7 @@ private:
 
     TfrmSplash *m_splash = nullptr;
     TfrmSplash *m_about = nullptr;
+    OptionsModel *m_options = nullptr;
     TfrmIndstil *m_settingsDialog = nullptr;
     QSplitter *m_splitter = nullptr;
     QTabWidget *m_resourcePanel = nullptr;

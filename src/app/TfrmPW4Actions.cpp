@@ -1,11 +1,11 @@
 // The main window's menus, toolbars and context menus. Every command of the
 // menu table exists; one whose part of the program is not there yet is shown
 // disabled.
-#include "app/CommandTable.h"
+#include "workbench/CommandTable.h"
 #include "app/DocumentArea.h"
-#include "app/SettingsOptions.h"
-#include "app/SettingsStore.h"
-#include "app/TfrmIndstil.h"
+#include "core/SettingsOptions.h"
+#include "core/SettingsStore.h"
+#include "dialogs/settings/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
 #include "html/FixedMarkup.h"

@@ -1,6 +1,6 @@
 // The commands of the editing aids and of find and replace in the document.
 #include "app/CodeCompletion.h"
-#include "app/DocumentSearch.h"
+#include "search/DocumentSearch.h"
 #include "app/EditingAids.h"
 #include "app/TfrmPW4.h"
 

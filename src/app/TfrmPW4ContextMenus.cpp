@@ -1,7 +1,7 @@
 // The context menus of the document area and the shortcuts that have no menu
 // entry.
 #include "app/DocumentArea.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
 

@@ -1,12 +1,12 @@
 // The main window's side of the text engine's commands: the conversions of
 // the "Rediger" menu, the Danish-letter conversion of opened and saved
 // documents, the HTML check and the update date.
-#include "app/AppFolders.h"
-#include "app/AutoDateCommands.h"
-#include "app/BusyDisplay.h"
+#include "core/AppFolders.h"
+#include "html/AutoDateCommands.h"
+#include "workbench/BusyDisplay.h"
 #include "app/DocumentArea.h"
 #include "app/TFriendlyStatusBar.h"
-#include "app/TextConversions.h"
+#include "html/TextConversions.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
 #include "html/CharacterReferences.h"

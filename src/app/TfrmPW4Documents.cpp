@@ -1,18 +1,19 @@
 // The main window's documents: creating, opening, saving and closing them,
 // their captions, and files changed by other programs.
 #include "app/DocumentArea.h"
-#include "app/DocumentNaming.h"
+#include "core/ProductTexts.h"
+#include "documents/DocumentNaming.h"
 #include "app/EditingAids.h"
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "app/RecentFiles.h"
-#include "app/SettingsOptions.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsOptions.h"
+#include "core/SettingsStore.h"
 #include "app/SingleInstance.h"
 #include "app/TFriendlyStatusBar.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
-#include "html/FileClasses.h"
-#include "html/FileProtection.h"
+#include "files/FileClasses.h"
+#include "files/FileProtection.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,9 +1,10 @@
 // Help: the program's own pages and the user's three help files.
-#include "app/AppFolders.h"
+#include "core/AppFolders.h"
 #include "app/HelpKeyword.h"
-#include "app/Prompter.h"
-#include "app/SettingsOptions.h"
-#include "app/TfrmIndstil.h"
+#include "core/ProductTexts.h"
+#include "core/Prompter.h"
+#include "core/SettingsOptions.h"
+#include "dialogs/settings/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
 

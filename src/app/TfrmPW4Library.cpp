@@ -3,9 +3,9 @@
 #include "app/TfrmPW4.h"
 
 #include "app/DocumentArea.h"
-#include "app/DocumentEditorSetup.h"
-#include "app/SettingsOptions.h"
-#include "app/TfrmIndstil.h"
+#include "editor/DocumentEditorSetup.h"
+#include "core/SettingsOptions.h"
+#include "dialogs/settings/TfrmIndstil.h"
 #include "html/CommaText.h"
 #include "resources/LibraryTab.h"
 

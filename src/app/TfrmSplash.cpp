@@ -1,7 +1,8 @@
 #include "app/TfrmSplash.h"
 
-#include "app/Prompter.h"
-#include "app/UiFont.h"
+#include "core/ProductTexts.h"
+#include "core/Prompter.h"
+#include "workbench/UiFont.h"
 
 #include <QEventLoop>
 #include <QLabel>

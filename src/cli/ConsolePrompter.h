@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DialogFreePrompter.h"
+#include "core/DialogFreePrompter.h"
 
 // The engine's messages on standard error. pwtool never waits for an answer:
 // a question gets the answer chosen in advance, and the dialogs are cancelled.

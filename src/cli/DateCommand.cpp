@@ -6,7 +6,7 @@
 #include "cli/ToolContext.h"
 #include "editor/TextBuffer.h"
 #include "html/AutoDate.h"
-#include "html/FileClasses.h"
+#include "files/FileClasses.h"
 
 #include <QDateTime>
 

@@ -1,7 +1,7 @@
 #include "cli/DocumentAccess.h"
 
 #include "cli/Console.h"
-#include "html/FileProtection.h"
+#include "files/FileProtection.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,8 @@
 #include "cli/ToolContext.h"
 
-#include "app/AppFolders.h"
-#include "app/SettingsStore.h"
+#include "core/AppFolders.h"
+#include "core/OptionsModel.h"
+#include "core/SettingsStore.h"
 #include "cli/Console.h"
 
 #include <QDir>
@@ -23,8 +24,9 @@ std::optional<ToolContext> loadToolContext(const QString &settingsFile)
             return std::nullopt;
         }
     }
-    const SettingsStore store(path, SettingsStore::Access::ReadOnly);
+    SettingsStore store(path, SettingsStore::Access::ReadOnly);
     SettingsDefaults defaults;
     defaults.userDataFolder = AppFolders::defaultUserDataFolder();
-    return ToolContext{SettingsOptions::read(store, defaults), AppFolders::programFolder()};
+    const OptionsModel options(store, defaults);
+    return ToolContext{options.options(), AppFolders::programFolder()};
 }

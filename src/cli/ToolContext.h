@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsOptions.h"
+#include "core/SettingsOptions.h"
 
 #include <QString>
 

@@ -1,7 +1,8 @@
 #include "html/AutoDate.h"
 
-#include "app/Prompter.h"
-#include "app/SettingsOptions.h"
+#include "core/ProductTexts.h"
+#include "core/Prompter.h"
+#include "core/SettingsOptions.h"
 #include "editor/EditableText.h"
 #include "html/DatePattern.h"
 #include "html/HeadPlacement.h"

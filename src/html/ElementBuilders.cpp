@@ -1,8 +1,8 @@
 #include "html/ElementBuilders.h"
 
-#include "html/FileClasses.h"
+#include "files/FileClasses.h"
 #include "html/MarkupWriting.h"
-#include "html/RelativePaths.h"
+#include "files/RelativePaths.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "html/HeadPlacement.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "editor/EditableText.h"
 #include "editor/TextBuffer.h"
 #include "html/CommaText.h"

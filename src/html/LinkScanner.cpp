@@ -2,10 +2,10 @@
 
 #include "html/AttributeText.h"
 #include "html/CharacterReferences.h"
-#include "html/FileClasses.h"
-#include "html/FileText.h"
-#include "html/FileTexts.h"
-#include "html/RelativePaths.h"
+#include "files/FileClasses.h"
+#include "files/FileText.h"
+#include "files/FileTexts.h"
+#include "files/RelativePaths.h"
 
 #include <QFileInfo>
 #include <QSet>

@@ -1,7 +1,7 @@
 #include "html/TextBetween.h"
 
 #include "html/CommaText.h"
-#include "html/FileText.h"
+#include "files/FileText.h"
 
 #include <QStringList>
 

@@ -1,6 +1,7 @@
 #include "publish/SecureOptions.h"
 
-#include "app/Prompter.h"
+#include "core/ProductTexts.h"
+#include "core/Prompter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,7 @@
 #include "resources/LibraryLoading.h"
 
-#include "app/Prompter.h"
+#include "core/ProductTexts.h"
+#include "core/Prompter.h"
 #include "resources/LibraryRecord.h"
 #include "resources/LibraryTree.h"
 #include "resources/THETreeView.h"

@@ -1,6 +1,7 @@
 #include "resources/LibraryTab.h"
 
-#include "app/Prompter.h"
+#include "core/ProductTexts.h"
+#include "core/Prompter.h"
 #include "editor/TLEdit.h"
 #include "html/MarkupWriting.h"
 #include "resources/LibraryIndex.h"

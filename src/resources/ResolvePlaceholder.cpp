@@ -1,9 +1,9 @@
 #include "resources/ResolvePlaceholder.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "html/ColourText.h"
 #include "html/CommaText.h"
-#include "html/RelativePaths.h"
+#include "files/RelativePaths.h"
 
 #include <QColor>
 #include <QDir>

@@ -1,13 +1,13 @@
 // Code completion in a document editor of the real main window: keys typed
 // as the user types them, a small HTML library in the program folder, and
 // the shortest completion delay.
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 #include "support/LibraryFixture.h"
 
 #include "app/CodeCompletion.h"
-#include "app/CompletionRules.h"
-#include "app/SettingsKeys.h"
-#include "app/TfrmIndstil.h"
+#include "completion/CompletionRules.h"
+#include "core/SettingsKeys.h"
+#include "dialogs/settings/TfrmIndstil.h"
 #include "resources/LibraryIcons.h"
 #include "resources/LibraryRecord.h"
 

@@ -2,8 +2,8 @@
 // they must hold, and the commands that write markup.
 #include "app/DocumentArea.h"
 #include "app/HelpKeyword.h"
-#include "app/SettingsStore.h"
-#include "app/TfrmIndstil.h"
+#include "core/SettingsStore.h"
+#include "dialogs/settings/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
 #include "support/ScriptedPrompter.h"

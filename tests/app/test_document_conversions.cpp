@@ -1,15 +1,15 @@
 // The text engine's commands in the real main window: the conversions of the
 // "Rediger" menu, the Danish-letter conversion on opening and saving, the
 // HTML check and the update date, on real editors and real files.
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
-#include "app/AutoDateCommands.h"
+#include "html/AutoDateCommands.h"
 #include "app/DocumentArea.h"
-#include "app/EditorBookmarks.h"
-#include "app/SettingsKeys.h"
-#include "app/SettingsStore.h"
+#include "editor/EditorBookmarks.h"
+#include "core/SettingsKeys.h"
+#include "core/SettingsStore.h"
 #include "app/TFriendlyStatusBar.h"
-#include "app/TfrmIndstil.h"
+#include "dialogs/settings/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
 #include "support/LibraryFixture.h"

@@ -1,7 +1,7 @@
 // The engine parts of keeping documents: recent files, titles and names.
-#include "app/DocumentNaming.h"
+#include "documents/DocumentNaming.h"
 #include "app/RecentFiles.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "editor/TextBuffer.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // The editing aids around the document editors, on a real main window with
 // keys and mouse events sent as the user would.
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "app/DocumentArea.h"
 #include "app/DocumentDrops.h"

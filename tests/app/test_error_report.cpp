@@ -1,4 +1,4 @@
-#include "app/ErrorReport.h"
+#include "core/ErrorReport.h"
 #include "app/PagewickApplication.h"
 #include "app/TfrmSplash.h"
 #include "support/ScriptedPrompter.h"

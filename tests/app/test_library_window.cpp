@@ -1,9 +1,9 @@
 // The libraries in the main window: the HTML library read when the window is
 // first shown, the View menu's library commands and the reload after a
 // changed "Kodetjek".
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
-#include "app/TfrmIndstil.h"
+#include "dialogs/settings/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
 #include "resources/LibraryTab.h"
 #include "resources/THETreeView.h"

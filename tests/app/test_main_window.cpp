@@ -1,5 +1,5 @@
 #include "app/DocumentArea.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "app/SingleInstance.h"
 #include "app/TFriendlyStatusBar.h"
 #include "app/TfrmPW4.h"

@@ -1,5 +1,5 @@
 #include "app/MainWindowState.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QTemporaryDir>
 

@@ -2,7 +2,7 @@
 
 // Runs the built pwtool on files in a temporary folder, with its own user
 // settings folder and the build's library files.
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

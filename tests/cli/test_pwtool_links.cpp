@@ -1,7 +1,7 @@
 // pwtool links: the reference scanner's rows as tab-separated lines.
 #include "PwtoolFixture.h"
 
-#include "html/FileTexts.h"
+#include "files/FileTexts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/SettingsOptions.h"
+#include "core/SettingsOptions.h"
 #include "editor/TextBuffer.h"
 #include "html/AutoDate.h"
 #include "html/DatePattern.h"

@@ -1,6 +1,6 @@
-#include "app/SettingsOptions.h"
+#include "core/SettingsOptions.h"
 #include "html/AttributeText.h"
-#include "html/FileTexts.h"
+#include "files/FileTexts.h"
 #include "html/LinkScanner.h"
 #include "support/QtPrinters.h"
 

@@ -2,8 +2,8 @@
 #include "html/CommaText.h"
 #include "html/DocumentTitle.h"
 #include "html/ElementBuilders.h"
-#include "html/FileTexts.h"
-#include "html/SaveFirst.h"
+#include "files/FileTexts.h"
+#include "files/SaveFirst.h"
 #include "html/TextBetween.h"
 #include "support/ScriptedPrompter.h"
 
