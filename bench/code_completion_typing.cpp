@@ -8,8 +8,8 @@
 // Usage: QT_QPA_PLATFORM=offscreen code_completion_typing
 // (PAGEWICK_BENCH_NOWRAP=1: with word wrap off)
 #include "BenchSupport.h"
-#include "app/CodeCompletion.h"
-#include "app/DocumentArea.h"
+#include "completion/CodeCompletion.h"
+#include "documents/DocumentArea.h"
 #include "core/SettingsKeys.h"
 #include "core/SettingsStore.h"
 #include "app/TfrmPW4.h"
@@ -140,7 +140,7 @@ struct Window
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
         QApplication::sendEvent(&editor(), &release);
         QCoreApplication::processEvents();
-        window->documents()->grab();
+        window->documentArea().grab();
         double milliseconds = timer.nsecsElapsed() / 1e6;
 
         const QTimer &completion = window->codeCompletion().timer();
@@ -150,7 +150,7 @@ struct Window
             do
                 QCoreApplication::processEvents();
             while (completion.isActive());
-            window->documents()->grab();
+            window->documentArea().grab();
             milliseconds += timer.nsecsElapsed() / 1e6;
         }
         return {milliseconds - stopwatch.milliseconds, stopwatch.milliseconds};
@@ -192,7 +192,7 @@ void TypingWithCompletionIn50MB(benchmark::State &state)
     // The caret line in the middle of the view: no scrolling hides the list.
     w.editor().SetTopLine(last - 10);
     w.settleWrapping();
-    w.window->documents()->grab();
+    w.window->documentArea().grab();
 
     const QListWidget *list = w.window->codeCompletion().CompletionList();
     std::vector<double> times;
@@ -216,7 +216,7 @@ void AttributesAtTheEndOfA1MBLine(benchmark::State &state)
     Window w;
     w.editor().SetText(QString(1 << 20, QLatin1Char('x')) + QStringLiteral("<table"));
     w.editor().SetSelection(SelectionRecord::at({1, w.editor().GetLineLength(1)}));
-    w.window->documents()->grab();
+    w.window->documentArea().grab();
     const QListWidget *list = w.window->codeCompletion().CompletionList();
     std::vector<double> times;
     std::vector<double> completions;

@@ -2,12 +2,14 @@
 // in UTF-8 and in Windows-1252, and 50 pages opened at once.
 // Usage: documents_open_save   (run offscreen)
 #include "BenchSupport.h"
-#include "app/DocumentArea.h"
+#include "documents/DocumentArea.h"
 #include "app/PagewickApplication.h"
 #include "core/SettingsStore.h"
 #include "app/SingleInstance.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
+#include "documents/DocumentCommands.h"
+#include "app/ShellCommands.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -53,7 +55,7 @@ int main(int argc, char **argv)
         writeFile(path, page(50 << 20, windows1252));
         const double mb = QFileInfo(path).size() / 1048576.0;
         timer.start();
-        window.FilAabn(path);
+        window.documentCommands().FilAabn(path);
         window.grab();
         const double openMs = timer.nsecsElapsed() / 1e6;
         const long rss = residentKilobytes();
@@ -61,12 +63,12 @@ int main(int argc, char **argv)
         editor->SetSelection(SelectionRecord::at({1, 0}));
         editor->ReplaceSelection(QStringLiteral("<!-- -->"));
         timer.restart();
-        window.FilGem(window.documents()->currentIndex());
+        window.documentCommands().FilGem(window.documentArea().currentIndex());
         const double saveMs = timer.nsecsElapsed() / 1e6;
         std::printf("%s, %.1f MB: open and show %.0f ms, save %.0f ms, memory added %.0f MB (%.2f x file)\n",
                     windows1252 ? "Windows-1252" : "UTF-8", mb, openMs, saveMs, (rss - baseline) / 1024.0,
                     (rss - baseline) / 1024.0 / mb);
-        window.CloseDocument();
+        window.documentCommands().CloseDocument();
     }
 
     QStringList paths;
@@ -79,8 +81,8 @@ int main(int argc, char **argv)
     window.OpenFiles(FileListMessage::textFor(paths));
     window.grab();
     std::printf("50 pages of 40 KB through OpenFiles: %.0f ms (%d tabs)\n", timer.nsecsElapsed() / 1e6,
-                window.documents()->count());
-    for (int tab = 0; tab < window.documents()->count(); ++tab)
-        window.documents()->editorAt(tab)->ClearModified();
+                window.documentArea().count());
+    for (int tab = 0; tab < window.documentArea().count(); ++tab)
+        window.documentArea().editorAt(tab)->ClearModified();
     return 0;
 }

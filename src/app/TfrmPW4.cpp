@@ -1,37 +1,44 @@
 #include "app/TfrmPW4.h"
 
+#include "app/MainToolBars.h"
+#include "app/ShellCommands.h"
+#include "app/TfrmSplash.h"
+#include "completion/CodeCompletion.h"
 #include "core/AppFolders.h"
 #include "core/OptionsModel.h"
 #include "core/ProductTexts.h"
-#include "html/AutoDateCommands.h"
-#include "app/DocumentArea.h"
 #include "core/Prompter.h"
 #include "core/SettingsKeys.h"
 #include "core/SettingsStore.h"
 #include "app/SingleInstance.h"
-#include "app/TFriendlyStatusBar.h"
-#include "app/TfrmSplash.h"
-#include "workbench/UiFont.h"
+#include "dialogs/settings/TfrmIndstil.h"
+#include "documents/DocumentArea.h"
+#include "documents/DocumentCommands.h"
+#include "documents/FileDropOpener.h"
+#include "editor/DocumentEditorSetup.h"
+#include "editor/TLEdit.h"
+#include "editor/addons/EditorCommands.h"
+#include "html/HtmlCommands.h"
+#include "html/CommaText.h"
+#include "resources/LibraryCommands.h"
 #include "resources/LibraryTab.h"
 #include "resources/TextMaps.h"
+#include "search/SearchCommands.h"
+#include "workbench/CommandRegistry.h"
+#include "workbench/TFriendlyStatusBar.h"
+#include "workbench/UiFont.h"
 
-#include "editor/DocumentEditorSetup.h"
-#include "core/SettingsOptions.h"
-#include "dialogs/settings/TfrmIndstil.h"
-#include "html/GeneratorElement.h"
-#include "editor/TLEdit.h"
-
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
-#include <QDate>
 #include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
-#include <QLocale>
+#include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -53,27 +60,19 @@ TfrmPW4::TfrmPW4(const MainWindowServices &services, QWidget *parent)
     setObjectName(QStringLiteral("frmPW4"));
     applyUiFont(this);
     setWindowTitle(Product::Caption + QLatin1Char(' ') + Product::VersionText);
-    setAcceptDrops(true);
 
-    buildLayout();
     // The options are read before the first editor is made.
     m_options = new OptionsModel(m_settings, settingsDefaults(m_defaultUserDataFolder), this);
+    buildLayout();
     m_settingsDialog = new TfrmIndstil(*m_options, m_prompter, this);
     connect(m_options, &OptionsModel::changed, this, &TfrmPW4::applySettings);
-    m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
-    // The generator element goes in before the date.
-    m_hooks.beforeHtmlSave = [this](TLEdit &editor, int tab) {
-        if (options().generator)
-            refreshGeneratorElement(editor, options().generatorElement(), m_prompter, windowTitle());
-        m_autoDate->beforeSave(editor, documentName(tab), options());
-    };
     connect(m_settingsDialog, &TfrmIndstil::checkExclusionsChanged, m_libraryTab, &LibraryTab::reloadHtmlLibrary);
-    buildActions();
+    attachParts();
     loadTextMaps();
-    m_documents->addDocument(NewDocumentCaption);
+    m_documentArea->addDocument(NewDocumentCaption);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive && m_shownOnce)
-            CheckExternalChanges();
+            m_documentCommands->CheckExternalChanges();
     });
     settleUserDataFolder();
     restoreState();
@@ -91,15 +90,19 @@ void TfrmPW4::buildLayout()
         sheet->setObjectName(QStringLiteral("ts") + page);
         m_resourcePanel->addTab(sheet, page);
     }
-    m_resourcePanel->addTab(buildLibraryTab(), QStringLiteral("Bibliotek"));
+    m_libraryTab = new LibraryTab({m_libraryLists, m_libraryFiles, m_prompter, m_programFolder,
+                                   [this] { return CommaText::split(m_options->options().checkExclusions); },
+                                   [this] { return ActiveEditor(); }});
+    connect(m_libraryTab, &LibraryTab::htmlLibraryLoaded, this, &TfrmPW4::refreshElementNames);
+    m_resourcePanel->addTab(m_libraryTab, QStringLiteral("Bibliotek"));
     m_resourcePanel->setMinimumWidth(SplitterMinimum);
 
-    m_documents = new DocumentArea;
-    m_documents->setEditorSetup([this](TLEdit &editor) { setUpEditor(editor); });
-    m_documents->setMinimumWidth(SplitterMinimum);
-    connect(m_documents, &DocumentArea::currentChanged, this, [this] {
+    m_documentArea = new DocumentArea(m_documents);
+    m_documentArea->setEditorSetup([this](TLEdit &editor) { setUpEditor(editor); });
+    m_documentArea->setMinimumWidth(SplitterMinimum);
+    connect(&m_documents, &DocumentList::activeChanged, this, [this] {
         if (m_shownOnce)
-            ShowActiveDocument();
+            m_documentCommands->ShowActiveDocument();
     });
 
     m_results = new QTreeWidget;
@@ -112,7 +115,7 @@ void TfrmPW4::buildLayout()
     auto *rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->setSpacing(0);
-    rightLayout->addWidget(m_documents, 1);
+    rightLayout->addWidget(m_documentArea, 1);
     rightLayout->addWidget(m_results);
 
     m_splitter = new QSplitter(Qt::Horizontal);
@@ -126,8 +129,34 @@ void TfrmPW4::buildLayout()
     setCentralWidget(m_splitter);
 
     m_status = new TFriendlyStatusBar;
-    m_status->installEventFilter(this);
     setStatusBar(m_status);
+}
+
+// Each part of the program attaches its own commands; the order is the order
+// in which they see a new editor's events last to first.
+void TfrmPW4::attachParts()
+{
+    m_commands = new CommandRegistry(*this);
+    m_commands->buildMenus(*menuBar());
+    MainToolBars::buildEditor(*m_documentArea->editorToolBar(), *m_commands);
+
+    m_documentCommands = new DocumentCommands(*this);
+    m_fileDrops = new FileDropOpener(*this, *m_documentCommands);
+    m_editorCommands = new EditorCommands(*this);
+    m_htmlCommands = new HtmlCommands(*this, m_libraryLists);
+    m_searchCommands = new SearchCommands(*this);
+    m_completion = new CodeCompletion(*this, m_libraryLists, m_libraryFiles);
+    new LibraryCommands(*this, *m_libraryTab);
+    m_shellCommands = new ShellCommands(*this, *m_settingsDialog, [this](bool shown) { setResourcePanelShown(shown); });
+
+    MainToolBars::buildMain(*this, *m_commands);
+    MainToolBars::buildFilePanel(*m_resourcePanel->widget(0));
+    auto *toResources = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Tab), this);
+    toResources->setContext(Qt::WindowShortcut);
+    connect(toResources, &QShortcut::activated, this, [this] {
+        if (!m_resourcePanel->isHidden())
+            m_resourcePanel->setFocus();
+    });
 }
 
 void TfrmPW4::loadTextMaps()
@@ -164,6 +193,7 @@ void TfrmPW4::settleUserDataFolder()
 void TfrmPW4::restoreState()
 {
     m_state = MainWindowState::read(m_settings);
+    m_documentCommands->setSaveFolder(m_state.fileFolder);
     // A place on a screen that is no longer there gives way to the default.
     const QRect stored(m_state.left, m_state.top, m_state.width, m_state.height);
     const QList<QScreen *> screens = QGuiApplication::screens();
@@ -202,9 +232,15 @@ void TfrmPW4::showAsStored()
 void TfrmPW4::setResourcePanelShown(bool shown)
 {
     m_resourcePanel->setVisible(shown);
-    if (m_actResourcePanel)
-        m_actResourcePanel->setChecked(shown);
+    m_commands->require(QStringLiteral("actResursefaner")).setChecked(shown);
     updateStatusLayout();
+}
+
+void TfrmPW4::showResourcePage(QWidget &page)
+{
+    if (m_resourcePanel->isHidden())
+        setResourcePanelShown(true);
+    m_resourcePanel->setCurrentWidget(&page);
 }
 
 void TfrmPW4::showEvent(QShowEvent *event)
@@ -226,10 +262,10 @@ void TfrmPW4::firstShown()
     // Sizes given before the first layout are not kept exactly.
     if (!m_resourcePanel->isHidden())
         m_splitter->setSizes({m_state.resourcePanelWidth, std::max(SplitterMinimum, width() - m_state.resourcePanelWidth)});
-    ActiveEditor()->ClearModified();
+    activeEditor().ClearModified();
     // "HTML" is the library shown first; its element names serve the whole window.
     m_libraryTab->ShowLibrary(LibraryTab::Html);
-    ShowActiveDocument();
+    m_documentCommands->ShowActiveDocument();
     if (!m_commandLineFiles.isEmpty())
         OpenFiles(std::exchange(m_commandLineFiles, QString()));
     Q_EMIT firstShownDone();
@@ -250,16 +286,11 @@ void TfrmPW4::updateStatusLayout()
     m_results->setColumnWidth(2, layout.resultsThirdColumnWidth);
 }
 
-const SettingsOptions &TfrmPW4::options() const
-{
-    return m_options->options();
-}
-
 DocumentEditorLook TfrmPW4::editorLook() const
 {
     DocumentEditorLook look;
-    look.options = options();
-    look.colours = options().colours();
+    look.options = m_options->options();
+    look.colours = m_options->options().colours();
     for (const QString &name : std::as_const(m_libraryLists.ElementNames))
         look.elementNames.insert(name.toLower());
     return look;
@@ -268,28 +299,45 @@ DocumentEditorLook TfrmPW4::editorLook() const
 void TfrmPW4::applySettings()
 {
     const DocumentEditorLook look = editorLook();
-    for (int tab = 0; tab < m_documents->count(); ++tab)
-        applyLook(*m_documents->editorAt(tab), look);
+    for (int tab = 0; tab < m_documentArea->count(); ++tab)
+        applyLook(*m_documentArea->editorAt(tab), look);
     if (!m_shownOnce)
         return;
-    for (int tab = 0; tab < m_documents->count(); ++tab)
-        UpdateDocumentCaption(tab);
-    UpdateDocumentCaption(m_documents->currentIndex());
+    for (int tab = 0; tab < m_documentArea->count(); ++tab)
+        m_documentCommands->UpdateDocumentCaption(tab);
+    m_documentCommands->UpdateDocumentCaption(m_documentArea->currentIndex());
+}
+
+void TfrmPW4::refreshElementNames()
+{
+    const DocumentEditorLook look = editorLook();
+    for (int tab = 0; tab < m_documentArea->count(); ++tab)
+        applyLook(*m_documentArea->editorAt(tab), look);
+    m_settingsDialog->setElementNames(look.elementNames);
 }
 
 void TfrmPW4::setUpEditor(TLEdit &editor)
 {
     configureDocumentEditor(editor, editorLook());
     // Files dropped on the editor open as documents instead of being pasted.
-    editor.viewport()->installEventFilter(this);
-    editor.installEventFilter(this);
+    m_fileDrops->watch(*editor.viewport());
+    m_fileDrops->watch(editor);
     m_libraryTab->watchEditor(editor);
-    watchEditor(editor);
 }
 
-TLEdit *TfrmPW4::ActiveEditor() const
+TLEdit &TfrmPW4::activeEditor() const
 {
-    return m_documents->editorAt(m_documents->currentIndex());
+    return *m_documentArea->editorAt(m_documentArea->currentIndex());
+}
+
+QAction *TfrmPW4::command(const QString &id) const
+{
+    return m_commands->command(id);
+}
+
+void TfrmPW4::OpenFiles(const QString &fileListText)
+{
+    m_documentCommands->openFiles(FileListMessage::paths(fileListText));
 }
 
 void TfrmPW4::receiveHandOver(const QString &fileListText)
@@ -303,20 +351,13 @@ void TfrmPW4::receiveHandOver(const QString &fileListText)
     activateWindow();
 }
 
-void TfrmPW4::showAbout()
-{
-    if (!m_about)
-        m_about = new TfrmSplash(this);
-    m_about->showAsAbout();
-}
-
 void TfrmPW4::closeEvent(QCloseEvent *event)
 {
     // Refused until every document is closed: a cancelled question, or a
     // failed save that reaches the error report, keeps the program running
     // with the documents not closed yet.
     event->ignore();
-    if (!closeAll())
+    if (!m_documentCommands->closeAll())
         return;
     writeState();
     if (!m_settings.flush()) {
@@ -346,5 +387,5 @@ void TfrmPW4::writeState()
     state.resourcePage = m_resourcePanel->currentIndex();
     state.resourcePanelShown = !m_resourcePanel->isHidden();
     state.write(m_settings, {});
-    m_settings.writeBool(Keys::Indstillinger, Keys::MSIE, options().internalExplorer);
+    m_settings.writeBool(Keys::Indstillinger, Keys::MSIE, m_options->options().internalExplorer);
 }

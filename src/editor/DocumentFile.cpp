@@ -112,3 +112,18 @@ bool writeDocumentFile(const QString &path, const QString &text, FileEncoding en
 {
     return writeFileAtomically(path, encodedFromUtf8(text.toUtf8(), encoding));
 }
+
+QString lineBreakOf(QByteArrayView bytes)
+{
+    const qsizetype lf = bytes.indexOf('\n');
+    const qsizetype cr = bytes.indexOf('\r');
+    if (cr >= 0 && (lf < 0 || cr < lf))
+        return cr + 1 < bytes.size() && bytes.at(cr + 1) == '\n' ? QStringLiteral("\r\n") : QStringLiteral("\r");
+    if (lf >= 0)
+        return QStringLiteral("\n");
+#ifdef Q_OS_WIN
+    return QStringLiteral("\r\n");
+#else
+    return QStringLiteral("\n");
+#endif
+}

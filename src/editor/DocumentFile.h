@@ -32,6 +32,9 @@ QByteArray encodedFromUtf8(QByteArray utf8, FileEncoding &encoding);
 // leaves the old file whole; an existing file keeps its permissions.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes);
 
+// The first line break in the bytes, or the platform's when there is none.
+QString lineBreakOf(QByteArrayView bytes);
+
 struct DocumentFile
 {
     QString text;

@@ -31,22 +31,6 @@ int eolModeFor(const QString &lineBreak)
     return QsciScintillaBase::SC_EOL_LF;
 }
 
-// The first line break in raw bytes, or the platform's.
-QString lineBreakOf(QByteArrayView bytes)
-{
-    const qsizetype lf = bytes.indexOf('\n');
-    const qsizetype cr = bytes.indexOf('\r');
-    if (cr >= 0 && (lf < 0 || cr < lf))
-        return cr + 1 < bytes.size() && bytes.at(cr + 1) == '\n' ? QStringLiteral("\r\n") : QStringLiteral("\r");
-    if (lf >= 0)
-        return QStringLiteral("\n");
-#ifdef Q_OS_WIN
-    return QStringLiteral("\r\n");
-#else
-    return QStringLiteral("\n");
-#endif
-}
-
 // QScintilla's own accessibility object counts the characters from the start
 // of the text on every edit and caret move, which makes typing at the end of
 // a large file slow. The editor is described to assistive technology as a
@@ -187,7 +171,7 @@ void TLEdit::setRawText(QByteArrayView bytes, FileEncoding encoding)
     const qsizetype size = decodedSize(bytes, encoding);
     // Positions are 32-bit in the editor and its colouring.
     if (size >= std::numeric_limits<int>::max() - (1 << 20))
-        throw TLEditError(TLEditError::OutOfMemory);
+        throw TLEditError(TLEditError::Kind::OutOfMemory);
     const bool wasReadOnly = isReadOnly();
     // With word wrap on, Scintilla wraps inserted text at once, line by line;
     // switched on afterwards, it wraps what is shown first and the rest later.
@@ -203,7 +187,7 @@ void TLEdit::setRawText(QByteArrayView bytes, FileEncoding encoding)
         SendScintilla(SCI_SETSTATUS, SC_STATUS_OK);
         SendScintilla(SCI_SETREADONLY, wasReadOnly ? 1 : 0);
         setWrapMode(wrap);
-        throw TLEditError(TLEditError::OutOfMemory);
+        throw TLEditError(TLEditError::Kind::OutOfMemory);
     }
     SendScintilla(SCI_CLEARALL);
     // Bookmarks of the old text mean nothing in the new one.
@@ -347,41 +331,63 @@ void TLEdit::ClearUndo()
 
 // ----- files -----------------------------------------------------------------
 
+TLEditError::TLEditError(Kind kind)
+    : std::runtime_error([kind] {
+        switch (kind) {
+        case Kind::OutOfMemory:
+            return OutOfMemory;
+        case Kind::TooLongLine:
+            return TooLongLine;
+        case Kind::FileError:
+            return FileError;
+        case Kind::ClipboardError:
+            break;
+        }
+        return ClipboardError;
+    }())
+    , m_kind(kind)
+{
+}
+
 void TLEdit::LoadFromFile(const QString &path)
 {
     // Only a regular file is read: a pipe or a device might never end.
     QByteArray bytes;
     try {
         if (!readDocumentBytes(path, bytes))
-            throw TLEditError(TLEditError::FileError);
+            throw TLEditError(TLEditError::Kind::FileError);
     } catch (const std::bad_alloc &) {
-        throw TLEditError(TLEditError::OutOfMemory);
+        throw TLEditError(TLEditError::Kind::OutOfMemory);
     }
-
     const FileEncoding encoding = detectFileEncoding(bytes);
+    loadPage(bytes, encoding);
+    m_encoding = encoding;
+}
+
+void TLEdit::loadPage(QByteArrayView bytes, FileEncoding encoding)
+{
     // A loaded file is no step to undo, and its copy in the undo history
     // would double the memory a large file takes.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
     const auto collectAgain = qScopeGuard([this] { SendScintilla(SCI_SETUNDOCOLLECTION, 1); });
     setRawText(bytes, encoding);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
-    m_encoding = encoding;
 }
 
 void TLEdit::SaveToFile(const QString &path)
 {
-    writeFile(path, rawBytes(0, SendScintilla(SCI_GETLENGTH)));
+    writeFile(path, utf8Text());
 }
 
-void TLEdit::SaveTextToFile(const QString &path, const QString &text)
+QByteArray TLEdit::utf8Text() const
 {
-    writeFile(path, text.toUtf8());
+    return rawBytes(0, SendScintilla(SCI_GETLENGTH));
 }
 
 void TLEdit::writeFile(const QString &path, QByteArray bytes)
 {
     if (!writeFileAtomically(path, encodedFromUtf8(std::move(bytes), m_encoding)))
-        throw TLEditError(TLEditError::FileError);
+        throw TLEditError(TLEditError::Kind::FileError);
 }
 
 // ----- view --------------------------------------------------------------------

@@ -16,15 +16,22 @@
 class HtmlItemLexer;
 class QsciPrinter;
 
-// An error of the editor component; the texts are those the program shows.
+// An error of the editor component, of a kind the program tells apart; the
+// texts are those the program shows.
 class TLEditError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    enum class Kind { OutOfMemory, TooLongLine, FileError, ClipboardError };
     static constexpr const char *OutOfMemory = "TLEdit: Out of memory";
     static constexpr const char *TooLongLine = "TLEdit: Too long line";
     static constexpr const char *FileError = "TLEdit: File Error";
     static constexpr const char *ClipboardError = "TLEdit: Clipboard Error";
+
+    explicit TLEditError(Kind kind);
+    Kind kind() const { return m_kind; }
+
+private:
+    Kind m_kind;
 };
 
 // A word of an item (a tag) about to be drawn, and the colours to draw it in.
@@ -87,8 +94,12 @@ public:
     // TLEditError(FileError), leaving the text and the file as they were.
     void LoadFromFile(const QString &path);
     void SaveToFile(const QString &path);
-    // Writes another text in this document's encoding (a converted copy).
-    void SaveTextToFile(const QString &path, const QString &text);
+    // Replaces the text with a page file's bytes in their encoding, taking
+    // its line break; the loading is no step to undo. Throws
+    // TLEditError(OutOfMemory), leaving the text as it was, when it is too large.
+    void loadPage(QByteArrayView bytes, FileEncoding encoding);
+    // The whole text as UTF-8.
+    QByteArray utf8Text() const;
 
     // View
     int GetTopLine() const;

@@ -1,6 +1,6 @@
 #include "html/AutoDateCommands.h"
 
-#include "editor/TLEdit.h"
+#include "editor/EditableText.h"
 #include "html/AutoDate.h"
 
 AutoDateCommands::AutoDateCommands(Prompter &prompter, QObject *parent)
@@ -9,12 +9,12 @@ AutoDateCommands::AutoDateCommands(Prompter &prompter, QObject *parent)
 {
 }
 
-void AutoDateCommands::beforeSave(TLEdit &editor, const QString &fileName, const SettingsOptions &options)
+void AutoDateCommands::beforeSave(EditableText &editor, const QString &fileName, const SettingsOptions &options)
 {
     UpdateAutoDate(editor, fileName, AutoDateMode::Save, AutoDateSettings::fromOptions(options, m_clock()), m_prompter);
 }
 
-void AutoDateCommands::updateDateCommand(TLEdit &editor, const QString &fileName, const SettingsOptions &options)
+void AutoDateCommands::updateDateCommand(EditableText &editor, const QString &fileName, const SettingsOptions &options)
 {
     RunUpdateDateCommand(editor, fileName, AutoDateSettings::fromOptions(options, m_clock()), m_prompter);
 }

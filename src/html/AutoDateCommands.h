@@ -6,7 +6,7 @@
 #include <functional>
 
 class Prompter;
-class TLEdit;
+class EditableText;
 struct SettingsOptions;
 
 // The update date of the documents: refreshed, or asked for, when an HTML
@@ -24,9 +24,9 @@ public:
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
     // Before the document is written; `fileName` names it in the messages.
-    void beforeSave(TLEdit &editor, const QString &fileName, const SettingsOptions &options);
+    void beforeSave(EditableText &editor, const QString &fileName, const SettingsOptions &options);
     // Removes an earlier refusal and refreshes the date, or inserts a date line at the caret.
-    void updateDateCommand(TLEdit &editor, const QString &fileName, const SettingsOptions &options);
+    void updateDateCommand(EditableText &editor, const QString &fileName, const SettingsOptions &options);
 
 private:
     Prompter &m_prompter;

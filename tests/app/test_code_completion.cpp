@@ -4,7 +4,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/LibraryFixture.h"
 
-#include "app/CodeCompletion.h"
+#include "completion/CodeCompletion.h"
 #include "completion/CompletionRules.h"
 #include "core/SettingsKeys.h"
 #include "dialogs/settings/TfrmIndstil.h"
@@ -108,9 +108,9 @@ TEST_F(CodeCompletionTest, ALessThanOffersTheElementsAndTypedLettersPickOne)
     EXPECT_EQ(items(), QStringList({"a", "table", "td", "title", "tr"}));
     EXPECT_EQ(chosen(), QStringLiteral("a"));
     // Below the caret's line, inside the document area.
-    const QPoint caret = editor().viewport()->mapTo(m_window->documents(), *editor().PointFromPosition(1, 1));
+    const QPoint caret = editor().viewport()->mapTo(&m_window->documentArea(), *editor().PointFromPosition(1, 1));
     EXPECT_GT(list().y(), caret.y());
-    EXPECT_LE(list().geometry().right(), m_window->documents()->width());
+    EXPECT_LE(list().geometry().right(), m_window->documentArea().width());
 
     type(QStringLiteral("T"));
     EXPECT_EQ(chosen(), QStringLiteral("table"));
@@ -229,7 +229,7 @@ TEST_F(CodeCompletionTest, EveryWayTheListHides)
              editor().SetTopLine(100);
              EXPECT_TRUE(QTest::qWaitFor([this] { return list().isHidden(); }, 1000));
          }},
-        {"another document", [this] { m_window->NewDocument(); }},
+        {"another document", [this] { m_window->documentCommands().NewDocument(); }},
     };
     for (const auto &[way, hide] : ways) {
         SCOPED_TRACE(way);
@@ -241,7 +241,7 @@ TEST_F(CodeCompletionTest, EveryWayTheListHides)
         EXPECT_FALSE(list().isVisible());
     }
     // Backspace over a typed letter only takes the letter back.
-    m_window->documents()->setCurrentIndex(0);
+    m_window->documentArea().setCurrentIndex(0);
     ASSERT_TRUE(offered(QStringLiteral("<")));
     type(QStringLiteral("t"));
     press(Qt::Key_Backspace);

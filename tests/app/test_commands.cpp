@@ -1,12 +1,16 @@
 // The menus and commands of the main window, walked against the list of what
 // they must hold, and the commands that write markup.
-#include "app/DocumentArea.h"
+#include "documents/DocumentArea.h"
 #include "app/HelpKeyword.h"
 #include "core/SettingsStore.h"
 #include "dialogs/settings/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
 #include "support/ScriptedPrompter.h"
+#include "documents/DocumentCommands.h"
+#include "editor/addons/EditorCommands.h"
+#include "editor/addons/EditorContextMenu.h"
+#include "app/ShellCommands.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +39,7 @@ protected:
         m_store = std::make_unique<SettingsStore>(m_dir.filePath(QStringLiteral("Pagewick.ini")));
         m_window = std::make_unique<TfrmPW4>(MainWindowServices{*m_store, m_prompter, m_dir.filePath(QStringLiteral("program/")),
                                                                 m_dir.filePath(QStringLiteral("data/"))});
-        m_window->setUrlOpener([this](const QUrl &url) {
+        m_window->shellCommands().setUrlOpener([this](const QUrl &url) {
             m_opened.append(url);
             return true;
         });
@@ -261,18 +265,18 @@ QStringList captions(const QMenu *menu)
 TEST_F(CommandsTest, TheEditorsContextMenusFollowTheSelection)
 {
     editor().SetText(QStringLiteral("tekst"));
-    std::unique_ptr<QMenu> withSelection(m_window->selectionContextMenu());
+    std::unique_ptr<QMenu> withSelection(m_window->editorCommands().contextMenus().selectionMenu());
     EXPECT_EQ(captions(withSelection.get()),
               (QStringList{"Klip", "Kopier", "Sæt ind", "Fed", "Kursiv", "Understreget", "Fontstørrelse +1",
                            "Fontstørrelse -1", "Faste formater", "Centrér", "Højrejustér", "Skrifttype...",
                            "Punktopstilling..."}));
-    std::unique_ptr<QMenu> without(m_window->documentContextMenu(false));
+    std::unique_ptr<QMenu> without(m_window->editorCommands().contextMenus().documentMenu(false));
     EXPECT_EQ(captions(without.get()).mid(0, 6),
               (QStringList{"Luk", "Overførsel til Internet...", "Føj til Favoritfiler", "Vis side i ekstern browser",
                            "Moderside", "Titel..."}));
     EXPECT_EQ(captions(without.get()).last(), QStringLiteral("Egenskaber"));
     EXPECT_FALSE(without->actions().last()->isEnabled()); // no file path
-    std::unique_ptr<QMenu> tabs(m_window->documentContextMenu(true));
+    std::unique_ptr<QMenu> tabs(m_window->editorCommands().contextMenus().documentMenu(true));
     EXPECT_EQ(captions(tabs.get()).last(), QStringLiteral("Moderside"));
 
     // The menu's "Fed" works like the command.
@@ -283,9 +287,9 @@ TEST_F(CommandsTest, TheEditorsContextMenusFollowTheSelection)
 
 TEST_F(CommandsTest, CtrlTabGoesRoundTheDocuments)
 {
-    m_window->NewDocument();
-    m_window->NewDocument();
-    DocumentArea *docs = m_window->documents();
+    m_window->documentCommands().NewDocument();
+    m_window->documentCommands().NewDocument();
+    DocumentArea *docs = &m_window->documentArea();
     ASSERT_EQ(docs->currentIndex(), 2);
     QTest::keyClick(m_window->ActiveEditor(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(docs->currentIndex(), 0);

@@ -4,11 +4,11 @@
 #include "support/MainWindowFixture.h"
 
 #include "html/AutoDateCommands.h"
-#include "app/DocumentArea.h"
+#include "documents/DocumentArea.h"
 #include "editor/EditorBookmarks.h"
 #include "core/SettingsKeys.h"
 #include "core/SettingsStore.h"
-#include "app/TFriendlyStatusBar.h"
+#include "workbench/TFriendlyStatusBar.h"
 #include "dialogs/settings/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
@@ -62,7 +62,7 @@ protected:
         // The generator element would add its own line to every saved page.
         settings().writeBool(Keys::Indstillinger, QStringLiteral("Generator"), false);
         openWindow();
-        m_window->autoDate().setClock([this] { return m_now; });
+        m_window->htmlCommands().autoDate().setClock([this] { return m_now; });
     }
 
     QString path(const char *name) const { return m_dir.filePath(QString::fromUtf8(name)); }
@@ -90,7 +90,7 @@ protected:
     }
 
     // Saves the active document as "Gem" does, changed or not.
-    void save() { ASSERT_TRUE(m_window->FilGem(m_window->documents()->currentIndex())); }
+    void save() { ASSERT_TRUE(m_window->documentCommands().FilGem(m_window->documentArea().currentIndex())); }
 
     QDateTime m_now{QDate(2026, 12, 10), QTime(12, 0)};
 };
@@ -251,7 +251,7 @@ TEST_F(DocumentConversionsTest, WithDanishCodesOnFilesOpenWithLettersAndAreWritt
     m_store->writeBool(Keys::Indstillinger, QStringLiteral("EksistDato"), true);
     setOption("ÆØÅkoder", true);
     write("side.htm", "<html><head><title>Blåbær</title></head><body>\r\nR&oslash;d &#229;\r\n</body></html>");
-    m_window->FilAabn(path("side.htm"));
+    m_window->documentCommands().FilAabn(path("side.htm"));
     const QString letters = QStringLiteral("<html><head><title>Blåbær</title></head><body>\r\nRød å\r\n</body></html>");
     EXPECT_EQ(editor().GetText(), letters);
     EXPECT_FALSE(editor().IsModified());
@@ -272,7 +272,7 @@ TEST_F(DocumentConversionsTest, SavingWithDanishCodesConvertsOnceAndLeavesTheSet
     m_store->writeBool(Keys::Indstillinger, QStringLiteral("EksistDato"), true);
     m_window->settingsDialog()->reject();
     write("side.htm", "<html><head></head><body>ø</body></html>");
-    m_window->FilAabn(path("side.htm"));
+    m_window->documentCommands().FilAabn(path("side.htm"));
     start(QStringLiteral("<html><head><title>Ø</title></head><body>Rød</body></html>"));
     run("actGemKoder");
     EXPECT_EQ(read("side.htm"), QStringLiteral("<html><head><title>Ø</title></head><body>R&oslash;d</body></html>"));
@@ -283,8 +283,8 @@ TEST_F(DocumentConversionsTest, SavingWithDanishCodesConvertsOnceAndLeavesTheSet
 TEST_F(DocumentConversionsTest, TabCaptionsShowReferencesInTheTitleAsLetters)
 {
     write("side.htm", "<html><head><title>Bl&aring;b&aelig;r</title></head></html>");
-    m_window->FilAabn(path("side.htm"));
-    EXPECT_EQ(m_window->documents()->captionAt(0), QStringLiteral("Blåbær"));
+    m_window->documentCommands().FilAabn(path("side.htm"));
+    EXPECT_EQ(m_window->documentArea().captionAt(0), QStringLiteral("Blåbær"));
     EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Brindle's Pagewick 4 - Bl&aring;b&aelig;r"));
 }
 
@@ -293,9 +293,9 @@ TEST_F(DocumentConversionsTest, SavingAnHtmlPageAsksOnceForADateAndKeepsItCurren
     const QString dateLine = QStringLiteral("<!-- Pagewick AutoDato -->Opdateret d. %1<!-- PW -->\r\n");
     write("side.htm", "<html><head><title>T</title></head><body>\r\nx\r\n</body></html>");
     write("noter.txt", "x");
-    m_window->FilAabn(path("noter.txt"));
+    m_window->documentCommands().FilAabn(path("noter.txt"));
     save(); // not an HTML file: no question
-    m_window->FilAabn(path("side.htm"));
+    m_window->documentCommands().FilAabn(path("side.htm"));
 
     m_prompter.expect(QStringLiteral("side.htm indeholder ikke en Auto-opdateringsdato"), Prompter::Yes);
     save();
@@ -316,7 +316,7 @@ TEST_F(DocumentConversionsTest, SavingAnHtmlPageAsksOnceForADateAndKeepsItCurren
 TEST_F(DocumentConversionsTest, DecliningTheDateMarksThePageAndTheCommandTakesTheMarkBack)
 {
     write("side.htm", "<html>\r\n<head>\r\n<title>T</title>\r\n</head>\r\n<body>\r\nx\r\n</body>\r\n</html>");
-    m_window->FilAabn(path("side.htm"));
+    m_window->documentCommands().FilAabn(path("side.htm"));
     m_prompter.expect(QStringLiteral("indeholder ikke en Auto-opdateringsdato"), Prompter::No);
     save();
     const QString saved = read("side.htm");

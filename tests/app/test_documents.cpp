@@ -1,12 +1,13 @@
 // Documents through the real main window: opening, saving, closing and
 // files changed by other programs, answered through the scripted prompter.
-#include "app/DocumentArea.h"
+#include "documents/DocumentArea.h"
 #include "app/PagewickApplication.h"
-#include "app/RecentFiles.h"
+#include "documents/RecentFiles.h"
 #include "core/SettingsStore.h"
-#include "app/TFriendlyStatusBar.h"
+#include "workbench/TFriendlyStatusBar.h"
 #include "dialogs/settings/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
+#include "documents/DocumentCommands.h"
 #include "editor/TLEdit.h"
 #include "support/ScriptedPrompter.h"
 
@@ -38,7 +39,7 @@ protected:
         m_window = std::make_unique<TfrmPW4>(MainWindowServices{*m_store, m_prompter, m_dir.filePath(QStringLiteral("program/")),
                                                                 m_dir.filePath(QStringLiteral("userdata/"))});
         m_window->show();
-        m_docs = m_window->documents();
+        m_docs = &m_window->documentArea();
     }
 
     void TearDown() override
@@ -83,15 +84,15 @@ TEST_F(DocumentsTest, OpeningReusesTheEmptyFirstTabAndSelectsFilesOpenAlready)
 {
     write(path("a.htm"), "<title>A</title>");
     write(path("b.htm"), "<title>B</title>");
-    m_window->FilAabn(path("a.htm"));
-    m_window->FilAabn(path("b.htm"));
+    m_window->documentCommands().FilAabn(path("a.htm"));
+    m_window->documentCommands().FilAabn(path("b.htm"));
     ASSERT_EQ(m_docs->count(), 2);
     EXPECT_EQ(m_docs->pathAt(0), path("a.htm"));
     EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Brindle's Pagewick 4 - B"));
     EXPECT_EQ(m_window->statusPanels()->panelText(0), QDir::toNativeSeparators(path("b.htm")));
 
     m_docs->editorAt(0)->SetText(QStringLiteral("edited, not reloaded"));
-    m_window->FilAabn(path("a.htm"));
+    m_window->documentCommands().FilAabn(path("a.htm"));
     EXPECT_EQ(m_docs->count(), 2);
     EXPECT_EQ(m_docs->currentIndex(), 0);
     EXPECT_EQ(m_docs->editorAt(0)->GetText(), QStringLiteral("edited, not reloaded"));
@@ -100,10 +101,10 @@ TEST_F(DocumentsTest, OpeningReusesTheEmptyFirstTabAndSelectsFilesOpenAlready)
 TEST_F(DocumentsTest, FilesThatCannotBeOpenedAreReportedAndLeaveNoTabBehind)
 {
     write(path("a.htm"), "A");
-    m_window->FilAabn(path("a.htm"));
+    m_window->documentCommands().FilAabn(path("a.htm"));
     m_prompter.expect(QStringLiteral("findes ikke")).expect(QStringLiteral("er en mappe"));
-    m_window->FilAabn(path("missing.htm"));
-    m_window->FilAabn(m_dir.path());
+    m_window->documentCommands().FilAabn(path("missing.htm"));
+    m_window->documentCommands().FilAabn(m_dir.path());
     EXPECT_EQ(m_docs->count(), 1);
     EXPECT_EQ(m_docs->currentIndex(), 0);
     EXPECT_EQ(m_prompter.seen().first().caption, QStringLiteral("Brindle's Pagewick"));
@@ -116,8 +117,8 @@ TEST_F(DocumentsTest, TheOpenDialogOffersTheDocumentTypesAndStartsInTheChosenFol
     write(path("x.htm"), "x");
     write(path("y.css"), "y");
     m_prompter.expectFiles({path("x.htm"), path("y.css")}).expectFiles({});
-    m_window->openWithDialog();
-    m_window->openWithDialog();
+    m_window->documentCommands().openWithDialog();
+    m_window->documentCommands().openWithDialog();
     const Prompter::FileDialog &first = m_prompter.fileDialogs().at(0);
     EXPECT_EQ(first.caption, QStringLiteral("Åbn"));
     EXPECT_EQ(first.folder, QStringLiteral("/start/here"));
@@ -144,10 +145,10 @@ TEST_F(DocumentsTest, SavingAnUnchangedDocumentWritesTheBytesItRead)
     for (int i = 0; i < corpus.size(); ++i) {
         const QString file = path("corpus.htm");
         write(file, corpus[i]);
-        m_window->FilAabn(file);
-        ASSERT_TRUE(m_window->FilGem(m_docs->currentIndex()));
+        m_window->documentCommands().FilAabn(file);
+        ASSERT_TRUE(m_window->documentCommands().FilGem(m_docs->currentIndex()));
         EXPECT_EQ(read(file), corpus[i]) << i;
-        ASSERT_TRUE(m_window->CloseDocument());
+        ASSERT_TRUE(m_window->documentCommands().CloseDocument());
     }
 }
 
@@ -155,22 +156,22 @@ TEST_F(DocumentsTest, SavingAPageWritesTheGeneratorElementOnceUnlessSwitchedOff)
 {
     const QString file = path("side.htm");
     write(file, "<html>\n<head>\n<title>T</title>\n</head>\n</html>\n");
-    m_window->FilAabn(file);
+    m_window->documentCommands().FilAabn(file);
     const QByteArray element = "<meta name=\"Generator\" content=\"Brindle's Pagewick 4\">";
-    ASSERT_TRUE(m_window->FilGem(0));
-    ASSERT_TRUE(m_window->FilGem(0));
+    ASSERT_TRUE(m_window->documentCommands().FilGem(0));
+    ASSERT_TRUE(m_window->documentCommands().FilGem(0));
     EXPECT_EQ(read(file), "<html>\n<head>\n<title>T</title>\n" + element + "\n</head>\n</html>\n");
 
     // Not for a file that is no HTML document, nor with the option off.
     write(path("noter.txt"), "<head>\n</head>\n");
-    m_window->FilAabn(path("noter.txt"));
-    ASSERT_TRUE(m_window->FilGem(m_docs->currentIndex()));
+    m_window->documentCommands().FilAabn(path("noter.txt"));
+    ASSERT_TRUE(m_window->documentCommands().FilGem(m_docs->currentIndex()));
     EXPECT_EQ(read(path("noter.txt")), QByteArray("<head>\n</head>\n"));
     m_store->writeBool(QStringLiteral("Indstillinger"), QStringLiteral("Generator"), false);
     m_window->settingsDialog()->reject();
     write(path("b.htm"), "<head>\n</head>\n");
-    m_window->FilAabn(path("b.htm"));
-    ASSERT_TRUE(m_window->FilGem(m_docs->currentIndex()));
+    m_window->documentCommands().FilAabn(path("b.htm"));
+    ASSERT_TRUE(m_window->documentCommands().FilGem(m_docs->currentIndex()));
     EXPECT_EQ(read(path("b.htm")), QByteArray("<head>\n</head>\n"));
 }
 
@@ -180,9 +181,9 @@ TEST_F(DocumentsTest, SavesKeepPermissionsAndAskBeforeLiftingWriteProtection)
     write(file, "old");
     const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     QFile::setPermissions(file, permissions);
-    m_window->FilAabn(file);
+    m_window->documentCommands().FilAabn(file);
     type(QStringLiteral("new "));
-    ASSERT_TRUE(m_window->FilGem(0));
+    ASSERT_TRUE(m_window->documentCommands().FilGem(0));
     EXPECT_EQ(read(file), QByteArray("new old"));
     const auto ownerGroupOther = QFileDevice::Permissions(0x7077);
     EXPECT_EQ(QFile::permissions(file) & ownerGroupOther, permissions);
@@ -191,11 +192,11 @@ TEST_F(DocumentsTest, SavesKeepPermissionsAndAskBeforeLiftingWriteProtection)
     QFile::setPermissions(file, QFileDevice::ReadOwner);
     type(QStringLiteral("again "));
     m_prompter.expect(QStringLiteral("er skrivebeskyttet"), Prompter::No);
-    EXPECT_FALSE(m_window->FilGem(0));
+    EXPECT_FALSE(m_window->documentCommands().FilGem(0));
     EXPECT_TRUE(m_docs->editorAt(0)->IsModified());
     EXPECT_EQ(read(file), QByteArray("new old"));
     m_prompter.expect(QStringLiteral("er skrivebeskyttet"), Prompter::Yes);
-    EXPECT_TRUE(m_window->FilGem(0));
+    EXPECT_TRUE(m_window->documentCommands().FilGem(0));
     EXPECT_EQ(read(file), QByteArray("again new old"));
 }
 
@@ -205,13 +206,13 @@ TEST_F(DocumentsTest, AFailedSaveKeepsTheDocumentModifiedAndALaterSaveSucceeds)
     QDir().mkpath(folder);
     const QString file = folder + QStringLiteral("/side.htm");
     write(file, "old");
-    m_window->FilAabn(file);
+    m_window->documentCommands().FilAabn(file);
     type(QStringLiteral("new "));
     QDir(folder).removeRecursively(); // the folder vanished
-    EXPECT_THROW(m_window->FilGem(0), TLEditError);
+    EXPECT_THROW(m_window->documentCommands().FilGem(0), TLEditError);
     EXPECT_TRUE(m_docs->editorAt(0)->IsModified());
     QDir().mkpath(folder);
-    EXPECT_TRUE(m_window->FilGem(0));
+    EXPECT_TRUE(m_window->documentCommands().FilGem(0));
     EXPECT_EQ(read(file), QByteArray("new old"));
 }
 
@@ -220,7 +221,7 @@ TEST_F(DocumentsTest, AFailedSaveAtShutdownKeepsTheProgramRunning)
     const QString folder = path("site");
     QDir().mkpath(folder);
     write(folder + QStringLiteral("/side.htm"), "old");
-    m_window->FilAabn(folder + QStringLiteral("/side.htm"));
+    m_window->documentCommands().FilAabn(folder + QStringLiteral("/side.htm"));
     type(QStringLiteral("precious "));
     QDir(folder).removeRecursively();
     auto *app = static_cast<PagewickApplication *>(QCoreApplication::instance());
@@ -237,11 +238,11 @@ TEST_F(DocumentsTest, SaveAsNamesTheDocumentOrWritesATemplate)
 {
     type(QStringLiteral("<title>Ny</title>"));
     m_prompter.expectFiles({});
-    EXPECT_FALSE(m_window->FilGem(0)); // no path yet: the dialog, cancelled
+    EXPECT_FALSE(m_window->documentCommands().FilGem(0)); // no path yet: the dialog, cancelled
     EXPECT_EQ(m_prompter.fileDialogs().last().defaultSuffix, QStringLiteral("htm"));
 
     m_prompter.expectFiles({path("skabelon.pws")});
-    EXPECT_TRUE(m_window->FilGemsom(0));
+    EXPECT_TRUE(m_window->documentCommands().FilGemsom(0));
     EXPECT_EQ(read(path("skabelon.pws")), QByteArray("<title>Ny</title>"));
     EXPECT_TRUE(m_docs->pathAt(0).isEmpty());
     EXPECT_TRUE(m_docs->editorAt(0)->IsModified());
@@ -249,16 +250,16 @@ TEST_F(DocumentsTest, SaveAsNamesTheDocumentOrWritesATemplate)
     m_store->writeBool(QStringLiteral("Indstillinger"), QStringLiteral("HTMLtype"), true);
     m_window->settingsDialog()->reject();
     m_prompter.expectFiles({path("index")});
-    EXPECT_TRUE(m_window->FilGemsom(0));
+    EXPECT_TRUE(m_window->documentCommands().FilGemsom(0));
     EXPECT_EQ(m_docs->pathAt(0), path("index.html"));
     EXPECT_EQ(read(path("index.html")), QByteArray("<title>Ny</title>"));
     EXPECT_TRUE(m_prompter.fileDialogs().last().defaultSuffix.isEmpty());
 
     // A temporary preview copy is never saved over.
     write(path("~pwtemp1.htm"), "x");
-    m_window->FilAabn(path("~pwtemp1.htm"));
+    m_window->documentCommands().FilAabn(path("~pwtemp1.htm"));
     m_prompter.expectFiles({path("kopi.htm")});
-    EXPECT_TRUE(m_window->FilGem(m_docs->currentIndex()));
+    EXPECT_TRUE(m_window->documentCommands().FilGem(m_docs->currentIndex()));
     EXPECT_EQ(m_docs->pathAt(m_docs->currentIndex()), path("kopi.htm"));
 }
 
@@ -266,22 +267,22 @@ TEST_F(DocumentsTest, ClosingAsksForUnsavedChangesAndKeepsTabsInOrder)
 {
     for (const char *name : {"0.htm", "1.htm", "2.htm"})
         write(path(name), "<title>T</title>");
-    m_window->FilAabn(path("0.htm"));
-    m_window->FilAabn(path("1.htm"));
-    m_window->FilAabn(path("2.htm"));
+    m_window->documentCommands().FilAabn(path("0.htm"));
+    m_window->documentCommands().FilAabn(path("1.htm"));
+    m_window->documentCommands().FilAabn(path("2.htm"));
     TLEdit *third = m_docs->editorAt(2);
     m_docs->setCurrentIndex(2);
-    m_window->toggleMasterTab();
+    m_window->documentCommands().toggleMasterTab();
 
     m_docs->setCurrentIndex(1);
     type(QStringLiteral("x"));
     m_prompter.expect(QStringLiteral("Skal ændringerne i T gemmes? (1.htm)"), Prompter::Cancel);
-    EXPECT_FALSE(m_window->CloseDocument());
+    EXPECT_FALSE(m_window->documentCommands().CloseDocument());
     EXPECT_EQ(m_docs->count(), 3);
     EXPECT_EQ(m_prompter.seen().last().caption, QStringLiteral("Luk fil"));
 
     m_prompter.expect(QStringLiteral("gemmes?"), Prompter::No);
-    EXPECT_TRUE(m_window->CloseDocument());
+    EXPECT_TRUE(m_window->documentCommands().CloseDocument());
     ASSERT_EQ(m_docs->count(), 2);
     EXPECT_EQ(m_docs->currentIndex(), 0);
     EXPECT_EQ(m_docs->editorAt(1), third);
@@ -290,7 +291,7 @@ TEST_F(DocumentsTest, ClosingAsksForUnsavedChangesAndKeepsTabsInOrder)
     EXPECT_EQ(RecentFiles::HentSidsteFiler(*m_store).first(), path("1.htm"));
 
     m_docs->setCurrentIndex(1);
-    EXPECT_TRUE(m_window->CloseDocument());
+    EXPECT_TRUE(m_window->documentCommands().CloseDocument());
     EXPECT_EQ(m_docs->masterTab(), -1);
 }
 
@@ -298,7 +299,7 @@ TEST_F(DocumentsTest, ClosingTheOnlyDocumentLeavesAnEmptyOne)
 {
     type(QStringLiteral("unsaved"));
     m_prompter.expect(QStringLiteral("Skal ændringerne i [Ingen titel] gemmes?"), Prompter::No);
-    EXPECT_TRUE(m_window->CloseDocument());
+    EXPECT_TRUE(m_window->documentCommands().CloseDocument());
     ASSERT_EQ(m_docs->count(), 1);
     EXPECT_TRUE(m_window->ActiveEditor()->GetText().isEmpty());
     EXPECT_FALSE(m_window->ActiveEditor()->IsModified());
@@ -309,7 +310,7 @@ TEST_F(DocumentsTest, ACancelledQuestionAtShutdownKeepsTheRemainingDocuments)
 {
     for (int i = 0; i < 3; ++i) {
         if (i > 0)
-            m_window->NewDocument();
+            m_window->documentCommands().NewDocument();
         type(QStringLiteral("<title>Dok %1</title>").arg(i + 1));
     }
     m_prompter.expect(QStringLiteral("Dok 3"), Prompter::No).expect(QStringLiteral("Dok 2"), Prompter::Cancel);
@@ -323,7 +324,7 @@ TEST_F(DocumentsTest, AFileChangedByAnotherProgramIsAskedAboutOnce)
 {
     const QString file = path("side.htm");
     write(file, "first");
-    m_window->FilAabn(file);
+    m_window->documentCommands().FilAabn(file);
     type(QStringLiteral("mine "));
 
     const auto touch = [&](const QByteArray &bytes, int secondsLater) {
@@ -334,13 +335,13 @@ TEST_F(DocumentsTest, AFileChangedByAnotherProgramIsAskedAboutOnce)
     };
     touch("second", 10);
     m_prompter.expect(QStringLiteral("Et andet program har ændret \r\n") + QDir::toNativeSeparators(file), Prompter::No);
-    m_window->CheckExternalChanges();
-    m_window->CheckExternalChanges(); // no change since: no question
+    m_window->documentCommands().CheckExternalChanges();
+    m_window->documentCommands().CheckExternalChanges(); // no change since: no question
     EXPECT_EQ(m_window->ActiveEditor()->GetText(), QStringLiteral("mine first"));
 
     touch("third", 20);
     m_prompter.expect(QStringLiteral("genindlæse"), Prompter::Yes);
-    m_window->CheckExternalChanges();
+    m_window->documentCommands().CheckExternalChanges();
     EXPECT_EQ(m_window->ActiveEditor()->GetText(), QStringLiteral("third"));
     EXPECT_EQ(m_prompter.seen().last().caption, QStringLiteral("Dokument ændret"));
 }
@@ -349,12 +350,12 @@ TEST_F(DocumentsTest, DroppedFilesOpenOnTheEditorAndAreRefusedElsewhere)
 {
     write(path("d.htm"), "dropped");
     const QPoint onEditor = m_window->ActiveEditor()->mapTo(m_window.get(), QPoint(20, 20));
-    m_window->dropFiles({path("d.htm")}, onEditor);
+    m_window->documentCommands().dropFiles({path("d.htm")}, onEditor);
     EXPECT_EQ(m_window->ActiveEditor()->GetText(), QStringLiteral("dropped"));
 
     m_prompter.expect(QStringLiteral("Du kan kun slippe filer i tekstbehandleren og i fillisten."));
     const QPoint onPanel = m_window->resourcePanel()->mapTo(m_window.get(), QPoint(20, 60));
-    m_window->dropFiles({path("d.htm")}, onPanel);
+    m_window->documentCommands().dropFiles({path("d.htm")}, onPanel);
     EXPECT_EQ(m_docs->count(), 1);
 }
 
@@ -362,27 +363,26 @@ TEST_F(DocumentsTest, SaveAllAndSavingWithDanishCodes)
 {
     write(path("a.htm"), "a");
     write(path("b.htm"), "b");
-    m_window->FilAabn(path("a.htm"));
-    m_window->FilAabn(path("b.htm"));
+    m_window->documentCommands().FilAabn(path("a.htm"));
+    m_window->documentCommands().FilAabn(path("b.htm"));
     m_docs->setCurrentIndex(0);
     type(QStringLiteral("1"));
-    m_window->saveAll();
+    m_window->documentCommands().saveAll();
     EXPECT_EQ(read(path("a.htm")), QByteArray("1a"));
     EXPECT_FALSE(m_docs->editorAt(0)->IsModified());
 
-    m_window->hooks().saveConversion = [](const QString &text) { return QString(text).replace(QStringLiteral("æ"), QStringLiteral("&aelig;")); };
     type(QStringLiteral("æ"));
-    m_window->saveWithDanishCodes();
+    m_window->documentCommands().saveWithDanishCodes();
     EXPECT_EQ(read(path("a.htm")), QByteArray("&aelig;1a"));
     EXPECT_EQ(m_window->ActiveEditor()->GetText(), QStringLiteral("æ1a")); // the editor keeps its letters
     type(QStringLiteral("æ"));
-    m_window->saveAll(); // the option itself is off
+    m_window->documentCommands().saveAll(); // the option itself is off
     EXPECT_EQ(read(path("a.htm")), QByteArray("\xc3\xa6\xc3\xa6" "1a"));
 }
 
 TEST_F(DocumentsTest, SettingsAppliedReachEveryEditorAndCancelRestoresThem)
 {
-    m_window->NewDocument();
+    m_window->documentCommands().NewDocument();
     auto *tabSize = m_window->settingsDialog()->findChild<QSpinBox *>(QStringLiteral("Tabulator"));
     ASSERT_NE(tabSize, nullptr);
     tabSize->setValue(7);
@@ -395,7 +395,7 @@ TEST_F(DocumentsTest, SettingsAppliedReachEveryEditorAndCancelRestoresThem)
 
     // With file names on the tabs, a saved document shows its name.
     write(path("navn.htm"), "<title>Titel</title>");
-    m_window->FilAabn(path("navn.htm"));
+    m_window->documentCommands().FilAabn(path("navn.htm"));
     QCheckBox *fileNames = nullptr;
     for (QCheckBox *box : m_window->settingsDialog()->findChildren<QCheckBox *>()) {
         if (box->text() == QStringLiteral("&Filnavn i stedet for titel på faneblade"))

@@ -2,10 +2,11 @@
 // keys and mouse events sent as the user would.
 #include "support/MainWindowFixture.h"
 
-#include "app/DocumentArea.h"
-#include "app/DocumentDrops.h"
-#include "app/EditingAids.h"
-#include "app/TFriendlyStatusBar.h"
+#include "documents/DocumentArea.h"
+#include "editor/addons/DocumentDrops.h"
+#include "editor/addons/BookmarkBar.h"
+#include "editor/addons/EditorCommands.h"
+#include "workbench/TFriendlyStatusBar.h"
 #include "editor/TLEditLines.h"
 
 #include <QApplication>
@@ -23,10 +24,10 @@ const QString CannotEdit = QStringLiteral("Pagewick kan ikke automatisk redigere
 class EditingAidsTest : public MainWindowFixture
 {
 protected:
-    EditingAids &aids() { return m_window->editingAids(); }
+    EditorCommands &aids() { return m_window->editorCommands(); }
     QAction *goToButton(int slot)
     {
-        return m_window->documents()->editorToolBar()->findChild<QAction *>(QStringLiteral("btnGaaTilBogmaerke%1").arg(slot));
+        return m_window->documentArea().editorToolBar()->findChild<QAction *>(QStringLiteral("btnGaaTilBogmaerke%1").arg(slot));
     }
     QList<bool> buttonsEnabled()
     {
@@ -135,7 +136,7 @@ TEST_F(EditingAidsTest, GoingToBookmarksByCommandButtonAndDropDown)
     run("actGaaTilBogmaerke1"); // empty: nothing happens
     EXPECT_EQ(editor().GetSelection(), SelectionRecord::at({2, 0}));
 
-    QMenu *menu = aids().bookmarkMenu();
+    QMenu *menu = aids().bookmarks().bookmarkMenu();
     Q_EMIT menu->aboutToShow();
     QStringList texts;
     QList<bool> enabled;
@@ -151,14 +152,14 @@ TEST_F(EditingAidsTest, GoingToBookmarksByCommandButtonAndDropDown)
 
     // The drop-down button itself goes to the lowest bookmark set.
     editor().SetSelection(SelectionRecord::at({1, 0}));
-    m_window->documents()->editorToolBar()->findChild<QAction *>(QStringLiteral("btnGaaTilBogmaerker"))->trigger();
+    m_window->documentArea().editorToolBar()->findChild<QAction *>(QStringLiteral("btnGaaTilBogmaerker"))->trigger();
     EXPECT_EQ(editor().GetSelection(), SelectionRecord::at({3, 0}));
 }
 
 TEST_F(EditingAidsTest, GutterClicksSetTheFirstFreeBookmarkAndMoveTheFifthWhenAllAreUsed)
 {
     editor().SetText(lines(30));
-    TLEditLines *gutter = m_window->documents()->gutter();
+    TLEditLines *gutter = m_window->documentArea().gutter();
     const auto clickLine = [&](int line) {
         for (const TLEditLines::Label &label : gutter->labels()) {
             if (label.line == line) {
@@ -186,16 +187,16 @@ TEST_F(EditingAidsTest, BookmarksAreKeptAcrossAWholeTextReplacementAndFollowTheT
     editor().SetText(lines(10));
     setBookmarkOnLine(1, 4);
     setBookmarkOnLine(5, 9);
-    aids().SaveBookmarks();
+    aids().bookmarks().SaveBookmarks();
     editor().SetText(lines(10).toUpper()); // a whole-text conversion
     EXPECT_LT(editor().GetBookmark(1), 2);
-    aids().RestoreBookmarks();
+    aids().bookmarks().RestoreBookmarks();
     EXPECT_EQ(EditorBookmarks::lines(editor()), (EditorBookmarks::Lines{4, 1, 1, 1, 9}));
     EXPECT_EQ(buttonsEnabled(), (QList<bool>{true, false, false, false, true}));
 
-    m_window->NewDocument();
+    m_window->documentCommands().NewDocument();
     EXPECT_EQ(buttonsEnabled(), (QList<bool>(5, false)));
-    m_window->documents()->setCurrentIndex(0);
+    m_window->documentArea().setCurrentIndex(0);
     EXPECT_EQ(buttonsEnabled(), (QList<bool>{true, false, false, false, true}));
 }
 
@@ -235,7 +236,7 @@ TEST_F(EditingAidsTest, UndoAndRedoStepOverTheEmptyText)
     EXPECT_EQ(editor().GetText(), QStringLiteral("ny tekst"));
 
     // Typing into an empty document undoes to the empty text and no further.
-    m_window->NewDocument();
+    m_window->documentCommands().NewDocument();
     QTest::keyClicks(&editor(), QStringLiteral("ab"));
     run("actFortryd");
     EXPECT_EQ(editor().GetText(), QString());
@@ -285,10 +286,10 @@ TEST_F(EditingAidsTest, TheStatusPanelsAndCommandsFollowTheEditor)
     EXPECT_EQ(editor().GetLine(2), QStringLiteral("xyZ"));
 
     // A new tab shows its own state; coming back shows this one again.
-    m_window->NewDocument();
+    m_window->documentCommands().NewDocument();
     EXPECT_FALSE(overwrite->isEnabled());
     EXPECT_EQ(status->panelText(1), QStringLiteral("0 tegn"));
-    m_window->documents()->setCurrentIndex(0);
+    m_window->documentArea().setCurrentIndex(0);
     EXPECT_TRUE(overwrite->isEnabled());
     EXPECT_EQ(status->panelText(2), QStringLiteral("2 : 4"));
 }
@@ -310,9 +311,9 @@ TEST_F(EditingAidsTest, ReadOnlyAndWordWrapToggleWithTheirButtons)
     EXPECT_TRUE(command("actSkrivebeskyttet")->isChecked());
     QTest::keyClicks(&editor(), QStringLiteral("x"));
     EXPECT_EQ(editor().GetText(), QStringLiteral("tekst"));
-    m_window->NewDocument();
+    m_window->documentCommands().NewDocument();
     EXPECT_FALSE(command("actSkrivebeskyttet")->isChecked());
-    m_window->documents()->setCurrentIndex(0);
+    m_window->documentArea().setCurrentIndex(0);
     EXPECT_TRUE(command("actSkrivebeskyttet")->isChecked());
     run("actSkrivebeskyttet");
     EXPECT_FALSE(editor().IsReadOnly());
@@ -442,16 +443,16 @@ TEST_F(EditingAidsTest, FilesFromTheProgramsListsBecomeReferencesAtTheDropPoint)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("<p></p>");
     }
-    m_window->FilAabn(page);
+    m_window->documentCommands().FilAabn(page);
     QMimeData mime;
     mime.setData(DocumentDrops::FileListFormat, m_dir.filePath(QStringLiteral("site/billeder/logo.gif")).toUtf8());
     sendDrag(QEvent::Drop, pointOf(1, 3), &mime);
     EXPECT_EQ(editor().GetText(), QStringLiteral("<p>billeder/logo.gif</p>"));
 
     // The file helpers' reference takes over once it is there.
-    m_window->hooks().insertFileReference = [](TLEdit &target, const QString &path) {
+    aids().setFileReferenceInserter([](TLEdit &target, const QString &path) {
         target.ReplaceSelection(QStringLiteral("[%1]").arg(QFileInfo(path).fileName()));
-    };
+    });
     sendDrag(QEvent::Drop, pointOf(1, 0), &mime);
     EXPECT_EQ(editor().GetText(), QStringLiteral("[logo.gif]<p>billeder/logo.gif</p>"));
 

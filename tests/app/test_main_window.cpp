@@ -1,7 +1,7 @@
-#include "app/DocumentArea.h"
+#include "documents/DocumentArea.h"
 #include "core/SettingsStore.h"
 #include "app/SingleInstance.h"
-#include "app/TFriendlyStatusBar.h"
+#include "workbench/TFriendlyStatusBar.h"
 #include "app/TfrmPW4.h"
 #include "support/ScriptedPrompter.h"
 #include "support/WaitUntil.h"
@@ -9,6 +9,8 @@
 #include "editor/TLEdit.h"
 #include "editor/TLEditLines.h"
 #include "editor/TRuler.h"
+#include "documents/DocumentCommands.h"
+#include "app/ShellCommands.h"
 
 #include <QAction>
 #include <QDir>
@@ -76,7 +78,7 @@ protected:
 TEST_F(MainWindowTest, TheWindowStartsWithItsWholeLayout)
 {
     auto window = createWindow();
-    DocumentArea *docs = window->documents();
+    DocumentArea *docs = &window->documentArea();
     ASSERT_EQ(docs->count(), 1);
     EXPECT_EQ(docs->captionAt(0), QStringLiteral("Nyt dokument 1"));
     window->showAsStored();
@@ -127,7 +129,7 @@ TEST_F(MainWindowTest, DocumentEditorsAreConfiguredAndTheGutterFollowsTheActiveO
     writeFile(page, "<p>x</p>");
     auto window = createWindow();
     window->show();
-    DocumentArea *docs = window->documents();
+    DocumentArea *docs = &window->documentArea();
     TLEdit *first = docs->editorAt(0);
     EXPECT_TRUE(first->Highlight());
     EXPECT_TRUE(first->MultilineItems());
@@ -275,7 +277,7 @@ TEST_F(MainWindowTest, HandedOverFilesOpenInOrderAndMissingOnesAreSkipped)
 
     window->receiveHandOver(a + QStringLiteral("?") + m_dir.filePath(QStringLiteral("missing.htm")) +
                             QStringLiteral("?") + b + QStringLiteral("?"));
-    DocumentArea *docs = window->documents();
+    DocumentArea *docs = &window->documentArea();
     ASSERT_EQ(docs->count(), 2); // the empty first document was replaced
     EXPECT_EQ(docs->pathAt(0), a);
     EXPECT_EQ(docs->pathAt(1), b);
@@ -325,7 +327,7 @@ TEST_F(MainWindowTest, ASecondProgramStartHandsItsFilesToThisWindow)
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
 
-    DocumentArea *docs = window->documents();
+    DocumentArea *docs = &window->documentArea();
     ASSERT_EQ(docs->count(), 2);
     EXPECT_EQ(docs->pathAt(0), a);
     EXPECT_EQ(docs->pathAt(1), b);

@@ -17,8 +17,8 @@ const QString NothingFound = QStringLiteral("Søgningen gav intet resultat.");
 class DocumentSearchTest : public MainWindowFixture
 {
 protected:
-    FindReplaceDialog &findDialog() { return *m_window->documentSearch().findDialog(); }
-    FindReplaceDialog &replaceDialog() { return *m_window->documentSearch().replaceDialog(); }
+    FindReplaceDialog &findDialog() { return *m_window->searchCommands().documentSearch().findDialog(); }
+    FindReplaceDialog &replaceDialog() { return *m_window->searchCommands().documentSearch().replaceDialog(); }
     static QString replaced(int count, const QString &text)
     {
         return QStringLiteral("Pagewick erstattede %1 tilfælde af\r\r\"%2\"").arg(count).arg(text);
@@ -161,7 +161,7 @@ TEST_F(DocumentSearchTest, SearchTextsAreCutTo127Characters)
 
 TEST_F(DocumentSearchTest, EachEditorReportsToTheWindow)
 {
-    m_window->NewDocument();
+    m_window->documentCommands().NewDocument();
     editor().SetText(QStringLiteral("ingenting"));
     run("actSoeg");
     findDialog().findField()->setText(QStringLiteral("noget"));

@@ -2,11 +2,17 @@
 
 // A main window over a temporary program folder and settings file, shown
 // offscreen, with its prompts answered by a script.
-#include "app/DocumentArea.h"
+#include "documents/DocumentArea.h"
 #include "core/SettingsStore.h"
 #include "app/TfrmPW4.h"
 #include "editor/TLEdit.h"
 #include "support/ScriptedPrompter.h"
+#include "app/ShellCommands.h"
+#include "documents/DocumentCommands.h"
+#include "editor/addons/EditorCommands.h"
+#include "editor/addons/EditorContextMenu.h"
+#include "html/HtmlCommands.h"
+#include "search/SearchCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,8 +61,8 @@ protected:
     }
     void TearDown() override
     {
-        for (int tab = 0; tab < m_window->documents()->count(); ++tab)
-            m_window->documents()->editorAt(tab)->ClearModified();
+        for (int tab = 0; tab < m_window->documentArea().count(); ++tab)
+            m_window->documentArea().editorAt(tab)->ClearModified();
         m_window.reset();
         EXPECT_TRUE(m_prompter.allAnswered());
     }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+
+class TLEdit;
+class Workbench;
+
+// The active editor's state in the window: "Gem", "Fortryd" and "Annuller
+// fortryd" follow its modified text and undo history, the status panels its
+// length and caret, "Overskriv" its insert mode; a click on the status bar
+// tells the document's length.
+class EditorStatus : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit EditorStatus(Workbench &workbench);
+
+    void watch(TLEdit &editor);
+    // Brings the active editor's state to the window.
+    void show();
+    void editorChanged(TLEdit &editor);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void refreshOverwriteLabel();
+
+    Workbench &m_workbench;
+};

@@ -1,0 +1,20 @@
+#include "search/SearchCommands.h"
+
+#include "documents/DocumentArea.h"
+#include "search/DocumentSearch.h"
+#include "workbench/CommandRegistry.h"
+#include "workbench/Workbench.h"
+
+#include <QWidget>
+
+SearchCommands::SearchCommands(Workbench &workbench)
+    : QObject(&workbench.window())
+    , m_search(new DocumentSearch(workbench.prompter(), [&workbench] { return &workbench.activeEditor(); },
+                                  &workbench.window()))
+{
+    CommandRegistry &commands = workbench.commands();
+    commands.handle(QStringLiteral("actSoeg"), [this] { m_search->showFind(); });
+    commands.handle(QStringLiteral("actFindNaeste"), [this] { m_search->findAgain(); });
+    commands.handle(QStringLiteral("actErstat"), [this] { m_search->showReplace(); });
+    connect(&workbench.documentArea(), &DocumentArea::editorAdded, m_search, &DocumentSearch::watch);
+}
