@@ -1,6 +1,11 @@
 # Shared settings for every library and program of the project.
 function(pagewick_target_defaults target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-missing-field-initializers)
+  # The normal build has no warnings and keeps it so; the fuzz build's
+  # compiler warns of other things.
+  if(NOT PAGEWICK_FUZZ)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
   target_compile_definitions(${target} PRIVATE QT_USE_QSTRINGBUILDER
     QT_NO_CAST_FROM_BYTEARRAY)
 endfunction()

@@ -22,8 +22,8 @@ std::string describe(const QByteArray &text, State start = State::Outside, bool 
         const char kind = "TFWPDSE"[static_cast<int>(run.kind)];
         out += kind;
         if (run.kind == RunKind::Enclosed)
-            out += "(" + result.enclosingWords.value(enclosed++).toStdString() + ")";
-        out += "[" + text.mid(run.start, run.length).toStdString() + "]";
+            out.append("(").append(result.enclosingWords.value(enclosed++).toStdString()).append(")");
+        out.append("[").append(text.mid(run.start, run.length).toStdString()).append("]");
     }
     EXPECT_EQ(covered, text.size());
     return out;
