@@ -17,7 +17,7 @@
 #include "documents/FileDropOpener.h"
 #include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
-#include "editor/addons/EditorCommands.h"
+#include "editing/EditorCommands.h"
 #include "html/HtmlCommands.h"
 #include "html/CommaText.h"
 #include "resources/LibraryCommands.h"

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "core/Progress.h"
+
 #include <QList>
 #include <QString>
 
 #include <functional>
 
 // Danish letters and the special characters to and from character references.
-
-// Reports how far a long conversion has come, in percent.
-using ConversionProgress = std::function<void(int percent)>;
 
 // Every occurrence of `find` (exact case) replaced by `replacement`, in one
 // pass from left to right. An empty `find` changes nothing.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "html/CharacterReferences.h"
+#include "core/Progress.h"
 
 class QProgressBar;
 

@@ -8,8 +8,8 @@
 #include "editor/TLEdit.h"
 #include "support/ScriptedPrompter.h"
 #include "documents/DocumentCommands.h"
-#include "editor/addons/EditorCommands.h"
-#include "editor/addons/EditorContextMenu.h"
+#include "editing/EditorCommands.h"
+#include "editing/EditorContextMenu.h"
 #include "app/ShellCommands.h"
 
 #include <QDir>

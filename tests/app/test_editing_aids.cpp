@@ -3,9 +3,9 @@
 #include "support/MainWindowFixture.h"
 
 #include "documents/DocumentArea.h"
-#include "editor/addons/DocumentDrops.h"
-#include "editor/addons/BookmarkBar.h"
-#include "editor/addons/EditorCommands.h"
+#include "editing/DocumentDrops.h"
+#include "editing/BookmarkBar.h"
+#include "editing/EditorCommands.h"
 #include "workbench/TFriendlyStatusBar.h"
 #include "editor/TLEditLines.h"
 

@@ -9,8 +9,8 @@
 #include "support/ScriptedPrompter.h"
 #include "app/ShellCommands.h"
 #include "documents/DocumentCommands.h"
-#include "editor/addons/EditorCommands.h"
-#include "editor/addons/EditorContextMenu.h"
+#include "editing/EditorCommands.h"
+#include "editing/EditorContextMenu.h"
 #include "html/HtmlCommands.h"
 #include "search/SearchCommands.h"
 

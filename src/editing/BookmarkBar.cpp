@@ -1,4 +1,4 @@
-#include "editor/addons/BookmarkBar.h"
+#include "editing/BookmarkBar.h"
 
 #include "documents/DocumentArea.h"
 #include "editor/TLEdit.h"

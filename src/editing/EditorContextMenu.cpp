@@ -1,11 +1,11 @@
-#include "editor/addons/EditorContextMenu.h"
+#include "editing/EditorContextMenu.h"
 
 #include "core/ProductTexts.h"
 #include "core/Prompter.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentList.h"
 #include "editor/TLEdit.h"
-#include "editor/addons/CaretPlacement.h"
+#include "editing/CaretPlacement.h"
 #include "workbench/CommandRegistry.h"
 #include "workbench/Workbench.h"
 

@@ -1,4 +1,4 @@
-#include "editor/addons/CaretPlacement.h"
+#include "editing/CaretPlacement.h"
 
 #include "editor/TLEdit.h"
 #include "editor/TextCharacters.h"

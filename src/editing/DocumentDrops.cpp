@@ -1,4 +1,4 @@
-#include "editor/addons/DocumentDrops.h"
+#include "editing/DocumentDrops.h"
 
 #include "editor/TLEdit.h"
 

@@ -1,4 +1,4 @@
-#include "editor/addons/EditorStatus.h"
+#include "editing/EditorStatus.h"
 
 #include "editor/TLEdit.h"
 #include "workbench/CommandRegistry.h"

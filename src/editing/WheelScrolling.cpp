@@ -1,4 +1,4 @@
-#include "editor/addons/WheelScrolling.h"
+#include "editing/WheelScrolling.h"
 
 #include "editor/TLEdit.h"
 
