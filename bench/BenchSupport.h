@@ -31,8 +31,9 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
 // comments and Danish letters, as a large hand-made page has them.
 inline QByteArray sampleHtml(qsizetype bytes)
 {
-    const QByteArray row = "<tr class=\"row\"><td align='left'>Celle med tekst æøå</td><td><a href=\"side.htm\">Link</a></td></tr>\n"
-                           "<!-- en kommentar --><p>Et afsnit med <b>fed</b> og <i>kursiv</i> tekst.</p>\n";
+    const QByteArray row =
+        "<tr class=\"row\"><td align='left'>Celle med tekst æøå</td><td><a href=\"side.htm\">Link</a></td></tr>\n"
+        "<!-- en kommentar --><p>Et afsnit med <b>fed</b> og <i>kursiv</i> tekst.</p>\n";
     QByteArray html = "<!DOCTYPE html>\n<html>\n<head><title>Stor side</title></head>\n<body>\n<table>\n";
     html.reserve(bytes + row.size());
     while (html.size() < bytes)

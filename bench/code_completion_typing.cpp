@@ -8,11 +8,11 @@
 // Usage: QT_QPA_PLATFORM=offscreen code_completion_typing
 // (PAGEWICK_BENCH_NOWRAP=1: with word wrap off)
 #include "BenchSupport.h"
+#include "app/TfrmPW4.h"
 #include "completion/CodeCompletion.h"
-#include "documents/DocumentArea.h"
 #include "core/SettingsKeys.h"
 #include "core/SettingsStore.h"
-#include "app/TfrmPW4.h"
+#include "documents/DocumentArea.h"
 #include "editor/TLEdit.h"
 #include "resources/LibraryRecord.h"
 
@@ -52,7 +52,7 @@ QByteArray library()
         bytes += record({category}, 1000, QStringLiteral("Kategori %1").arg(category));
         for (int element = 0; element < 10; ++element) {
             const QString name = category == 0 && element == 0 ? QStringLiteral("table")
-                                                                : QStringLiteral("t%1x%2").arg(category).arg(element);
+                                                               : QStringLiteral("t%1x%2").arg(category).arg(element);
             bytes += record({category, element}, 1250, name);
             for (int attribute = 0; attribute < 8; ++attribute)
                 bytes += record({category, element, attribute}, 1300, QStringLiteral("attr%1").arg(attribute), name);
@@ -93,7 +93,8 @@ struct Window
         store->writeInt(Keys::Indstillinger, QStringLiteral("Forsinkelse"), 100); // the shortest offered
         if (qEnvironmentVariableIntValue("PAGEWICK_BENCH_NOWRAP") != 0)
             store->writeBool(Keys::Indstillinger, QStringLiteral("Ombrydning"), false);
-        window = std::make_unique<TfrmPW4>(MainWindowServices{*store, prompter, dir.path() + QLatin1Char('/'), dir.path() + QLatin1Char('/')});
+        window = std::make_unique<TfrmPW4>(
+            MainWindowServices{*store, prompter, dir.path() + QLatin1Char('/'), dir.path() + QLatin1Char('/')});
         window->resize(1000, 700);
         window->show();
         window->grab();
@@ -176,9 +177,9 @@ struct Key
     const char *text;
 };
 // An element from the list, an attribute and its value, then text.
-constexpr Key Script[] = {{Qt::Key_Less, "<"},    {Qt::Key_T, "t"},      {Qt::Key_A, "a"},     {Qt::Key_Return, "\r"},
-                        {Qt::Key_Space, " "},   {Qt::Key_Down, ""},    {Qt::Key_Return, "\r"}, {Qt::Key_C, "c"},
-                        {Qt::Key_Return, "\r"}, {Qt::Key_Greater, ">"}, {Qt::Key_X, "x"},     {Qt::Key_Y, "y"}};
+constexpr Key Script[] = {{Qt::Key_Less, "<"},    {Qt::Key_T, "t"},       {Qt::Key_A, "a"},       {Qt::Key_Return, "\r"},
+                          {Qt::Key_Space, " "},   {Qt::Key_Down, ""},     {Qt::Key_Return, "\r"}, {Qt::Key_C, "c"},
+                          {Qt::Key_Return, "\r"}, {Qt::Key_Greater, ">"}, {Qt::Key_X, "x"},       {Qt::Key_Y, "y"}};
 
 void TypingWithCompletionIn50MB(benchmark::State &state)
 {

@@ -5,7 +5,6 @@
 #include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
 
-
 #include <benchmark/benchmark.h>
 
 namespace {

@@ -2,14 +2,14 @@
 // in UTF-8 and in Windows-1252, and 50 pages opened at once.
 // Usage: documents_open_save   (run offscreen)
 #include "BenchSupport.h"
-#include "documents/DocumentArea.h"
 #include "app/PagewickApplication.h"
-#include "core/SettingsStore.h"
+#include "app/ShellCommands.h"
 #include "app/SingleInstance.h"
 #include "app/TfrmPW4.h"
-#include "editor/TLEdit.h"
+#include "core/SettingsStore.h"
+#include "documents/DocumentArea.h"
 #include "documents/DocumentCommands.h"
-#include "app/ShellCommands.h"
+#include "editor/TLEdit.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -93,8 +93,7 @@ int main(int argc, char **argv)
     std::printf("type a character at the end and paint: median %.1f ms, worst %.1f ms\n", median(typing),
                 *std::max_element(typing.begin(), typing.end()));
     std::printf("longest slice of idle work in the 2 s after typing: %.1f ms\n", longestIdleSlice);
-    std::printf("memory: process %.0f MB (%.2f x file); added by the file %.0f MB (%.2f x file)\n",
-                afterAll / 1024.0, afterAll / 1024.0 / fileMb, (afterLoad - baseline) / 1024.0,
-                (afterLoad - baseline) / 1024.0 / fileMb);
+    std::printf("memory: process %.0f MB (%.2f x file); added by the file %.0f MB (%.2f x file)\n", afterAll / 1024.0,
+                afterAll / 1024.0 / fileMb, (afterLoad - baseline) / 1024.0, (afterLoad - baseline) / 1024.0 / fileMb);
     return 0;
 }

@@ -34,8 +34,9 @@ struct Server
     int port = 0;
     bool start(const QString &script, const QString &root)
     {
-        process.start(QStringLiteral("/usr/bin/python3"), {script, QStringLiteral("--root"), root, QStringLiteral("--user"),
-                                                           User, QStringLiteral("--password"), Password});
+        process.start(
+            QStringLiteral("/usr/bin/python3"),
+            {script, QStringLiteral("--root"), root, QStringLiteral("--user"), User, QStringLiteral("--password"), Password});
         QByteArray out;
         for (int i = 0; i < 150 && port == 0; ++i) {
             process.waitForReadyRead(100);
@@ -121,8 +122,7 @@ qint64 uploadWithLftp(const QString &tree, int port, const QString &target)
     timer.start();
     const int code = QProcess::execute(
         QStringLiteral("lftp"),
-        {QStringLiteral("-u"), User + u',' + Password, QStringLiteral("-p"), QString::number(port),
-         QStringLiteral("-e"),
+        {QStringLiteral("-u"), User + u',' + Password, QStringLiteral("-p"), QString::number(port), QStringLiteral("-e"),
          QStringLiteral("set ftp:ssl-allow no; mirror -R %1 %2; quit").arg(tree, target), QStringLiteral("127.0.0.1")});
     return code == 0 ? timer.elapsed() : -1;
 }
@@ -221,8 +221,7 @@ ListingCost listWithLftp(int port, CostMeter &meter)
     lftp.setStandardOutputFile(QProcess::nullDevice());
     meter.start();
     lftp.start(QStringLiteral("lftp"),
-               {QStringLiteral("-u"), User + u',' + Password, QStringLiteral("-p"), QString::number(port),
-                QStringLiteral("-e"),
+               {QStringLiteral("-u"), User + u',' + Password, QStringLiteral("-p"), QString::number(port), QStringLiteral("-e"),
                 QStringLiteral("set ftp:ssl-allow no; set cache:enable no; set ftp:use-mlsd yes; cd %1; "
                                "repeat -c %2 -d 0 cls -1; quit")
                     .arg(ListedFolder)

@@ -10,8 +10,8 @@
 #include "html/MarkupCase.h"
 #include "html/MarkupStrip.h"
 #include "html/TextCase.h"
-#include "resources/SpecialCharacters.h"
 #include "resources/LibraryTree.h"
+#include "resources/SpecialCharacters.h"
 
 #include <QFile>
 
@@ -42,8 +42,7 @@ QString awkward(qsizetype megabytes)
     return QStringLiteral("<\">\"").repeated(megabytes * 1024 * 1024 / 4);
 }
 
-template <typename Conversion>
-void run(benchmark::State &state, const QString &text, Conversion conversion)
+template <typename Conversion> void run(benchmark::State &state, const QString &text, Conversion conversion)
 {
     for (auto _ : state)
         benchmark::DoNotOptimize(conversion(text));
@@ -72,8 +71,8 @@ void DanishLettersBothWays(benchmark::State &state)
 
 void CheckPage(benchmark::State &state)
 {
-    const QStringList list = {QStringLiteral("tr"), QStringLiteral("td"), QStringLiteral("a"), QStringLiteral("div"),
-                              QStringLiteral("table"), QStringLiteral("b"), QStringLiteral("i"), QStringLiteral("span")};
+    const QStringList list = {QStringLiteral("tr"),    QStringLiteral("td"), QStringLiteral("a"), QStringLiteral("div"),
+                              QStringLiteral("table"), QStringLiteral("b"),  QStringLiteral("i"), QStringLiteral("span")};
     run(state, page(state.range(0)), [&](const QString &t) { return CheckHtml(QStringView(t), list); });
 }
 
@@ -142,9 +141,8 @@ void registerCorpus(const QString &text)
             ->Iterations(1)
             ->Repetitions(3)
             // Other work on the machine only ever adds time: the least of the runs is the figure.
-            ->ComputeStatistics("min", [](const std::vector<double> &times) {
-                return *std::min_element(times.begin(), times.end());
-            })
+            ->ComputeStatistics("min",
+                                [](const std::vector<double> &times) { return *std::min_element(times.begin(), times.end()); })
             ->ReportAggregatesOnly(true);
     }
 }

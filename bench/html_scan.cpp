@@ -13,7 +13,8 @@ QString page(qsizetype megabytes)
 {
     const QString row = QStringLiteral("<tr><td class=\"c\">Celle æøå</td><td><a href=\"side.htm\">Link</a></td></tr>\n"
                                        "<script>var x = 1 < 2;</script><div><div>indhold</div></div>\n");
-    QString text = QStringLiteral("<html>\n<head>\n<title>Stor</title>\n<link rel=\"stylesheet\" href=\"s.css\">\n</head>\n<body>\n");
+    QString text = QStringLiteral(
+        "<html>\n<head>\n<title>Stor</title>\n<link rel=\"stylesheet\" href=\"s.css\">\n</head>\n<body>\n");
     while (text.size() < megabytes * 1024 * 1024)
         text += row;
     return text + QStringLiteral("</body>\n</html>\n");

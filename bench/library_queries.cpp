@@ -63,7 +63,7 @@ void writeSyntheticLibrary(const QString &folder)
 struct Library
 {
     QString folder;
-    QString element;   // an element with attributes, for completion
+    QString element; // an element with attributes, for completion
     QString attribute; // one of its attributes with values
     qint32 helpKey;
 };
@@ -108,7 +108,8 @@ void CompleteValues(benchmark::State &state, Library library)
 {
     const LibraryLists lists = loadedLists(library);
     LibraryFiles files(library.folder);
-    const QString line = QStringLiteral("  <p>Tekst <") + library.element + QLatin1Char(' ') + library.attribute + QLatin1Char('=');
+    const QString line = QStringLiteral("  <p>Tekst <") + library.element + QLatin1Char(' ') + library.attribute
+        + QLatin1Char('=');
     qsizetype items = 0;
     for (auto _ : state) {
         const CompletionList list = CompletionCandidates(QLatin1Char('='), line, int(line.size()), lists, files);

@@ -15,8 +15,8 @@ namespace {
 QString programFile(const char *name)
 {
     const QByteArray folder = qgetenv("PAGEWICK_PROGRAM_DIR");
-    return (folder.isEmpty() ? QStringLiteral(PAGEWICK_BUILD_DATA_DIR) : QString::fromLocal8Bit(folder)) +
-           QLatin1Char('/') + QLatin1String(name);
+    return (folder.isEmpty() ? QStringLiteral(PAGEWICK_BUILD_DATA_DIR) : QString::fromLocal8Bit(folder)) + QLatin1Char('/')
+        + QLatin1String(name);
 }
 
 void LoadIntoTree(benchmark::State &state, const char *file)

@@ -59,11 +59,11 @@ void ScanLinksOnUnclosedTags(benchmark::State &state)
 
 void RefreshDateOnPage(benchmark::State &state)
 {
-    const QString page = linkPage(state.range(0)) + AutoDateStartMarker + QStringLiteral("1.1.2000")
-                         + AutoDateEndMarker + QStringLiteral("\n</body>\n");
+    const QString page = linkPage(state.range(0)) + AutoDateStartMarker + QStringLiteral("1.1.2000") + AutoDateEndMarker
+        + QStringLiteral("\n</body>\n");
     QuietPrompter prompter;
-    const AutoDateSettings settings =
-        AutoDateSettings::fromOptions(SettingsOptions{}, QDateTime(QDate(2026, 3, 5), QTime(12, 0)));
+    const AutoDateSettings settings = AutoDateSettings::fromOptions(SettingsOptions{},
+                                                                    QDateTime(QDate(2026, 3, 5), QTime(12, 0)));
     for (auto _ : state) {
         state.PauseTiming();
         TextBuffer text(page);

@@ -11,8 +11,8 @@ namespace {
 
 QList<SpecialCharacterRow> shippedSpecialCharacters()
 {
-    const std::optional<QList<SpecialCharacterRow>> rows =
-        LoadSpecialCharacterRows(QStringLiteral(PAGEWICK_BUILD_DATA_DIR "/specialtegn.dat"));
+    const std::optional<QList<SpecialCharacterRow>> rows = LoadSpecialCharacterRows(
+        QStringLiteral(PAGEWICK_BUILD_DATA_DIR "/specialtegn.dat"));
     require(rows && rows->size() > FirstConvertedSpecialRow);
     return *rows;
 }

@@ -5,8 +5,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QList<LibraryRecord> records =
-        LibraryRecordFormat::decodeFile(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const QList<LibraryRecord> records = LibraryRecordFormat::decodeFile(
+        QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
     require(records.size() == qsizetype(size) / LibraryRecordFormat::RecordSize);
     LibraryLists lists;
     const LibraryTree tree = BuildLibraryTree(records, lists, {QStringLiteral("P"), QStringLiteral("PARAM")});

@@ -11,8 +11,8 @@ namespace {
 
 bool sameRecord(const TFindData &a, const TFindData &b)
 {
-    return a.name == b.name && a.attributes == b.attributes && a.size() == b.size()
-        && a.lastWriteTime == b.lastWriteTime && a.creationTime == b.creationTime;
+    return a.name == b.name && a.attributes == b.attributes && a.size() == b.size() && a.lastWriteTime == b.lastWriteTime
+        && a.creationTime == b.creationTime;
 }
 
 void checkEntries(const QList<TFindData> &first, const QList<TFindData> &second, const QString &listing)

@@ -93,8 +93,8 @@ void buildFilePanel(QWidget &page)
     auto *secondRow = new QToolBar(&page);
     secondRow->setObjectName(QStringLiteral("tbFiler2"));
     addDisabledRow(*secondRow,
-                   {"HTML-filer", "Billedfiler", "Typografiark", "Lydfiler", "Skriptfiler", "Downloadarkiver", "Alle filer",
-                    "|", "Opret ny mappe"},
+                   {"HTML-filer", "Billedfiler", "Typografiark", "Lydfiler", "Skriptfiler", "Downloadarkiver", "Alle filer", "|",
+                    "Opret ny mappe"},
                    true);
     layout->addWidget(firstRow);
     layout->addWidget(secondRow);
@@ -113,7 +113,8 @@ void buildEditor(QToolBar &bar, CommandRegistry &commands)
         button->setEnabled(false);
     }
     bar.addSeparator();
-    for (const char *hint : {"Rediger titel", "Rediger typografiregler", "Rediger skript", "Rediger metainformation", "Overførselstid"})
+    for (const char *hint :
+         {"Rediger titel", "Rediger typografiregler", "Rediger skript", "Rediger metainformation", "Overførselstid"})
         bar.addAction(QString::fromUtf8(hint))->setEnabled(false);
     bar.addSeparator();
     bar.addAction(&commands.require(QStringLiteral("actKodeeditor")));
@@ -125,7 +126,8 @@ void buildEditor(QToolBar &bar, CommandRegistry &commands)
     for (int i = 0; i < 2; ++i) {
         QAction *button = bar.addAction(captions[i]);
         button->setObjectName(QString::fromLatin1(closers[i].first));
-        QObject::connect(button, &QAction::triggered, &commands.require(QString::fromLatin1(closers[i].second)), &QAction::trigger);
+        QObject::connect(button, &QAction::triggered, &commands.require(QString::fromLatin1(closers[i].second)),
+                         &QAction::trigger);
     }
 }
 

@@ -14,14 +14,14 @@ struct MainWindowState
     int height = 470;
     int width = 630;
     int status = Normal;
-    int folderTreeHeight = 140;     // "DirHøjde"
-    int resourcePanelWidth = 220;   // "FilBredde"
+    int folderTreeHeight = 140; // "DirHøjde"
+    int resourcePanelWidth = 220; // "FilBredde"
     int libraryDescriptionHeight = 100; // "BibBeskriv"
-    int imagePreviewHeight = 96;    // "ViewerHoejde"
-    int resourcePage = 0;           // "Fane"
-    int fileListView = 3;           // "Vis"
-    QString fileFolder;             // "Sti"
-    bool workOffline = true;        // "ArbejdOffline"
+    int imagePreviewHeight = 96; // "ViewerHoejde"
+    int resourcePage = 0; // "Fane"
+    int fileListView = 3; // "Vis"
+    QString fileFolder; // "Sti"
+    bool workOffline = true; // "ArbejdOffline"
     bool resourcePanelShown = true; // "Filboks"
 
     static MainWindowState read(const SettingsStore &store);

@@ -27,8 +27,8 @@ PagewickApplication::PagewickApplication(int &argc, char **argv)
 void PagewickApplication::installDanishTranslations()
 {
     auto *translator = new QTranslator(this);
-    if (translator->load(QLocale(QLocale::Danish, QLocale::Denmark), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(QLocale(QLocale::Danish, QLocale::Denmark), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(translator);
     else
         delete translator;

@@ -95,8 +95,7 @@ std::optional<QString> QtPrompter::inputText(const QString &caption, const QStri
 
 Prompter::Button QtPrompter::message(const Message &message)
 {
-    QMessageBox box(boxIcon(message.icon), message.caption, message.text, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QMessageBox box(boxIcon(message.icon), message.caption, message.text, QMessageBox::NoButton, QApplication::activeWindow());
     const std::pair<Button, QMessageBox::StandardButton> pairs[] = {
         {Yes, QMessageBox::Yes}, {No, QMessageBox::No}, {Ok, QMessageBox::Ok}, {Cancel, QMessageBox::Cancel}};
     for (const auto &[ours, theirs] : pairs) {

@@ -69,8 +69,7 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::serverNameFor(const QString &settingsPath)
 {
-    const QByteArray hash =
-        QCryptographicHash::hash(QDir::cleanPath(settingsPath).toUtf8(), QCryptographicHash::Sha1);
+    const QByteArray hash = QCryptographicHash::hash(QDir::cleanPath(settingsPath).toUtf8(), QCryptographicHash::Sha1);
     return QStringLiteral("pagewick-") + QString::fromLatin1(hash.toHex().left(16));
 }
 

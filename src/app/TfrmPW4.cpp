@@ -2,6 +2,7 @@
 
 #include "app/MainToolBars.h"
 #include "app/ShellCommands.h"
+#include "app/SingleInstance.h"
 #include "app/TfrmSplash.h"
 #include "completion/CodeCompletion.h"
 #include "core/AppFolders.h"
@@ -10,16 +11,15 @@
 #include "core/Prompter.h"
 #include "core/SettingsKeys.h"
 #include "core/SettingsStore.h"
-#include "app/SingleInstance.h"
 #include "dialogs/settings/TfrmIndstil.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentCommands.h"
 #include "documents/FileDropOpener.h"
+#include "editing/EditorCommands.h"
 #include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
-#include "editing/EditorCommands.h"
-#include "html/HtmlCommands.h"
 #include "html/CommaText.h"
+#include "html/HtmlCommands.h"
 #include "resources/LibraryCommands.h"
 #include "resources/LibraryTab.h"
 #include "resources/TextMaps.h"
@@ -181,13 +181,13 @@ void TfrmPW4::settleUserDataFolder()
     m_userDataFolder = choice.folder;
     if (choice.missingFolder.isEmpty())
         return;
-    m_prompter.message({QStringLiteral("Brugerdatamappe"),
-                        QStringLiteral("%1 kunne ikke finde den tidligere anvendte brugerdatamappe, %2. "
-                                       "Mappen sættes til %3. Hvis brugerdata findes i en anden mappe, skal du "
-                                       "angive stien under Funktioner, Indstillinger.")
-                            .arg(Product::Name, QDir::toNativeSeparators(choice.missingFolder),
-                                 QDir::toNativeSeparators(choice.folder)),
-                        Prompter::Icon::Warning, Prompter::Ok});
+    m_prompter.message(
+        {QStringLiteral("Brugerdatamappe"),
+         QStringLiteral("%1 kunne ikke finde den tidligere anvendte brugerdatamappe, %2. "
+                        "Mappen sættes til %3. Hvis brugerdata findes i en anden mappe, skal du "
+                        "angive stien under Funktioner, Indstillinger.")
+             .arg(Product::Name, QDir::toNativeSeparators(choice.missingFolder), QDir::toNativeSeparators(choice.folder)),
+         Prompter::Icon::Warning, Prompter::Ok});
 }
 
 void TfrmPW4::restoreState()
@@ -280,8 +280,8 @@ void TfrmPW4::resizeEvent(QResizeEvent *event)
 void TfrmPW4::updateStatusLayout()
 {
     const QHeaderView *header = m_results->header();
-    const StatusBarLayout layout =
-        StatusBarLayout::compute(width(), logicalDpiX(), header->sectionSize(0), header->sectionSize(1));
+    const StatusBarLayout layout = StatusBarLayout::compute(width(), logicalDpiX(), header->sectionSize(0),
+                                                            header->sectionSize(1));
     m_status->applyLayout(layout);
     m_results->setColumnWidth(2, layout.resultsThirdColumnWidth);
 }

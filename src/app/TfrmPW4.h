@@ -29,7 +29,7 @@ struct MainWindowServices
 {
     SettingsStore &settings;
     Prompter &prompter;
-    QString programFolder;         // shipped data, ending with "/"
+    QString programFolder; // shipped data, ending with "/"
     QString defaultUserDataFolder; // ending with "/"
 };
 

@@ -1,11 +1,11 @@
-#include "core/AppFolders.h"
 #include "app/PagewickApplication.h"
 #include "app/QtPrompter.h"
-#include "core/SettingsStore.h"
 #include "app/SingleInstance.h"
 #include "app/StartupProbe.h"
 #include "app/TfrmPW4.h"
 #include "app/TfrmSplash.h"
+#include "core/AppFolders.h"
+#include "core/SettingsStore.h"
 
 #include <QFileInfo>
 

@@ -30,8 +30,8 @@ int runCheck(const Invocation &invocation, const ToolContext &context)
     // The files are read and checked on every core, each as its bytes (the
     // check gives the same report on them as on the decoded text); the reports
     // and complaints are written in the order of the files.
-    const QFuture<std::optional<QString>> reports =
-        QtConcurrent::mapped(invocation.files, [&checkList](const QString &path) -> std::optional<QString> {
+    const QFuture<std::optional<QString>> reports = QtConcurrent::mapped(
+        invocation.files, [&checkList](const QString &path) -> std::optional<QString> {
             // Each thread reads every file into the same memory, a piece at a
             // time: fresh memory costs more than reading.
             thread_local QByteArray buffer;
@@ -49,7 +49,8 @@ int runCheck(const Invocation &invocation, const ToolContext &context)
             exitCode = ExitFailure;
             continue;
         }
-        Console::print(path + QLatin1Char('\n') + *report + (report->endsWith(QLatin1Char('\n')) ? QString() : QStringLiteral("\n")));
+        Console::print(path + QLatin1Char('\n') + *report
+                       + (report->endsWith(QLatin1Char('\n')) ? QString() : QStringLiteral("\n")));
         if (*report != CleanReport && exitCode == ExitSuccess)
             exitCode = ExitFindings;
     }

@@ -17,5 +17,5 @@ void complain(const QString &message);
 enum ExitCode {
     ExitSuccess = 0,
     ExitFindings = 1, // check: a file has findings; date: a broken date was left alone
-    ExitFailure = 2,  // bad arguments, or a file that could not be read or written
+    ExitFailure = 2, // bad arguments, or a file that could not be read or written
 };

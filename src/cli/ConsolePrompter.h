@@ -7,7 +7,10 @@
 class ConsolePrompter : public DialogFreePrompter
 {
 public:
-    explicit ConsolePrompter(Button answer) : m_answer(answer) {}
+    explicit ConsolePrompter(Button answer)
+        : m_answer(answer)
+    {
+    }
 
     Button message(const Message &message) override;
 

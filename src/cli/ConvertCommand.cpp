@@ -14,7 +14,7 @@
 namespace {
 
 enum class Scope {
-    Body,      // the character conversions: the body (or noframes) element, else everything
+    Body, // the character conversions: the body (or noframes) element, else everything
     WholeText, // the markup conversions
 };
 
@@ -72,8 +72,8 @@ int runConvert(const Invocation &invocation, const ToolContext &context)
         }
         const QString &text = document->text;
         const QString converted = conversion->scope == Scope::Body
-                                      ? CharacterConversionRange(text).apply(text, conversion->convert)
-                                      : conversion->convert(text);
+            ? CharacterConversionRange(text).apply(text, conversion->convert)
+            : conversion->convert(text);
         if (invocation.toStdout) {
             // The bytes the file would hold, so the output can stand in for it.
             FileEncoding encoding = document->encoding;

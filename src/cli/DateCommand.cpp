@@ -5,8 +5,8 @@
 #include "cli/Invocation.h"
 #include "cli/ToolContext.h"
 #include "editor/TextBuffer.h"
-#include "html/AutoDate.h"
 #include "files/FileClasses.h"
+#include "html/AutoDate.h"
 
 #include <QDateTime>
 

@@ -9,8 +9,8 @@ namespace {
 struct CommandSpec
 {
     QLatin1StringView name;
-    bool takesMode;           // a word before the files, such as convert's conversion
-    QStringList ownOptions;   // options besides --settings and --help
+    bool takesMode; // a word before the files, such as convert's conversion
+    QStringList ownOptions; // options besides --settings and --help
     bool singleFile;
 };
 
@@ -93,46 +93,45 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
 
 QString helpText()
 {
-    return QStringLiteral(
-        "Brug: pwtool KOMMANDO [TILVALG] FIL...\n"
-        "\n"
-        "Pagewicks kommandolinjeværktøj: kør editorens tjek og konverteringer på filer\n"
-        "uden at åbne dem.\n"
-        "\n"
-        "Kommandoer:\n"
-        "  check FIL...                  Tjek HTML-koderne i hver fil. Skriver filens sti\n"
-        "                                og derefter tjekkets rapport.\n"
-        "  convert MÅDE [--stdout] FIL...\n"
-        "                                Konverter hele filen (uden markering) som\n"
-        "                                menukommandoen gør, og gem den på stedet.\n"
-        "  date [--insert] FIL...        Opdater en eksisterende automatisk dato, som når\n"
-        "                                filen gemmes. Med --insert får en fil uden dato\n"
-        "                                en datolinje der, hvor gem ville sætte den.\n"
-        "  links FIL                     Vis filens henvisninger, én pr. linje, adskilt af\n"
-        "                                tabulatorer: mål, beskrivelse, type og størrelse.\n"
-        "\n"
-        "Konverteringer (MÅDE):\n"
-        "  danish-to-refs     æ, ø og å bliver til koder (&aelig; ...)\n"
-        "  refs-to-danish     koder bliver til æ, ø og å\n"
-        "  special-to-refs    specialtegn bliver til koder\n"
-        "  refs-to-special    koder bliver til specialtegn\n"
-        "  tags-upper         elementer og attributter med store bogstaver\n"
-        "  tags-lower         elementer og attributter med små bogstaver\n"
-        "  xhtml              koderne skrives som XHTML\n"
-        "  strip              alle HTML-koder slettes\n"
-        "\n"
-        "Tilvalg:\n"
-        "  --stdout           Skriv resultatet på standard-output i stedet for i filen.\n"
-        "  --insert           Indsæt en dato i filer, der ikke har en.\n"
-        "  --settings FIL     Læs indstillingerne fra FIL i stedet for brugerens egne.\n"
-        "  -h, --help         Vis denne hjælp.\n"
-        "\n"
-        "Indstillingerne Datoformat, HTMLfilter, Skriptfilter og Kodetjek læses fra\n"
-        "Pagewicks indstillinger. Biblioteksfilerne findes i programmappen\n"
-        "(PAGEWICK_PROGRAM_DIR, ellers share/pagewick ved siden af bin).\n"
-        "\n"
-        "Afslutningskoder:\n"
-        "  0  alt gik godt (check: ingen fejl i nogen fil)\n"
-        "  1  check: mindst én fil har fejl; date: en ødelagt dato blev ikke rørt\n"
-        "  2  forkerte argumenter, eller en fil kunne ikke læses eller skrives\n");
+    return QStringLiteral("Brug: pwtool KOMMANDO [TILVALG] FIL...\n"
+                          "\n"
+                          "Pagewicks kommandolinjeværktøj: kør editorens tjek og konverteringer på filer\n"
+                          "uden at åbne dem.\n"
+                          "\n"
+                          "Kommandoer:\n"
+                          "  check FIL...                  Tjek HTML-koderne i hver fil. Skriver filens sti\n"
+                          "                                og derefter tjekkets rapport.\n"
+                          "  convert MÅDE [--stdout] FIL...\n"
+                          "                                Konverter hele filen (uden markering) som\n"
+                          "                                menukommandoen gør, og gem den på stedet.\n"
+                          "  date [--insert] FIL...        Opdater en eksisterende automatisk dato, som når\n"
+                          "                                filen gemmes. Med --insert får en fil uden dato\n"
+                          "                                en datolinje der, hvor gem ville sætte den.\n"
+                          "  links FIL                     Vis filens henvisninger, én pr. linje, adskilt af\n"
+                          "                                tabulatorer: mål, beskrivelse, type og størrelse.\n"
+                          "\n"
+                          "Konverteringer (MÅDE):\n"
+                          "  danish-to-refs     æ, ø og å bliver til koder (&aelig; ...)\n"
+                          "  refs-to-danish     koder bliver til æ, ø og å\n"
+                          "  special-to-refs    specialtegn bliver til koder\n"
+                          "  refs-to-special    koder bliver til specialtegn\n"
+                          "  tags-upper         elementer og attributter med store bogstaver\n"
+                          "  tags-lower         elementer og attributter med små bogstaver\n"
+                          "  xhtml              koderne skrives som XHTML\n"
+                          "  strip              alle HTML-koder slettes\n"
+                          "\n"
+                          "Tilvalg:\n"
+                          "  --stdout           Skriv resultatet på standard-output i stedet for i filen.\n"
+                          "  --insert           Indsæt en dato i filer, der ikke har en.\n"
+                          "  --settings FIL     Læs indstillingerne fra FIL i stedet for brugerens egne.\n"
+                          "  -h, --help         Vis denne hjælp.\n"
+                          "\n"
+                          "Indstillingerne Datoformat, HTMLfilter, Skriptfilter og Kodetjek læses fra\n"
+                          "Pagewicks indstillinger. Biblioteksfilerne findes i programmappen\n"
+                          "(PAGEWICK_PROGRAM_DIR, ellers share/pagewick ved siden af bin).\n"
+                          "\n"
+                          "Afslutningskoder:\n"
+                          "  0  alt gik godt (check: ingen fejl i nogen fil)\n"
+                          "  1  check: mindst én fil har fejl; date: en ødelagt dato blev ikke rørt\n"
+                          "  2  forkerte argumenter, eller en fil kunne ikke læses eller skrives\n");
 }

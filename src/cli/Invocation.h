@@ -8,13 +8,13 @@
 // One run of pwtool as the command line asks for it.
 struct Invocation
 {
-    QString command;      // "check", "convert", "date", "links"; empty with help
-    QString mode;         // convert: the conversion
+    QString command; // "check", "convert", "date", "links"; empty with help
+    QString mode; // convert: the conversion
     QStringList files;
     QString settingsFile; // --settings; empty for the user's own store
     bool help = false;
     bool toStdout = false; // convert --stdout
-    bool insert = false;   // date --insert
+    bool insert = false; // date --insert
 };
 
 // The invocation, or nothing after the problem was told on standard error.

@@ -37,7 +37,7 @@ int runLinks(const Invocation &invocation, const ToolContext &context)
     QString rows;
     for (const LinkItem &item : items)
         rows += QStringList{field(item.target), field(item.description), item.kind, item.size}.join(QLatin1Char('\t'))
-                + QLatin1Char('\n');
+            + QLatin1Char('\n');
     Console::print(rows);
     return ExitSuccess;
 }

@@ -1,9 +1,9 @@
 #include "cli/ToolContext.h"
 
+#include "cli/Console.h"
 #include "core/AppFolders.h"
 #include "core/OptionsModel.h"
 #include "core/SettingsStore.h"
-#include "cli/Console.h"
 
 #include <QDir>
 #include <QFileInfo>

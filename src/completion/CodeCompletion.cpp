@@ -1,9 +1,9 @@
 #include "completion/CodeCompletion.h"
 
 #include "completion/CompletionRules.h"
-#include "documents/DocumentArea.h"
 #include "core/OptionsModel.h"
 #include "core/Prompter.h"
+#include "documents/DocumentArea.h"
 #include "documents/DocumentList.h"
 #include "editor/ScintillaBytes.h"
 #include "editor/TLEdit.h"
@@ -201,8 +201,7 @@ void CodeCompletion::showCandidates()
     const long line = editor->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, caret);
     const long lineStart = editor->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
     const QString before = QString::fromUtf8(scintillaBytes(editor, lineStart, caret));
-    const ::CompletionList found = CompletionCandidates(m_trigger, before, static_cast<int>(before.size()),
-                                                      m_lists, m_files);
+    const ::CompletionList found = CompletionCandidates(m_trigger, before, static_cast<int>(before.size()), m_lists, m_files);
     if (!found.any)
         return;
 
@@ -217,8 +216,8 @@ void CodeCompletion::showCandidates()
     m_shownAt = editor->pointOfByte(caret);
     QWidget *area = &m_workbench.documentArea();
     const QFontInfo font(m_list->font());
-    m_list->move(CompletionRules::place(editor->viewport()->mapTo(area, m_shownAt), m_list->size(), area->size(),
-                                        font.pointSize()));
+    m_list->move(
+        CompletionRules::place(editor->viewport()->mapTo(area, m_shownAt), m_list->size(), area->size(), font.pointSize()));
     m_list->raise();
     m_list->setCurrentRow(0);
     m_list->show();

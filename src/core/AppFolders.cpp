@@ -1,7 +1,7 @@
 #include "core/AppFolders.h"
 
-#include "core/SettingsStore.h"
 #include "core/SettingsKeys.h"
+#include "core/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,14 +27,12 @@ QString programFolder()
     const QString fromEnvironment = qEnvironmentVariable("PAGEWICK_PROGRAM_DIR");
     if (!fromEnvironment.isEmpty())
         return withTrailingSlash(QFileInfo(fromEnvironment).absoluteFilePath());
-    return withTrailingSlash(
-        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/pagewick")));
+    return withTrailingSlash(QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/pagewick")));
 }
 
 QString defaultUserDataFolder()
 {
-    return withTrailingSlash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                             + QStringLiteral("/Pagewick"));
+    return withTrailingSlash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Pagewick"));
 }
 
 QString join(const QString &folder, const QString &name)

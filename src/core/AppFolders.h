@@ -20,7 +20,7 @@ QString join(const QString &folder, const QString &name);
 
 struct UserDataChoice
 {
-    QString folder;        // the folder to use for this run, ending with "/"
+    QString folder; // the folder to use for this run, ending with "/"
     QString missingFolder; // the stored folder that does not exist, else empty
 };
 

@@ -45,11 +45,11 @@ public:
     struct FileDialog
     {
         QString caption;
-        QString folder;         // where the dialog starts; empty: where the system leaves it
-        QString fileName;       // offered name (save) or empty
+        QString folder; // where the dialog starts; empty: where the system leaves it
+        QString fileName; // offered name (save) or empty
         QList<FileFilter> filters;
         int chosenFilter = 0;
-        QString defaultSuffix;  // save: added when the name has none
+        QString defaultSuffix; // save: added when the name has none
     };
 
     virtual ~Prompter() = default;

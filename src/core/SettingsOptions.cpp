@@ -74,8 +74,7 @@ const Field Fields[] = {
 
 // Hands every field to the visitor in the saved order, as its key and its
 // member (or its special kind); reading and saving both walk the fields so.
-template <typename Visitor>
-void walkFields(Visitor &&visitor)
+template <typename Visitor> void walkFields(Visitor &&visitor)
 {
     for (const Field &field : Fields)
         std::visit([&](auto member) { visitor(QString::fromUtf8(field.key), member); }, field.member);
@@ -224,8 +223,7 @@ bool SettingsOptions::save(SettingsStore &store, Prompter &prompter, const QStri
             writeValue(store, key, this->*member);
         }
     });
-    const bool checkListChanged =
-        checkExclusions != store.readText(section, CheckExclusionsKey, S().checkExclusions);
+    const bool checkListChanged = checkExclusions != store.readText(section, CheckExclusionsKey, S().checkExclusions);
     if (checkListChanged)
         store.writeText(section, CheckExclusionsKey, checkExclusions);
     if (colourScheme == SyntaxColours::UserDefined)
@@ -250,6 +248,6 @@ QString HtmlOptions::emptyElementSuffix() const
 
 QString HtmlOptions::generatorElement() const
 {
-    return QStringLiteral("<meta name=\"Generator\"") +
-           QStringLiteral(" content=\"%1 %2\"%3>").arg(Product::Caption, Product::VersionText, emptyElementSuffix());
+    return QStringLiteral("<meta name=\"Generator\"")
+        + QStringLiteral(" content=\"%1 %2\"%3>").arg(Product::Caption, Product::VersionText, emptyElementSuffix());
 }

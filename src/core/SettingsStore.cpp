@@ -53,8 +53,7 @@ SettingsStore::~SettingsStore()
 
 QString SettingsStore::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/Pagewick/Pagewick.ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Pagewick/Pagewick.ini");
 }
 
 void SettingsStore::load()
@@ -209,8 +208,8 @@ bool SettingsStore::flush()
             return false;
     }
     std::error_code error;
-    std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()),
-                            std::filesystem::path(m_path.toStdU16String()), error);
+    std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()), std::filesystem::path(m_path.toStdU16String()),
+                            error);
     if (error) {
         QFile::remove(temporary);
         return false;

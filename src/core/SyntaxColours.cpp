@@ -7,9 +7,8 @@ namespace SyntaxColours {
 
 namespace {
 
-constexpr quint32 Black = 0x000000, White = 0xFFFFFF, Silver = 0xC0C0C0, Purple = 0x800080, Navy = 0x000080,
-                  Grey = 0x808080, Lime = 0x00FF00, Yellow = 0xFFFF00, Aqua = 0x00FFFF, Red = 0xFF0000,
-                  DarkPurple = 0x570057;
+constexpr quint32 Black = 0x000000, White = 0xFFFFFF, Silver = 0xC0C0C0, Purple = 0x800080, Navy = 0x000080, Grey = 0x808080,
+                  Lime = 0x00FF00, Yellow = 0xFFFF00, Aqua = 0x00FFFF, Red = 0xFF0000, DarkPurple = 0x570057;
 
 } // namespace
 
@@ -38,19 +37,17 @@ Scheme builtInScheme(int kodefarve)
         return {plain, plain, plain, plain, plain, plain, plain};
     }
     case Pagewick1:
-        return {{Black, Silver},      {Purple, Silver}, {DarkPurple, Silver}, {Navy, Silver},
-                {Grey, Silver},       {Black, Yellow},  {Black, Aqua}};
+        return {{Black, Silver}, {Purple, Silver}, {DarkPurple, Silver}, {Navy, Silver},
+                {Grey, Silver},  {Black, Yellow},  {Black, Aqua}};
     default:
-        return {{Black, White},  {White, Navy},   {Purple, Silver}, {Navy, Silver},
-                {White, Lime},   {Black, Yellow}, {Black, Aqua}};
+        return {{Black, White}, {White, Navy}, {Purple, Silver}, {Navy, Silver}, {White, Lime}, {Black, Yellow}, {Black, Aqua}};
     }
 }
 
 Scheme userScheme(const SettingsStore &store, Pair desktopNormal)
 {
     // Attributes, values and comments default to the elements' background.
-    Scheme defaults{desktopNormal, {Red, White}, {Purple, White}, {Navy, White},
-                    {Grey, White}, {Black, Yellow}, {Black, Aqua}};
+    Scheme defaults{desktopNormal, {Red, White}, {Purple, White}, {Navy, White}, {Grey, White}, {Black, Yellow}, {Black, Aqua}};
     const auto colour = [&](const char *key, quint32 fallback) {
         return fromColourNumber(store.readInt(Keys::Editor, QString::fromLatin1(key), toColourNumber(fallback)));
     };

@@ -13,7 +13,7 @@ namespace SyntaxColours {
 
 struct Pair
 {
-    quint32 text = 0x000000;       // 0xRRGGBB
+    quint32 text = 0x000000; // 0xRRGGBB
     quint32 background = 0xFFFFFF;
     friend bool operator==(const Pair &, const Pair &) = default;
 };

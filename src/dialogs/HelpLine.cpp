@@ -2,8 +2,8 @@
 
 #include <QEvent>
 
-const QString HelpLine::InitialText =
-    QStringLiteral("Hjælp: Før musen hen over en beskrivelse eller en kontrol for at se hjælpeteksten.");
+const QString HelpLine::InitialText = QStringLiteral(
+    "Hjælp: Før musen hen over en beskrivelse eller en kontrol for at se hjælpeteksten.");
 
 HelpLine::HelpLine(QWidget *parent)
     : QLabel(InitialText, parent)

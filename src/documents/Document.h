@@ -14,11 +14,11 @@ class EditableText;
 struct Document
 {
     EditableText *text = nullptr;
-    QString path;        // empty until the document is saved
-    QString caption;     // what its tab shows
-    QDateTime fileTime;  // the file's modification time when last read or written
+    QString path; // empty until the document is saved
+    QString caption; // what its tab shows
+    QDateTime fileTime; // the file's modification time when last read or written
     FileEncoding encoding = FileEncoding::Utf8;
-    QString lineBreak;   // the file's first line break when it was read
+    QString lineBreak; // the file's first line break when it was read
 
     bool isModified() const;
     bool isReadOnly() const;

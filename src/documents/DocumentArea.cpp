@@ -142,7 +142,7 @@ void DocumentArea::renameEditors()
 bool DocumentArea::eventFilter(QObject *watched, QEvent *event)
 {
     return event->type() == QEvent::KeyPress && qobject_cast<TLEdit *>(watched)
-           && switchDocumentByKey(static_cast<const QKeyEvent &>(*event));
+        && switchDocumentByKey(static_cast<const QKeyEvent &>(*event));
 }
 
 bool DocumentArea::switchDocumentByKey(const QKeyEvent &key)

@@ -51,7 +51,8 @@ void DocumentCommands::attachCommands()
     commands.handle(QStringLiteral("actGemSom"), [this] { FilGemsom(m_workbench.documentArea().currentIndex()); });
     commands.handle(QStringLiteral("actGemAlle"), [this] { saveAll(); });
     commands.handle(QStringLiteral("actGemKoder"), [this] { saveWithDanishCodes(); });
-    commands.handle(QStringLiteral("actUdskriv"), [this] { m_printer.print(m_workbench.activeEditor(), m_workbench.prompter()); });
+    commands.handle(QStringLiteral("actUdskriv"),
+                    [this] { m_printer.print(m_workbench.activeEditor(), m_workbench.prompter()); });
     commands.enableWhile(QStringLiteral("actUdskriv"), CommandCause::Modified,
                          [this] { return m_workbench.activeEditor().GetTextLength() > 0; });
     commands.handle(QStringLiteral("actIndstilPrinter"), [this] { m_printer.setUp(m_workbench.prompter()); });

@@ -59,7 +59,7 @@ private:
     SelectionRecord m_normalized; // the selection with its start first
     bool m_overSelection = false;
     std::optional<QPoint> m_pressedAt; // a press that may start a drag
-    QPointer<TLEdit> m_source;         // the editor whose text is being dragged
+    QPointer<TLEdit> m_source; // the editor whose text is being dragged
     QString m_dragged;
     bool m_removed = false; // the dragged text has left its place
     bool m_dropped = false;

@@ -4,14 +4,14 @@
 #include "documents/DocumentArea.h"
 #include "documents/DocumentCommands.h"
 #include "documents/DocumentList.h"
-#include "editor/TLEdit.h"
-#include "editor/TLEditLines.h"
 #include "editing/BookmarkBar.h"
 #include "editing/CaretPlacement.h"
 #include "editing/DocumentDrops.h"
 #include "editing/EditorContextMenu.h"
 #include "editing/EditorStatus.h"
 #include "editing/WheelScrolling.h"
+#include "editor/TLEdit.h"
+#include "editor/TLEditLines.h"
 #include "html/MarkupWriting.h"
 #include "workbench/CommandRegistry.h"
 #include "workbench/TFriendlyStatusBar.h"
@@ -134,8 +134,8 @@ void EditorCommands::redo()
 
 void EditorCommands::goToLine()
 {
-    const std::optional<QString> answer =
-        m_workbench.prompter().inputText(QStringLiteral("Gå til linie"), QStringLiteral("Linienummer:"), QString());
+    const std::optional<QString> answer = m_workbench.prompter().inputText(QStringLiteral("Gå til linie"),
+                                                                           QStringLiteral("Linienummer:"), QString());
     if (!answer)
         return;
     bool number = false;

@@ -4,8 +4,8 @@
 #include "core/Prompter.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentList.h"
-#include "editor/TLEdit.h"
 #include "editing/CaretPlacement.h"
+#include "editor/TLEdit.h"
 #include "workbench/CommandRegistry.h"
 #include "workbench/Workbench.h"
 

@@ -55,8 +55,10 @@ void EditorStatus::refreshOverwriteLabel()
 bool EditorStatus::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_workbench.status() && event->type() == QEvent::MouseButtonPress) {
-        m_workbench.status().setPanelText(
-            0, QStringLiteral("Dokumentet indeholder %1 %2.").arg(m_workbench.activeEditor().GetTextLength()).arg(QStringLiteral("tegn")));
+        m_workbench.status().setPanelText(0,
+                                          QStringLiteral("Dokumentet indeholder %1 %2.")
+                                              .arg(m_workbench.activeEditor().GetTextLength())
+                                              .arg(QStringLiteral("tegn")));
     }
     return false;
 }

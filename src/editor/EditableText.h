@@ -67,7 +67,7 @@ public:
     // The first line shown, for callers that put back the view after work on
     // the text; an editor without a window has none to keep.
     virtual int firstShownLine() const { return 1; }
-    virtual void setFirstShownLine(int) {}
+    virtual void setFirstShownLine(int) { }
 
     // The text between the first `open` and the next `close` after it, both
     // found without regard to case; nothing when either is missing.
@@ -130,8 +130,8 @@ protected:
     virtual std::optional<Match> findText(const QString &what, TextPos from, bool forward,
                                           const SearchOptions &options) const = 0;
     // Brackets a change made of several edits, so it is undone as one.
-    virtual void beginChange() {}
-    virtual void endChange() {}
+    virtual void beginChange() { }
+    virtual void endChange() { }
     // Replaces every match, from the start of the text, with the replacement
     // as one change, and answers their number. Matches are those of the text
     // as it was: a replacement is never searched again.

@@ -30,8 +30,8 @@ void empty(TLEdit &editor, int slot)
 
 QColor colour(int slot)
 {
-    static const QColor colours[Count] = {QColor(255, 255, 0), QColor(0, 255, 255), QColor(255, 0, 255),
-                                          QColor(0, 255, 0), QColor(255, 182, 108)};
+    static const QColor colours[Count] = {QColor(255, 255, 0), QColor(0, 255, 255), QColor(255, 0, 255), QColor(0, 255, 0),
+                                          QColor(255, 182, 108)};
     return colours[std::clamp(slot, 1, Count) - 1];
 }
 
@@ -108,8 +108,7 @@ QString entryText(int slot, bool set, const QString &lineText)
 {
     if (!set)
         return QString::number(slot);
-    const QString shown = lineText.size() > LongestEntryText ? lineText.left(LongestEntryText) + QStringLiteral("...")
-                                                             : lineText;
+    const QString shown = lineText.size() > LongestEntryText ? lineText.left(LongestEntryText) + QStringLiteral("...") : lineText;
     return QStringLiteral("%1: %2").arg(slot).arg(shown);
 }
 

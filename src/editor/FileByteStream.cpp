@@ -77,7 +77,8 @@ qsizetype FileByteStream::read(char *into, qsizetype capacity)
     return got;
 }
 #else
-FileByteStream::FileByteStream(const QString &path) : m_file(path)
+FileByteStream::FileByteStream(const QString &path)
+    : m_file(path)
 {
     const QFileInfo info(path);
     if (info.isFile() && m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))

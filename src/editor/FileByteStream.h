@@ -32,7 +32,10 @@ public:
     // The size the file had when it was opened.
     qsizetype statedSize() const { return m_statedSize; }
     qsizetype read(char *into, qsizetype capacity);
-    ReadBytes reader() { return [this](char *into, qsizetype capacity) { return read(into, capacity); }; }
+    ReadBytes reader()
+    {
+        return [this](char *into, qsizetype capacity) { return read(into, capacity); };
+    }
 
 private:
 #ifdef Q_OS_UNIX

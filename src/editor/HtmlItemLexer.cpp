@@ -87,8 +87,8 @@ void HtmlItemLexer::reset()
 
 int HtmlItemLexer::lineStartOf(int position) const
 {
-    return static_cast<int>(send(QsciScintillaBase::SCI_POSITIONFROMLINE,
-                                 send(QsciScintillaBase::SCI_LINEFROMPOSITION, position)));
+    return static_cast<int>(
+        send(QsciScintillaBase::SCI_POSITIONFROMLINE, send(QsciScintillaBase::SCI_LINEFROMPOSITION, position)));
 }
 
 State HtmlItemLexer::stateBefore(int position) const

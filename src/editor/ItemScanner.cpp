@@ -27,8 +27,7 @@ bool startsWithNoCase(const char *p, const char *end, const char *word)
 
 } // namespace
 
-void scan(const char *text, qsizetype size, State start, const QByteArray &openItemWord, bool multilineItems,
-          Result &result)
+void scan(const char *text, qsizetype size, State start, const QByteArray &openItemWord, bool multilineItems, Result &result)
 {
     result.runs.clear();
     result.lineEnds.clear();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QtGlobal>
 #include <QList>
+#include <QtGlobal>
 
 #include <cstdint>
 
@@ -15,8 +15,8 @@ namespace ItemScanner {
 
 // The kinds by which the words of items are reported for colouring.
 enum WordKind : quint16 {
-    FirstWordKind = 1,              // the name after "<"
-    OtherWordKind = 2,              // any other word of an item
+    FirstWordKind = 1, // the name after "<"
+    OtherWordKind = 2, // any other word of an item
     DoubleQuotedValueKind = 8193,
     SingleQuotedValueKind = 24577,
 };
@@ -32,13 +32,13 @@ enum class State : std::uint8_t {
 };
 
 enum class RunKind : std::uint8_t {
-    Text,         // outside any item
-    FirstWord,    // the name after "<" (or "!--", "%", "?", "?php")
-    Word,         // another word of an item
-    Punctuation,  // "<", ">", "=", "/" and blanks inside an item
+    Text, // outside any item
+    FirstWord, // the name after "<" (or "!--", "%", "?", "?php")
+    Word, // another word of an item
+    Punctuation, // "<", ">", "=", "/" and blanks inside an item
     DoubleQuoted, // a value in double quotes, quotes included
     SingleQuoted, // a value in single quotes, quotes included
-    Enclosed,     // the rest of a comment, server script or PHP item
+    Enclosed, // the rest of a comment, server script or PHP item
 };
 
 struct Run
@@ -50,8 +50,8 @@ struct Run
 
 struct Result
 {
-    QList<Run> runs;          // consecutive, covering the whole text
-    QList<State> lineEnds;    // the state after each line break, in order
+    QList<Run> runs; // consecutive, covering the whole text
+    QList<State> lineEnds; // the state after each line break, in order
     State end = State::Outside;
     // For Enclosed runs: the first word of the enclosing item (e.g. "!--").
     QList<QByteArray> enclosingWords;
@@ -60,8 +60,7 @@ struct Result
 // Scans bytes [0, size) starting in the given state. The enclosing word is
 // that of an item already open at the start (for Enclosed runs there).
 // Without multiline items every line starts outside any item.
-void scan(const char *text, qsizetype size, State start, const QByteArray &openItemWord, bool multilineItems,
-          Result &result);
+void scan(const char *text, qsizetype size, State start, const QByteArray &openItemWord, bool multilineItems, Result &result);
 
 // A place to start scanning from inside a long text without scanning all of
 // it: the last "<" shortly before `position` when it is nearer than the last

@@ -11,8 +11,7 @@ inline QByteArray scintillaBytes(const QsciScintillaBase *editor, qsizetype from
     if (to <= from)
         return {};
     QByteArray bytes(to - from + 1, Qt::Uninitialized);
-    editor->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, static_cast<long>(from), static_cast<long>(to),
-                          bytes.data());
+    editor->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, static_cast<long>(from), static_cast<long>(to), bytes.data());
     bytes.chop(1); // the closing zero
     return bytes;
 }

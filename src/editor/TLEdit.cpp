@@ -250,8 +250,7 @@ void TLEdit::replaceRange(TextPos from, TextPos to, const QString &text)
 
 SelectionRecord TLEdit::GetSelection() const
 {
-    return SelectionRecord::between(placeOfByte(SendScintilla(SCI_GETANCHOR)),
-                                    placeOfByte(SendScintilla(SCI_GETCURRENTPOS)));
+    return SelectionRecord::between(placeOfByte(SendScintilla(SCI_GETANCHOR)), placeOfByte(SendScintilla(SCI_GETCURRENTPOS)));
 }
 
 void TLEdit::SetSelection(const SelectionRecord &selection)
@@ -773,8 +772,7 @@ int TLEdit::replaceEvery(const QString &what, const QString &replacement, const 
     return static_cast<int>(spans.size());
 }
 
-std::optional<EditableText::Match> TLEdit::findWithScintilla(const QString &what, long origin, bool forward,
-                                                             bool matchCase) const
+std::optional<EditableText::Match> TLEdit::findWithScintilla(const QString &what, long origin, bool forward, bool matchCase) const
 {
     const QByteArray utf8 = what.toUtf8();
     if (!matchCase)
@@ -784,8 +782,7 @@ std::optional<EditableText::Match> TLEdit::findWithScintilla(const QString &what
     const long oldEnd = SendScintilla(SCI_GETTARGETEND);
     self->SendScintilla(SCI_SETSEARCHFLAGS, matchCase ? SCFIND_MATCHCASE : 0);
     self->SendScintilla(SCI_SETTARGETRANGE, origin, forward ? SendScintilla(SCI_GETLENGTH) : 0);
-    const long found =
-        self->SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
+    const long found = self->SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
     const long foundEnd = SendScintilla(SCI_GETTARGETEND);
     self->SendScintilla(SCI_SETTARGETRANGE, oldStart, oldEnd);
     if (found < 0)

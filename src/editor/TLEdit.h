@@ -190,8 +190,7 @@ Q_SIGNALS:
 
 protected:
     void replaceRange(TextPos from, TextPos to, const QString &text) override;
-    std::optional<Match> findText(const QString &what, TextPos from, bool forward,
-                                  const SearchOptions &options) const override;
+    std::optional<Match> findText(const QString &what, TextPos from, bool forward, const SearchOptions &options) const override;
     int replaceEvery(const QString &what, const QString &replacement, const SearchOptions &options) override;
     void beginChange() override { beginUndoAction(); }
     void endChange() override { endUndoAction(); }
@@ -208,8 +207,7 @@ private:
     QByteArray rawBytes(long from, long to) const;
     std::optional<Match> findAsciiIgnoringCase(const QByteArray &what, long origin, bool forward) const;
     std::optional<Match> findWithScintilla(const QString &what, long origin, bool forward, bool matchCase) const;
-    std::optional<Match> findInChunks(const QString &what, long origin, bool forward,
-                                      const SearchOptions &options) const;
+    std::optional<Match> findInChunks(const QString &what, long origin, bool forward, const SearchOptions &options) const;
     struct ByteSpan
     {
         long start;

@@ -22,8 +22,7 @@ void TLEditLines::SetEditor(TLEdit *editor)
     m_editor = editor;
     if (editor) {
         const auto refresh = [this] { update(); };
-        m_connections = {connect(editor, &TLEdit::OnVertScroll, this, refresh),
-                         connect(editor, &TLEdit::OnChange, this, refresh),
+        m_connections = {connect(editor, &TLEdit::OnVertScroll, this, refresh), connect(editor, &TLEdit::OnChange, this, refresh),
                          connect(editor, &QObject::destroyed, this, refresh)};
     }
     update();

@@ -33,8 +33,7 @@ public:
 
 protected:
     void replaceRange(TextPos from, TextPos to, const QString &text) override;
-    std::optional<Match> findText(const QString &what, TextPos from, bool forward,
-                                  const SearchOptions &options) const override;
+    std::optional<Match> findText(const QString &what, TextPos from, bool forward, const SearchOptions &options) const override;
 
 private:
     void indexLines() const;

@@ -8,7 +8,15 @@ bool isWordCharacter(char32_t c, bool asText)
 {
     if (asText) {
         switch (c) {
-        case ' ': case '\t': case '\r': case '\n': case '<': case '>': case '=': case '"': case '\'':
+        case ' ':
+        case '\t':
+        case '\r':
+        case '\n':
+        case '<':
+        case '>':
+        case '=':
+        case '"':
+        case '\'':
             return false;
         default:
             return c != 0;
@@ -43,8 +51,7 @@ QString detectLineBreak(QStringView text, const QString &fallback)
         if (text.at(i) == QLatin1Char('\n'))
             return QStringLiteral("\n");
         if (text.at(i) == QLatin1Char('\r'))
-            return (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ? QStringLiteral("\r\n")
-                                                                                : QStringLiteral("\r");
+            return (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ? QStringLiteral("\r\n") : QStringLiteral("\r");
     }
     return fallback;
 }

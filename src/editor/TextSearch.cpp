@@ -32,11 +32,10 @@ std::optional<qsizetype> findInText(QStringView text, QStringView what, qsizetyp
     const Qt::CaseSensitivity cs = options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
     const auto wholeWordAt = [&](qsizetype at) {
         return !options.wholeWord
-               || (!isWordCharacterAround(text, at, true) && !isWordCharacterAround(text, at + what.size(), false));
+            || (!isWordCharacterAround(text, at, true) && !isWordCharacterAround(text, at + what.size(), false));
     };
     if (forward) {
-        for (qsizetype at = text.indexOf(what, std::max<qsizetype>(0, from), cs); at >= 0;
-             at = text.indexOf(what, at + 1, cs)) {
+        for (qsizetype at = text.indexOf(what, std::max<qsizetype>(0, from), cs); at >= 0; at = text.indexOf(what, at + 1, cs)) {
             if (wholeWordAt(at))
                 return at;
         }

@@ -93,8 +93,7 @@ std::optional<char> byteOf(const Table &codec, QByteArrayView utf8)
 
 // Walks the text: each run of ASCII bytes goes to `ascii`, and at each other
 // byte `other` tells how many bytes it took.
-template <typename Ascii, typename Other>
-void walk(QByteArrayView text, Ascii ascii, Other other)
+template <typename Ascii, typename Other> void walk(QByteArrayView text, Ascii ascii, Other other)
 {
     for (qsizetype at = 0; at < text.size();) {
         const qsizetype run = asciiRun(text.data() + at, text.size() - at);
@@ -113,11 +112,12 @@ qsizetype utf8Size(QByteArrayView bytes)
 {
     const Table &codec = table();
     qsizetype size = 0;
-    walk(bytes, [&](const char *, qsizetype run) { size += run; },
-         [&](qsizetype at) {
-             size += codec.toUtf8[quint8(bytes[at])].length;
-             return 1;
-         });
+    walk(
+        bytes, [&](const char *, qsizetype run) { size += run; },
+        [&](qsizetype at) {
+            size += codec.toUtf8[quint8(bytes[at])].length;
+            return 1;
+        });
     return size;
 }
 
@@ -127,12 +127,13 @@ QByteArray toUtf8(QByteArrayView bytes)
     // The size first, so that a large page takes no more memory than it needs.
     QByteArray utf8(utf8Size(bytes), Qt::Uninitialized);
     char *out = utf8.data();
-    walk(bytes, [&](const char *run, qsizetype size) { out = std::copy_n(run, size, out); },
-         [&](qsizetype at) {
-             const Table::Utf8 &character = codec.toUtf8[quint8(bytes[at])];
-             out = std::copy_n(character.bytes.begin(), character.length, out);
-             return 1;
-         });
+    walk(
+        bytes, [&](const char *run, qsizetype size) { out = std::copy_n(run, size, out); },
+        [&](qsizetype at) {
+            const Table::Utf8 &character = codec.toUtf8[quint8(bytes[at])];
+            out = std::copy_n(character.bytes.begin(), character.length, out);
+            return 1;
+        });
     return utf8;
 }
 
@@ -144,14 +145,15 @@ std::optional<QByteArray> fromUtf8(QByteArrayView utf8)
     QByteArray bytes(utf8.size(), Qt::Uninitialized);
     char *out = bytes.data();
     bool written = true;
-    walk(utf8, [&](const char *run, qsizetype size) { out = std::copy_n(run, size, out); },
-         [&](qsizetype at) {
-             const std::optional<char> byte = byteOf(codec, utf8.sliced(at));
-             written = written && byte;
-             *out++ = byte.value_or('\0');
-             // After a character it cannot write the walk has nothing more to do.
-             return byte ? qsizetype(quint8(utf8[at]) < 0xE0 ? 2 : 3) : utf8.size() - at;
-         });
+    walk(
+        utf8, [&](const char *run, qsizetype size) { out = std::copy_n(run, size, out); },
+        [&](qsizetype at) {
+            const std::optional<char> byte = byteOf(codec, utf8.sliced(at));
+            written = written && byte;
+            *out++ = byte.value_or('\0');
+            // After a character it cannot write the walk has nothing more to do.
+            return byte ? qsizetype(quint8(utf8[at]) < 0xE0 ? 2 : 3) : utf8.size() - at;
+        });
     if (!written)
         return std::nullopt;
     bytes.truncate(out - bytes.constData());

@@ -32,9 +32,8 @@ void climb(QString &folder, qsizetype levels)
 QString RelativePath(const QString &baseFile, const QString &targetFile, bool slashes)
 {
     const QString target = withSlashes(targetFile);
-    const QString relative = baseFile.isEmpty()
-                                 ? QFileInfo(target).fileName()
-                                 : QDir(QFileInfo(withSlashes(baseFile)).absolutePath()).relativeFilePath(target);
+    const QString relative = baseFile.isEmpty() ? QFileInfo(target).fileName()
+                                                : QDir(QFileInfo(withSlashes(baseFile)).absolutePath()).relativeFilePath(target);
     return slashes ? relative : QDir::toNativeSeparators(relative);
 }
 

@@ -57,8 +57,7 @@ bool place(const QString &path, bool wanted, const QString &programPath)
 Places Places::standard()
 {
     return {QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
-            QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation),
-            QCoreApplication::applicationFilePath()};
+            QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation), QCoreApplication::applicationFilePath()};
 }
 
 QString desktopEntryPath(const Places &places)

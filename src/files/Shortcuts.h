@@ -8,9 +8,9 @@ namespace Shortcuts {
 
 struct Places
 {
-    QString desktopFolder;      // the desktop shortcut "Brindle's Pagewick.desktop"
+    QString desktopFolder; // the desktop shortcut "Brindle's Pagewick.desktop"
     QString applicationsFolder; // the "Open with" entry "pagewick.desktop"
-    QString programPath;        // what the entries start
+    QString programPath; // what the entries start
 
     // The user's standard desktop and applications folders and this program.
     static Places standard();

@@ -28,8 +28,8 @@ TextPos afterReplace(TextPos place, TextPos from, TextPos to, TextPos newEnd)
 
 // Puts the text in place of the stretch and keeps the selection and the first
 // line shown on their text.
-void replaceKeepingPlaces(EditableText &text, TextPos from, TextPos to, const QString &replacement,
-                          SelectionRecord &selection, int &firstLine)
+void replaceKeepingPlaces(EditableText &text, TextPos from, TextPos to, const QString &replacement, SelectionRecord &selection,
+                          int &firstLine)
 {
     text.SetSelection(SelectionRecord::between(from, to));
     text.ReplaceSelection(replacement);
@@ -122,8 +122,7 @@ bool UpdateAutoDate(EditableText &text, const QString &fileName, AutoDateMode mo
     return changed;
 }
 
-bool RunUpdateDateCommand(EditableText &text, const QString &fileName, const AutoDateSettings &settings,
-                          Prompter &prompter)
+bool RunUpdateDateCommand(EditableText &text, const QString &fileName, const AutoDateSettings &settings, Prompter &prompter)
 {
     if (text.IsReadOnly())
         return false;

@@ -16,9 +16,9 @@ inline const QString NoAutoDateMarker = QStringLiteral("<!-- Minus AutoDato -->"
 
 struct AutoDateSettings
 {
-    QString format;            // "Datoformat", a date pattern
+    QString format; // "Datoformat", a date pattern
     bool existingOnly = false; // "EksistDato": never add a date on save
-    QDateTime now;             // the moment to write
+    QDateTime now; // the moment to write
 
     static AutoDateSettings fromOptions(const SettingsOptions &options, const QDateTime &now);
 };
@@ -26,7 +26,7 @@ struct AutoDateSettings
 // What the date refresh does in a page without a date.
 enum class AutoDateMode {
     Command, // insert a date line at the selection
-    Save,    // ask first (unless only existing dates are kept), then put it before </body>
+    Save, // ask first (unless only existing dates are kept), then put it before </body>
 };
 
 // Brings the page's update date up to `now`: an existing date is replaced, a
@@ -39,5 +39,4 @@ bool UpdateAutoDate(EditableText &text, const QString &fileName, AutoDateMode mo
 
 // The command "Opdateringsdato": drops an earlier refusal and refreshes the
 // date, or inserts a new date line at the selection. Nothing in a read-only text.
-bool RunUpdateDateCommand(EditableText &text, const QString &fileName, const AutoDateSettings &settings,
-                          Prompter &prompter);
+bool RunUpdateDateCommand(EditableText &text, const QString &fileName, const AutoDateSettings &settings, Prompter &prompter);

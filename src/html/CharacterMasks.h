@@ -19,11 +19,9 @@ namespace CharacterMasks {
 inline constexpr std::size_t BlockSize = 64;
 
 // The characters of one mask: a place counts when it holds any of them.
-template <typename Char, std::size_t N>
-using AnyOf = std::array<Char, N>;
+template <typename Char, std::size_t N> using AnyOf = std::array<Char, N>;
 
-template <typename Char, std::size_t N>
-bool isAnyOf(Char c, const AnyOf<Char, N> &group)
+template <typename Char, std::size_t N> bool isAnyOf(Char c, const AnyOf<Char, N> &group)
 {
     return std::find(group.begin(), group.end(), c) != group.end();
 }

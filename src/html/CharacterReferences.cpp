@@ -56,7 +56,11 @@ constexpr int DanishRows = int(std::size(DanishReferenceTable));
 class Rewrite
 {
 public:
-    Rewrite(QStringView text, QString &out) : m_text(text), m_out(out) {}
+    Rewrite(QStringView text, QString &out)
+        : m_text(text)
+        , m_out(out)
+    {
+    }
 
     template <typename Replacement> // QStringView or QLatin1StringView
     void replace(qsizetype at, qsizetype length, Replacement replacement)
@@ -83,8 +87,7 @@ private:
 };
 
 // The input itself, shared, when the conversion replaced nothing.
-template <typename Convert>
-QString convertedOrSame(const QString &text, Convert convert)
+template <typename Convert> QString convertedOrSame(const QString &text, Convert convert)
 {
     QString out;
     Rewrite rewrite(text, out);
@@ -124,7 +127,11 @@ QList<int> danishPercents()
 class NextOccurrence
 {
 public:
-    NextOccurrence(const QString &text, QChar c) : m_text(text), m_char(c) {}
+    NextOccurrence(const QString &text, QChar c)
+        : m_text(text)
+        , m_char(c)
+    {
+    }
 
     qsizetype from(qsizetype place)
     {
@@ -156,9 +163,8 @@ bool isNamedReference(QStringView reference)
 {
     if (reference.size() < 3 || reference.front() != QLatin1Char('&') || reference.back() != QLatin1Char(';'))
         return false;
-    return std::all_of(reference.begin() + 1, reference.end() - 1, [](QChar c) {
-        return c.unicode() < 0x80 && c.isLetterOrNumber();
-    });
+    return std::all_of(reference.begin() + 1, reference.end() - 1,
+                       [](QChar c) { return c.unicode() < 0x80 && c.isLetterOrNumber(); });
 }
 
 // The list also offers references to ASCII characters ("&semi;", "&equals;") and second names
@@ -215,9 +221,8 @@ public:
                 m_entries.push_back({rows[row].character, rows[row].html, row, false});
             }
         }
-        std::stable_sort(m_entries.begin(), m_entries.end(), [](const Entry &a, const Entry &b) {
-            return a.character.front() < b.character.front();
-        });
+        std::stable_sort(m_entries.begin(), m_entries.end(),
+                         [](const Entry &a, const Entry &b) { return a.character.front() < b.character.front(); });
         m_bucketStart.assign(0x10001, 0);
         for (const Entry &entry : m_entries)
             ++m_bucketStart[entry.character.front().unicode() + 1];
@@ -267,7 +272,9 @@ class ClaimDecision
 {
 public:
     ClaimDecision(const CharacterTable &table, QStringView text, qsizetype floor)
-        : m_table(table), m_text(text), m_floor(floor)
+        : m_table(table)
+        , m_text(text)
+        , m_floor(floor)
     {
     }
 
@@ -282,10 +289,7 @@ public:
     }
 
 private:
-    bool occursAt(const CharacterTable::Entry &entry, qsizetype at) const
-    {
-        return m_text.mid(at).startsWith(entry.character);
-    }
+    bool occursAt(const CharacterTable::Entry &entry, qsizetype at) const { return m_text.mid(at).startsWith(entry.character); }
 
     bool blocked(const CharacterTable::Entry &entry, qsizetype at)
     {
@@ -349,8 +353,8 @@ QString ReferencesToDanish(const QString &text, const ConversionProgress &progre
                 qsizetype length = 1;
                 for (const DanishReference &row : DanishReferenceTable) {
                     const QLatin1StringView reference = rest.startsWith(row.named) ? row.named
-                                                        : rest.startsWith(row.numeric) ? row.numeric
-                                                                                       : QLatin1StringView();
+                        : rest.startsWith(row.numeric)                             ? row.numeric
+                                                                                   : QLatin1StringView();
                     if (!reference.isEmpty()) {
                         rewrite.replace(at, reference.size(), QStringView(&row.letter, 1));
                         length = reference.size();
@@ -365,8 +369,7 @@ QString ReferencesToDanish(const QString &text, const ConversionProgress &progre
     });
 }
 
-QString SpecialToReferences(const QString &text, const QList<SpecialCharacterRow> &rows,
-                            const ConversionProgress &progress)
+QString SpecialToReferences(const QString &text, const QList<SpecialCharacterRow> &rows, const ConversionProgress &progress)
 {
     const CharacterTable table(rows);
     const QStringView view(text);
@@ -398,8 +401,7 @@ QString SpecialToReferences(const QString &text, const QList<SpecialCharacterRow
     });
 }
 
-QString ReferencesToSpecial(const QString &text, const QList<SpecialCharacterRow> &rows,
-                            const ConversionProgress &progress)
+QString ReferencesToSpecial(const QString &text, const QList<SpecialCharacterRow> &rows, const ConversionProgress &progress)
 {
     NextOccurrence ampersand(text, QLatin1Char('&'));
     if (ampersand.from(0) < 0)
@@ -420,8 +422,7 @@ QString ReferencesToSpecial(const QString &text, const QList<SpecialCharacterRow
         scanTelling(text.size(), specialPercents(rows.size()), progress, [&](qsizetype limit) {
             for (at = ampersand.from(at); at >= 0 && at < limit; at = ampersand.from(at)) {
                 qsizetype end = at + 1;
-                while (end < view.size() && end - at < longest && view[end].unicode() < 0x80
-                       && view[end].isLetterOrNumber())
+                while (end < view.size() && end - at < longest && view[end].unicode() < 0x80 && view[end].isLetterOrNumber())
                     ++end;
                 qsizetype length = 1;
                 if (end < view.size() && view[end] == QLatin1Char(';')) {

@@ -40,7 +40,7 @@ QString ReferencesToDanish(const QString &text, const ConversionProgress &progre
 struct SpecialCharacterRow
 {
     QString character;
-    QString html;    // the named reference, "&...;"; may be empty
+    QString html; // the named reference, "&...;"; may be empty
     QString decimal; // the numeric reference, "&#...;"
 };
 
@@ -58,10 +58,8 @@ inline constexpr int FirstConvertedSpecialRow = 7;
 // is ASCII or one of the first seven, is left out. The text is read once;
 // progress is told once per row from FirstConvertedSpecialRow on (row * 100 /
 // row count), spread over the reading.
-QString SpecialToReferences(const QString &text, const QList<SpecialCharacterRow> &rows,
-                            const ConversionProgress &progress = {});
+QString SpecialToReferences(const QString &text, const QList<SpecialCharacterRow> &rows, const ConversionProgress &progress = {});
 
 // The named references of those rows as their characters, the first row of a
 // reference giving the character; read once, progress as above, none without an "&".
-QString ReferencesToSpecial(const QString &text, const QList<SpecialCharacterRow> &rows,
-                            const ConversionProgress &progress = {});
+QString ReferencesToSpecial(const QString &text, const QList<SpecialCharacterRow> &rows, const ConversionProgress &progress = {});

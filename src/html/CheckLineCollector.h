@@ -14,8 +14,7 @@
 namespace HtmlCheckParts {
 
 // Whether the (lower-case ASCII) word stands at `at`, ignoring the case of A-Z.
-template <typename Char>
-bool wordAt(View<Char> text, std::size_t at, std::string_view word)
+template <typename Char> bool wordAt(View<Char> text, std::size_t at, std::string_view word)
 {
     if (text.size() - at < word.size())
         return false;
@@ -26,15 +25,13 @@ bool wordAt(View<Char> text, std::size_t at, std::string_view word)
     return true;
 }
 
-template <typename Char>
-std::size_t count(View<Char> text, Char c)
+template <typename Char> std::size_t count(View<Char> text, Char c)
 {
     return std::size_t(std::count(text.begin(), text.end(), c));
 }
 
 // What of a text has been read: from the start of the line being read on.
-template <typename Char>
-struct TextWindow
+template <typename Char> struct TextWindow
 {
     View<Char> text;
     bool final = true; // whether the text ends with it
@@ -42,24 +39,28 @@ struct TextWindow
 
 // Gives the window that goes on from `keepFrom` of the last one, with the
 // text that follows it read in.
-template <typename Char>
-using ReadOn = std::function<TextWindow<Char>(std::size_t keepFrom)>;
+template <typename Char> using ReadOn = std::function<TextWindow<Char>(std::size_t keepFrom)>;
 
 // The lines of the text, script sections left out: a line with "<script"
 // starts a section and keeps what stands before it, a line with "</script>"
 // ends it and keeps what follows. Lines are read whole, however long. The
 // lines that take part are joined without line breaks for the tag counts;
 // the result is the lines whose "<" and ">" counts differ.
-template <typename Char>
-class LineCollector
+template <typename Char> class LineCollector
 {
 public:
     // The whole text at once.
-    LineCollector(View<Char> text, TagCounter<Char> &joined) : m_text(text), m_joined(joined) {}
+    LineCollector(View<Char> text, TagCounter<Char> &joined)
+        : m_text(text)
+        , m_joined(joined)
+    {
+    }
 
     // The text a window at a time.
     LineCollector(const ReadOn<Char> &readOn, TagCounter<Char> &joined)
-        : m_final(false), m_readOn(&readOn), m_joined(joined)
+        : m_final(false)
+        , m_readOn(&readOn)
+        , m_joined(joined)
     {
     }
 

@@ -18,24 +18,21 @@
 
 namespace HtmlCheckParts {
 
-template <typename Char>
-using View = std::basic_string_view<Char>;
+template <typename Char> using View = std::basic_string_view<Char>;
 
 using CharacterMasks::AnyOf;
 using CharacterMasks::BlockSize;
 
 constexpr std::size_t None = std::size_t(-1);
 
-template <typename Char>
-Char lowerAscii(Char c)
+template <typename Char> Char lowerAscii(Char c)
 {
     return (c >= Char('A') && c <= Char('Z')) ? Char(c + 32) : c;
 }
 
 // The plain names of the check list, ready to be found at a place of a text
 // in any case of A-Z.
-template <typename Char>
-struct NameIndex
+template <typename Char> struct NameIndex
 {
     // Names are looked up by their first character (7 bits) and their length
     // (up to 16, longer ones with those of 16), which leaves one or two to compare.
@@ -45,11 +42,11 @@ struct NameIndex
         return (std::size_t(first) & 0x7F) * Lengths + std::min(length, Lengths - 1);
     }
 
-    std::vector<std::basic_string<Char>> plainNames;          // each plain name once
-    std::array<bool, 128> plainFirsts{};                      // the first characters of the plain names (7 bits)
-    std::vector<std::size_t> plainByBucket;                   // places in plainNames, bucket by bucket
-    std::vector<std::size_t> bucketStarts;                    // where each bucket starts in plainByBucket
-    std::size_t longest = 0;                                  // the longest plain name
+    std::vector<std::basic_string<Char>> plainNames; // each plain name once
+    std::array<bool, 128> plainFirsts{}; // the first characters of the plain names (7 bits)
+    std::vector<std::size_t> plainByBucket; // places in plainNames, bucket by bucket
+    std::vector<std::size_t> bucketStarts; // where each bucket starts in plainByBucket
+    std::size_t longest = 0; // the longest plain name
     std::vector<std::array<std::basic_string<Char>, 3>> tags; // per list entry: "<name>", "<name " and "</name>"
 #ifdef __SSE2__
     // ASCII names shorter than sixteen are compared sixteen characters at
@@ -148,9 +145,11 @@ struct NameIndex
         if (length > longest)
             return {None, None};
         // A-Z moved to -128..-103 are the only bytes below -102.
-        const __m128i upper = _mm_cmplt_epi8(_mm_sub_epi8(chars, _mm_set1_epi8(char('A' + 0x80))), _mm_set1_epi8(char(-128 + 26)));
+        const __m128i upper = _mm_cmplt_epi8(_mm_sub_epi8(chars, _mm_set1_epi8(char('A' + 0x80))),
+                                             _mm_set1_epi8(char(-128 + 26)));
         const __m128i lowered = _mm_or_si128(chars, _mm_and_si128(upper, _mm_set1_epi8(0x20)));
-        const __m128i inName = _mm_cmpgt_epi8(_mm_set1_epi8(char(length)), _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15));
+        const __m128i inName = _mm_cmpgt_epi8(_mm_set1_epi8(char(length)),
+                                              _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15));
         const __m128i name = _mm_and_si128(lowered, inName);
         const std::size_t bucket = bucketOf(first, length);
         for (std::size_t k = bucketStarts[bucket]; k < bucketStarts[bucket + 1]; ++k) {

@@ -26,7 +26,7 @@ std::array<std::uint64_t, K> masksAt(View<Char> text, std::size_t at, const std:
 struct TagCounts
 {
     qsizetype starts = 0; // "<name>" and "<name "
-    qsizetype ends = 0;   // "</name>"
+    qsizetype ends = 0; // "</name>"
 };
 
 // Counts the plain names of the list in the joined text as the lines are
@@ -34,22 +34,24 @@ struct TagCounts
 // what follows it for the longest name, and the rest moves to the front of the
 // buffer. When the list has other names, which are searched for in the whole
 // text, the buffer holds the whole joined text instead, lower-cased (A-Z).
-template <typename Char>
-class TagCounter
+template <typename Char> class TagCounter
 {
 public:
     // A counter for a text of a known size, which keeps the whole joined text if asked.
     TagCounter(const NameIndex<Char> &index, std::size_t textSize, bool keepWholeText)
         : TagCounter(index, keepWholeText, [&] {
-              // A line gives at most its text twice: the text before "<script" and the text after "</script>".
-              const std::size_t whole = 2 * textSize;
-              return keepWholeText ? whole : std::min(whole, movingCapacity(index));
-          }())
+            // A line gives at most its text twice: the text before "<script" and the text after "</script>".
+            const std::size_t whole = 2 * textSize;
+            return keepWholeText ? whole : std::min(whole, movingCapacity(index));
+        }())
     {
     }
 
     // A counter for a text of any size.
-    explicit TagCounter(const NameIndex<Char> &index) : TagCounter(index, false, movingCapacity(index)) {}
+    explicit TagCounter(const NameIndex<Char> &index)
+        : TagCounter(index, false, movingCapacity(index))
+    {
+    }
 
     // Joins the part to the text.
     void append(View<Char> part)
@@ -80,8 +82,12 @@ private:
     static constexpr std::size_t BufferSize = 1 << 16;
 
     TagCounter(const NameIndex<Char> &index, bool keepWholeText, std::size_t capacity)
-        : m_index(index), m_counts(index.plainNames.size()), m_margin(index.longest + 3),
-          m_keepWholeText(keepWholeText), m_capacity(capacity), m_buffer(std::make_unique_for_overwrite<Char[]>(capacity))
+        : m_index(index)
+        , m_counts(index.plainNames.size())
+        , m_margin(index.longest + 3)
+        , m_keepWholeText(keepWholeText)
+        , m_capacity(capacity)
+        , m_buffer(std::make_unique_for_overwrite<Char[]>(capacity))
     {
     }
 

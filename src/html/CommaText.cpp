@@ -50,9 +50,10 @@ QString join(const QStringList &items)
     QStringList written;
     for (const QString &item : items) {
         const bool quoted = item.isEmpty() || item.contains(QLatin1Char(' ')) || item.contains(QLatin1Char(','))
-                            || item.contains(QLatin1Char('"'));
+            || item.contains(QLatin1Char('"'));
         if (quoted)
-            written.append(QLatin1Char('"') + QString(item).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"'));
+            written.append(QLatin1Char('"') + QString(item).replace(QLatin1String("\""), QLatin1String("\"\""))
+                           + QLatin1Char('"'));
         else
             written.append(item);
     }

@@ -16,12 +16,12 @@ using Converter = std::function<QString(const QString &)>;
 // element is written back with its name in lower case.
 struct ConversionRange
 {
-    qsizetype from = 0;      // start of the stretch that is replaced
-    qsizetype to = 0;        // end of that stretch
+    qsizetype from = 0; // start of the stretch that is replaced
+    qsizetype to = 0; // end of that stretch
     qsizetype innerFrom = 0; // start of the converted part
-    qsizetype innerTo = 0;   // end of the converted part
-    QString element;         // "body", "noframes", or empty for the whole text
-    bool closed = false;     // whether an end tag was found and is written back
+    qsizetype innerTo = 0; // end of the converted part
+    QString element; // "body", "noframes", or empty for the whole text
+    bool closed = false; // whether an end tag was found and is written back
 
     // What the stretch becomes: the element's start, the converted part and the end tag.
     QString replacement(const QString &text, const Converter &convert) const;

@@ -33,8 +33,8 @@ bool startsWithAt(const QString &pattern, qsizetype at, QLatin1String what)
 bool usesTwelveHours(const QString &pattern)
 {
     return pattern.contains(QLatin1String("am/pm"), Qt::CaseInsensitive)
-           || pattern.contains(QLatin1String("a/p"), Qt::CaseInsensitive)
-           || pattern.contains(QLatin1String("ampm"), Qt::CaseInsensitive);
+        || pattern.contains(QLatin1String("a/p"), Qt::CaseInsensitive)
+        || pattern.contains(QLatin1String("ampm"), Qt::CaseInsensitive);
 }
 
 QString dateSeparator()

@@ -1,8 +1,8 @@
 #include "html/ElementBuilders.h"
 
 #include "files/FileClasses.h"
-#include "html/MarkupWriting.h"
 #include "files/RelativePaths.h"
+#include "html/MarkupWriting.h"
 
 #include <QFileInfo>
 
@@ -28,8 +28,8 @@ QString image(const QString &path, QSize size, const QString &extra, const QStri
     if (path.isEmpty())
         return QString();
     const QString sizePart = size.width() != 0 || size.height() != 0
-                                 ? QStringLiteral("width=\"%1\" height=\"%2\" ").arg(size.width()).arg(size.height())
-                                 : QString();
+        ? QStringLiteral("width=\"%1\" height=\"%2\" ").arg(size.width()).arg(size.height())
+        : QString();
     return QStringLiteral("<img src=\"%1\" border=\"0\" %2alt=\"\"%3%4>").arg(path, sizePart, extra, suffix);
 }
 

@@ -10,12 +10,12 @@ class EditableText;
 struct HTMLElement
 {
     QString name;
-    int nameIndex = 0;   // index of the name in the list searched for
-    int depth = 0;       // sections of the searched names open when it started
+    int nameIndex = 0; // index of the name in the list searched for
+    int depth = 0; // sections of the searched names open when it started
     int startLine = 0;
     int startColumn = 0;
-    int endLine = -1;    // -1 while no end tag was found
-    int endColumn = -1;  // column after the end tag
+    int endLine = -1; // -1 while no end tag was found
+    int endColumn = -1; // column after the end tag
 };
 
 // The sections of the named elements (a comma list, names compared exactly,

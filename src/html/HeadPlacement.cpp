@@ -21,8 +21,8 @@ bool PositionInHead(EditableText &text, const QString &name, bool warn, Prompter
     const auto headStart = text.findFrom(QStringLiteral("<head>"), {1, 0});
     const bool found = headEnd && headStart;
     if (!found && warn) {
-        prompter.message({caption, QStringLiteral("Pagewick kan ikke finde dokumentets HEAD-sektion."),
-                          Prompter::Icon::Warning, Prompter::Ok});
+        prompter.message({caption, QStringLiteral("Pagewick kan ikke finde dokumentets HEAD-sektion."), Prompter::Icon::Warning,
+                          Prompter::Ok});
     }
     text.SetSelection(SelectionRecord::at({1, 0}));
     if (!headEnd)

@@ -8,8 +8,8 @@ class Prompter;
 
 // The order of what stands in a page's HEAD section, by index.
 inline const QStringList HeadOrder = {
-    QStringLiteral("</head>"), QStringLiteral("<base"), QStringLiteral("<script"), QStringLiteral("<style"),
-    QStringLiteral("<link"),   QStringLiteral("<meta"), QStringLiteral("<title"),  QString(),
+    QStringLiteral("</head>"), QStringLiteral("<base"), QStringLiteral("<script"),   QStringLiteral("<style"),
+    QStringLiteral("<link"),   QStringLiteral("<meta"), QStringLiteral("<title"),    QString(),
     QStringLiteral("<head"),   QStringLiteral("<html"), QStringLiteral("<!DOCTYPE"),
 };
 

@@ -19,8 +19,7 @@ using namespace HtmlCheckParts;
 namespace {
 
 // The text in the character type; a byte text is only ever made of ASCII.
-template <typename Char>
-std::basic_string<Char> textOf(QStringView text)
+template <typename Char> std::basic_string<Char> textOf(QStringView text)
 {
     std::basic_string<Char> out(std::size_t(text.size()), Char());
     std::transform(text.begin(), text.end(), out.begin(), [](QChar c) { return Char(c.unicode()); });
@@ -28,8 +27,7 @@ std::basic_string<Char> textOf(QStringView text)
 }
 
 // Occurrences that do not overlap, each search going on after the last match.
-template <typename Char>
-qsizetype occurrences(View<Char> text, View<Char> word)
+template <typename Char> qsizetype occurrences(View<Char> text, View<Char> word)
 {
     qsizetype count = 0;
     for (std::size_t at = text.find(word); at != View<Char>::npos; at = text.find(word, at + word.size()))
@@ -50,16 +48,15 @@ bool isPlainName(const QString &name)
 
 struct HtmlCheckList::Tables
 {
-    QStringList names;                  // the list lower-cased, in list order
+    QStringList names; // the list lower-cased, in list order
     QList<std::array<QString, 3>> tags; // per entry: "<name>", "<name " and "</name>"
     std::vector<std::size_t> plainName; // per entry: its place among the plain names, or None
-    bool ascii = true;                  // whether every name is ASCII, as a byte text can hold it
-    bool plainNamesOnly = true;         // whether every name is counted as the tags are read
+    bool ascii = true; // whether every name is ASCII, as a byte text can hold it
+    bool plainNamesOnly = true; // whether every name is counted as the tags are read
     NameIndex<char16_t> utf16;
-    NameIndex<char8_t> bytes;           // filled when the names are ASCII
+    NameIndex<char8_t> bytes; // filled when the names are ASCII
 
-    template <typename Char>
-    const NameIndex<Char> &index() const
+    template <typename Char> const NameIndex<Char> &index() const
     {
         if constexpr (std::is_same_v<Char, char8_t>)
             return bytes;
@@ -89,7 +86,8 @@ QString report(const QList<int> &oddLines, const QStringList &elementLines)
         QStringList numbers;
         for (int line : oddLines)
             numbers.append(QString::number(line));
-        report = QStringLiteral("Pagewick fandt et ulige antal \"<\" og \">\" i linierne %1.").arg(numbers.join(QLatin1String(", ")));
+        report =
+            QStringLiteral("Pagewick fandt et ulige antal \"<\" og \">\" i linierne %1.").arg(numbers.join(QLatin1String(", ")));
         if (!elementLines.isEmpty())
             report += QLatin1Char('\n');
     }
@@ -119,15 +117,16 @@ QString report(const QList<int> &oddLines, TagCounter<Char> &counter, const Html
                         occurrences<Char>(joined, end)};
         const std::array<QString, 3> &tag = tables.tags[entry];
         if (counts.starts > counts.ends)
-            elementLines.append(QStringLiteral("- Der er %1 flere \"%2\" end \"%3\"").arg(counts.starts - counts.ends).arg(tag[0], tag[2]));
+            elementLines.append(
+                QStringLiteral("- Der er %1 flere \"%2\" end \"%3\"").arg(counts.starts - counts.ends).arg(tag[0], tag[2]));
         else if (counts.ends > counts.starts)
-            elementLines.append(QStringLiteral("- Der er %1 flere \"%2\" end \"%3\"").arg(counts.ends - counts.starts).arg(tag[2], tag[0]));
+            elementLines.append(
+                QStringLiteral("- Der er %1 flere \"%2\" end \"%3\"").arg(counts.ends - counts.starts).arg(tag[2], tag[0]));
     }
     return report(oddLines, elementLines);
 }
 
-template <typename Char>
-QString checkText(View<Char> text, const HtmlCheckList::Tables &tables)
+template <typename Char> QString checkText(View<Char> text, const HtmlCheckList::Tables &tables)
 {
     TagCounter<Char> counter(tables.index<Char>(), text.size(), !tables.plainNamesOnly);
     const QList<int> oddLines = LineCollector<Char>(text, counter).collect();
@@ -139,7 +138,9 @@ QString checkText(View<Char> text, const HtmlCheckList::Tables &tables)
 class PieceBuffer
 {
 public:
-    PieceBuffer(const ReadBytes &read, QByteArray &buffer) : m_read(read), m_buffer(buffer)
+    PieceBuffer(const ReadBytes &read, QByteArray &buffer)
+        : m_read(read)
+        , m_buffer(buffer)
     {
         if (m_buffer.size() < PieceSize)
             m_buffer.resize(PieceSize);
@@ -185,8 +186,8 @@ HtmlCheckList::HtmlCheckList(const QStringList &names)
     for (const QString &listed : names) {
         const QString name = AsciiText::lowered(listed);
         tables->names.append(name);
-        tables->tags.append({QStringLiteral("<%1>").arg(name), QStringLiteral("<%1 ").arg(name),
-                             QStringLiteral("</%1>").arg(name)});
+        tables->tags.append(
+            {QStringLiteral("<%1>").arg(name), QStringLiteral("<%1 ").arg(name), QStringLiteral("</%1>").arg(name)});
         qsizetype plain = plainNames.indexOf(name);
         if (plain < 0 && isPlainName(name)) {
             plain = plainNames.size();

@@ -26,10 +26,10 @@ private:
     friend QString CheckHtml(QStringView text, const HtmlCheckList &checkList);
     friend QString CheckHtml(QByteArrayView fileBytes, const HtmlCheckList &checkList);
 
-// The same report on a document file's bytes as `read` gives them, a piece at
-// a time, so that pages of any size are checked in the same small memory
-// (`buffer`, kept from file to file); nothing when reading fails.
-std::optional<QString> CheckHtml(const ReadBytes &read, QByteArray &buffer, const HtmlCheckList &checkList);
+    // The same report on a document file's bytes as `read` gives them, a piece at
+    // a time, so that pages of any size are checked in the same small memory
+    // (`buffer`, kept from file to file); nothing when reading fails.
+    std::optional<QString> CheckHtml(const ReadBytes &read, QByteArray &buffer, const HtmlCheckList &checkList);
     friend std::optional<QString> CheckHtml(const ReadBytes &read, QByteArray &buffer, const HtmlCheckList &checkList);
 };
 

@@ -59,7 +59,8 @@ void HtmlCommands::attachMarkup()
     wrap(QStringLiteral("actFontPlus"), QStringLiteral("<font size=\"+1\">"), QStringLiteral("</font>"));
     wrap(QStringLiteral("actFontMinus"), QStringLiteral("<font size=\"-1\">"), QStringLiteral("</font>"));
     for (int level = 1; level <= 6; ++level)
-        wrap(QStringLiteral("actOverskrift%1").arg(level), QStringLiteral("<h%1>").arg(level), QStringLiteral("</h%1>").arg(level));
+        wrap(QStringLiteral("actOverskrift%1").arg(level), QStringLiteral("<h%1>").arg(level),
+             QStringLiteral("</h%1>").arg(level));
     wrap(QStringLiteral("actSkrivemaskine"), QStringLiteral("<tt>"), QStringLiteral("</tt>"));
     wrap(QStringLiteral("actPraeformateret"), QStringLiteral("<pre>"), QStringLiteral("</pre>"));
     wrap(QStringLiteral("actAfsnit"), QStringLiteral("<p>"), QStringLiteral("</p>"));
@@ -121,9 +122,12 @@ void HtmlCommands::attachConversions()
         });
     }
 
-    commands.handle(QStringLiteral("actXhtml"), [this] { m_conversions->convertMarkup(m_workbench.activeEditor(), false, true); });
-    commands.handle(QStringLiteral("actKoderStore"), [this] { m_conversions->convertMarkup(m_workbench.activeEditor(), true, false); });
-    commands.handle(QStringLiteral("actKoderSmaa"), [this] { m_conversions->convertMarkup(m_workbench.activeEditor(), false, false); });
+    commands.handle(QStringLiteral("actXhtml"),
+                    [this] { m_conversions->convertMarkup(m_workbench.activeEditor(), false, true); });
+    commands.handle(QStringLiteral("actKoderStore"),
+                    [this] { m_conversions->convertMarkup(m_workbench.activeEditor(), true, false); });
+    commands.handle(QStringLiteral("actKoderSmaa"),
+                    [this] { m_conversions->convertMarkup(m_workbench.activeEditor(), false, false); });
     commands.handle(QStringLiteral("actSletKoder"), [this] { m_conversions->stripMarkup(m_workbench.activeEditor()); });
 }
 

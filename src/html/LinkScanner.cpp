@@ -1,11 +1,11 @@
 #include "html/LinkScanner.h"
 
-#include "html/AttributeText.h"
-#include "html/CharacterReferences.h"
 #include "files/FileClasses.h"
 #include "files/FileText.h"
 #include "files/FileTexts.h"
 #include "files/RelativePaths.h"
+#include "html/AttributeText.h"
+#include "html/CharacterReferences.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -104,8 +104,7 @@ std::optional<LinkClass> classifyLink(const QString &value, const LinkScan &scan
 {
     const QString name = referencedName(value);
     const QString extension = extensionOf(name);
-    const bool download = extension == QLatin1String("exe") || extension == QLatin1String("zip")
-                          || kinds.sound.matches(name);
+    const bool download = extension == QLatin1String("exe") || extension == QLatin1String("zip") || kinds.sound.matches(name);
     const bool text = extension == QLatin1String("txt");
     const bool stylesheet = extension == QLatin1String("css");
     const bool script = kinds.script.matches(name);
@@ -182,8 +181,7 @@ private:
     qsizetype m_found = -1;
 };
 
-QList<LinkItem> urlReferences(const QString &text, const QString &folder, const QString &owner,
-                              const FileKinds &kinds)
+QList<LinkItem> urlReferences(const QString &text, const QString &folder, const QString &owner, const FileKinds &kinds)
 {
     QList<LinkItem> references;
     const QLatin1String opening("url(");
@@ -229,8 +227,8 @@ void addStylesheetReferences(const QString &value, const QString &folder, const 
     }
 }
 
-void scanEntry(const Entry &entry, const QString &text, const QString &folder, const LinkScan &scan,
-               const FileKinds &kinds, TargetList &list)
+void scanEntry(const Entry &entry, const QString &text, const QString &folder, const LinkScan &scan, const FileKinds &kinds,
+               TargetList &list)
 {
     const QString opening = QLatin1Char('<') + entry.element + QLatin1Char(' ');
     NextOccurrence linkEnd(text, QLatin1String("</a>"));

@@ -11,10 +11,10 @@ enum class LinkIcon { Web, Internal, LocalFile, Email, Script, Stylesheet, Image
 
 struct LinkItem
 {
-    QString target;      // the reference as written (for internal targets "#" and the name)
+    QString target; // the reference as written (for internal targets "#" and the name)
     QString description; // link text, alt text or frame name, with Danish letters
-    QString kind;        // "Web", "Lokal", "Grafik", "Ramme (l)", ...
-    QString size;        // the referred file's size as FormatSize gives it; may be empty
+    QString kind; // "Web", "Lokal", "Grafik", "Ramme (l)", ...
+    QString size; // the referred file's size as FormatSize gives it; may be empty
     LinkIcon icon = LinkIcon::LocalFile;
 
     friend bool operator==(const LinkItem &, const LinkItem &) = default;
@@ -28,9 +28,9 @@ struct LinkScan
     int first = 1;
     int last = 11;
     bool skipDuplicates = false; // pass over references already in the list
-    bool resourcesOnly = false;  // links only to programs, archives, sounds, text, stylesheets and scripts
-    QString scriptFilter;        // "Skriptfilter": masks of script files
-    QString htmlFilter;          // "HTMLfilter": masks of HTML files
+    bool resourcesOnly = false; // links only to programs, archives, sounds, text, stylesheets and scripts
+    QString scriptFilter; // "Skriptfilter": masks of script files
+    QString htmlFilter; // "HTMLfilter": masks of HTML files
 };
 
 // Appends the references of the file's entries from first to last, entry by

@@ -29,14 +29,12 @@ bool isBlank(QChar c)
 bool isEmptyElement(QStringView name)
 {
     static const std::array<QLatin1StringView, 12> names = {
-        QLatin1StringView("hr"),    QLatin1StringView("img"),     QLatin1StringView("embed"),
-        QLatin1StringView("frame"), QLatin1StringView("bgsound"), QLatin1StringView("input"),
-        QLatin1StringView("meta"),  QLatin1StringView("link"),    QLatin1StringView("area"),
-        QLatin1StringView("base"),  QLatin1StringView("col"),     QLatin1StringView("br"),
+        QLatin1StringView("hr"),      QLatin1StringView("img"),   QLatin1StringView("embed"), QLatin1StringView("frame"),
+        QLatin1StringView("bgsound"), QLatin1StringView("input"), QLatin1StringView("meta"),  QLatin1StringView("link"),
+        QLatin1StringView("area"),    QLatin1StringView("base"),  QLatin1StringView("col"),   QLatin1StringView("br"),
     };
-    return std::any_of(names.begin(), names.end(), [&](QLatin1StringView n) {
-        return name.size() == n.size() && AsciiText::startsWithAt(name, 0, n);
-    });
+    return std::any_of(names.begin(), names.end(),
+                       [&](QLatin1StringView n) { return name.size() == n.size() && AsciiText::startsWithAt(name, 0, n); });
 }
 
 // The element name as the element table looks it up: from the character after
@@ -61,7 +59,11 @@ QStringView elementName(QStringView tag)
 class ForwardSearch
 {
 public:
-    ForwardSearch(QStringView text, QLatin1StringView lowerWord) : m_text(text), m_word(lowerWord) {}
+    ForwardSearch(QStringView text, QLatin1StringView lowerWord)
+        : m_text(text)
+        , m_word(lowerWord)
+    {
+    }
 
     qsizetype from(qsizetype place)
     {
@@ -86,7 +88,10 @@ private:
 class UnquotedCloseSearch
 {
 public:
-    explicit UnquotedCloseSearch(QStringView text) : m_text(text) {}
+    explicit UnquotedCloseSearch(QStringView text)
+        : m_text(text)
+    {
+    }
 
     qsizetype from(qsizetype place)
     {

@@ -28,9 +28,8 @@ void MarkupMenus::buildStyleMenu()
 {
     auto *styles = new QMenu(&m_workbench.window());
     for (int level = 1; level <= 6; ++level) {
-        styles->addAction(QStringLiteral("Overskrift %1 (H%1)").arg(level), this, [this, level] {
-            wrapActive(QStringLiteral("<h%1>").arg(level), QStringLiteral("</h%1>").arg(level));
-        });
+        styles->addAction(QStringLiteral("Overskrift %1 (H%1)").arg(level), this,
+                          [this, level] { wrapActive(QStringLiteral("<h%1>").arg(level), QStringLiteral("</h%1>").arg(level)); });
     }
     styles->addAction(QStringLiteral("Normal (class=normal)"), this,
                       [this] { wrapActive(QStringLiteral("<span class=\"normal\">"), QStringLiteral("</span>")); });
@@ -51,10 +50,9 @@ void MarkupMenus::buildTableMenu()
     for (int rows = 1; rows <= 9; ++rows) {
         QMenu *sub = tables->addMenu(rows == 1 ? QStringLiteral("1 række") : QStringLiteral("%1 rækker").arg(rows));
         for (int columns = 1; columns <= 9; ++columns) {
-            sub->addAction(columns == 1 ? QStringLiteral("1 kolonne") : QStringLiteral("%1 kolonner").arg(columns), this,
-                           [this, rows, columns] {
-                               InsertAtCaret(m_workbench.activeEditor(), FixedMarkup::quickTable(rows, columns));
-                           });
+            sub->addAction(
+                columns == 1 ? QStringLiteral("1 kolonne") : QStringLiteral("%1 kolonner").arg(columns), this,
+                [this, rows, columns] { InsertAtCaret(m_workbench.activeEditor(), FixedMarkup::quickTable(rows, columns)); });
         }
     }
     tables->addSeparator();

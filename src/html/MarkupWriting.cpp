@@ -46,7 +46,7 @@ QString FormatNumberAttribute(const QString &name, int number, bool wanted, bool
 QString FormatCommonAttributes(const QString &className, const QString &id, const QString &style)
 {
     return FormatAttribute(QStringLiteral("class"), className) + FormatAttribute(QStringLiteral("id"), id)
-           + FormatAttribute(QStringLiteral("style"), style);
+        + FormatAttribute(QStringLiteral("style"), style);
 }
 
 QString FormatEventAttributes(const QList<std::pair<QString, QString>> &events)

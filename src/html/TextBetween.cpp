@@ -1,7 +1,7 @@
 #include "html/TextBetween.h"
 
-#include "html/CommaText.h"
 #include "files/FileText.h"
+#include "html/CommaText.h"
 
 #include <QStringList>
 

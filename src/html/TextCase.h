@@ -6,12 +6,12 @@ class EditableText;
 
 // The conversions of the "Tekstkonvertering" menu, in menu order.
 enum class TextCaseMode {
-    Upper,           // "Konverter til store bogstaver"
-    Lower,           // "Konverter til små bogstaver"
-    Swap,            // "Skift alle"
-    WordInitials,    // "Start ord med stort"
-    SentenceInitials,// "Start sætninger med stort"
-    LetterSpacing,   // "Indsæt mellemrum"
+    Upper, // "Konverter til store bogstaver"
+    Lower, // "Konverter til små bogstaver"
+    Swap, // "Skift alle"
+    WordInitials, // "Start ord med stort"
+    SentenceInitials, // "Start sætninger med stort"
+    LetterSpacing, // "Indsæt mellemrum"
 };
 
 // The text converted by the mode. Word and sentence initials look only inside

@@ -1,16 +1,15 @@
 #include "html/TextConversions.h"
 
-#include "workbench/BusyDisplay.h"
 #include "core/Prompter.h"
-#include "editor/TextRewrite.h"
 #include "editor/TLEdit.h"
+#include "editor/TextRewrite.h"
 #include "html/AutomaticConversion.h"
 #include "html/ConversionCommands.h"
 #include "resources/LibraryLoading.h"
 #include "resources/SpecialCharacters.h"
+#include "workbench/BusyDisplay.h"
 
-TextConversions::TextConversions(Prompter &prompter, QProgressBar *progressBar, QString specialCharacterFile,
-                                 QObject *parent)
+TextConversions::TextConversions(Prompter &prompter, QProgressBar *progressBar, QString specialCharacterFile, QObject *parent)
     : QObject(parent)
     , m_prompter(prompter)
     , m_progressBar(progressBar)

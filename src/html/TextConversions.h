@@ -23,15 +23,14 @@ class TextConversions : public QObject
 
 public:
     enum class Characters {
-        DanishToReferences,  // "Erstat æ, ø, å med koder"
-        ReferencesToDanish,  // "Erstat koder med æ, ø, å"
+        DanishToReferences, // "Erstat æ, ø, å med koder"
+        ReferencesToDanish, // "Erstat koder med æ, ø, å"
         SpecialToReferences, // "Erstat specialtegn med koder"
         ReferencesToSpecial, // "Erstat koder med specialtegn"
     };
 
     // The special-character list is read from this file when first needed.
-    TextConversions(Prompter &prompter, QProgressBar *progressBar, QString specialCharacterFile,
-                    QObject *parent = nullptr);
+    TextConversions(Prompter &prompter, QProgressBar *progressBar, QString specialCharacterFile, QObject *parent = nullptr);
 
     // The selection, or else the body (or noframes) element, or else the whole text.
     void convertCharacters(TLEdit &editor, Characters conversion);

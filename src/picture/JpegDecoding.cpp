@@ -19,19 +19,19 @@ struct ErrorJump
     std::longjmp(reinterpret_cast<ErrorJump *>(info->err)->jump, 1);
 }
 
-void keepQuiet(j_common_ptr) {}
+void keepQuiet(j_common_ptr)
+{
+}
 
 // Kept free of C++ objects with destructors, as a long jump passes over them.
-JpegResult decode(jpeg_decompress_struct &info, ErrorJump &errors, const QByteArray &bytes, int divisor,
-                  JpegPicture &picture)
+JpegResult decode(jpeg_decompress_struct &info, ErrorJump &errors, const QByteArray &bytes, int divisor, JpegPicture &picture)
 {
     if (setjmp(errors.jump)) {
         jpeg_destroy_decompress(&info);
         return JpegResult::Failed;
     }
     jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(bytes.constData()),
-                 static_cast<unsigned long>(bytes.size()));
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(bytes.constData()), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
     picture.fullSize = QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height));
     if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) {
@@ -42,8 +42,7 @@ JpegResult decode(jpeg_decompress_struct &info, ErrorJump &errors, const QByteAr
     info.scale_denom = static_cast<unsigned int>(divisor);
     info.out_color_space = JCS_EXT_BGRX;
     jpeg_start_decompress(&info);
-    picture.image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                           QImage::Format_RGB32);
+    picture.image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB32);
     if (picture.image.isNull()) {
         jpeg_destroy_decompress(&info);
         return JpegResult::Failed;

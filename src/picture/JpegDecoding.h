@@ -13,7 +13,7 @@ struct JpegPicture
 
 enum class JpegResult {
     Decoded,
-    Cmyk,   // a CMYK or YCCK picture, which libjpeg alone does not turn into screen colours
+    Cmyk, // a CMYK or YCCK picture, which libjpeg alone does not turn into screen colours
     Failed, // not a JPEG picture, or damaged beyond reading
 };
 

@@ -14,8 +14,8 @@ LoadedPicture readWithQt(const QString &path, int divisor)
     LoadedPicture picture;
     picture.size = reader.size();
     if (divisor > 1 && picture.size.isValid())
-        reader.setScaledSize(QSize((picture.size.width() + divisor - 1) / divisor,
-                                   (picture.size.height() + divisor - 1) / divisor));
+        reader.setScaledSize(
+            QSize((picture.size.width() + divisor - 1) / divisor, (picture.size.height() + divisor - 1) / divisor));
     picture.image = reader.read();
     if (picture.image.isNull())
         return LoadedPicture();

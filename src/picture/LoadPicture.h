@@ -8,8 +8,8 @@
 // A picture read for a preview.
 struct LoadedPicture
 {
-    QImage image;    // what to show; null when reading failed
-    QSize size;      // the picture's own width and height in pixels
+    QImage image; // what to show; null when reading failed
+    QSize size; // the picture's own width and height in pixels
     int divisor = 0; // 1, 2, 4 or 8: the image is that much smaller; 0: reading failed
 };
 

@@ -30,8 +30,8 @@ struct CurlGlobal
 
 bool isFinalReplyLine(const QByteArray &line)
 {
-    return line.size() >= 3 && std::isdigit(uchar(line[0])) && std::isdigit(uchar(line[1]))
-        && std::isdigit(uchar(line[2])) && (line.size() == 3 || line[3] == ' ');
+    return line.size() >= 3 && std::isdigit(uchar(line[0])) && std::isdigit(uchar(line[1])) && std::isdigit(uchar(line[2]))
+        && (line.size() == 3 || line[3] == ' ');
 }
 
 } // namespace
@@ -158,7 +158,7 @@ void CurlSession::close()
         m_easy = nullptr;
     }
     if (m_multi) {
-        curl_multi_cleanup(m_multi);  // closes the cached connection, QUIT included
+        curl_multi_cleanup(m_multi); // closes the cached connection, QUIT included
         m_multi = nullptr;
     }
     m_abort.store(false);
@@ -240,7 +240,7 @@ void CurlSession::takeCommand(const char *data, size_t size)
         line.chop(1);
     Exchange exchange;
     if (line.startsWith("PASS ") || line.startsWith("pass "))
-        exchange.command = QStringLiteral("PASS");  // the password stays out of every record
+        exchange.command = QStringLiteral("PASS"); // the password stays out of every record
     else
         exchange.command = QString::fromUtf8(line);
     m_exchanges.append(exchange);

@@ -11,7 +11,6 @@
 #include <atomic>
 #include <functional>
 
-
 // One connection to a server through libcurl. The multi handle keeps the
 // logged-in control connection between requests, so a session logs in once.
 // A request runs on the calling thread; between socket events, at most
@@ -24,7 +23,7 @@ public:
     // A command sent on the control connection and the final reply to it.
     struct Exchange
     {
-        QString command;  // a password is never kept here
+        QString command; // a password is never kept here
         int replyCode = 0;
         QString replyText;
     };
@@ -59,8 +58,8 @@ public:
     QString refusedLoginCommand() const;
 
     // Filled by a request that has a body; set before run().
-    std::function<bool(const char *data, size_t size)> onReceive;  // false stops
-    std::function<qint64(char *buffer, size_t size)> onSend;       // bytes given, 0 at the end, -1 stops
+    std::function<bool(const char *data, size_t size)> onReceive; // false stops
+    std::function<qint64(char *buffer, size_t size)> onSend; // bytes given, 0 at the end, -1 stops
     // Header lines as the protocol gives them (SFTP's pwd answer comes so).
     std::function<void(const QByteArray &line)> onHeader;
     // Called once the name is resolved and a socket for the server is opened.
@@ -86,7 +85,7 @@ private:
     std::atomic_bool m_abort{false};
     bool m_running = false;
     QList<Exchange> m_exchanges;
-    QByteArray m_pendingReply;  // lines of a multi-line reply so far
+    QByteArray m_pendingReply; // lines of a multi-line reply so far
     QString m_lastReply;
     QByteArray m_partialLine;
     QElapsedTimer m_sinceIdle;

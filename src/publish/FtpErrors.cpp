@@ -5,12 +5,18 @@
 QString StateText(TWinInetState state, const QString &hostName)
 {
     switch (state) {
-    case fsDisconnecting: return QStringLiteral("Afbryder forbindelsen til %1").arg(hostName);
-    case fsNoconnection: return QStringLiteral("Ikke forbundet");
-    case fsConnecting: return QStringLiteral("Etablerer forbindelse til %1").arg(hostName);
-    case fsConnected: return QStringLiteral("Forbundet til %1").arg(hostName);
-    case fsResolvingName: return QStringLiteral("Leder efter %1").arg(hostName);
-    case fsNameResolved: return QStringLiteral("%1 fundet").arg(hostName);
+    case fsDisconnecting:
+        return QStringLiteral("Afbryder forbindelsen til %1").arg(hostName);
+    case fsNoconnection:
+        return QStringLiteral("Ikke forbundet");
+    case fsConnecting:
+        return QStringLiteral("Etablerer forbindelse til %1").arg(hostName);
+    case fsConnected:
+        return QStringLiteral("Forbundet til %1").arg(hostName);
+    case fsResolvingName:
+        return QStringLiteral("Leder efter %1").arg(hostName);
+    case fsNameResolved:
+        return QStringLiteral("%1 fundet").arg(hostName);
     }
     return {};
 }
@@ -18,16 +24,21 @@ QString StateText(TWinInetState state, const QString &hostName)
 QString ErrorText(quint16 code, const QString &hostName, const QString &userName)
 {
     switch (code) {
-    case InternetError::Timeout: return QStringLiteral("Forbindelsen til %1 udløbet").arg(hostName);
-    case InternetError::InternalError: return QStringLiteral("Intern WININET fejl");
+    case InternetError::Timeout:
+        return QStringLiteral("Forbindelsen til %1 udløbet").arg(hostName);
+    case InternetError::InternalError:
+        return QStringLiteral("Intern WININET fejl");
     case InternetError::NameNotResolved:
         return QStringLiteral("Kan ikke finde '%1'. Tjek, at du er forbundet til Internet").arg(hostName);
     case InternetError::IncorrectUserName:
         return QStringLiteral("Forkert brugernavn: '%1' etablerer forbindelse til %2").arg(userName, hostName);
-    case InternetError::IncorrectPassword: return QStringLiteral("Forkert adgangskode til %1").arg(hostName);
+    case InternetError::IncorrectPassword:
+        return QStringLiteral("Forkert adgangskode til %1").arg(hostName);
     case InternetError::LoginFailure:
-    case InternetError::CannotConnect: return QStringLiteral("Kan ikke forbinde til %1").arg(hostName);
-    default: return QStringLiteral("Generel forbindelsesfejl %1").arg(hostName);
+    case InternetError::CannotConnect:
+        return QStringLiteral("Kan ikke forbinde til %1").arg(hostName);
+    default:
+        return QStringLiteral("Generel forbindelsesfejl %1").arg(hostName);
     }
 }
 
@@ -56,36 +67,44 @@ QString ErrorText(quint16 code, const QString &hostName, const QString &userName
 quint16 internetErrorForCurl(int curlCode, RefusedLoginStep refused)
 {
     switch (curlCode) {
-    case CURLE_OPERATION_TIMEDOUT: return InternetError::Timeout;
+    case CURLE_OPERATION_TIMEDOUT:
+        return InternetError::Timeout;
     case CURLE_UNSUPPORTED_PROTOCOL:
     case CURLE_FAILED_INIT:
     case CURLE_NOT_BUILT_IN:
     case CURLE_OUT_OF_MEMORY:
     case CURLE_BAD_FUNCTION_ARGUMENT:
-    case CURLE_UNKNOWN_OPTION: return InternetError::InternalError;
+    case CURLE_UNKNOWN_OPTION:
+        return InternetError::InternalError;
     case CURLE_COULDNT_RESOLVE_PROXY:
-    case CURLE_COULDNT_RESOLVE_HOST: return InternetError::NameNotResolved;
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return InternetError::NameNotResolved;
     case CURLE_LOGIN_DENIED:
-        return refused == RefusedLoginStep::User ? InternetError::IncorrectUserName
-                                                 : InternetError::IncorrectPassword;
-    case CURLE_COULDNT_CONNECT: return InternetError::CannotConnect;
+        return refused == RefusedLoginStep::User ? InternetError::IncorrectUserName : InternetError::IncorrectPassword;
+    case CURLE_COULDNT_CONNECT:
+        return InternetError::CannotConnect;
     case CURLE_WEIRD_SERVER_REPLY:
     case CURLE_GOT_NOTHING:
     case CURLE_SEND_ERROR:
-    case CURLE_RECV_ERROR: return InternetError::ConnectionAborted;
-    case CURLE_ABORTED_BY_CALLBACK: return InternetError::OperationCancelled;
+    case CURLE_RECV_ERROR:
+        return InternetError::ConnectionAborted;
+    case CURLE_ABORTED_BY_CALLBACK:
+        return InternetError::OperationCancelled;
     case CURLE_SSL_CONNECT_ERROR:
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_USE_SSL_FAILED:
     case CURLE_SSL_CACERT_BADFILE:
     case CURLE_SSL_ISSUER_ERROR:
-    case CURLE_SSH: return InternetError::SecureFailure;
+    case CURLE_SSH:
+        return InternetError::SecureFailure;
     case CURLE_REMOTE_ACCESS_DENIED:
     case CURLE_FTP_WEIRD_PASS_REPLY:
     case CURLE_FTP_WEIRD_PASV_REPLY:
     case CURLE_FTP_WEIRD_227_FORMAT:
-    case CURLE_FTP_CANT_GET_HOST: return InternetError::LoginFailure;
-    default: return InternetError::ExtendedError;
+    case CURLE_FTP_CANT_GET_HOST:
+        return InternetError::LoginFailure;
+    default:
+        return InternetError::ExtendedError;
     }
 }
 

@@ -100,8 +100,8 @@ bool parseUnixLine(const QString &line, const QDateTime &now, TFindData &entry)
 
 bool parseDosLine(const QString &line, TFindData &entry)
 {
-    static const QRegularExpression pattern(QStringLiteral(
-        R"(^(\d{2})-(\d{2})-(\d{2,4})\s+(\d{1,2}):(\d{2})([AaPp][Mm])?\s+(<DIR>|\d+)\s+(.*)$)"));
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^(\d{2})-(\d{2})-(\d{2,4})\s+(\d{1,2}):(\d{2})([AaPp][Mm])?\s+(<DIR>|\d+)\s+(.*)$)"));
     const QRegularExpressionMatch m = pattern.match(line);
     if (!m.hasMatch())
         return false;
@@ -114,8 +114,7 @@ bool parseDosLine(const QString &line, TFindData &entry)
         hour += 12;
     if (half == u"am" && hour == 12)
         hour = 0;
-    const QDateTime time(QDate(year, m.captured(1).toInt(), m.captured(2).toInt()), QTime(hour, m.captured(5).toInt()),
-                         Qt::UTC);
+    const QDateTime time(QDate(year, m.captured(1).toInt(), m.captured(2).toInt()), QTime(hour, m.captured(5).toInt()), Qt::UTC);
     entry.name = m.captured(8);
     const bool folder = m.captured(7) == u"<DIR>";
     entry.attributes = folder ? TFindData::DirectoryAttribute : TFindData::NormalAttribute;

@@ -53,8 +53,7 @@ int hostKeyCallback(CURL *, const curl_khkey *, const curl_khkey *found, enum cu
             return CURLKHSTAT_REJECT;
         Prompter::Message question;
         question.caption = Product::Caption;
-        question.text = QStringLiteral("Serveren %1 er ukendt. Vil du stole på dens nøgle og huske den?")
-                            .arg(settings->hostName);
+        question.text = QStringLiteral("Serveren %1 er ukendt. Vil du stole på dens nøgle og huske den?").arg(settings->hostName);
         question.icon = Prompter::Icon::Question;
         question.buttons = Prompter::Yes | Prompter::No;
         if (settings->prompter->message(question) != Prompter::Yes)

@@ -9,10 +9,10 @@ struct SecureSettings
 {
     QString hostName;
     int port = 0;
-    QString trustedCertificateFile;  // FTPS: the authority file; empty: the system's
-    QString privateKeyFile;          // SFTP: key login when set
-    QString knownHostsFile;          // SFTP: the host keys already accepted
-    Prompter *prompter = nullptr;    // SFTP: asked about a host key not yet known
+    QString trustedCertificateFile; // FTPS: the authority file; empty: the system's
+    QString privateKeyFile; // SFTP: key login when set
+    QString knownHostsFile; // SFTP: the host keys already accepted
+    Prompter *prompter = nullptr; // SFTP: asked about a host key not yet known
 };
 
 // Sets up explicit TLS on control and data connections, peer checked. Data

@@ -185,8 +185,7 @@ bool TSimpleFTP::fail(const QString &message)
     return false;
 }
 
-TSimpleFTP::Outcome TSimpleFTP::sendCommand(const QString &verb, const QString &argument,
-                                            const QString &secondArgument)
+TSimpleFTP::Outcome TSimpleFTP::sendCommand(const QString &verb, const QString &argument, const QString &secondArgument)
 {
     if (!Connected() || busy())
         return Outcome::Refused;
@@ -197,9 +196,10 @@ TSimpleFTP::Outcome TSimpleFTP::sendCommand(const QString &verb, const QString &
     const bool sftp = m_protocol == TransferProtocol::Sftp;
     QString replyWord = verb;
     if (sftp) {
-        static const QHash<QString, QString> sftpVerbs = {
-            {QStringLiteral("MKD"), QStringLiteral("mkdir")}, {QStringLiteral("RMD"), QStringLiteral("rmdir")},
-            {QStringLiteral("DELE"), QStringLiteral("rm")}, {QStringLiteral("RNFR"), QStringLiteral("rename")}};
+        static const QHash<QString, QString> sftpVerbs = {{QStringLiteral("MKD"), QStringLiteral("mkdir")},
+                                                          {QStringLiteral("RMD"), QStringLiteral("rmdir")},
+                                                          {QStringLiteral("DELE"), QStringLiteral("rm")},
+                                                          {QStringLiteral("RNFR"), QStringLiteral("rename")}};
         QString line = sftpVerbs.value(verb) + u' ' + sftpQuoted(absolutePath(argument));
         if (verb == u"RNFR")
             line += u' ' + sftpQuoted(absolutePath(secondArgument));
@@ -273,8 +273,7 @@ bool TSimpleFTP::connectOnce(int &curlCode)
         m_connectResponse = LastResponse();
     } else {
         m_serverDir = folderOfPwdReply(session()->replyTextOf(QStringLiteral("PWD")));
-        m_machineListing = session()->replyTextOf(QStringLiteral("FEAT")).contains(QStringLiteral("MLST"),
-                                                                                    Qt::CaseInsensitive);
+        m_machineListing = session()->replyTextOf(QStringLiteral("FEAT")).contains(QStringLiteral("MLST"), Qt::CaseInsensitive);
         m_connectResponse = session()->replyTextOf(QStringLiteral("PASS"));
         if (m_connectResponse.isEmpty())
             m_connectResponse = session()->replyTextOf(QStringLiteral("USER"));
@@ -301,15 +300,14 @@ bool TSimpleFTP::Connect()
     bool ok = false;
     for (quint32 attempt = 0; attempt <= ConnectRetries(); ++attempt) {
         ok = connectOnce(curlCode);
-        if (ok || session()->abortRequested()
-            || (curlCode != CURLE_COULDNT_CONNECT && curlCode != CURLE_OPERATION_TIMEDOUT))
+        if (ok || session()->abortRequested() || (curlCode != CURLE_COULDNT_CONNECT && curlCode != CURLE_OPERATION_TIMEDOUT))
             break;
         session()->close();
     }
     if (!ok) {
         const QString refused = session() ? session()->refusedLoginCommand() : QString();
         const RefusedLoginStep step = refused == u"USER" ? RefusedLoginStep::User
-                                    : refused == u"PASS" ? RefusedLoginStep::Password
+            : refused == u"PASS"                         ? RefusedLoginStep::Password
                                                          : RefusedLoginStep::None;
         dropLostConnection();
         HandleError(internetErrorForCurl(curlCode, step));
@@ -494,8 +492,9 @@ void TSimpleFTP::UpdateQuickProgress()
         minor->setProperty("value", percent);
     }
     if (m_quickLabelMajor && m_progress.FilesTotal > 0)
-        m_quickLabelMajor->setProperty("text", QString(QString::number(m_progress.FilesDone) + QStringLiteral(" af ")
-                                                           + QString::number(m_progress.FilesTotal)));
+        m_quickLabelMajor->setProperty(
+            "text",
+            QString(QString::number(m_progress.FilesDone) + QStringLiteral(" af ") + QString::number(m_progress.FilesTotal)));
     if (m_quickLabelMinor && !m_progress.FileName.isEmpty())
         m_quickLabelMinor->setProperty("text", m_progress.FileName);
 }

@@ -101,7 +101,7 @@ protected:
 private:
     enum class Outcome { Done, Refused, ConnectionLost };
 
-    void *beginRequest();  // the prepared libcurl handle
+    void *beginRequest(); // the prepared libcurl handle
     int runRequest();
     QString urlFor(const QString &absolutePath) const;
     QString absolutePath(const QString &path) const;
@@ -117,7 +117,7 @@ private:
 
     TFTPTransferType m_transferType = ttBinary;
     QString m_remoteDir;
-    QString m_serverDir;  // absolute current folder on the server
+    QString m_serverDir; // absolute current folder on the server
     bool m_failIfExistsOnGet = false;
     TFTPFileSystemType m_fileSystemType = ftUnix;
     bool m_passive = false;
@@ -130,9 +130,9 @@ private:
     QString m_privateKeyFile;
     QString m_knownHostsFile;
     Prompter *m_prompter = nullptr;
-    SecureSettings m_secure;  // read by the host key question during a request
+    SecureSettings m_secure; // read by the host key question during a request
 
-    bool m_machineListing = false;  // the server offers MLSD
+    bool m_machineListing = false; // the server offers MLSD
     QString m_loginUser;
     QString m_loginPassword;
     QString m_connectResponse;

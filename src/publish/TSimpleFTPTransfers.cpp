@@ -31,8 +31,8 @@ bool matchesPattern(const QString &name, const QString &pattern)
         return true;
     if (!pattern.contains(u'*') && !pattern.contains(u'?'))
         return name == pattern;
-    const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(
-        pattern, QRegularExpression::UnanchoredWildcardConversion));
+    const QRegularExpression wildcard(
+        QRegularExpression::wildcardToRegularExpression(pattern, QRegularExpression::UnanchoredWildcardConversion));
     return QRegularExpression(QRegularExpression::anchoredPattern(wildcard.pattern())).match(name).hasMatch();
 }
 
@@ -48,8 +48,7 @@ bool TSimpleFTP::listFolder(const QString &absoluteFolder, QList<TFindData> &ent
         text.append(data, qsizetype(size));
         return true;
     };
-    curl_easy_setopt(curl, CURLOPT_URL,
-                     urlFor(RemotePath::addSeparator(absoluteFolder, ftUnix)).toUtf8().constData());
+    curl_easy_setopt(curl, CURLOPT_URL, urlFor(RemotePath::addSeparator(absoluteFolder, ftUnix)).toUtf8().constData());
     if (m_machineListing)
         curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "MLSD");
     if (runRequest() != CURLE_OK)

@@ -97,16 +97,27 @@ void TWinInetControl::HandleError(quint16 code)
 void TWinInetControl::StatusChanged(int status, qint64)
 {
     switch (status) {
-    case 10: SetState(fsResolvingName); break;
-    case 11: SetState(fsNameResolved); break;
-    case 20: SetState(fsConnecting); break;
-    case 21: SetState(fsConnected); break;
-    case 50: SetState(fsDisconnecting); break;
+    case 10:
+        SetState(fsResolvingName);
+        break;
+    case 11:
+        SetState(fsNameResolved);
+        break;
+    case 20:
+        SetState(fsConnecting);
+        break;
+    case 21:
+        SetState(fsConnected);
+        break;
+    case 50:
+        SetState(fsDisconnecting);
+        break;
     case 51:
         if (!m_destroying && SetState(fsNoconnection))
             emit OnDisconnected();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -47,9 +47,8 @@ QStringList attributesOf(const QString &element, qsizetype elementIndex, const L
         if (equals >= 0 && !CommaText::contains(QStringView(line).sliced(equals + 1), element))
             items.append(line.left(equals) + EmptyValue);
     }
-    std::sort(items.begin(), items.end(), [](const QString &a, const QString &b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    std::sort(items.begin(), items.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString &group : lists.EventGroups) {
         const qsizetype equals = group.indexOf(QLatin1Char('='));
         if (equals < 0 || !mapLists(lists.EventMap, QStringView(group).left(equals), element))

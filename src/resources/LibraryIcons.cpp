@@ -122,19 +122,44 @@ QIcon draw(int index)
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
         switch (index) {
-        case LibraryIcon::FolderClosed: drawFolder(p, false); break;
-        case LibraryIcon::FolderOpen: drawFolder(p, true); break;
-        case LibraryIcon::Element: drawTag(p); break;
-        case LibraryIcon::Entry: drawDot(p, QColor(0x4f, 0x8f, 0xe0)); break;
-        case LibraryIcon::ScriptMethod: drawMethod(p); break;
-        case LibraryIcon::Event: drawEvent(p); break;
-        case LibraryIcon::Keyword: drawKeyword(p); break;
-        case LibraryIcon::ScriptProperty: drawProperty(p); break;
-        case LibraryIcon::FontValue: drawFont(p); break;
-        case LibraryIcon::PictureAddress: drawPicture(p); break;
-        case LibraryIcon::WebAddress: drawGlobe(p); break;
-        case LibraryIcon::ColourValue: drawColours(p); break;
-        default: return QIcon();
+        case LibraryIcon::FolderClosed:
+            drawFolder(p, false);
+            break;
+        case LibraryIcon::FolderOpen:
+            drawFolder(p, true);
+            break;
+        case LibraryIcon::Element:
+            drawTag(p);
+            break;
+        case LibraryIcon::Entry:
+            drawDot(p, QColor(0x4f, 0x8f, 0xe0));
+            break;
+        case LibraryIcon::ScriptMethod:
+            drawMethod(p);
+            break;
+        case LibraryIcon::Event:
+            drawEvent(p);
+            break;
+        case LibraryIcon::Keyword:
+            drawKeyword(p);
+            break;
+        case LibraryIcon::ScriptProperty:
+            drawProperty(p);
+            break;
+        case LibraryIcon::FontValue:
+            drawFont(p);
+            break;
+        case LibraryIcon::PictureAddress:
+            drawPicture(p);
+            break;
+        case LibraryIcon::WebAddress:
+            drawGlobe(p);
+            break;
+        case LibraryIcon::ColourValue:
+            drawColours(p);
+            break;
+        default:
+            return QIcon();
         }
     }
     QIcon icon;

@@ -4,8 +4,7 @@
 
 namespace {
 
-template<typename Key>
-std::optional<qsizetype> lookUp(const QHash<Key, qsizetype> &positions, const Key &key)
+template <typename Key> std::optional<qsizetype> lookUp(const QHash<Key, qsizetype> &positions, const Key &key)
 {
     const auto found = positions.constFind(key);
     if (found == positions.constEnd())
@@ -49,8 +48,7 @@ const LibraryFiles::FileIndex *LibraryFiles::index(const QString &path)
         index.byHelpKey.insert(record.HelpKey, at);
         index.byName.insert(record.Name, at);
         index.byElementAndName.insert(ElementAndName(record.Element, record.Name), at);
-        index.byFoldedElementAndName.insert(
-            ElementAndName(record.Element.toCaseFolded(), record.Name.toCaseFolded()), at);
+        index.byFoldedElementAndName.insert(ElementAndName(record.Element.toCaseFolded(), record.Name.toCaseFolded()), at);
     }
     return &*m_files.insert(path, std::move(index));
 }
@@ -88,8 +86,8 @@ QString LibraryFiles::AttributeValues(const QString &element, const QString &att
     const FileIndex *file = index(pathOf(HtmlLibrary));
     if (!file)
         return {};
-    return valuesAt(file->records, lookUp(file->byFoldedElementAndName,
-                                          ElementAndName(element.toCaseFolded(), attribute.toCaseFolded())));
+    return valuesAt(file->records,
+                    lookUp(file->byFoldedElementAndName, ElementAndName(element.toCaseFolded(), attribute.toCaseFolded())));
 }
 
 QString LibraryFiles::LookupValues(const std::optional<QString> &element, const QString &name, const QString &fileName)

@@ -13,12 +13,12 @@ enum class Library { Html = 1, Css = 2, JavaScript = 3 };
 struct Node
 {
     QString text;
-    int level = 0;         // 0: the root
-    int kind = 0;          // kind code of its record
+    int level = 0; // 0: the root
+    int kind = 0; // kind code of its record
     bool hasChildren = false;
     QStringList tickedChildren; // texts of the ticked children, in order
-    QStringList ancestors;      // texts from level 1 down to the parent
-    int categoryIndex = -1;     // index of its level-1 ancestor among the root's children
+    QStringList ancestors; // texts from level 1 down to the parent
+    int categoryIndex = -1; // index of its level-1 ancestor among the root's children
 };
 
 struct Insertion

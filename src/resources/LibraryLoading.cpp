@@ -52,8 +52,8 @@ QTreeWidgetItem *itemFor(const LibraryNode &node)
 
 void tellMissing(Prompter &prompter, const QString &path, const QString &format)
 {
-    prompter.message({Product::Caption, format.arg(Product::Caption, QDir::toNativeSeparators(path)),
-                      Prompter::Icon::Stop, Prompter::Ok});
+    prompter.message(
+        {Product::Caption, format.arg(Product::Caption, QDir::toNativeSeparators(path)), Prompter::Icon::Stop, Prompter::Ok});
 }
 
 bool LoadLibrary(const QString &path, THETreeView &tree, LibraryLists &lists, const QStringList &tagCheckExclusions,

@@ -10,15 +10,15 @@
 // One entry of a library file ("html4bib.dat" and its siblings).
 struct LibraryRecord
 {
-    qint32 Id = -1;       // position code in the tree; -1 stands for "no record"
-    qint32 HelpKey = -1;  // key under which dialogs look up a help text
+    qint32 Id = -1; // position code in the tree; -1 stands for "no record"
+    qint32 HelpKey = -1; // key under which dialogs look up a help text
     qint32 Kind = 0;
-    QString Element;      // the element an attribute belongs to
-    QString Name;         // element, attribute, property or word; a special character itself
+    QString Element; // the element an attribute belongs to
+    QString Name; // element, attribute, property or word; a special character itself
     QString Description;
-    QString Values;       // comma list of values or placeholders
-    QString Code;         // tree caption and inserted code
-    QString Extra;        // Danish property name of a style property
+    QString Values; // comma list of values or placeholders
+    QString Code; // tree caption and inserted code
+    QString Extra; // Danish property name of a style property
 
     bool isNone() const { return Id == -1; }
 };

@@ -97,8 +97,7 @@ LibraryTab::LibraryTab(LibraryTabServices services, QWidget *parent)
 
     m_special = new SpecialCharacterList(SpecialCharacters);
     m_special->setObjectName(QStringLiteral("lwSpecialtegn"));
-    connect(m_special, &QTreeWidget::itemDoubleClicked, this,
-            [this] { insertSpecialCharacter(m_special->shiftHeld()); });
+    connect(m_special, &QTreeWidget::itemDoubleClicked, this, [this] { insertSpecialCharacter(m_special->shiftHeld()); });
     m_userCodePage = new QWidget;
     m_userCodePage->setObjectName(QStringLiteral("panBrugerkoder"));
 
@@ -282,8 +281,7 @@ void LibraryTab::loadOnce(int library)
         LoadSpecialCharacters(pathOf(library), *m_special, m_services.prompter);
         return;
     }
-    LoadLibrary(pathOf(library), *m_trees[library - 1], m_services.lists, m_services.tagCheckExclusions(),
-                m_services.prompter);
+    LoadLibrary(pathOf(library), *m_trees[library - 1], m_services.lists, m_services.tagCheckExclusions(), m_services.prompter);
     if (library == Html)
         Q_EMIT htmlLibraryLoaded();
 }
@@ -304,8 +302,7 @@ void LibraryTab::showRecordOf(const QTreeWidgetItem *item)
     QList<int> path;
     for (const QTreeWidgetItem *node = item; node->parent(); node = node->parent())
         path.prepend(node->parent()->indexOfChild(const_cast<QTreeWidgetItem *>(node)));
-    const LibraryRecord record =
-        m_services.files.FindRecord(LibraryRecordFormat::positionCode(path), -1, QString(), m_shownPath);
+    const LibraryRecord record = m_services.files.FindRecord(LibraryRecordFormat::positionCode(path), -1, QString(), m_shownPath);
     if (record.isNone())
         return;
     m_values->setPlainText(record.Values);

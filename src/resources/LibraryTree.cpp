@@ -8,11 +8,26 @@ namespace {
 
 const QString LevelError = QStringLiteral("Ulovligt TreeNode niveau");
 
-bool isFolder(qint32 kind) { return kind % 1000 == 0; }
-bool isElement(qint32 kind) { return kind >= 1200 && kind <= 1299; }
-bool isAttribute(qint32 kind) { return kind >= 1300 && kind <= 1399; }
-bool isEvent(qint32 kind) { return kind >= 1700 && kind <= 1799; }
-bool isStyleProperty(qint32 kind) { return kind >= 2300 && kind <= 2399; }
+bool isFolder(qint32 kind)
+{
+    return kind % 1000 == 0;
+}
+bool isElement(qint32 kind)
+{
+    return kind >= 1200 && kind <= 1299;
+}
+bool isAttribute(qint32 kind)
+{
+    return kind >= 1300 && kind <= 1399;
+}
+bool isEvent(qint32 kind)
+{
+    return kind >= 1700 && kind <= 1799;
+}
+bool isStyleProperty(qint32 kind)
+{
+    return kind >= 2300 && kind <= 2399;
+}
 constexpr qint32 TagCheckedElement = 1250;
 constexpr qint32 ScriptKeyword = 3500;
 
@@ -25,11 +40,16 @@ int iconOf(qint32 kind)
     if (isEvent(kind))
         return LibraryIcon::Event;
     switch (kind) {
-    case 2900: return LibraryIcon::ScriptProperty;
-    case 3100: return LibraryIcon::ScriptMethod;
-    case 3400: return LibraryIcon::Event;
-    case ScriptKeyword: return LibraryIcon::Keyword;
-    default: return LibraryIcon::Entry;
+    case 2900:
+        return LibraryIcon::ScriptProperty;
+    case 3100:
+        return LibraryIcon::ScriptMethod;
+    case 3400:
+        return LibraryIcon::Event;
+    case ScriptKeyword:
+        return LibraryIcon::Keyword;
+    default:
+        return LibraryIcon::Entry;
     }
 }
 
@@ -38,7 +58,10 @@ class ListExtender
 {
 public:
     ListExtender(LibraryLists &lists, const QStringList &tagCheckExclusions)
-        : m_lists(lists), m_exclusions(tagCheckExclusions) {}
+        : m_lists(lists)
+        , m_exclusions(tagCheckExclusions)
+    {
+    }
 
     void add(const LibraryRecord &record)
     {
@@ -105,14 +128,13 @@ private:
 
     LibraryLists &m_lists;
     const QStringList &m_exclusions;
-    qsizetype m_elementLine = -1;          // the ElementAttributes line of the latest element
-    qsizetype m_attributesOfElement = -1;  // the line that already holds an attribute
+    qsizetype m_elementLine = -1; // the ElementAttributes line of the latest element
+    qsizetype m_attributesOfElement = -1; // the line that already holds an attribute
 };
 
 } // namespace
 
-LibraryTree BuildLibraryTree(const QList<LibraryRecord> &records, LibraryLists &lists,
-                             const QStringList &tagCheckExclusions)
+LibraryTree BuildLibraryTree(const QList<LibraryRecord> &records, LibraryLists &lists, const QStringList &tagCheckExclusions)
 {
     LibraryTree tree;
     tree.nodes.reserve(records.size());
@@ -146,8 +168,7 @@ LibraryTree BuildLibraryTree(const QList<LibraryRecord> &records, LibraryLists &
     return tree;
 }
 
-std::optional<LibraryTree> LoadLibraryTree(const QString &path, LibraryLists &lists,
-                                           const QStringList &tagCheckExclusions)
+std::optional<LibraryTree> LoadLibraryTree(const QString &path, LibraryLists &lists, const QStringList &tagCheckExclusions)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

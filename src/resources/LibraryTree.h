@@ -12,9 +12,9 @@
 // One node of a library tree, as the tree view shows it.
 struct LibraryNode
 {
-    QString text;          // the record's Code: caption and inserted code
+    QString text; // the record's Code: caption and inserted code
     int icon = LibraryIcon::Entry;
-    int parent = -1;       // index of the parent node, -1 at top level
+    int parent = -1; // index of the parent node, -1 at top level
     qint32 kind = 0;
     bool checkable = false; // attributes get an unticked check box
 };
@@ -32,9 +32,7 @@ struct LibraryTree
 // Builds the tree from the records' order and levels alone and extends the
 // lists by each record's kind. Elements named in tagCheckExclusions (compared
 // ignoring case) stay out of TagCheckElements.
-LibraryTree BuildLibraryTree(const QList<LibraryRecord> &records, LibraryLists &lists,
-                             const QStringList &tagCheckExclusions);
+LibraryTree BuildLibraryTree(const QList<LibraryRecord> &records, LibraryLists &lists, const QStringList &tagCheckExclusions);
 
 // The same for a record file; nothing when the file cannot be read.
-std::optional<LibraryTree> LoadLibraryTree(const QString &path, LibraryLists &lists,
-                                           const QStringList &tagCheckExclusions);
+std::optional<LibraryTree> LoadLibraryTree(const QString &path, LibraryLists &lists, const QStringList &tagCheckExclusions);

@@ -1,9 +1,9 @@
 #include "resources/ResolvePlaceholder.h"
 
 #include "core/Prompter.h"
+#include "files/RelativePaths.h"
 #include "html/ColourText.h"
 #include "html/CommaText.h"
-#include "files/RelativePaths.h"
 
 #include <QColor>
 #include <QDir>
@@ -60,8 +60,7 @@ QString referencedFile(QString reference, const QString &baseFile)
     return ResolvePath(QFileInfo(baseFile).absolutePath(), reference);
 }
 
-QString chooseFile(const QString &value, bool pictures, bool styleMode, const PlaceholderContext &context,
-                   Prompter &prompter)
+QString chooseFile(const QString &value, bool pictures, bool styleMode, const PlaceholderContext &context, Prompter &prompter)
 {
     const QString base = context.styleEditorPath.isEmpty() ? context.documentPath : context.styleEditorPath;
     const QString start = referencedFile(value, base);
@@ -70,7 +69,8 @@ QString chooseFile(const QString &value, bool pictures, bool styleMode, const Pl
     dialog.folder = slash < 0 ? QString() : start.left(qMax(slash, qsizetype(1)));
     dialog.fileName = start.mid(slash + 1);
     if (pictures)
-        dialog.filters = {{QStringLiteral("Grafikfiler"), QStringLiteral("*.gif;*.jpg;*.jpeg;*.png")}, {AllFiles, QStringLiteral("*.*")}};
+        dialog.filters = {{QStringLiteral("Grafikfiler"), QStringLiteral("*.gif;*.jpg;*.jpeg;*.png")},
+                          {AllFiles, QStringLiteral("*.*")}};
     else
         dialog.filters = {{QStringLiteral("HTML-dokumenter"), context.htmlFilter}, {AllFiles, QStringLiteral("*.*")}};
     const QString chosen = prompter.openFile(dialog);
@@ -86,8 +86,8 @@ QString askForValue(const QString &value, const QString &placeholder, Prompter &
     QString name = placeholder;
     if (name.startsWith(QLatin1Char('[')) && name.endsWith(QLatin1Char(']')))
         name = name.mid(1, name.size() - 2);
-    const std::optional<QString> answer =
-        prompter.inputText(QStringLiteral("Værdi"), QStringLiteral("Indtast %1:").arg(name), value);
+    const std::optional<QString> answer = prompter.inputText(QStringLiteral("Værdi"), QStringLiteral("Indtast %1:").arg(name),
+                                                             value);
     if (!answer)
         return value;
     QString result = answer->left(MaxValueLength);
@@ -98,8 +98,8 @@ QString askForValue(const QString &value, const QString &placeholder, Prompter &
 
 } // namespace
 
-QString ResolvePlaceholder(const QString &value, const QString &placeholder, bool styleMode,
-                           const PlaceholderContext &context, Prompter &prompter)
+QString ResolvePlaceholder(const QString &value, const QString &placeholder, bool styleMode, const PlaceholderContext &context,
+                           Prompter &prompter)
 {
     if (placeholder == QLatin1String("[farve]"))
         return chooseColour(value, prompter);

@@ -11,7 +11,7 @@ struct PlaceholderContext
     // the web colour dialog exists, both are the prompter's colour dialog.
     bool webColourDialog = false;
     QString htmlFilter = QStringLiteral("*.*htm*;*.asp;*.inc;*.php"); // "HTMLfilter"
-    QString documentPath;    // the active document's file; empty while it has none
+    QString documentPath; // the active document's file; empty while it has none
     QString styleEditorPath; // the stylesheet or script editor's file, when it is open with one
 };
 
@@ -20,5 +20,5 @@ struct PlaceholderContext
 // value. A cancelled dialog gives the current value back; an empty result
 // means nothing is to be inserted. In style mode a chosen file is written as
 // "url(...)" relative to the stylesheet, and fonts as a CSS family list.
-QString ResolvePlaceholder(const QString &value, const QString &placeholder, bool styleMode,
-                           const PlaceholderContext &context, Prompter &prompter);
+QString ResolvePlaceholder(const QString &value, const QString &placeholder, bool styleMode, const PlaceholderContext &context,
+                           Prompter &prompter);

@@ -26,14 +26,12 @@ QStringList readLines(const QString &path)
 }
 
 // Restores a value when the scope ends, also by an exception.
-template <typename Restore>
-struct OnExit
+template <typename Restore> struct OnExit
 {
     Restore restore;
     ~OnExit() { restore(); }
 };
-template <typename Restore>
-OnExit(Restore) -> OnExit<Restore>;
+template <typename Restore> OnExit(Restore) -> OnExit<Restore>;
 
 } // namespace
 
@@ -117,9 +115,7 @@ void THETreeView::sortAll()
     } else {
         QCollator collator; // the user's locale
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        less = [collator](QTreeWidgetItem *a, QTreeWidgetItem *b) {
-            return collator.compare(a->text(0), b->text(0)) < 0;
-        };
+        less = [collator](QTreeWidgetItem *a, QTreeWidgetItem *b) { return collator.compare(a->text(0), b->text(0)) < 0; };
     }
     const bool updates = updatesEnabled();
     setUpdatesEnabled(false);
@@ -131,8 +127,7 @@ void THETreeView::sortAll()
     setUpdatesEnabled(updates);
 }
 
-void THETreeView::sortChildren(QTreeWidgetItem *parent,
-                               const std::function<bool(QTreeWidgetItem *, QTreeWidgetItem *)> &less)
+void THETreeView::sortChildren(QTreeWidgetItem *parent, const std::function<bool(QTreeWidgetItem *, QTreeWidgetItem *)> &less)
 {
     QList<QTreeWidgetItem *> children = parent->takeChildren();
     std::stable_sort(children.begin(), children.end(), less);

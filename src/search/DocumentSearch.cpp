@@ -1,9 +1,9 @@
 #include "search/DocumentSearch.h"
 
 #include "core/ProductTexts.h"
-#include "search/FindReplaceDialog.h"
 #include "core/Prompter.h"
 #include "editor/TLEdit.h"
+#include "search/FindReplaceDialog.h"
 
 DocumentSearch::DocumentSearch(Prompter &prompter, std::function<TLEdit *()> activeEditor, QWidget *window)
     : QObject(window)

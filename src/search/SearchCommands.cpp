@@ -9,8 +9,8 @@
 
 SearchCommands::SearchCommands(Workbench &workbench)
     : QObject(&workbench.window())
-    , m_search(new DocumentSearch(workbench.prompter(), [&workbench] { return &workbench.activeEditor(); },
-                                  &workbench.window()))
+    , m_search(new DocumentSearch(
+          workbench.prompter(), [&workbench] { return &workbench.activeEditor(); }, &workbench.window()))
 {
     CommandRegistry &commands = workbench.commands();
     commands.handle(QStringLiteral("actSoeg"), [this] { m_search->showFind(); });

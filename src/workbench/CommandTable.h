@@ -9,7 +9,7 @@
 // command without one is shown disabled.
 struct CommandEntry
 {
-    QString id;        // empty for a separator
+    QString id; // empty for a separator
     QString caption;
     QString shortcut;
     QList<CommandEntry> children;

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-StatusBarLayout StatusBarLayout::compute(int windowWidth, double dotsPerInch, int resultsFirstColumn,
-                                         int resultsSecondColumn)
+StatusBarLayout StatusBarLayout::compute(int windowWidth, double dotsPerInch, int resultsFirstColumn, int resultsSecondColumn)
 {
     const auto scaled = [dotsPerInch](int designWidth) {
         return static_cast<int>(std::lround(designWidth * dotsPerInch / 96.0));

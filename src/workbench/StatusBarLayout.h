@@ -12,6 +12,5 @@ struct StatusBarLayout
     int resultsThirdColumnWidth = 0;
 
     // Panel widths are given for 96 dots per inch and scaled to the screen.
-    static StatusBarLayout compute(int windowWidth, double dotsPerInch, int resultsFirstColumn,
-                                   int resultsSecondColumn);
+    static StatusBarLayout compute(int windowWidth, double dotsPerInch, int resultsFirstColumn, int resultsSecondColumn);
 };

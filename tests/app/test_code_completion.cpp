@@ -1,8 +1,8 @@
 // Code completion in a document editor of the real main window: keys typed
 // as the user types them, a small HTML library in the program folder, and
 // the shortest completion delay.
-#include "support/MainWindowFixture.h"
 #include "support/LibraryFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include "completion/CodeCompletion.h"
 #include "completion/CompletionRules.h"
@@ -25,11 +25,15 @@ QByteArray htmlLibrary()
         libraryRecord(0, 0, QStringLiteral("HTML")),
         libraryRecord(1, 1000, QStringLiteral("Elementer")),
         libraryRecord(101, 1200, QStringLiteral("<a></a>"), QStringLiteral("a")),
-        libraryRecord(10101, 1300, QStringLiteral("href=\"\""), QStringLiteral("href"), QStringLiteral("a"), QStringLiteral("[url]")),
-        libraryRecord(20101, 1300, QStringLiteral("target=\"\""), QStringLiteral("target"), QStringLiteral("a"), QStringLiteral("_blank, _self, [ramme]")),
+        libraryRecord(10101, 1300, QStringLiteral("href=\"\""), QStringLiteral("href"), QStringLiteral("a"),
+                      QStringLiteral("[url]")),
+        libraryRecord(20101, 1300, QStringLiteral("target=\"\""), QStringLiteral("target"), QStringLiteral("a"),
+                      QStringLiteral("_blank, _self, [ramme]")),
         libraryRecord(201, 1200, QStringLiteral("<table></table>"), QStringLiteral("table")),
-        libraryRecord(10201, 1300, QStringLiteral("align=\"\""), QStringLiteral("align"), QStringLiteral("table"), QStringLiteral("left, center, right")),
-        libraryRecord(20201, 1300, QStringLiteral("border=\"\""), QStringLiteral("border"), QStringLiteral("table"), QStringLiteral("[tal]")),
+        libraryRecord(10201, 1300, QStringLiteral("align=\"\""), QStringLiteral("align"), QStringLiteral("table"),
+                      QStringLiteral("left, center, right")),
+        libraryRecord(20201, 1300, QStringLiteral("border=\"\""), QStringLiteral("border"), QStringLiteral("table"),
+                      QStringLiteral("[tal]")),
         libraryRecord(301, 1200, QStringLiteral("<td></td>"), QStringLiteral("td")),
         libraryRecord(401, 1200, QStringLiteral("<title></title>"), QStringLiteral("title")),
         libraryRecord(501, 1200, QStringLiteral("<tr></tr>"), QStringLiteral("tr")),
@@ -225,7 +229,8 @@ TEST_F(CodeCompletionTest, EveryWayTheListHides)
         {"a greater-than sign", [this] { type(QStringLiteral(">")); }},
         {"a blank (which starts anew)", [this] { type(QStringLiteral(" ")); }},
         {"a click in the text", [this] { QTest::mouseClick(editor().viewport(), Qt::LeftButton, {}, pointOf(1, 2)); }},
-        {"scrolling", [this] {
+        {"scrolling",
+         [this] {
              editor().SetTopLine(100);
              EXPECT_TRUE(QTest::qWaitFor([this] { return list().isHidden(); }, 1000));
          }},
@@ -356,9 +361,8 @@ TEST(CompletionItemPictures, ByPlaceholderEventOrListKind)
         int kind;
         int icon;
     } cases[] = {
-        {"[farve]", -1, 36}, {"[url]", -1, 24}, {"[font]", -1, 6}, {"[url(grafik)]", -1, 13},
-        {"onclick=\"\"", 82, 84}, {"alert()", 82, 84}, {"href=\"\"", 82, 82}, {"online", 81, 81},
-        {"table", 81, 81}, {"left", -1, -1},
+        {"[farve]", -1, 36}, {"[url]", -1, 24},     {"[font]", -1, 6},  {"[url(grafik)]", -1, 13}, {"onclick=\"\"", 82, 84},
+        {"alert()", 82, 84}, {"href=\"\"", 82, 82}, {"online", 81, 81}, {"table", 81, 81},         {"left", -1, -1},
     };
     for (const auto &c : cases) {
         const int icon = CompletionRules::icon(QString::fromLatin1(c.item), c.kind);
@@ -377,9 +381,9 @@ TEST(CompletionListPlace, UnderTheCaretUnlessItWouldLeaveTheArea)
         QPoint expected;
     } cases[] = {
         {{100, 200}, {100, 200 + 2 * 10 + 2}}, // fits: under the caret's line
-        {{100, 550}, {100, 450}},              // at the bottom: above the caret
-        {{700, 200}, {700 + 10 - 220, 222}},   // at the right edge: pulled left
-        {{700, 550}, {490, 450}},              // both
+        {{100, 550}, {100, 450}}, // at the bottom: above the caret
+        {{700, 200}, {700 + 10 - 220, 222}}, // at the right edge: pulled left
+        {{700, 550}, {490, 450}}, // both
     };
     for (const auto &c : cases)
         EXPECT_EQ(CompletionRules::place(c.caret, list, area, 10), c.expected) << c.caret.x() << "," << c.caret.y();

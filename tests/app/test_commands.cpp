@@ -1,16 +1,16 @@
 // The menus and commands of the main window, walked against the list of what
 // they must hold, and the commands that write markup.
-#include "documents/DocumentArea.h"
 #include "app/HelpKeyword.h"
+#include "app/ShellCommands.h"
+#include "app/TfrmPW4.h"
 #include "core/SettingsStore.h"
 #include "dialogs/settings/TfrmIndstil.h"
-#include "app/TfrmPW4.h"
-#include "editor/TLEdit.h"
-#include "support/ScriptedPrompter.h"
+#include "documents/DocumentArea.h"
 #include "documents/DocumentCommands.h"
 #include "editing/EditorCommands.h"
 #include "editing/EditorContextMenu.h"
-#include "app/ShellCommands.h"
+#include "editor/TLEdit.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,35 +89,39 @@ QStringList walk(const QMenu *menu)
 TEST_F(CommandsTest, TheMenusHoldEveryCommandWithItsCaptionAndShortcut)
 {
     const QList<std::pair<QString, QStringList>> expected = {
-        {"Filer", {"Ny...|Ctrl+N", "Åbn...|Ctrl+O", "Senest åbnede filer>", "Luk|Ctrl+F4", "Luk alle", "Gem|Ctrl+S",
-                   "Gem som...", "Gem alle", "Gem med ÆØÅ-koder|Ctrl+Æ", "Ret filnavne...", "Udskriv...|Ctrl+P",
-                   "Indstil printer...", "Billedfremviser", "Egenskaber", "Afslut|Alt+F4"}},
-        {"Rediger", {"Fortryd|Ctrl+Z", "Annuller fortryd|Ctrl+Shift+Z", "Klip", "Kopier", "Sæt ind", "Slet",
-                     "Marker alt|Ctrl+A", "Rediger HTML-element|F4", "Tekstkonvertering>", "Danske tegn>", "Specialtegn>",
-                     "Konverter koder til XHTML-standard", "Konverter koder til store bogstaver",
-                     "Konverter koder til små bogstaver", "Slet alle HTML-koder"}},
-        {"Søg", {"Søg|Ctrl+F", "Find næste|F3", "Erstat...|Ctrl+R", "Udvidet søgning...", "Udvidet erstat...",
-                 "Sæt bogmærke>", "Gå til bogmærke>", "Gå til linie...|Ctrl+G"}},
-        {"Vis", {"Vis>", "Filtyper>", "Biblioteker>", "Resursefaner|F7", "Søgeresultater", "Opdater|F5",
-                 "Kodeeditor|Ctrl+Shift+F12", "Intern browser|Shift+F12", "Arbejd offline", "Intern browserstørrelse>",
-                 "Vis side i ekstern browser|F11"}},
-        {"Formater", {"Fed|Ctrl+B", "Kursiv|Ctrl+I", "Understreget|Ctrl+U", "Fontstørrelse +1|Ctrl++",
-                      "Fontstørrelse -1|Ctrl+Num+/", "Overskrift>", "Ord...", "Blok...", "Skrivemaskine", "Præformateret",
-                      "Fjern formatering", "Centrér|Ctrl+Shift+C", "Højrejustér", "Lige marginer",
-                      "Skrifttype...|Ctrl+Shift+S"}},
-        {"Indsæt", {"Brugerkoder>", "Hårdt mellemrum|Ctrl+Space", "Linieskift|Ctrl+Return", "Afsnit|Shift+Return",
-                    "Vandret linie|Ctrl+Shift+V", "Basiskoder, ny side...|Ctrl+Shift+Q", "Henvisning...|Ctrl+Shift+H",
-                    "Grafik...|Ctrl+Shift+G", "Lyd...", "Linie...|Ctrl+Shift+L", "E-mail...|Ctrl+Shift+E",
-                    "Farve, Webfarvedialog...", "Farve, Windowsdialog...", "Opdateringsdato|F6",
-                    "Kommentar|Ctrl+Shift+K"}},
-        {"Struktur", {"Tabel...|Ctrl+Shift+T", "Række|Ctrl+Shift+R", "Tabelcelle|Ctrl+Shift+D",
-                      "Punktopstilling...|Ctrl+Shift+O", "Punkt|Ctrl+Shift+U", "Rammer...", "Formular...|Ctrl+Shift+F"}},
-        {"Funktioner", {"Tekstombrydning|Ctrl+W", "Skrivebeskyttet", "Moderside", "Tjek HTML-koder|F9", "Titel...",
-                        "Deaktiver henvisning", "Meta-information|Ctrl+Shift+M", "Eksterne resursefiler...",
-                        "Billedkorteditor...", "Skripteditor...|Ctrl+Shift+J", "Typografiarkeditor...|Ctrl+Shift+Y",
-                        "Overførsel til Internet...|Ctrl+Shift+W", "Indstillinger...|Ctrl+Shift+I"}},
-        {"Hjælp", {"Hjælp|F1", "Søg hjælp om...", "Tastaturgenveje", "HTML|Shift+F1", "Typografikark|Ctrl+Shift+F1",
-                   "JavaScript|Alt+F1", "Om Pagewick..."}},
+        {"Filer",
+         {"Ny...|Ctrl+N", "Åbn...|Ctrl+O", "Senest åbnede filer>", "Luk|Ctrl+F4", "Luk alle", "Gem|Ctrl+S", "Gem som...",
+          "Gem alle", "Gem med ÆØÅ-koder|Ctrl+Æ", "Ret filnavne...", "Udskriv...|Ctrl+P", "Indstil printer...", "Billedfremviser",
+          "Egenskaber", "Afslut|Alt+F4"}},
+        {"Rediger",
+         {"Fortryd|Ctrl+Z", "Annuller fortryd|Ctrl+Shift+Z", "Klip", "Kopier", "Sæt ind", "Slet", "Marker alt|Ctrl+A",
+          "Rediger HTML-element|F4", "Tekstkonvertering>", "Danske tegn>", "Specialtegn>", "Konverter koder til XHTML-standard",
+          "Konverter koder til store bogstaver", "Konverter koder til små bogstaver", "Slet alle HTML-koder"}},
+        {"Søg",
+         {"Søg|Ctrl+F", "Find næste|F3", "Erstat...|Ctrl+R", "Udvidet søgning...", "Udvidet erstat...", "Sæt bogmærke>",
+          "Gå til bogmærke>", "Gå til linie...|Ctrl+G"}},
+        {"Vis",
+         {"Vis>", "Filtyper>", "Biblioteker>", "Resursefaner|F7", "Søgeresultater", "Opdater|F5", "Kodeeditor|Ctrl+Shift+F12",
+          "Intern browser|Shift+F12", "Arbejd offline", "Intern browserstørrelse>", "Vis side i ekstern browser|F11"}},
+        {"Formater",
+         {"Fed|Ctrl+B", "Kursiv|Ctrl+I", "Understreget|Ctrl+U", "Fontstørrelse +1|Ctrl++", "Fontstørrelse -1|Ctrl+Num+/",
+          "Overskrift>", "Ord...", "Blok...", "Skrivemaskine", "Præformateret", "Fjern formatering", "Centrér|Ctrl+Shift+C",
+          "Højrejustér", "Lige marginer", "Skrifttype...|Ctrl+Shift+S"}},
+        {"Indsæt",
+         {"Brugerkoder>", "Hårdt mellemrum|Ctrl+Space", "Linieskift|Ctrl+Return", "Afsnit|Shift+Return",
+          "Vandret linie|Ctrl+Shift+V", "Basiskoder, ny side...|Ctrl+Shift+Q", "Henvisning...|Ctrl+Shift+H",
+          "Grafik...|Ctrl+Shift+G", "Lyd...", "Linie...|Ctrl+Shift+L", "E-mail...|Ctrl+Shift+E", "Farve, Webfarvedialog...",
+          "Farve, Windowsdialog...", "Opdateringsdato|F6", "Kommentar|Ctrl+Shift+K"}},
+        {"Struktur",
+         {"Tabel...|Ctrl+Shift+T", "Række|Ctrl+Shift+R", "Tabelcelle|Ctrl+Shift+D", "Punktopstilling...|Ctrl+Shift+O",
+          "Punkt|Ctrl+Shift+U", "Rammer...", "Formular...|Ctrl+Shift+F"}},
+        {"Funktioner",
+         {"Tekstombrydning|Ctrl+W", "Skrivebeskyttet", "Moderside", "Tjek HTML-koder|F9", "Titel...", "Deaktiver henvisning",
+          "Meta-information|Ctrl+Shift+M", "Eksterne resursefiler...", "Billedkorteditor...", "Skripteditor...|Ctrl+Shift+J",
+          "Typografiarkeditor...|Ctrl+Shift+Y", "Overførsel til Internet...|Ctrl+Shift+W", "Indstillinger...|Ctrl+Shift+I"}},
+        {"Hjælp",
+         {"Hjælp|F1", "Søg hjælp om...", "Tastaturgenveje", "HTML|Shift+F1", "Typografikark|Ctrl+Shift+F1", "JavaScript|Alt+F1",
+          "Om Pagewick..."}},
     };
     const QList<QAction *> bar = m_window->menuBar()->actions();
     ASSERT_EQ(bar.size(), expected.size());
@@ -154,12 +158,17 @@ TEST_F(CommandsTest, FormattingCommandsWriteTheirMarkup)
         const char *id;
         const char *result;
     } cases[] = {
-        {"actFed", "<strong>ord</strong>"},       {"actKursiv", "<em>ord</em>"},
-        {"actUnderstreget", "<u>ord</u>"},        {"actFontPlus", "<font size=\"+1\">ord</font>"},
-        {"actOverskrift3", "<h3>ord</h3>"},      {"actCentrer", "<div style=\"text-align:center\">ord</div>"},
+        {"actFed", "<strong>ord</strong>"},
+        {"actKursiv", "<em>ord</em>"},
+        {"actUnderstreget", "<u>ord</u>"},
+        {"actFontPlus", "<font size=\"+1\">ord</font>"},
+        {"actOverskrift3", "<h3>ord</h3>"},
+        {"actCentrer", "<div style=\"text-align:center\">ord</div>"},
         {"actHoejrejuster", "<div style=\"text-align:right\">ord</div>"},
-        {"actKommentar", "<!-- ord -->"},         {"actPunkt", "<li>ord</li>"},
-        {"actLinieskift", "<br>"},                {"actVandretLinie", "<hr>"},
+        {"actKommentar", "<!-- ord -->"},
+        {"actPunkt", "<li>ord</li>"},
+        {"actLinieskift", "<br>"},
+        {"actVandretLinie", "<hr>"},
         {"actHaardtMellemrum", "&nbsp;"},
     };
     for (const auto &c : cases) {
@@ -199,8 +208,9 @@ TEST_F(CommandsTest, QuickTablesAndTheSystemColour)
     QMenu *twoRows = tableButton->menu()->actions().at(1)->menu();
     ASSERT_EQ(twoRows->title(), QStringLiteral("2 rækker"));
     twoRows->actions().at(2)->trigger(); // "3 kolonner"
-    EXPECT_EQ(editor().GetText(), QStringLiteral("<table>\n<tr>\n\t<td></td>\n\t<td></td>\n\t<td></td>\n</tr>\n<tr>\n"
-                                                 "\t<td></td>\n\t<td></td>\n\t<td></td>\n</tr>\n</table>\n"));
+    EXPECT_EQ(editor().GetText(),
+              QStringLiteral("<table>\n<tr>\n\t<td></td>\n\t<td></td>\n\t<td></td>\n</tr>\n<tr>\n"
+                             "\t<td></td>\n\t<td></td>\n\t<td></td>\n</tr>\n</table>\n"));
     editor().SetText(QString());
     m_prompter.expectColour(QColor(0x12, 0xab, 0xef));
     run("actSystemfarve");
@@ -240,8 +250,12 @@ TEST(HelpKeyword, TheWordAroundTheCaretOrTheSelection)
         int column;
         const char *keyword;
     } cases[] = {
-        {"p { font-size:12px }", 8, "font-size"}, {"<table border=1>", 3, "table"}, {"<table border=1>", 6, "table"},
-        {"a.b.c", 2, "b"},                          {"", 0, ""},                     {"  ", 1, ""},
+        {"p { font-size:12px }", 8, "font-size"},
+        {"<table border=1>", 3, "table"},
+        {"<table border=1>", 6, "table"},
+        {"a.b.c", 2, "b"},
+        {"", 0, ""},
+        {"  ", 1, ""},
     };
     for (const auto &c : cases)
         EXPECT_EQ(helpKeyword(QString::fromUtf8(c.line), c.column, QString()), QString::fromUtf8(c.keyword)) << c.line;
@@ -267,13 +281,12 @@ TEST_F(CommandsTest, TheEditorsContextMenusFollowTheSelection)
     editor().SetText(QStringLiteral("tekst"));
     std::unique_ptr<QMenu> withSelection(m_window->editorCommands().contextMenus().selectionMenu());
     EXPECT_EQ(captions(withSelection.get()),
-              (QStringList{"Klip", "Kopier", "Sæt ind", "Fed", "Kursiv", "Understreget", "Fontstørrelse +1",
-                           "Fontstørrelse -1", "Faste formater", "Centrér", "Højrejustér", "Skrifttype...",
-                           "Punktopstilling..."}));
+              (QStringList{"Klip", "Kopier", "Sæt ind", "Fed", "Kursiv", "Understreget", "Fontstørrelse +1", "Fontstørrelse -1",
+                           "Faste formater", "Centrér", "Højrejustér", "Skrifttype...", "Punktopstilling..."}));
     std::unique_ptr<QMenu> without(m_window->editorCommands().contextMenus().documentMenu(false));
     EXPECT_EQ(captions(without.get()).mid(0, 6),
-              (QStringList{"Luk", "Overførsel til Internet...", "Føj til Favoritfiler", "Vis side i ekstern browser",
-                           "Moderside", "Titel..."}));
+              (QStringList{"Luk", "Overførsel til Internet...", "Føj til Favoritfiler", "Vis side i ekstern browser", "Moderside",
+                           "Titel..."}));
     EXPECT_EQ(captions(without.get()).last(), QStringLiteral("Egenskaber"));
     EXPECT_FALSE(without->actions().last()->isEnabled()); // no file path
     std::unique_ptr<QMenu> tabs(m_window->editorCommands().contextMenus().documentMenu(true));
@@ -319,11 +332,12 @@ namespace {
 
 TEST_F(CommandsTest, EveryWorkingCommandCopesWithAwkwardDocuments)
 {
-    const char *commands[] = {"actFed", "actKursiv", "actUnderstreget", "actFontPlus", "actFontMinus", "actOverskrift1",
-                              "actSkrivemaskine", "actPraeformateret", "actAfsnit", "actKommentar", "actRaekke",
-                              "actTabelcelle", "actCentrer", "actHoejrejuster", "actLigeMarginer", "actPunkt",
-                              "actLinieskift", "actVandretLinie", "actHaardtMellemrum", "actMarkerAlt", "actSlet",
-                              "actTekstombrydning", "actModerside"};
+    const char *commands[] = {"actFed",        "actKursiv",          "actUnderstreget",    "actFontPlus",
+                              "actFontMinus",  "actOverskrift1",     "actSkrivemaskine",   "actPraeformateret",
+                              "actAfsnit",     "actKommentar",       "actRaekke",          "actTabelcelle",
+                              "actCentrer",    "actHoejrejuster",    "actLigeMarginer",    "actPunkt",
+                              "actLinieskift", "actVandretLinie",    "actHaardtMellemrum", "actMarkerAlt",
+                              "actSlet",       "actTekstombrydning", "actModerside"};
     const struct
     {
         const char *name;
@@ -346,9 +360,8 @@ TEST_F(CommandsTest, EveryWorkingCommandCopesWithAwkwardDocuments)
             run(id);
             // Wrapping commands keep the text between their tags (insertions
             // replace the selection, as they should).
-            static const QList<QByteArray> inserting = {"actLinieskift", "actVandretLinie", "actHaardtMellemrum",
-                                                        "actKommentar", "actMarkerAlt", "actSlet",
-                                                        "actTekstombrydning", "actModerside"};
+            static const QList<QByteArray> inserting = {"actLinieskift", "actVandretLinie", "actHaardtMellemrum", "actKommentar",
+                                                        "actMarkerAlt",  "actSlet",         "actTekstombrydning", "actModerside"};
             const bool marksUp = !inserting.contains(QByteArray(id));
             if (d.readOnly) {
                 EXPECT_EQ(editor().GetText(), d.text) << d.name << " " << id;

@@ -3,17 +3,17 @@
 // HTML check and the update date, on real editors and real files.
 #include "support/MainWindowFixture.h"
 
-#include "html/AutoDateCommands.h"
-#include "documents/DocumentArea.h"
-#include "editor/EditorBookmarks.h"
+#include "app/TfrmPW4.h"
 #include "core/SettingsKeys.h"
 #include "core/SettingsStore.h"
-#include "workbench/TFriendlyStatusBar.h"
 #include "dialogs/settings/TfrmIndstil.h"
-#include "app/TfrmPW4.h"
+#include "documents/DocumentArea.h"
+#include "editor/EditorBookmarks.h"
 #include "editor/TLEdit.h"
+#include "html/AutoDateCommands.h"
 #include "support/LibraryFixture.h"
 #include "support/ScriptedPrompter.h"
+#include "workbench/TFriendlyStatusBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,19 +44,19 @@ protected:
     void SetUp() override
     {
         // p and table are checked elements; "P, PARAM" leaves p out of the HTML check.
-        writeProgramFile("html4bib.dat",
-              recordBytes({libraryRecord(0, 0, QStringLiteral("HTML")), libraryRecord(1, 1000, QStringLiteral("Tekst")),
-                       libraryRecord(101, 1250, QStringLiteral("<p></p>"), QStringLiteral("p")),
-                       libraryRecord(201, 1250, QStringLiteral("<table></table>"), QStringLiteral("table"))}));
-        writeProgramFile("specialtegn.dat",
-              recordBytes({specialCharacter(QStringLiteral("&"), "amp", 38), specialCharacter(QStringLiteral("<"), "lt", 60),
-                       specialCharacter(QStringLiteral(">"), "gt", 62), specialCharacter(QStringLiteral("\""), "quot", 34),
-                       specialCharacter(QStringLiteral("'"), "apos", 39),
-                       specialCharacter(QString(QChar(0xA0)), "nbsp", 160),
-                       specialCharacter(QString(QChar(0xAD)), "shy", 173),
-                       specialCharacter(QStringLiteral("©"), "copy", 169),
-                       specialCharacter(QStringLiteral("é"), "eacute", 233),
-                       specialCharacter(QStringLiteral(";"), "semi", 59)}));
+        writeProgramFile(
+            "html4bib.dat",
+            recordBytes({libraryRecord(0, 0, QStringLiteral("HTML")), libraryRecord(1, 1000, QStringLiteral("Tekst")),
+                         libraryRecord(101, 1250, QStringLiteral("<p></p>"), QStringLiteral("p")),
+                         libraryRecord(201, 1250, QStringLiteral("<table></table>"), QStringLiteral("table"))}));
+        writeProgramFile(
+            "specialtegn.dat",
+            recordBytes({specialCharacter(QStringLiteral("&"), "amp", 38), specialCharacter(QStringLiteral("<"), "lt", 60),
+                         specialCharacter(QStringLiteral(">"), "gt", 62), specialCharacter(QStringLiteral("\""), "quot", 34),
+                         specialCharacter(QStringLiteral("'"), "apos", 39), specialCharacter(QString(QChar(0xA0)), "nbsp", 160),
+                         specialCharacter(QString(QChar(0xAD)), "shy", 173), specialCharacter(QStringLiteral("©"), "copy", 169),
+                         specialCharacter(QStringLiteral("é"), "eacute", 233),
+                         specialCharacter(QStringLiteral(";"), "semi", 59)}));
         for (const char *empty : {"eventmap.dat", "globalmap.dat"})
             writeProgramFile(empty, {});
         // The generator element would add its own line to every saved page.
@@ -138,8 +138,7 @@ TEST_F(DocumentConversionsTest, ReadOnlyDocumentsAreLeftAlone)
     const QString text = QStringLiteral("<HTML><BODY>\r\nBlåbær &copy; &aring; é <!-- Minus AutoDato -->\r\n</BODY></HTML>");
     for (const char *id : {"actDanskTilKoder", "actKoderTilDansk", "actSpecialTilKoder", "actKoderTilSpecial", "actXhtml",
                            "actKoderStore", "actKoderSmaa", "actSletKoder", "actStoreBogstaver", "actSmaaBogstaver",
-                           "actSkiftAlle", "actStartOrd", "actStartSaetninger", "actIndsaetMellemrum",
-                           "actOpdateringsdato"}) {
+                           "actSkiftAlle", "actStartOrd", "actStartSaetninger", "actIndsaetMellemrum", "actOpdateringsdato"}) {
         start(text);
         editor().SetReadOnly(true);
         run(id);
@@ -241,9 +240,9 @@ TEST_F(DocumentConversionsTest, AMissingSpecialCharacterListIsToldAndChangesNoth
     run("actSpecialTilKoder");
     EXPECT_EQ(editor().GetText(), QStringLiteral("© é"));
     EXPECT_FALSE(editor().IsModified());
-    EXPECT_EQ(m_prompter.seen().last().text,
-              QStringLiteral("Brindle's Pagewick kan ikke finde %1.")
-                  .arg(QDir::toNativeSeparators(path("program/specialtegn.dat"))));
+    EXPECT_EQ(
+        m_prompter.seen().last().text,
+        QStringLiteral("Brindle's Pagewick kan ikke finde %1.").arg(QDir::toNativeSeparators(path("program/specialtegn.dat"))));
 }
 
 TEST_F(DocumentConversionsTest, WithDanishCodesOnFilesOpenWithLettersAndAreWrittenWithReferences)
@@ -299,8 +298,8 @@ TEST_F(DocumentConversionsTest, SavingAnHtmlPageAsksOnceForADateAndKeepsItCurren
 
     m_prompter.expect(QStringLiteral("side.htm indeholder ikke en Auto-opdateringsdato"), Prompter::Yes);
     save();
-    const QString dated = QStringLiteral("<html><head><title>T</title></head><body>\r\nx\r\n") +
-                          dateLine.arg(QStringLiteral("10.12.2026")) + QStringLiteral("</body></html>");
+    const QString dated = QStringLiteral("<html><head><title>T</title></head><body>\r\nx\r\n")
+        + dateLine.arg(QStringLiteral("10.12.2026")) + QStringLiteral("</body></html>");
     EXPECT_EQ(read("side.htm"), dated);
     EXPECT_EQ(m_prompter.seen().last().caption, QStringLiteral("Pagewick Autodato"));
 
@@ -353,15 +352,17 @@ TEST_F(DocumentConversionsTest, TheUpdateDateCommandRefreshesAnExistingDate)
 TEST_F(DocumentConversionsTest, TheHtmlCheckReportsOddLinesAndUnbalancedElementsInOneMessage)
 {
     ASSERT_EQ(m_window->libraryLists().TagCheckElements, QStringList({QStringLiteral("table")}));
-    const QString text = QStringLiteral("<table>\r\n<TABLE class=\"x\">\r\n<p>a < b\r\n<table>\r\n<script>document.write('<table>')</script>");
+    const QString text = QStringLiteral(
+        "<table>\r\n<TABLE class=\"x\">\r\n<p>a < b\r\n<table>\r\n<script>document.write('<table>')</script>");
     start(text);
     m_prompter.expect(QStringLiteral("Tjek HTML-koder"));
     run("actTjekHtml");
     const Prompter::Message &report = m_prompter.seen().last();
     EXPECT_EQ(report.caption, QStringLiteral("Tjek HTML-koder"));
     EXPECT_EQ(report.icon, Prompter::Icon::Information);
-    EXPECT_EQ(report.text, QStringLiteral("Pagewick fandt et ulige antal \"<\" og \">\" i linierne 3.\n"
-                                          "- Der er 3 flere \"<table>\" end \"</table>\"\n"));
+    EXPECT_EQ(report.text,
+              QStringLiteral("Pagewick fandt et ulige antal \"<\" og \">\" i linierne 3.\n"
+                             "- Der er 3 flere \"<table>\" end \"</table>\"\n"));
     EXPECT_EQ(editor().GetText(), text);
     EXPECT_FALSE(editor().IsModified());
 }

@@ -1,20 +1,20 @@
 // Documents through the real main window: opening, saving, closing and
 // files changed by other programs, answered through the scripted prompter.
-#include "documents/DocumentArea.h"
 #include "app/PagewickApplication.h"
-#include "documents/RecentFiles.h"
-#include "core/SettingsStore.h"
-#include "workbench/TFriendlyStatusBar.h"
-#include "dialogs/settings/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
+#include "core/SettingsStore.h"
+#include "dialogs/settings/TfrmIndstil.h"
+#include "documents/DocumentArea.h"
 #include "documents/DocumentCommands.h"
+#include "documents/RecentFiles.h"
 #include "editor/TLEdit.h"
 #include "support/ScriptedPrompter.h"
+#include "workbench/TFriendlyStatusBar.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QSpinBox>
 #include <QFile>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -377,7 +377,9 @@ TEST_F(DocumentsTest, SaveAllAndSavingWithDanishCodes)
     EXPECT_EQ(m_window->ActiveEditor()->GetText(), QStringLiteral("æ1a")); // the editor keeps its letters
     type(QStringLiteral("æ"));
     m_window->documentCommands().saveAll(); // the option itself is off
-    EXPECT_EQ(read(path("a.htm")), QByteArray("\xc3\xa6\xc3\xa6" "1a"));
+    EXPECT_EQ(read(path("a.htm")),
+              QByteArray("\xc3\xa6\xc3\xa6"
+                         "1a"));
 }
 
 TEST_F(DocumentsTest, SettingsAppliedReachEveryEditorAndCancelRestoresThem)

@@ -3,11 +3,11 @@
 #include "support/MainWindowFixture.h"
 
 #include "documents/DocumentArea.h"
-#include "editing/DocumentDrops.h"
 #include "editing/BookmarkBar.h"
+#include "editing/DocumentDrops.h"
 #include "editing/EditorCommands.h"
-#include "workbench/TFriendlyStatusBar.h"
 #include "editor/TLEditLines.h"
+#include "workbench/TFriendlyStatusBar.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -78,8 +78,7 @@ protected:
     }
     void hover(const QPoint &at)
     {
-        QMouseEvent move(QEvent::MouseMove, at, editor().viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, editor().viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(editor().viewport(), &move);
     }
     // Hovers over the selection and drags it: what the drag carries, once
@@ -144,8 +143,9 @@ TEST_F(EditingAidsTest, GoingToBookmarksByCommandButtonAndDropDown)
         texts.append(entry->text());
         enabled.append(entry->isEnabled());
     }
-    EXPECT_EQ(texts, (QStringList{"1", QStringLiteral("2: ") + QString(59, QLatin1Char('x')) + QStringLiteral("y..."), "3",
-                                  "4: kort", "5"}));
+    EXPECT_EQ(
+        texts,
+        (QStringList{"1", QStringLiteral("2: ") + QString(59, QLatin1Char('x')) + QStringLiteral("y..."), "3", "4: kort", "5"}));
     EXPECT_EQ(enabled, (QList<bool>{false, true, false, true, false}));
     menu->actions().at(1)->trigger();
     EXPECT_EQ(editor().GetSelection(), SelectionRecord::at({3, 0}));
@@ -474,7 +474,8 @@ TEST_F(EditingAidsTest, CtrlAltTabGoesToTheResourcePanelWhenItIsShown)
 TEST(EditorBookmarks, EntriesShowTheNumberOrTheLineCutTo60Characters)
 {
     EXPECT_EQ(EditorBookmarks::entryText(3, false, QStringLiteral("ignored")), QStringLiteral("3"));
-    EXPECT_EQ(EditorBookmarks::entryText(1, true, QString(60, QLatin1Char('a'))), QStringLiteral("1: ") + QString(60, QLatin1Char('a')));
+    EXPECT_EQ(EditorBookmarks::entryText(1, true, QString(60, QLatin1Char('a'))),
+              QStringLiteral("1: ") + QString(60, QLatin1Char('a')));
     EXPECT_EQ(EditorBookmarks::entryText(5, true, QString(61, QLatin1Char('a'))),
               QStringLiteral("5: ") + QString(60, QLatin1Char('a')) + QStringLiteral("..."));
     EXPECT_EQ(EditorBookmarks::colour(5), QColor(255, 182, 108));

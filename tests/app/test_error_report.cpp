@@ -1,6 +1,6 @@
-#include "core/ErrorReport.h"
 #include "app/PagewickApplication.h"
 #include "app/TfrmSplash.h"
+#include "core/ErrorReport.h"
 #include "support/ScriptedPrompter.h"
 #include "support/WaitUntil.h"
 
@@ -36,9 +36,10 @@ TEST(ErrorReport, TheMessageNamesTheErrorAndOffersOkAndCancel)
     EXPECT_TRUE(reportUnhandledError(prompter, QStringLiteral("Adgang nægtet")));
     const Prompter::Message &m = prompter.seen().at(0);
     EXPECT_EQ(m.caption, QStringLiteral("Programfejl"));
-    EXPECT_EQ(m.text, QStringLiteral("Brindle's Pagewick er blevet ramt af en fejl.\r\n\r\nFejlmeddelelse: Adgang nægtet"
-                                     "\r\n\r\nHvis fejlen bliver ved, når du vælger OK, så vælg Annuller for at "
-                                     "afslutte Brindle's Pagewick."));
+    EXPECT_EQ(m.text,
+              QStringLiteral("Brindle's Pagewick er blevet ramt af en fejl.\r\n\r\nFejlmeddelelse: Adgang nægtet"
+                             "\r\n\r\nHvis fejlen bliver ved, når du vælger OK, så vælg Annuller for at "
+                             "afslutte Brindle's Pagewick."));
     EXPECT_EQ(m.icon, Prompter::Icon::Stop);
     EXPECT_EQ(m.buttons, Prompter::Ok | Prompter::Cancel);
 
@@ -92,8 +93,8 @@ TEST(AboutWindow, ShowsTheReleaseAndClosesOnEscOrAClick)
                 QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
                 QCoreApplication::sendEvent(&about, &esc);
             } else {
-                QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-                                  Qt::LeftButton, Qt::NoModifier);
+                QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                                  Qt::NoModifier);
                 QCoreApplication::sendEvent(&about, &click);
             }
         });

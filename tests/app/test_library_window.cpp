@@ -3,8 +3,8 @@
 // changed "Kodetjek".
 #include "support/MainWindowFixture.h"
 
-#include "dialogs/settings/TfrmIndstil.h"
 #include "app/TfrmPW4.h"
+#include "dialogs/settings/TfrmIndstil.h"
 #include "resources/LibraryTab.h"
 #include "resources/THETreeView.h"
 #include "support/LibraryFixture.h"
@@ -23,12 +23,13 @@ class LibraryWindowTest : public MainWindowFixture
 protected:
     void SetUp() override
     {
-        writeProgramFile("html4bib.dat",
-                         recordBytes({libraryRecord(0, 0, QStringLiteral("HTML")), libraryRecord(1, 1000, QStringLiteral("Tekst")),
-                                      libraryRecord(101, 1250, QStringLiteral("<p></p>"), QStringLiteral("p")),
-                                      libraryRecord(201, 1250, QStringLiteral("<table></table>"), QStringLiteral("table")),
-                                      libraryRecord(2, 2000, QStringLiteral("Hændelser")),
-                                      libraryRecord(102, 1701, QStringLiteral("onclick=\"\""), QStringLiteral("onclick"))}));
+        writeProgramFile(
+            "html4bib.dat",
+            recordBytes({libraryRecord(0, 0, QStringLiteral("HTML")), libraryRecord(1, 1000, QStringLiteral("Tekst")),
+                         libraryRecord(101, 1250, QStringLiteral("<p></p>"), QStringLiteral("p")),
+                         libraryRecord(201, 1250, QStringLiteral("<table></table>"), QStringLiteral("table")),
+                         libraryRecord(2, 2000, QStringLiteral("Hændelser")),
+                         libraryRecord(102, 1701, QStringLiteral("onclick=\"\""), QStringLiteral("onclick"))}));
         for (const char *empty : {"eventmap.dat", "globalmap.dat", "css2bib.dat"})
             writeProgramFile(empty, {});
         openWindow();

@@ -1,16 +1,16 @@
-#include "documents/DocumentArea.h"
-#include "core/SettingsStore.h"
 #include "app/SingleInstance.h"
-#include "workbench/TFriendlyStatusBar.h"
 #include "app/TfrmPW4.h"
+#include "core/SettingsStore.h"
+#include "documents/DocumentArea.h"
 #include "support/ScriptedPrompter.h"
 #include "support/WaitUntil.h"
+#include "workbench/TFriendlyStatusBar.h"
 
+#include "app/ShellCommands.h"
+#include "documents/DocumentCommands.h"
 #include "editor/TLEdit.h"
 #include "editor/TLEditLines.h"
 #include "editor/TRuler.h"
-#include "documents/DocumentCommands.h"
-#include "app/ShellCommands.h"
 
 #include <QAction>
 #include <QDir>
@@ -58,8 +58,7 @@ protected:
 
     std::unique_ptr<TfrmPW4> createWindow()
     {
-        return std::make_unique<TfrmPW4>(
-            MainWindowServices{*m_store, m_prompter, programFolder(), defaultUserData()});
+        return std::make_unique<TfrmPW4>(MainWindowServices{*m_store, m_prompter, programFolder(), defaultUserData()});
     }
 
     // Closes the window as the user would and starts over from the settings file.
@@ -156,10 +155,11 @@ TEST_F(MainWindowTest, MissingMapsAreReportedAndLeftEmpty)
 {
     QFile::remove(programFolder() + QStringLiteral("eventmap.dat"));
     QFile::remove(programFolder() + QStringLiteral("globalmap.dat"));
-    m_prompter.expect(QStringLiteral("Brindle's Pagewick kan ikke finde ") +
-                      QDir::toNativeSeparators(programFolder() + QStringLiteral("eventmap.dat")))
-        .expect(QStringLiteral("Brindle's Pagewick kan ikke finde ") +
-                QDir::toNativeSeparators(programFolder() + QStringLiteral("globalmap.dat")));
+    m_prompter
+        .expect(QStringLiteral("Brindle's Pagewick kan ikke finde ")
+                + QDir::toNativeSeparators(programFolder() + QStringLiteral("eventmap.dat")))
+        .expect(QStringLiteral("Brindle's Pagewick kan ikke finde ")
+                + QDir::toNativeSeparators(programFolder() + QStringLiteral("globalmap.dat")));
     auto window = createWindow();
     EXPECT_TRUE(m_prompter.allAnswered());
     ASSERT_EQ(m_prompter.seen().size(), 2);
@@ -173,10 +173,10 @@ TEST_F(MainWindowTest, ADeletedUserDataFolderIsReportedAndKeptInTheStore)
 {
     const QString gone = m_dir.filePath(QStringLiteral("deleted-folder"));
     m_store->writeText(QStringLiteral("Indstillinger"), QStringLiteral("BrugerdataMappe"), gone);
-    m_prompter.expect(QStringLiteral("Pagewick kunne ikke finde den tidligere anvendte brugerdatamappe, ") + gone +
-                      QStringLiteral(". Mappen sættes til ") + defaultUserData() +
-                      QStringLiteral(". Hvis brugerdata findes i en anden mappe, skal du angive stien under "
-                                     "Funktioner, Indstillinger."));
+    m_prompter.expect(QStringLiteral("Pagewick kunne ikke finde den tidligere anvendte brugerdatamappe, ") + gone
+                      + QStringLiteral(". Mappen sættes til ") + defaultUserData()
+                      + QStringLiteral(". Hvis brugerdata findes i en anden mappe, skal du angive stien under "
+                                       "Funktioner, Indstillinger."));
     auto window = createWindow();
     window->show();
     EXPECT_EQ(m_prompter.seen().size(), 1);
@@ -275,8 +275,8 @@ TEST_F(MainWindowTest, HandedOverFilesOpenInOrderAndMissingOnesAreSkipped)
     window->show();
     window->showMinimized();
 
-    window->receiveHandOver(a + QStringLiteral("?") + m_dir.filePath(QStringLiteral("missing.htm")) +
-                            QStringLiteral("?") + b + QStringLiteral("?"));
+    window->receiveHandOver(a + QStringLiteral("?") + m_dir.filePath(QStringLiteral("missing.htm")) + QStringLiteral("?") + b
+                            + QStringLiteral("?"));
     DocumentArea *docs = &window->documentArea();
     ASSERT_EQ(docs->count(), 2); // the empty first document was replaced
     EXPECT_EQ(docs->pathAt(0), a);

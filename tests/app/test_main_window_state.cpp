@@ -43,9 +43,8 @@ TEST_F(MainWindowStateTest, StoredSizesBelowTheirLimitsAreReplaced)
         const char *stored;
         int expected;
     } cases[] = {
-        {"FilBredde", "0", 220}, {"FilBredde", "9", 220},      {"FilBredde", "10", 10},
-        {"FilBredde", "-50", 220}, {"ViewerHoejde", "39", 40}, {"ViewerHoejde", "40", 40},
-        {"ViewerHoejde", "0", 40}, {"ViewerHoejde", "200", 200},
+        {"FilBredde", "0", 220},    {"FilBredde", "9", 220},    {"FilBredde", "10", 10},   {"FilBredde", "-50", 220},
+        {"ViewerHoejde", "39", 40}, {"ViewerHoejde", "40", 40}, {"ViewerHoejde", "0", 40}, {"ViewerHoejde", "200", 200},
     };
     for (const auto &c : cases) {
         m_store.writeText(Start, QString::fromUtf8(c.key), QString::fromUtf8(c.stored));

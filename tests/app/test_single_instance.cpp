@@ -28,10 +28,10 @@ TEST(FileListMessage, PathsTravelInOrderAndUnchanged)
 TEST(FileListMessage, MalformedBytesAreRefused)
 {
     const QList<QByteArray> malformed = {
-        QByteArray(),                          // nothing at all
-        QByteArray("/a.htm?"),                 // no closing zero
-        QByteArray("/a.htm?\0/b.htm?\0", 16),  // more after the zero
-        QByteArray("/\xff\xfe.htm?\0", 9),     // not UTF-8
+        QByteArray(), // nothing at all
+        QByteArray("/a.htm?"), // no closing zero
+        QByteArray("/a.htm?\0/b.htm?\0", 16), // more after the zero
+        QByteArray("/\xff\xfe.htm?\0", 9), // not UTF-8
     };
     for (const QByteArray &bytes : malformed)
         EXPECT_FALSE(FileListMessage::decode(bytes).has_value()) << bytes.toHex().toStdString();

@@ -9,7 +9,8 @@ class ArgumentsTest : public PwtoolTest
 
 TEST_F(ArgumentsTest, HelpIsDanishAndExitsZero)
 {
-    for (const QStringList &arguments : {QStringList{QStringLiteral("--help")}, QStringList{QStringLiteral("check"), QStringLiteral("-h")}}) {
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("--help")}, QStringList{QStringLiteral("check"), QStringLiteral("-h")}}) {
         const ToolRun result = run(arguments);
         EXPECT_EQ(result.exitCode, 0);
         const QString help = QString::fromUtf8(result.out);
@@ -39,7 +40,8 @@ TEST_F(ArgumentsTest, BadArgumentsAreRefusedInDanishWithExitTwo)
         {{QStringLiteral("convert"), QStringLiteral("xhtml")}, "Angiv mindst én fil."},
         {{QStringLiteral("convert"), QStringLiteral("rot13"), QStringLiteral("a.html")}, "Ukendt konvertering: rot13"},
         {{QStringLiteral("links"), QStringLiteral("a.html"), QStringLiteral("a.html")}, "links tager præcis én fil."},
-        {{QStringLiteral("check"), QStringLiteral("a.html"), QStringLiteral("--settings")}, "--settings skal efterfølges af en fil"},
+        {{QStringLiteral("check"), QStringLiteral("a.html"), QStringLiteral("--settings")},
+         "--settings skal efterfølges af en fil"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());

@@ -19,8 +19,9 @@ TEST_F(CheckTest, CleanFilesPrintTheirPathAndTheCleanReportAndExitZero)
     writeFile(QStringLiteral("b.html"), "");
     const ToolRun result = run({QStringLiteral("check"), QStringLiteral("a.html"), QStringLiteral("b.html")});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-    EXPECT_EQ(result.out, "a.html\nPagewick fandt ingen fejl i koden.\n"
-                          "b.html\nPagewick fandt ingen fejl i koden.\n");
+    EXPECT_EQ(result.out,
+              "a.html\nPagewick fandt ingen fejl i koden.\n"
+              "b.html\nPagewick fandt ingen fejl i koden.\n");
     EXPECT_TRUE(result.err.isEmpty());
 }
 
@@ -37,8 +38,8 @@ TEST_F(CheckTest, AFileThatCannotBeReadExitsTwoAfterCheckingTheOthers)
 {
     writeFile(QStringLiteral("faulty.html"), FaultyPage);
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.html")));
-    const ToolRun result = run({QStringLiteral("check"), QStringLiteral("missing.html"), QStringLiteral("folder.html"),
-                                QStringLiteral("faulty.html")});
+    const ToolRun result = run(
+        {QStringLiteral("check"), QStringLiteral("missing.html"), QStringLiteral("folder.html"), QStringLiteral("faulty.html")});
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.out, "faulty.html\n" + FaultyReport);
     EXPECT_TRUE(result.err.contains(QStringLiteral("Filen missing.html findes ikke.")));
@@ -63,8 +64,8 @@ TEST_F(CheckTest, ASettingsFileGivenOnTheCommandLineTakesThePlaceOfTheUsersStore
 
     const ToolRun user = run({QStringLiteral("check"), QStringLiteral("para.html")});
     EXPECT_EQ(user.exitCode, 0);
-    const ToolRun strict = run({QStringLiteral("check"), QStringLiteral("--settings"), QStringLiteral("strict.ini"),
-                                QStringLiteral("para.html")});
+    const ToolRun strict = run(
+        {QStringLiteral("check"), QStringLiteral("--settings"), QStringLiteral("strict.ini"), QStringLiteral("para.html")});
     EXPECT_EQ(strict.exitCode, 1);
     EXPECT_EQ(strict.out, "para.html\n- Der er 2 flere \"<p>\" end \"</p>\"\n");
 }
@@ -72,8 +73,8 @@ TEST_F(CheckTest, ASettingsFileGivenOnTheCommandLineTakesThePlaceOfTheUsersStore
 TEST_F(CheckTest, AMissingSettingsFileIsAnErrorAndAnUnreadableStoreIsNeverRewritten)
 {
     writeFile(QStringLiteral("a.html"), CleanPage);
-    const ToolRun missing = run({QStringLiteral("check"), QStringLiteral("--settings"), QStringLiteral("none.ini"),
-                                 QStringLiteral("a.html")});
+    const ToolRun missing = run(
+        {QStringLiteral("check"), QStringLiteral("--settings"), QStringLiteral("none.ini"), QStringLiteral("a.html")});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_TRUE(missing.out.isEmpty());
     EXPECT_TRUE(missing.err.contains(QStringLiteral("indstillingsfilen")));
@@ -82,8 +83,8 @@ TEST_F(CheckTest, AMissingSettingsFileIsAnErrorAndAnUnreadableStoreIsNeverRewrit
     // replace it at its next write, the companion tool must leave it alone.
     const QByteArray garbage = "[Indstillinger\n\"=\n";
     writeFile(QStringLiteral("broken.ini"), garbage);
-    const ToolRun broken = run({QStringLiteral("check"), QStringLiteral("--settings"), QStringLiteral("broken.ini"),
-                                QStringLiteral("a.html")});
+    const ToolRun broken = run(
+        {QStringLiteral("check"), QStringLiteral("--settings"), QStringLiteral("broken.ini"), QStringLiteral("a.html")});
     EXPECT_EQ(broken.exitCode, 0);
     EXPECT_EQ(readFile(QStringLiteral("broken.ini")), garbage);
 }

@@ -7,9 +7,12 @@ namespace {
 
 // In UTF-8, with the editor's line breaks.
 const QByteArray Page = "<HTML>\r\n"
-                        "<HEAD><TITLE>Bl\xC3\xA5" "b\xC3\xA6r</TITLE></HEAD>\r\n"
+                        "<HEAD><TITLE>Bl\xC3\xA5"
+                        "b\xC3\xA6r</TITLE></HEAD>\r\n"
                         "<BODY BGCOLOR=white>\r\n"
-                        "<P ALIGN=center>Bl\xC3\xA5" "b\xC3\xA6rgr\xC3\xB8" "d &copy; \xC2\xA9 &aring;</P>\r\n"
+                        "<P ALIGN=center>Bl\xC3\xA5"
+                        "b\xC3\xA6rgr\xC3\xB8"
+                        "d &copy; \xC2\xA9 &aring;</P>\r\n"
                         "<HR SIZE=2>\r\n"
                         "</BODY>\r\n"
                         "</HTML>\r\n";
@@ -26,29 +29,54 @@ class ConvertTest : public PwtoolTest
 
 TEST_F(ConvertTest, EachModeWritesWhatTheMenuCommandMakesOfTheDocument)
 {
-    const QByteArray head = "<HTML>\r\n<HEAD><TITLE>Bl\xC3\xA5" "b\xC3\xA6r</TITLE></HEAD>\r\n";
+    const QByteArray head = "<HTML>\r\n<HEAD><TITLE>Bl\xC3\xA5"
+                            "b\xC3\xA6r</TITLE></HEAD>\r\n";
     // The character conversions keep to the body and write its tags in lower case.
     const ConversionCase cases[] = {
-        {"danish-to-refs", head + "<body BGCOLOR=white>\r\n<P ALIGN=center>Bl&aring;b&aelig;rgr&oslash;d &copy; \xC2\xA9 &aring;</P>\r\n"
-                                  "<HR SIZE=2>\r\n</body>\r\n</HTML>\r\n"},
-        {"refs-to-danish", head + "<body BGCOLOR=white>\r\n<P ALIGN=center>Bl\xC3\xA5" "b\xC3\xA6rgr\xC3\xB8" "d &copy; \xC2\xA9 \xC3\xA5</P>\r\n"
-                                  "<HR SIZE=2>\r\n</body>\r\n</HTML>\r\n"},
-        {"special-to-refs", head + "<body BGCOLOR=white>\r\n<P ALIGN=center>Bl&aring;b&aelig;rgr&oslash;d &copy; &copy; &aring;</P>\r\n"
-                                   "<HR SIZE=2>\r\n</body>\r\n</HTML>\r\n"},
-        {"refs-to-special", head + "<body BGCOLOR=white>\r\n<P ALIGN=center>Bl\xC3\xA5" "b\xC3\xA6rgr\xC3\xB8" "d \xC2\xA9 \xC2\xA9 \xC3\xA5</P>\r\n"
-                                   "<HR SIZE=2>\r\n</body>\r\n</HTML>\r\n"},
+        {"danish-to-refs",
+         head
+             + "<body BGCOLOR=white>\r\n<P ALIGN=center>Bl&aring;b&aelig;rgr&oslash;d &copy; \xC2\xA9 &aring;</P>\r\n"
+               "<HR SIZE=2>\r\n</body>\r\n</HTML>\r\n"},
+        {"refs-to-danish",
+         head
+             + "<body BGCOLOR=white>\r\n<P ALIGN=center>Bl\xC3\xA5"
+               "b\xC3\xA6rgr\xC3\xB8"
+               "d &copy; \xC2\xA9 \xC3\xA5</P>\r\n"
+               "<HR SIZE=2>\r\n</body>\r\n</HTML>\r\n"},
+        {"special-to-refs",
+         head
+             + "<body BGCOLOR=white>\r\n<P ALIGN=center>Bl&aring;b&aelig;rgr&oslash;d &copy; &copy; &aring;</P>\r\n"
+               "<HR SIZE=2>\r\n</body>\r\n</HTML>\r\n"},
+        {"refs-to-special",
+         head
+             + "<body BGCOLOR=white>\r\n<P ALIGN=center>Bl\xC3\xA5"
+               "b\xC3\xA6rgr\xC3\xB8"
+               "d \xC2\xA9 \xC2\xA9 \xC3\xA5</P>\r\n"
+               "<HR SIZE=2>\r\n</body>\r\n</HTML>\r\n"},
         {"tags-upper", Page},
-        {"tags-lower", "<html>\r\n<head><title>Bl\xC3\xA5" "b\xC3\xA6r</title></head>\r\n<body bgcolor=white>\r\n"
-                       "<p align=center>Bl\xC3\xA5" "b\xC3\xA6rgr\xC3\xB8" "d &copy; \xC2\xA9 &aring;</p>\r\n<hr size=2>\r\n</body>\r\n</html>\r\n"},
-        {"xhtml", "<html>\r\n<head><title>Bl\xC3\xA5" "b\xC3\xA6r</title></head>\r\n<body bgcolor=\"white\">\r\n"
-                  "<p align=\"center\">Bl\xC3\xA5" "b\xC3\xA6rgr\xC3\xB8" "d &copy; \xC2\xA9 &aring;</p>\r\n<hr size=\"2\" />\r\n</body>\r\n</html>\r\n"},
-        {"strip", "\r\nBl\xC3\xA5" "b\xC3\xA6r\r\nBl\xC3\xA5" "b\xC3\xA6rgr\xC3\xB8" "d &copy; \xC2\xA9 &aring;\r\n"},
+        {"tags-lower",
+         "<html>\r\n<head><title>Bl\xC3\xA5"
+         "b\xC3\xA6r</title></head>\r\n<body bgcolor=white>\r\n"
+         "<p align=center>Bl\xC3\xA5"
+         "b\xC3\xA6rgr\xC3\xB8"
+         "d &copy; \xC2\xA9 &aring;</p>\r\n<hr size=2>\r\n</body>\r\n</html>\r\n"},
+        {"xhtml",
+         "<html>\r\n<head><title>Bl\xC3\xA5"
+         "b\xC3\xA6r</title></head>\r\n<body bgcolor=\"white\">\r\n"
+         "<p align=\"center\">Bl\xC3\xA5"
+         "b\xC3\xA6rgr\xC3\xB8"
+         "d &copy; \xC2\xA9 &aring;</p>\r\n<hr size=\"2\" />\r\n</body>\r\n</html>\r\n"},
+        {"strip",
+         "\r\nBl\xC3\xA5"
+         "b\xC3\xA6r\r\nBl\xC3\xA5"
+         "b\xC3\xA6rgr\xC3\xB8"
+         "d &copy; \xC2\xA9 &aring;\r\n"},
     };
     writeFile(QStringLiteral("page.html"), Page);
     for (const ConversionCase &c : cases) {
         SCOPED_TRACE(c.mode);
-        const ToolRun result = run({QStringLiteral("convert"), QString::fromLatin1(c.mode), QStringLiteral("--stdout"),
-                                    QStringLiteral("page.html")});
+        const ToolRun result = run(
+            {QStringLiteral("convert"), QString::fromLatin1(c.mode), QStringLiteral("--stdout"), QStringLiteral("page.html")});
         EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
         EXPECT_EQ(result.out, c.expected);
     }
@@ -79,8 +107,8 @@ TEST_F(ConvertTest, AWindows1252FileStaysWindows1252)
 {
     const QByteArray page = "<body><p>\xE6 &oslash; &aring;</p></body>";
     writeFile(QStringLiteral("old.htm"), page);
-    const ToolRun toStdout = run({QStringLiteral("convert"), QStringLiteral("refs-to-danish"), QStringLiteral("--stdout"),
-                                  QStringLiteral("old.htm")});
+    const ToolRun toStdout = run(
+        {QStringLiteral("convert"), QStringLiteral("refs-to-danish"), QStringLiteral("--stdout"), QStringLiteral("old.htm")});
     EXPECT_EQ(toStdout.out, "<body><p>\xE6 \xF8 \xE5</p></body>");
 
     const ToolRun inPlace = run({QStringLiteral("convert"), QStringLiteral("refs-to-danish"), QStringLiteral("old.htm")});

@@ -8,7 +8,7 @@ namespace {
 QByteArray todaysLine()
 {
     return "<!-- Pagewick AutoDato -->Opdateret d. " + QDate::currentDate().toString(QStringLiteral("d.M.yyyy")).toUtf8()
-           + "<!-- PW -->";
+        + "<!-- PW -->";
 }
 
 class DateTest : public PwtoolTest
@@ -34,8 +34,8 @@ TEST_F(DateTest, InsertPutsTheDateLineBeforeTheBodyEndOnceAndRespectsARefusal)
     writeFile(QStringLiteral("refused.html"), refused);
     const QByteArray expected = "<html><body>\r\n<p>Tekst</p>\r\n" + todaysLine() + "\r\n</BODY></html>\r\n";
 
-    ToolRun result = run({QStringLiteral("date"), QStringLiteral("--insert"), QStringLiteral("page.html"),
-                          QStringLiteral("refused.html")});
+    ToolRun result = run(
+        {QStringLiteral("date"), QStringLiteral("--insert"), QStringLiteral("page.html"), QStringLiteral("refused.html")});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_EQ(readFile(QStringLiteral("page.html")), expected);
     EXPECT_EQ(readFile(QStringLiteral("refused.html")), refused);
@@ -52,9 +52,9 @@ TEST_F(DateTest, TheDateFormatComesFromTheSettings)
     const ToolRun result = run({QStringLiteral("date"), QStringLiteral("--insert"), QStringLiteral("--settings"),
                                 QStringLiteral("format.ini"), QStringLiteral("page.htm")});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-    EXPECT_EQ(readFile(QStringLiteral("page.htm")), "<body><!-- Pagewick AutoDato -->Rettet "
-                                                         + QByteArray::number(QDate::currentDate().year())
-                                                         + "<!-- PW -->\n</body>");
+    EXPECT_EQ(readFile(QStringLiteral("page.htm")),
+              "<body><!-- Pagewick AutoDato -->Rettet " + QByteArray::number(QDate::currentDate().year())
+                  + "<!-- PW -->\n</body>");
 }
 
 TEST_F(DateTest, ABrokenDateIsToldAndLeftAsItWas)
@@ -72,8 +72,8 @@ TEST_F(DateTest, OnlyHtmlFilesByTheUsersFilterAreDated)
     writeFile(QStringLiteral("notes.txt"), "<body></body>");
     writeFile(QStringLiteral("page.shtml"), "<body></body>");
     writeSetting(userSettingsPath(), QStringLiteral("HTMLfilter"), QStringLiteral("*.txt"));
-    const ToolRun result = run({QStringLiteral("date"), QStringLiteral("--insert"), QStringLiteral("notes.txt"),
-                                QStringLiteral("page.shtml")});
+    const ToolRun result = run(
+        {QStringLiteral("date"), QStringLiteral("--insert"), QStringLiteral("notes.txt"), QStringLiteral("page.shtml")});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(readFile(QStringLiteral("notes.txt")).contains("AutoDato"));
     EXPECT_EQ(readFile(QStringLiteral("page.shtml")), "<body></body>");

@@ -20,11 +20,12 @@ TEST_F(LinksTest, EveryReferenceIsOneRowOfTargetDescriptionKindAndSize)
     const ToolRun result = run({QStringLiteral("links"), QStringLiteral("l.html")});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     // A link text over two lines stays on one row; internal targets (entry 11) are not listed.
-    EXPECT_EQ(QString::fromUtf8(result.out), QStringLiteral("http://example.com/\tEksempel side\tWeb\t\n"
-                                                            "mailto:a@b.dk\tSkriv\tE-mail\t\n"
-                                                            "app.js\t\tSkript\t\n"
-                                                            "sub/pic.gif\tBlåt\tGrafik\t")
-                                                 + FormatSize(1536) + QStringLiteral("\n"));
+    EXPECT_EQ(QString::fromUtf8(result.out),
+              QStringLiteral("http://example.com/\tEksempel side\tWeb\t\n"
+                             "mailto:a@b.dk\tSkriv\tE-mail\t\n"
+                             "app.js\t\tSkript\t\n"
+                             "sub/pic.gif\tBlåt\tGrafik\t")
+                  + FormatSize(1536) + QStringLiteral("\n"));
 }
 
 TEST_F(LinksTest, TheUsersScriptFilterDecidesWhatIsAScript)
@@ -32,8 +33,9 @@ TEST_F(LinksTest, TheUsersScriptFilterDecidesWhatIsAScript)
     writeFile(QStringLiteral("l.html"), "<script src=\"tool.vbs\"></script>");
     writeSetting(path(QStringLiteral("vbs.ini")), QStringLiteral("Skriptfilter"), QStringLiteral("*.vbs"));
     EXPECT_EQ(run({QStringLiteral("links"), QStringLiteral("l.html")}).out, "tool.vbs\t\tLokal\t\n");
-    EXPECT_EQ(run({QStringLiteral("links"), QStringLiteral("--settings"), QStringLiteral("vbs.ini"), QStringLiteral("l.html")}).out,
-              "tool.vbs\t\tSkript\t\n");
+    EXPECT_EQ(
+        run({QStringLiteral("links"), QStringLiteral("--settings"), QStringLiteral("vbs.ini"), QStringLiteral("l.html")}).out,
+        "tool.vbs\t\tSkript\t\n");
 }
 
 TEST_F(LinksTest, AMissingFileExitsTwo)

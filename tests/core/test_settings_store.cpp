@@ -78,9 +78,8 @@ TEST_F(SettingsStoreTest, NumbersAndBooleansReadWithTheCallersDefault)
         int asInt;
         bool asBool;
     } cases[] = {
-        {"42", 42, true},   {"-7", -7, true},       {"0", 0, false},   {"2", 2, true},
-        {"x", 99, true},    {"4.5", 99, true},      {"", 99, true},    {"99999999999", 99, true},
-        {" 12 ", 12, true}, {"12abc", 99, true},
+        {"42", 42, true},  {"-7", -7, true}, {"0", 0, false},           {"2", 2, true},     {"x", 99, true},
+        {"4.5", 99, true}, {"", 99, true},   {"99999999999", 99, true}, {" 12 ", 12, true}, {"12abc", 99, true},
     };
     for (const auto &c : cases) {
         store.writeText(QStringLiteral("S"), QStringLiteral("K"), QString::fromUtf8(c.stored));
@@ -102,8 +101,7 @@ TEST_F(SettingsStoreTest, SectionsReadAsLinesInWriteOrderAndEraseWhole)
         store.writeText(QStringLiteral("Koder"), QStringLiteral("b"), QStringLiteral("2"));
         store.writeText(QStringLiteral("Koder"), QStringLiteral("a"), QStringLiteral("1=one"));
         store.writeText(QStringLiteral("Meta"), QStringLiteral("x"), QStringLiteral("y"));
-        EXPECT_EQ(store.readSection(QStringLiteral("koder")),
-                  (QStringList{QStringLiteral("b=2"), QStringLiteral("a=1=one")}));
+        EXPECT_EQ(store.readSection(QStringLiteral("koder")), (QStringList{QStringLiteral("b=2"), QStringLiteral("a=1=one")}));
         store.eraseSection(QStringLiteral("KODER"));
         EXPECT_TRUE(store.readSection(QStringLiteral("Koder")).isEmpty());
         EXPECT_EQ(store.readText(QStringLiteral("Koder"), QStringLiteral("a"), QStringLiteral("gone")), QStringLiteral("gone"));
@@ -117,8 +115,8 @@ TEST_F(SettingsStoreTest, AnUnusableFileReadsAsDefaultsAndIsReplacedWhole)
 {
     const QList<QByteArray> files = {
         QByteArray("\x00\x01\xff\xfe garbage [[[ \x00 ==", 24),
-        QByteArray("[Start]\nTop=12\nVenstre=3"),          // truncated after a value
-        QByteArray("[Start]\nTop=abc\nBredde=\n[Sta"),        // garbage values, cut section
+        QByteArray("[Start]\nTop=12\nVenstre=3"), // truncated after a value
+        QByteArray("[Start]\nTop=abc\nBredde=\n[Sta"), // garbage values, cut section
     };
     for (const QByteArray &bytes : files) {
         writeRaw(bytes);
@@ -130,8 +128,7 @@ TEST_F(SettingsStoreTest, AnUnusableFileReadsAsDefaultsAndIsReplacedWhole)
             store.writeInt(QStringLiteral("Start"), QStringLiteral("Bredde"), 700);
         }
         SettingsStore reread(iniPath());
-        EXPECT_EQ(reread.readInt(QStringLiteral("Start"), QStringLiteral("Bredde"), 0), 700)
-            << bytes.toHex().toStdString();
+        EXPECT_EQ(reread.readInt(QStringLiteral("Start"), QStringLiteral("Bredde"), 0), 700) << bytes.toHex().toStdString();
     }
 }
 

@@ -23,17 +23,11 @@ TEST(SyntaxColours, WordsTakeTheirKindsColoursInPagewick2)
         const char *word;
         Pair expected;
     } cases[] = {
-        {1, "P", {0xFFFFFF, 0x000080}},        // an element, in any case
-        {1, "TaBle", {0xFFFFFF, 0x000080}},
-        {1, "blink", {0x800080, 0xC0C0C0}},    // unknown: attribute colours
-        {1, "!--", {0xFFFFFF, 0x00FF00}},
-        {1, "--", {0xFFFFFF, 0x00FF00}},
-        {1, "%", {0x000000, 0xFFFF00}},
-        {1, "?", {0x000000, 0x00FFFF}},
-        {1, "?PHP", {0x000000, 0x00FFFF}},
-        {8193, "", {0x000080, 0xC0C0C0}},
-        {24577, "", {0x000080, 0xC0C0C0}},
-        {2, "class", {0x800080, 0xC0C0C0}},
+        {1, "P", {0xFFFFFF, 0x000080}}, // an element, in any case
+        {1, "TaBle", {0xFFFFFF, 0x000080}}, {1, "blink", {0x800080, 0xC0C0C0}}, // unknown: attribute colours
+        {1, "!--", {0xFFFFFF, 0x00FF00}},   {1, "--", {0xFFFFFF, 0x00FF00}},    {1, "%", {0x000000, 0xFFFF00}},
+        {1, "?", {0x000000, 0x00FFFF}},     {1, "?PHP", {0x000000, 0x00FFFF}},  {8193, "", {0x000080, 0xC0C0C0}},
+        {24577, "", {0x000080, 0xC0C0C0}},  {2, "class", {0x800080, 0xC0C0C0}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(SyntaxColours::colourForWord(s, c.kind, QString::fromUtf8(c.word), elements), c.expected) << c.word;

@@ -1,7 +1,7 @@
 // The engine parts of keeping documents: recent files, titles and names.
+#include "core/SettingsStore.h"
 #include "documents/DocumentNaming.h"
 #include "documents/RecentFiles.h"
-#include "core/SettingsStore.h"
 #include "editor/TextBuffer.h"
 
 #include <QTemporaryDir>
@@ -16,16 +16,13 @@ TEST(RecentFiles, NewPathsGoFirstAndListedOnesMoveUpWithoutRepeating)
     SettingsStore store(dir.filePath(QStringLiteral("s.ini")));
     for (int i = 8; i >= 1; --i)
         RecentFiles::SkrivSidsteFil(store, QStringLiteral("/f%1").arg(i));
-    EXPECT_EQ(RecentFiles::HentSidsteFiler(store),
-              (QStringList{"/f1", "/f2", "/f3", "/f4", "/f5", "/f6", "/f7", "/f8"}));
+    EXPECT_EQ(RecentFiles::HentSidsteFiler(store), (QStringList{"/f1", "/f2", "/f3", "/f4", "/f5", "/f6", "/f7", "/f8"}));
 
     RecentFiles::SkrivSidsteFil(store, QStringLiteral("/f5")); // reopened and closed
-    EXPECT_EQ(RecentFiles::HentSidsteFiler(store),
-              (QStringList{"/f5", "/f1", "/f2", "/f3", "/f4", "/f6", "/f7", "/f8"}));
+    EXPECT_EQ(RecentFiles::HentSidsteFiler(store), (QStringList{"/f5", "/f1", "/f2", "/f3", "/f4", "/f6", "/f7", "/f8"}));
 
     RecentFiles::SkrivSidsteFil(store, QStringLiteral("/new")); // the last one falls off
-    EXPECT_EQ(RecentFiles::HentSidsteFiler(store),
-              (QStringList{"/new", "/f5", "/f1", "/f2", "/f3", "/f4", "/f6", "/f7"}));
+    EXPECT_EQ(RecentFiles::HentSidsteFiler(store), (QStringList{"/new", "/f5", "/f1", "/f2", "/f3", "/f4", "/f6", "/f7"}));
 
     RecentFiles::SkrivSidsteFil(store, QStringLiteral("/new")); // already first
     EXPECT_EQ(RecentFiles::HentSidsteFiler(store).size(), 8);
@@ -68,9 +65,8 @@ TEST(DocumentNaming, SaveAsHtmlAddsTheExtensionOnlyWhereNoneIsGiven)
         const char *name;
         const char *saved;
     } cases[] = {
-        {"/site/index", "/site/index.html"}, {"/site/index.htm", "/site/index.htm"},
-        {"/site/side.php", "/site/side.php"}, {"/site/a.html", "/site/a.html"},
-        {"/site/index.shtml", "/site/index.shtml"}, {"/site/noter.txt", "/site/noter.txt"},
+        {"/site/index", "/site/index.html"}, {"/site/index.htm", "/site/index.htm"},     {"/site/side.php", "/site/side.php"},
+        {"/site/a.html", "/site/a.html"},    {"/site/index.shtml", "/site/index.shtml"}, {"/site/noter.txt", "/site/noter.txt"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(DocumentNaming::withHtmlExtension(QString::fromUtf8(c.name)), QString::fromUtf8(c.saved));

@@ -16,8 +16,7 @@
 
 #include <memory>
 
-template <typename Factory>
-class EditableTextContract : public ::testing::Test
+template <typename Factory> class EditableTextContract : public ::testing::Test
 {
 protected:
     EditableText &withText(const QString &text)
@@ -84,10 +83,10 @@ TYPED_TEST_P(EditableTextContract, SelectionsKeepTheirDirectionAndAreClampedToTh
         SelectionRecord expected;
     } cases[] = {
         {sel(1, 1, 2, 3), sel(1, 1, 2, 3)},
-        {sel(2, 4, 1, 2), sel(2, 4, 1, 2)},              // backwards
-        {sel(2, 99, 2, 99), sel(2, 4, 2, 4)},            // past the line's end
-        {sel(-5, -5, 0, 3), sel(1, 0, 1, 0)},            // before the text
-        {sel(3, 1, 1000000, 7), sel(3, 1, 3, 3)},        // past the last line
+        {sel(2, 4, 1, 2), sel(2, 4, 1, 2)}, // backwards
+        {sel(2, 99, 2, 99), sel(2, 4, 2, 4)}, // past the line's end
+        {sel(-5, -5, 0, 3), sel(1, 0, 1, 0)}, // before the text
+        {sel(3, 1, 1000000, 7), sel(3, 1, 3, 3)}, // past the last line
         {sel(1, -32768, 2147483647, 32767), sel(1, 0, 3, 3)},
     };
     for (const auto &c : cases) {
@@ -115,7 +114,7 @@ TYPED_TEST_P(EditableTextContract, ReplacingTheSelection)
     EXPECT_EQ(t.GetText(), QStringLiteral("one 2\r\nthree"));
     EXPECT_EQ(t.GetSelection(), sel(1, 5, 1, 5));
 
-    t.ReplaceSelection(QStringLiteral("\nA\r\nB"));    // line breaks become the document's
+    t.ReplaceSelection(QStringLiteral("\nA\r\nB")); // line breaks become the document's
     EXPECT_EQ(t.GetText(), QStringLiteral("one 2\r\nA\r\nB\r\nthree"));
     EXPECT_EQ(t.GetSelection(), sel(3, 1, 3, 1));
 
@@ -146,22 +145,15 @@ TYPED_TEST_P(EditableTextContract, InsertingAndDeletingWholeLines)
         bool ok;
         const char *result;
     } cases[] = {
-        {"insert", 0, true, "new\nA\nB\nC"},
-        {"insert", 2, true, "A\nB\nnew\nC"},
-        {"insert", 3, true, "A\nB\nC\nnew"},
-        {"insert", 4, false, "A\nB\nC"},
-        {"insert", -1, false, "A\nB\nC"},
-        {"delete", 1, true, "B\nC"},
-        {"delete", 2, true, "A\nC"},
-        {"delete", 3, true, "A\nB"},
-        {"delete", 0, false, "A\nB\nC"},
+        {"insert", 0, true, "new\nA\nB\nC"}, {"insert", 2, true, "A\nB\nnew\nC"}, {"insert", 3, true, "A\nB\nC\nnew"},
+        {"insert", 4, false, "A\nB\nC"},     {"insert", -1, false, "A\nB\nC"},    {"delete", 1, true, "B\nC"},
+        {"delete", 2, true, "A\nC"},         {"delete", 3, true, "A\nB"},         {"delete", 0, false, "A\nB\nC"},
         {"delete", 4, false, "A\nB\nC"},
     };
     for (const auto &c : cases) {
         EditableText &t = this->withText(QStringLiteral("A\nB\nC"));
         const bool insert = QByteArray(c.op) == "insert";
-        EXPECT_EQ(insert ? t.InsertLine(c.line, QStringLiteral("new")) : t.DeleteLine(c.line), c.ok)
-            << c.op << " " << c.line;
+        EXPECT_EQ(insert ? t.InsertLine(c.line, QStringLiteral("new")) : t.DeleteLine(c.line), c.ok) << c.op << " " << c.line;
         EXPECT_EQ(t.GetText(), QString::fromUtf8(c.result)) << c.op << " " << c.line;
     }
     // The caret stays with its text.
@@ -188,9 +180,8 @@ TYPED_TEST_P(EditableTextContract, WordsAtTheCaretAndWordScans)
         const char *word; // null: no word
         int wordColumn;
     } cases[] = {
-        {1, 0, nullptr, 0}, {1, 1, "p", 1},     {1, 2, "p", 1},       {1, 5, "class", 3},
-        {1, 11, "blå", 10}, {1, 15, "Æble_1", 15}, {1, 21, "Æble_1", 15}, {2, 0, nullptr, 0},
-        {3, 1, nullptr, 0}, {3, 8, "sidste", 2},
+        {1, 0, nullptr, 0},    {1, 1, "p", 1},        {1, 2, "p", 1},     {1, 5, "class", 3}, {1, 11, "blå", 10},
+        {1, 15, "Æble_1", 15}, {1, 21, "Æble_1", 15}, {2, 0, nullptr, 0}, {3, 1, nullptr, 0}, {3, 8, "sidste", 2},
     };
     for (const auto &c : cases) {
         t.SetSelection(sel(c.line, c.column, c.line, c.column));
@@ -207,9 +198,10 @@ TYPED_TEST_P(EditableTextContract, WordsAtTheCaretAndWordScans)
     QStringList words;
     while (const auto w = t.NextScanWord())
         words.append(QStringLiteral("%1@%2:%3").arg(w->word).arg(w->line).arg(w->column));
-    EXPECT_EQ(words, (QStringList{QStringLiteral("p@1:1"), QStringLiteral("class@1:3"), QStringLiteral("blå@1:10"),
-                                  QStringLiteral("Æble_1@1:15"), QStringLiteral("ok@1:22"), QStringLiteral("p@1:26"),
-                                  QStringLiteral("sidste@3:2")}));
+    EXPECT_EQ(words,
+              (QStringList{QStringLiteral("p@1:1"), QStringLiteral("class@1:3"), QStringLiteral("blå@1:10"),
+                           QStringLiteral("Æble_1@1:15"), QStringLiteral("ok@1:22"), QStringLiteral("p@1:26"),
+                           QStringLiteral("sidste@3:2")}));
     t.BeginWordScan();
     ASSERT_TRUE(t.NextScanWord().has_value());
     t.SkipScanLine();

@@ -62,8 +62,8 @@ TEST(FileByteStream, WhatIsNoRegularFileDoesNotOpen)
     const QString fifo = dir.filePath(QStringLiteral("pipe.html"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.html")));
-    for (const QString &path : {dir.filePath(QStringLiteral("missing.html")), dir.filePath(QStringLiteral("folder.html")),
-                                fifo, QStringLiteral("/dev/null")}) {
+    for (const QString &path : {dir.filePath(QStringLiteral("missing.html")), dir.filePath(QStringLiteral("folder.html")), fifo,
+                                QStringLiteral("/dev/null")}) {
         EXPECT_FALSE(FileByteStream(path).isOpen()) << path.toStdString();
         QByteArray bytes;
         EXPECT_FALSE(readDocumentBytes(path, bytes)) << path.toStdString();

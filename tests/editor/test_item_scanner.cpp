@@ -57,8 +57,8 @@ TEST(ItemScanner, ItemsContinueAcrossLinesWithTheirState)
     ItemScanner::Result result;
     const QByteArray text("<a\nhref=\"x\ny\">\n<!-- one\ntwo -->\n");
     ItemScanner::scan(text.constData(), text.size(), State::Outside, {}, true, result);
-    EXPECT_EQ(result.lineEnds, (QList<State>{State::InTag, State::InDoubleQuotes, State::Outside, State::InComment,
-                                             State::Outside}));
+    EXPECT_EQ(result.lineEnds,
+              (QList<State>{State::InTag, State::InDoubleQuotes, State::Outside, State::InComment, State::Outside}));
     EXPECT_EQ(describe("still in comment --> out", State::InComment), "E(!--)[still in comment -->]T[ out]");
     EXPECT_EQ(describe("b\" c>", State::InDoubleQuotes), "D[b\"]P[ ]W[c]P[>]");
 
@@ -78,9 +78,9 @@ TEST(ItemScanner, ItemsContinueAcrossLinesWithTheirState)
 TEST(ItemScanner, AResyncPointLiesAtAnOpenItemOrWhereAsked)
 {
     const QByteArray text("<p>text <a href=\"x\">more");
-    EXPECT_EQ(ItemScanner::resyncPoint(text.constData(), 3), 3);       // just after ">"
-    EXPECT_EQ(ItemScanner::resyncPoint(text.constData(), 12), 8);      // inside "<a"
-    EXPECT_EQ(ItemScanner::resyncPoint(text.constData(), 12, 2), 12);  // nothing near enough
+    EXPECT_EQ(ItemScanner::resyncPoint(text.constData(), 3), 3); // just after ">"
+    EXPECT_EQ(ItemScanner::resyncPoint(text.constData(), 12), 8); // inside "<a"
+    EXPECT_EQ(ItemScanner::resyncPoint(text.constData(), 12, 2), 12); // nothing near enough
 }
 
 } // namespace

@@ -41,8 +41,8 @@ TEST(TRuler, PaintsTicksFromTheEdgeItNames)
     TRuler ruler;
     ruler.SetPenColor(Qt::red);
     const QImage top = ruler.grab().toImage();
-    EXPECT_EQ(top.pixelColor(25, 4), QColor(Qt::red));   // a big mark, 5 long
-    EXPECT_NE(top.pixelColor(5, 4), QColor(Qt::red));    // a small mark is 2 long
+    EXPECT_EQ(top.pixelColor(25, 4), QColor(Qt::red)); // a big mark, 5 long
+    EXPECT_NE(top.pixelColor(5, 4), QColor(Qt::red)); // a small mark is 2 long
     EXPECT_EQ(top.pixelColor(5, 1), QColor(Qt::red));
 
     ruler.setOrientation(TRuler::roHorizontalBottom);

@@ -55,7 +55,7 @@ TEST(TLEditFiles, TextComesBackByteForByteInItsOwnEncodingAndLineBreaks)
         {QByteArray(), QString()},
         {QByteArray("bl\xc3\xa5\nb\xc3\xa6r\n"), QStringLiteral("blå\nbær\n")},
         {QByteArray("\xef\xbb\xbf<p>\xc3\xb8</p>\r\n"), QStringLiteral("<p>ø</p>\r\n")},
-        {QByteArray("bl\xe5 \x80\r\nx"), QStringLiteral("blå €\r\nx")},          // Windows-1252
+        {QByteArray("bl\xe5 \x80\r\nx"), QStringLiteral("blå €\r\nx")}, // Windows-1252
         {QByteArray("a\0b\rc", 5), QString::fromUtf8("a\0b\rc", 5)},
         // Windows-1252 larger than the pieces it goes to the editor in.
         {QByteArray("bl\xe5 \x80\r\n").repeated(400000), QStringLiteral("blå €\r\n").repeated(400000)},
@@ -308,13 +308,13 @@ TEST(TLEditColouring, ItemWordsTakeTheHandlersColoursAndTextKeepsTheNormalOnes)
     editor.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0, -1);
     const auto at = [&](const char *piece) { return static_cast<long>(text.toUtf8().indexOf(piece)); };
 
-    EXPECT_EQ(styleForeground(editor, 0), QColor(Qt::black));         // "x"
+    EXPECT_EQ(styleForeground(editor, 0), QColor(Qt::black)); // "x"
     EXPECT_EQ(styleForeground(editor, at("p ")), QColor(Qt::red));
     EXPECT_EQ(styleForeground(editor, at("class")), QColor(Qt::magenta));
     EXPECT_EQ(styleForeground(editor, at("\"a\"")), QColor(Qt::blue));
     EXPECT_EQ(styleForeground(editor, at("'b'")), QColor(Qt::darkGreen));
     EXPECT_EQ(styleForeground(editor, at("y<")), QColor(Qt::black));
-    EXPECT_EQ(styleForeground(editor, at("/p") + 1), QColor(Qt::red));  // end tags name their element
+    EXPECT_EQ(styleForeground(editor, at("/p") + 1), QColor(Qt::red)); // end tags name their element
     EXPECT_EQ(styleForeground(editor, at("d -->")), QColor(Qt::gray)); // the comment's second line
     EXPECT_EQ(styleForeground(editor, at("z")), QColor(Qt::black));
     EXPECT_TRUE(asked.contains({HighlightWord::FirstWord, QStringLiteral("p")}));
@@ -351,10 +351,12 @@ TEST(TLEditColouring, ALongJumpColoursWhatIsShownAndTheRestWhenItComesIntoView)
     EXPECT_EQ(styleForeground(editor, 1), QColor(Qt::black)); // not coloured yet
 
     editor.SetTopLine(1);
-    ASSERT_TRUE(waitUntil([&] {
-        editor.grab();
-        return styleForeground(editor, 1) == QColor(Qt::red);
-    }, 5000));
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            editor.grab();
+            return styleForeground(editor, 1) == QColor(Qt::red);
+        },
+        5000));
 }
 
 } // namespace

@@ -4,9 +4,9 @@
 
 #include <QList>
 #include <QRandomGenerator>
-#include <QStringList>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,11 @@ TEST(Windows1252, ReadsEveryByteAsTheCodecDoesAndWritesItBack)
     for (int byte = 0; byte < 256; ++byte)
         everyByte += char(byte);
     QRandomGenerator random(5);
-    QList<QByteArray> texts = {QByteArray(), everyByte, "<p>Bl\xe5" "b\xe6" "rgr\xf8" "d \x80 \x81\x8d\x8f\x90\x9d\x9f</p>\r\n"};
+    QList<QByteArray> texts = {QByteArray(), everyByte,
+                               "<p>Bl\xe5"
+                               "b\xe6"
+                               "rgr\xf8"
+                               "d \x80 \x81\x8d\x8f\x90\x9d\x9f</p>\r\n"};
     for (int round = 0; round < 50; ++round) {
         QByteArray text;
         for (int k = int(random.bounded(300)); k > 0; --k)
@@ -35,9 +39,15 @@ TEST(Windows1252, ReadsEveryByteAsTheCodecDoesAndWritesItBack)
 
 TEST(Windows1252, WritesWhatTheCodecWritesAndNothingWhereItFails)
 {
-    const QStringList pieces = {QStringLiteral("<p>"), QStringLiteral("æøå ÆØÅ"), QStringLiteral("€‰Ÿž"),
-                                QString(QChar(0x81)), QStringLiteral("\u00a0\u00ff"), QStringLiteral("ł"),
-                                QStringLiteral("日本"), QStringLiteral("😀"), QString(QChar::ReplacementCharacter)};
+    const QStringList pieces = {QStringLiteral("<p>"),
+                                QStringLiteral("æøå ÆØÅ"),
+                                QStringLiteral("€‰Ÿž"),
+                                QString(QChar(0x81)),
+                                QStringLiteral("\u00a0\u00ff"),
+                                QStringLiteral("ł"),
+                                QStringLiteral("日本"),
+                                QStringLiteral("😀"),
+                                QString(QChar::ReplacementCharacter)};
     QRandomGenerator random(11);
     for (int round = 0; round < 300; ++round) {
         QString text;

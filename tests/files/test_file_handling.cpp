@@ -18,10 +18,16 @@ TEST(FileClasses, MaskListsMatchNamesIgnoringCase)
         const char *masks;
         bool matches;
     } cases[] = {
-        {"/s/index.htm", nullptr, true},  {"/s/INDEX.HTML", nullptr, true}, {"/s/a.shtml", nullptr, true},
-        {"/s/side.php", nullptr, true},   {"/s/style.css", nullptr, false}, {"/s/htm", nullptr, false},
-        {"/s/setup.exe", "*.exe,*.zip", true}, {"/s/x.zip", "*.exe,*.zip", true},
-        {"/s/a.js", "*.js;*.java;*.cgi;*.pl", true}, {"/s/a.json", "*.js;*.java;*.cgi;*.pl", false},
+        {"/s/index.htm", nullptr, true},
+        {"/s/INDEX.HTML", nullptr, true},
+        {"/s/a.shtml", nullptr, true},
+        {"/s/side.php", nullptr, true},
+        {"/s/style.css", nullptr, false},
+        {"/s/htm", nullptr, false},
+        {"/s/setup.exe", "*.exe,*.zip", true},
+        {"/s/x.zip", "*.exe,*.zip", true},
+        {"/s/a.js", "*.js;*.java;*.cgi;*.pl", true},
+        {"/s/a.json", "*.js;*.java;*.cgi;*.pl", false},
         {"/s/a.txt", "", false},
     };
     for (const auto &c : cases) {
@@ -46,8 +52,9 @@ TEST(FileProtection, AWriteProtectedFileIsFreedOnlyWhenTheUserAgrees)
 
     const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup;
     ASSERT_TRUE(file.setPermissions(readOnly));
-    prompter.expect(QStringLiteral("Filen ") + path + QStringLiteral(" er skrivebeskyttet. Ønsker du, at "
-                                                                   "Brindle's Pagewick skal fjerne skrivebeskyttelsen?"),
+    prompter.expect(QStringLiteral("Filen ") + path
+                        + QStringLiteral(" er skrivebeskyttet. Ønsker du, at "
+                                         "Brindle's Pagewick skal fjerne skrivebeskyttelsen?"),
                     Prompter::No);
     EXPECT_TRUE(EnsureWritable(path, false, prompter));
     EXPECT_FALSE(QFile::permissions(path).testFlag(QFileDevice::WriteOwner));

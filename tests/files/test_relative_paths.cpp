@@ -28,7 +28,7 @@ TEST(RelativePaths, ResolvesLeadingDotsAgainstAFolder)
         {"C:/a/b/", "..\\c.htm", "C:/a/c.htm"},
         {"C:/a/b/", "../c.htm", "C:/a/c.htm"},
         {"C:/a/b/", "../../../../c.htm", "C:/c.htm"}, // never above the drive root
-        {"C:/a/b/", ".../c.htm", "C:/c.htm"},         // three dots: two folders up
+        {"C:/a/b/", ".../c.htm", "C:/c.htm"}, // three dots: two folders up
         {"C:/a/b/", "./c.htm", "C:/a/b/c.htm"},
         {"/home/site/sider", "../billeder/x.gif", "/home/site/billeder/x.gif"},
         {"/home/", "../../x.gif", "/x.gif"},

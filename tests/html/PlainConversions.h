@@ -8,9 +8,9 @@
 
 #include <QRandomGenerator>
 
-#include <optional>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace Plain {
 
@@ -26,8 +26,7 @@ inline QString lowered(const QString &text)
 
 // Replace the first occurrence until there is none; gives up after `limit`
 // rounds (a replacement that holds its own search text never ends).
-inline std::optional<QString> replaceAll(QString text, const QString &find, const QString &replacement,
-                                         int limit = 100000)
+inline std::optional<QString> replaceAll(QString text, const QString &find, const QString &replacement, int limit = 100000)
 {
     for (int round = 0; round < limit; ++round) {
         const qsizetype at = text.indexOf(find);
@@ -62,8 +61,8 @@ inline QString convertTag(QString tag, bool upper, bool xhtml)
             }
         }
         const QString name = lowered(tag.mid(1, stop - 1));
-        static const QStringList empty = {"hr", "img", "embed", "frame", "bgsound", "input",
-                                          "meta", "link", "area", "base", "col", "br"};
+        static const QStringList empty = {"hr",   "img",  "embed", "frame", "bgsound", "input",
+                                          "meta", "link", "area",  "base",  "col",     "br"};
         if (empty.contains(name))
             tag.insert(tag.size() - 1, QStringLiteral(" /"));
     }
@@ -245,8 +244,8 @@ inline CheckCounts checkCounts(const QString &text, const QStringList &names)
     const QString low = lowered(collected);
     for (const QString &name : names) {
         const QString n = lowered(name);
-        counts.startsAndEnds.append({countOf(low, u'<' + n + u'>') + countOf(low, u'<' + n + u' '),
-                                     countOf(low, QStringLiteral("</") + n + u'>')});
+        counts.startsAndEnds.append(
+            {countOf(low, u'<' + n + u'>') + countOf(low, u'<' + n + u' '), countOf(low, QStringLiteral("</") + n + u'>')});
     }
     return counts;
 }

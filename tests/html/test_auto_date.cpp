@@ -22,7 +22,7 @@ TEST(DatePattern, PatternsFormatTheMomentWithDanishNames)
         {"dd-mm-yy", "05-03-26"},
         {"DD/MM/YYYY", "05.03.2026"},
         {"dddd d. mmmm yyyy", "torsdag 5. marts 2026"},
-        {"hh:mm", "14:07"},        // "m" straight after an hour is the minute
+        {"hh:mm", "14:07"}, // "m" straight after an hour is the minute
         {"hh:mm d/m", "14:07 5.3"}, // and a month again after another letter
         {"h:nn:ss.zzz", "14:07:09.045"},
         {"h:nn am/pm", "2:07 pm"},
@@ -47,10 +47,7 @@ class AutoDateTest : public ::testing::Test
 {
 protected:
     // The settings of a first start, at the given moment.
-    AutoDateSettings settingsAt(const QDateTime &now) const
-    {
-        return AutoDateSettings::fromOptions(SettingsOptions{}, now);
-    }
+    AutoDateSettings settingsAt(const QDateTime &now) const { return AutoDateSettings::fromOptions(SettingsOptions{}, now); }
 
     static QString dateLine(const QString &date)
     {
@@ -95,7 +92,9 @@ TEST_F(AutoDateTest, TheDateLineGoesBeforeTheHtmlEndOrAtTheEndWithoutABody)
         const char *text;
         const char *expected;
     } cases[] = {
-        {"<HTML>\r\nx\r\n</HTML>", "<HTML>\r\nx\r\n" "%1</HTML>"},
+        {"<HTML>\r\nx\r\n</HTML>",
+         "<HTML>\r\nx\r\n"
+         "%1</HTML>"},
         {"<p>x</p>", "<p>x</p>%1"},
         {"a</Body>b</body>", "a%1</Body>b</body>"},
     };
@@ -103,8 +102,7 @@ TEST_F(AutoDateTest, TheDateLineGoesBeforeTheHtmlEndOrAtTheEndWithoutABody)
         text.SetText(QString::fromUtf8(c.text));
         prompter.expect(QStringLiteral("indeholder ikke"), Prompter::Yes);
         EXPECT_TRUE(UpdateAutoDate(text, file, AutoDateMode::Save, settingsAt(Thursday), prompter));
-        EXPECT_EQ(text.GetText(), QString::fromUtf8(c.expected).arg(dateLine(QStringLiteral("Opdateret d. 5.3.2026"))))
-            << c.text;
+        EXPECT_EQ(text.GetText(), QString::fromUtf8(c.expected).arg(dateLine(QStringLiteral("Opdateret d. 5.3.2026")))) << c.text;
     }
 }
 
@@ -147,8 +145,9 @@ TEST_F(AutoDateTest, WithExistingDatesOnlyASaveNeverAddsOne)
     text.SetText(QStringLiteral("<p>") + AutoDateStartMarker + QStringLiteral("gammel") + AutoDateEndMarker
                  + QStringLiteral("</p>"));
     EXPECT_TRUE(UpdateAutoDate(text, file, AutoDateMode::Save, settings, prompter));
-    EXPECT_EQ(text.GetText(), QStringLiteral("<p>") + AutoDateStartMarker + QStringLiteral("Opdateret d. 5.3.2026")
-                                  + AutoDateEndMarker + QStringLiteral("</p>"));
+    EXPECT_EQ(text.GetText(),
+              QStringLiteral("<p>") + AutoDateStartMarker + QStringLiteral("Opdateret d. 5.3.2026") + AutoDateEndMarker
+                  + QStringLiteral("</p>"));
 }
 
 TEST_F(AutoDateTest, MarkersAreFoundWithoutRegardToCaseAndTheCaretKeepsItsText)
@@ -156,8 +155,7 @@ TEST_F(AutoDateTest, MarkersAreFoundWithoutRegardToCaseAndTheCaretKeepsItsText)
     text.SetText(QStringLiteral("<p>x</p>\r\n<!-- PAGEWICK AUTODATO -->1.1.2000<!-- pw --> efter\r\nslut"));
     text.SetSelection(SelectionRecord::between({2, 45}, {2, 51})); // " efter"
     EXPECT_TRUE(UpdateAutoDate(text, file, AutoDateMode::Save, settingsAt(Thursday), prompter));
-    EXPECT_EQ(text.GetLine(2),
-              QStringLiteral("<!-- PAGEWICK AUTODATO -->Opdateret d. 5.3.2026<!-- pw --> efter"));
+    EXPECT_EQ(text.GetLine(2), QStringLiteral("<!-- PAGEWICK AUTODATO -->Opdateret d. 5.3.2026<!-- pw --> efter"));
     EXPECT_EQ(text.GetSelText(), QStringLiteral(" efter"));
 }
 
@@ -191,14 +189,15 @@ TEST_F(AutoDateTest, TheCommandDropsTheRefusalAndInsertsTheDateAtTheSelection)
     text.SetText(QStringLiteral("<head>\r\n") + NoAutoDateMarker + QStringLiteral("\r\n</head>\r\n<p>tekst</p>"));
     text.SetSelection(SelectionRecord::between({4, 3}, {4, 8})); // "tekst", kept
     EXPECT_TRUE(RunUpdateDateCommand(text, file, settingsAt(Thursday), prompter));
-    EXPECT_EQ(text.GetText(), QStringLiteral("<head>\r\n\r\n</head>\r\n<p>")
-                                  + dateLine(QStringLiteral("Opdateret d. 5.3.2026")) + QStringLiteral("tekst</p>"));
+    EXPECT_EQ(text.GetText(),
+              QStringLiteral("<head>\r\n\r\n</head>\r\n<p>") + dateLine(QStringLiteral("Opdateret d. 5.3.2026"))
+                  + QStringLiteral("tekst</p>"));
     EXPECT_EQ(text.GetSelText(), QStringLiteral("tekst"));
 
     // Run again it only refreshes the date.
     EXPECT_TRUE(RunUpdateDateCommand(text, file, settingsAt(Thursday.addDays(1)), prompter));
-    EXPECT_EQ(text.GetLine(4), QStringLiteral("<p>") + AutoDateStartMarker + QStringLiteral("Opdateret d. 6.3.2026")
-                                   + AutoDateEndMarker);
+    EXPECT_EQ(text.GetLine(4),
+              QStringLiteral("<p>") + AutoDateStartMarker + QStringLiteral("Opdateret d. 6.3.2026") + AutoDateEndMarker);
 }
 
 TEST_F(AutoDateTest, AReadOnlyTextIsNotTouched)

@@ -21,11 +21,11 @@ TEST(ReplaceAll, ReplacesEveryOccurrenceOnceFromLeftToRight)
         const char *text, *find, *replacement, *result;
     } cases[] = {
         {"blåbær", "å", "&aring;", "bl&aring;bær"},
-        {"aaa", "aa", "b", "ba"},          // matches do not overlap
-        {"abc", "", "x", "abc"},           // nothing to find
+        {"aaa", "aa", "b", "ba"}, // matches do not overlap
+        {"abc", "", "x", "abc"}, // nothing to find
         {"", "a", "b", ""},
         {"a.b.c", ".", "", "abc"},
-        {"x", "x", "xx", "xx"},            // the replacement holds the search text
+        {"x", "x", "xx", "xx"}, // the replacement holds the search text
         {"&aelig;&aelig;", "&aelig;", "æ", "ææ"},
     };
     for (const auto &c : cases)
@@ -81,15 +81,22 @@ TEST(DanishLetters, ProgressIsToldAfterEachLetter)
 QList<SpecialCharacterRow> specialRows()
 {
     QList<SpecialCharacterRow> rows = {
-        {u("&"), u("&amp;"), u("&#38;")},       {u("<"), u("&lt;"), u("&#60;")},
-        {u(">"), u("&gt;"), u("&#62;")},        {u("\""), u("&quot;"), u("&#34;")},
-        {u("'"), u("&#39;"), u("&#39;")},       {QString(QChar(0xA0)), u("&nbsp;"), u("&#160;")},
+        {u("&"), u("&amp;"), u("&#38;")},
+        {u("<"), u("&lt;"), u("&#60;")},
+        {u(">"), u("&gt;"), u("&#62;")},
+        {u("\""), u("&quot;"), u("&#34;")},
+        {u("'"), u("&#39;"), u("&#39;")},
+        {QString(QChar(0xA0)), u("&nbsp;"), u("&#160;")},
         {QString(QChar(0xAD)), u("&shy;"), u("&#173;")},
-        {u("©"), u("&copy;"), u("&#169;")},      {u("½"), u("&frac12;"), u("&#189;")},
-        {u("€"), u("&euro;"), u("&#8364;")},     {u("¤"), QString(), u("&#164;")}, // no named reference
+        {u("©"), u("&copy;"), u("&#169;")},
+        {u("½"), u("&frac12;"), u("&#189;")},
+        {u("€"), u("&euro;"), u("&#8364;")},
+        {u("¤"), QString(), u("&#164;")}, // no named reference
         // ASCII characters and second names of the first seven: listed, never converted
-        {u("&"), u("&AMP;"), u("&#38;")},        {u(";"), u("&semi;"), u("&#59;")},
-        {u("="), u("&equals;"), u("&#61;")},     {QString(QChar(0xA0)), u("&NonBreakingSpace;"), u("&#160;")},
+        {u("&"), u("&AMP;"), u("&#38;")},
+        {u(";"), u("&semi;"), u("&#59;")},
+        {u("="), u("&equals;"), u("&#61;")},
+        {QString(QChar(0xA0)), u("&NonBreakingSpace;"), u("&#160;")},
     };
     return rows;
 }
@@ -119,8 +126,8 @@ TEST(SpecialCharacters, ProgressFollowsTheRows)
 }
 
 // Both directions against the row-by-row conversion, on texts drawn from the pieces.
-void expectRowByRowResults(const QList<SpecialCharacterRow> &rows, const QStringList &pieces, QRandomGenerator &random,
-                           int texts, int length)
+void expectRowByRowResults(const QList<SpecialCharacterRow> &rows, const QStringList &pieces, QRandomGenerator &random, int texts,
+                           int length)
 {
     for (int round = 0; round < texts; ++round) {
         const QString text = Plain::randomText(random, pieces, length);

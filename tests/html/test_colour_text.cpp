@@ -9,9 +9,9 @@ TEST(ColourText, ReadsCodesAndNamesAndFallsBackToWhite)
         const char *text;
         RgbColour colour;
     } cases[] = {
-        {"#FF8000", {255, 128, 0}}, {"ff8000", {255, 128, 0}}, {"\"#0a0B0c\"", {10, 11, 12}},
-        {"red", {255, 0, 0}},       {"Teal", {0, 128, 128}},  {"\"navy\"", {0, 0, 128}},
-        {"#GG0000", {255, 255, 255}}, {"rød", {255, 255, 255}}, {"", {255, 255, 255}},
+        {"#FF8000", {255, 128, 0}},   {"ff8000", {255, 128, 0}}, {"\"#0a0B0c\"", {10, 11, 12}},
+        {"red", {255, 0, 0}},         {"Teal", {0, 128, 128}},   {"\"navy\"", {0, 0, 128}},
+        {"#GG0000", {255, 255, 255}}, {"rød", {255, 255, 255}},  {"", {255, 255, 255}},
     };
     for (const auto &c : cases) {
         const RgbColour colour = HtmlToColor(QString::fromUtf8(c.text));

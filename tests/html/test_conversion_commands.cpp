@@ -26,8 +26,7 @@ SelectionRecord sel(int line, int from, int to)
     return SelectionRecord::between({line, from}, {line, to});
 }
 
-template <typename T>
-using ConversionCommandsTest = EditableTextFixture<T>;
+template <typename T> using ConversionCommandsTest = EditableTextFixture<T>;
 TYPED_TEST_SUITE(ConversionCommandsTest, EditableTextTypes);
 
 TYPED_TEST(ConversionCommandsTest, WithoutASelectionOnlyTheBodyIsConverted)

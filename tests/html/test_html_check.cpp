@@ -49,8 +49,10 @@ TEST(HtmlCheck, ReportsOddLinesAndUnbalancedElements)
         {"<table>\n3 < 4", list,
          u("Pagewick fandt et ulige antal \"<\" og \">\" i linierne 2.\n") + more(1, "<table>", "</table>")},
         // A name broken over several short lines counts once they are joined.
-        {"<ta\nb\nle>x", list, u("Pagewick fandt et ulige antal \"<\" og \">\" i linierne 1, 3.\n") + more(1, "<table>", "</table>")},
-        {"x</block\n\nq\nuote>", {u("blockquote")},
+        {"<ta\nb\nle>x", list,
+         u("Pagewick fandt et ulige antal \"<\" og \">\" i linierne 1, 3.\n") + more(1, "<table>", "</table>")},
+        {"x</block\n\nq\nuote>",
+         {u("blockquote")},
          u("Pagewick fandt et ulige antal \"<\" og \">\" i linierne 1, 4.\n") + more(1, "</blockquote>", "<blockquote>")},
         // Names in upper case are compared lower-cased.
         {"<TABLE><Table BORDER=1>", {u("TABLE")}, more(2, "<table>", "</table>")},
@@ -113,13 +115,12 @@ QString plainReport(const QString &text, const QStringList &list)
 
 TEST(HtmlCheck, OnePassCountsEqualSearchingForEachName)
 {
-    const QStringList pieces = {u("<b>"), u("</b>"), u("<B "), u("<table"), u(">"), u("<"), u("</"), u(" "),
-                                u("\n"), u("\r\n"), u("\r"), u("<script>"), u("</SCRIPT>"), u("x"), u("tab"),
-                                u("le"), u("<p>"), u("<pre class=a>"), u("</p"), u("/"), u("<a b>"), u("<<b>>"),
-                                u("</a b>"), u("<td"), u("æ")};
+    const QStringList pieces = {
+        u("<b>"),  u("</b>"), u("<B "),      u("<table"),    u(">"),      u("<"),   u("</"), u(" "),   u("\n"),
+        u("\r\n"), u("\r"),   u("<script>"), u("</SCRIPT>"), u("x"),      u("tab"), u("le"), u("<p>"), u("<pre class=a>"),
+        u("</p"),  u("/"),    u("<a b>"),    u("<<b>>"),     u("</a b>"), u("<td"), u("æ")};
     // Names in upper case, repeated, empty, and with a blank or ">" that no tag name holds.
-    const QStringList list = {u("b"), u("TABLE"), u("p"), u("pre"), u("tab"), u(""), u("a b"), u("b>"), u("B"), u("td"),
-                              u("/b")};
+    const QStringList list = {u("b"), u("TABLE"), u("p"), u("pre"), u("tab"), u(""), u("a b"), u("b>"), u("B"), u("td"), u("/b")};
     QRandomGenerator random(3);
     for (int round = 0; round < 2000; ++round) {
         const QString text = Plain::randomText(random, pieces, 60);
@@ -190,9 +191,9 @@ TEST(HtmlCheck, BytesAndTextGiveTheSameReport)
 // names that stand across its edges, on long pages, count as on short ones.
 TEST(HtmlCheck, LongPagesCountAsTheTagsAreWritten)
 {
-    const QStringList pieces = {u("<b>"), u("</b>"), u("<B "), u("<table"), u(">"), u("<"), u("</"), u(" "),
-                                u("\n"), u("\r\n"), u("tab"), u("le"), u("<td>"), u("</td"), u("æø"), u("x"),
-                                u("<script>"), u("</script>"), u("<tablex>")};
+    const QStringList pieces = {u("<b>"), u("</b>"), u("<B "),      u("<table"),    u(">"),       u("<"),    u("</"),
+                                u(" "),   u("\n"),   u("\r\n"),     u("tab"),       u("le"),      u("<td>"), u("</td"),
+                                u("æø"),  u("x"),    u("<script>"), u("</script>"), u("<tablex>")};
     const QStringList list = {u("b"), u("TABLE"), u("td"), u("blockquote")};
     QRandomGenerator random(17);
     for (int round = 0; round < 3; ++round) {

@@ -1,6 +1,6 @@
 #include "core/SettingsOptions.h"
-#include "html/AttributeText.h"
 #include "files/FileTexts.h"
+#include "html/AttributeText.h"
 #include "html/LinkScanner.h"
 #include "support/QtPrinters.h"
 
@@ -26,9 +26,9 @@ TEST(AttributeText, AttributesAreReadAndCutOutOfATag)
         {"<a HREF=x>", "href", "x", "<a>"},
         {"<a xhref=\"no\" href=yes>", "href", "yes", "<a xhref=\"no\">"}, // the name must follow a blank
         {"<a\r\n\thref=x>", "href", "x", "<a\r\n>"},
-        {"<a href =\"x\">", "href", "", "<a href =\"x\">"},                // no blanks around "="
-        {"<a href=\"open>", "href", "open>", "<a"},                      // an open quote runs to the end
-        {"<a href='x y'>", "href", "'x", "<a y'>"},                       // single quotes are no quotes
+        {"<a href =\"x\">", "href", "", "<a href =\"x\">"}, // no blanks around "="
+        {"<a href=\"open>", "href", "open>", "<a"}, // an open quote runs to the end
+        {"<a href='x y'>", "href", "'x", "<a y'>"}, // single quotes are no quotes
         {"<a href=>", "href", "", "<a>"},
         {"<a href=", "href", "", "<a"},
         {"<a href", "href", "", "<a href"},
@@ -185,8 +185,8 @@ TEST_F(LinkScannerTest, ASingleEntryAndAStylesheetScanWithoutFolder)
 
     items.clear();
     ScanLinks(page(), entries(4, 5), items); // stopping at the links: no url( ) rows
-    EXPECT_EQ(rows(items), (QStringList{QStringLiteral("stil.css |  | Typografiark | "),
-                                        QStringLiteral("js/kode.js |  | Skript | ")}));
+    EXPECT_EQ(rows(items),
+              (QStringList{QStringLiteral("stil.css |  | Typografiark | "), QStringLiteral("js/kode.js |  | Skript | ")}));
 
     EXPECT_EQ(rows(StylesheetUrlReferences(QStringLiteral("a{b:URL('x.jpg')} c{d:url(side.php)} e{url()}"), QString(),
                                            QStringLiteral("side.htm"), QStringLiteral("*.*htm*;*.php"))),
@@ -228,8 +228,7 @@ TEST(LinkScanner, BrokenMarkupGivesTheSameRowsEveryTimeInLinearTime)
         (void)StylesheetUrlReferences(text, QString(), QString(), QString());
     }
     QList<LinkItem> items;
-    ScanLinksInText(QStringLiteral("<a href=\"unbalanced>text</a><img src=\"b.gif\" alt='x>"), QString(), entries(1, 11),
-                    items);
+    ScanLinksInText(QStringLiteral("<a href=\"unbalanced>text</a><img src=\"b.gif\" alt='x>"), QString(), entries(1, 11), items);
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items.at(0).target, QStringLiteral("unbalanced>")); // the tag ends at its first ">"
     EXPECT_EQ(items.at(1).description, QStringLiteral("'x"));

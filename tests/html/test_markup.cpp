@@ -13,8 +13,7 @@
 
 namespace {
 
-template <typename T>
-class MarkupTest : public EditableTextFixture<T>
+template <typename T> class MarkupTest : public EditableTextFixture<T>
 {
 protected:
     ScriptedPrompter m_prompter;
@@ -35,10 +34,10 @@ TYPED_TEST(MarkupTest, WrappingKeepsTheSelectedTextSelectedBetweenTheTags)
         const char *result;
         SelectionRecord after;
     } cases[] = {
-        {sel(1, 2, 1, 2), "ab<strong></strong>cd\nef", sel(1, 10, 1, 10)},  // empty: caret between
+        {sel(1, 2, 1, 2), "ab<strong></strong>cd\nef", sel(1, 10, 1, 10)}, // empty: caret between
         {sel(1, 1, 1, 3), "a<strong>bc</strong>d\nef", sel(1, 9, 1, 11)},
-        {sel(1, 3, 1, 1), "a<strong>bc</strong>d\nef", sel(1, 9, 1, 11)},   // made backwards
-        {sel(1, 2, 2, 1), "ab<strong>cd\ne</strong>f", sel(1, 10, 2, 1)},   // across lines
+        {sel(1, 3, 1, 1), "a<strong>bc</strong>d\nef", sel(1, 9, 1, 11)}, // made backwards
+        {sel(1, 2, 2, 1), "ab<strong>cd\ne</strong>f", sel(1, 10, 2, 1)}, // across lines
     };
     for (const auto &c : cases) {
         EditableText &t = this->withText(QStringLiteral("abcd\nef"));
@@ -73,12 +72,11 @@ TYPED_TEST(MarkupTest, NewHeadContentGoesWhereItsKindBelongs)
         const char *name;
         int line;
     } cases[] = {
-        {"meta", 5},         // no meta in the head (one inside a script): before the link
-        {"link", 5},         // before the first link
-        {"title", 4},
-        {"style", 6},        // before the script section
-        {"base", 9},         // nothing of its kind or later: before </head>
-        {"<!-- dato", 3},    // a name in no entry: the <head> line
+        {"meta", 5}, // no meta in the head (one inside a script): before the link
+        {"link", 5}, // before the first link
+        {"title", 4},     {"style", 6}, // before the script section
+        {"base", 9}, // nothing of its kind or later: before </head>
+        {"<!-- dato", 3}, // a name in no entry: the <head> line
     };
     for (const auto &c : cases) {
         EditableText &t = this->withText(Page);
@@ -136,7 +134,8 @@ TYPED_TEST(MarkupTest, TheGeneratorElementIsAddedOnceOrRenewed)
     t.SetSelection(sel(5, 7, 5, 7));
     refreshGeneratorElement(t, element, this->m_prompter, QStringLiteral("Brindle's Pagewick"));
     // After the title, which comes before meta elements in a head.
-    EXPECT_EQ(t.GetText(), QStringLiteral("<html>\n<head>\n<title>T</title>\n") + element + QStringLiteral("\n</head>\n<body>x</body>"));
+    EXPECT_EQ(t.GetText(),
+              QStringLiteral("<html>\n<head>\n<title>T</title>\n") + element + QStringLiteral("\n</head>\n<body>x</body>"));
     EXPECT_EQ(t.GetSelection(), sel(6, 7, 6, 7)); // the caret stays on its text
     refreshGeneratorElement(t, element, this->m_prompter, QStringLiteral("Brindle's Pagewick"));
     EXPECT_EQ(t.GetLineCount(), 6);

@@ -80,8 +80,7 @@ TEST(MarkupCase, XhtmlClosesEmptyElementsAndQuotesValues)
         {Xhtml, "<IMG\nSRC=a.gif>", "<img\nsrc=\"a.gif\" />"},
         {Xhtml, "<p class=>", "<p class=\"\">"},
         {Xhtml, "<hr/ >", "<hr/  />"},
-        {Xhtml, "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">",
-         "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01//EN\">"},
+        {Xhtml, "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">", "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01//EN\">"},
         {Xhtml, "<BR><!-- <br> -->", "<br /><!-- <br> -->"},
     });
 }
@@ -89,8 +88,8 @@ TEST(MarkupCase, XhtmlClosesEmptyElementsAndQuotesValues)
 TEST(MarkupCase, UnfinishedMarkupLosesNothing)
 {
     expectCases({
-        {Upper, "<a href=\"x>tekst", "<A HREF=\"x>tekst"},      // a quote never closed: the next ">" ends the tag
-        {Upper, "<a href=\"x tekst", "<A HREF=\"x tekst"},       // no ">" at all: the tag runs to the end
+        {Upper, "<a href=\"x>tekst", "<A HREF=\"x>tekst"}, // a quote never closed: the next ">" ends the tag
+        {Upper, "<a href=\"x tekst", "<A HREF=\"x tekst"}, // no ">" at all: the tag runs to the end
         {Lower, "tekst <", "tekst <"},
         {Upper, "<!-- aldrig slut <b>", "<!-- aldrig slut <b>"},
         {Upper, "<!-- aldrig slut <b> tekst <i>", "<!-- aldrig slut <b> tekst <I>"},
@@ -107,9 +106,20 @@ TEST(MarkupCase, UnfinishedMarkupLosesNothing)
 TEST(MarkupCase, OnePassEqualsSearchingAgainAfterEveryTag)
 {
     const QStringList pieces = {
-        u("<"), u(">"), u("\""), u("="), u(" "), u("\n"), u("a"), u("B"), u("/"), u("-"), u("!"),
-        u("<!--"), u("-->"), u("<?"), u("?>"), u("<%"), u("%>"), u("<script"), u("</script>"), u("<SCRIPT>"),
-        u("</SCRIPT"), u("hr"), u("<br"), u("<IMG "), u("x=y"), u("<!DOCTYPE html public"), u("æ"), u("\t"),
+        u("<"),         u(">"),
+        u("\""),        u("="),
+        u(" "),         u("\n"),
+        u("a"),         u("B"),
+        u("/"),         u("-"),
+        u("!"),         u("<!--"),
+        u("-->"),       u("<?"),
+        u("?>"),        u("<%"),
+        u("%>"),        u("<script"),
+        u("</script>"), u("<SCRIPT>"),
+        u("</SCRIPT"),  u("hr"),
+        u("<br"),       u("<IMG "),
+        u("x=y"),       u("<!DOCTYPE html public"),
+        u("æ"),         u("\t"),
     };
     QRandomGenerator random(11);
     for (int round = 0; round < 3000; ++round) {

@@ -48,8 +48,8 @@ TEST(MarkupStrip, RemovesCommentsTagsAndEmptyLines)
 
 TEST(MarkupStrip, OnePassEqualsRemovingTheFirstPairAgainAndAgain)
 {
-    const QStringList pieces = {u("<"), u(">"), u("<!--"), u("-->"), u("<!"), u("--"), u("-"), u("!"),
-                                u("a"), u(" "), u("\r\n"), u("<b>"), u("</p>")};
+    const QStringList pieces = {u("<"), u(">"), u("<!--"), u("-->"),  u("<!"),  u("--"),  u("-"),
+                                u("!"), u("a"), u(" "),    u("\r\n"), u("<b>"), u("</p>")};
     QRandomGenerator random(5);
     for (int round = 0; round < 5000; ++round) {
         const QString text = Plain::randomText(random, pieces, 1 + round % 30);

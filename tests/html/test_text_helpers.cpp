@@ -1,9 +1,9 @@
 #include "editor/TextBuffer.h"
+#include "files/FileTexts.h"
+#include "files/SaveFirst.h"
 #include "html/CommaText.h"
 #include "html/DocumentTitle.h"
 #include "html/ElementBuilders.h"
-#include "files/FileTexts.h"
-#include "files/SaveFirst.h"
 #include "html/TextBetween.h"
 #include "support/ScriptedPrompter.h"
 
@@ -44,13 +44,9 @@ TEST_F(TextHelpers, SizesAreWrittenInTheUnitTheirMagnitudeCallsFor)
         qint64 bytes;
         const char *text;
     } cases[] = {
-        {0, "0,0 KB"},
-        {1536, "1,5 KB"},
-        {1048576, "1.024,0 KB"},       // up to and including 1 MiB in KB
-        {1048577, "1,0 MB"},
-        {1073741824, "1.024,0 MB"},    // up to and including 1 GiB in MB
-        {1073741825, "1,0 GB"},
-        {5368709120, "5,0 GB"},
+        {0, "0,0 KB"},          {1536, "1,5 KB"},           {1048576, "1.024,0 KB"}, // up to and including 1 MiB in KB
+        {1048577, "1,0 MB"},    {1073741824, "1.024,0 MB"}, // up to and including 1 GiB in MB
+        {1073741825, "1,0 GB"}, {5368709120, "5,0 GB"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(FormatSize(c.bytes), QString::fromUtf8(c.text)) << c.bytes;
@@ -78,8 +74,8 @@ TEST_F(TextHelpers, SizeTextsReadBackInTheOrderOfTheirSizes)
         EXPECT_EQ(ParseSize(QString::fromUtf8(c.text)), c.value) << c.text;
 
     qint64 previous = 0;
-    for (qint64 bytes : {0LL, 900LL, 1536LL, 20000LL, 1048576LL, 1048577LL, 3000000LL, 1073741824LL, 1073741825LL,
-                         9000000000LL}) {
+    for (qint64 bytes :
+         {0LL, 900LL, 1536LL, 20000LL, 1048576LL, 1048577LL, 3000000LL, 1073741824LL, 1073741825LL, 9000000000LL}) {
         const qint64 value = ParseSize(FormatSize(bytes));
         EXPECT_GE(value, previous) << bytes;
         previous = value;
@@ -114,8 +110,7 @@ TEST_F(TextHelpers, TextBetweenMarkersInAFileTakesTheFirstOrAll)
     const QString start = QStringLiteral("<t>");
     const QString end = QStringLiteral("</t>");
     EXPECT_EQ(TextBetweenInFile(path, start, end, false), QStringLiteral("en"));
-    EXPECT_EQ(TextBetweenInFile(path, start, end, true),
-              CommaText::join({QStringLiteral("en"), QStringLiteral("to, tre")}));
+    EXPECT_EQ(TextBetweenInFile(path, start, end, true), CommaText::join({QStringLiteral("en"), QStringLiteral("to, tre")}));
     EXPECT_EQ(CommaText::split(TextBetweenInFile(path, start, end, true)).size(), 2);
     EXPECT_EQ(TextBetweenInFile(dir.filePath(QStringLiteral("mangler.htm")), start, end, false), QStringLiteral("-1"));
 }
@@ -176,8 +171,7 @@ TEST_F(TextHelpers, BuildersWriteTheirElementsOrNothingWithoutAPath)
         {image(QStringLiteral("b%1.gif"), QSize(0, 0), QStringLiteral(" usemap=\"#k\""), QStringLiteral(" /")),
          "<img src=\"b%1.gif\" border=\"0\" alt=\"\" usemap=\"#k\" />"},
         {image(QString(), QSize(3, 2), QString(), QString()), ""},
-        {sound(QStringLiteral("m.mid"), QString()),
-         "<embed type=\"audio/midi\" src=\"m.mid\" width=\"150\" height=\"70\">"},
+        {sound(QStringLiteral("m.mid"), QString()), "<embed type=\"audio/midi\" src=\"m.mid\" width=\"150\" height=\"70\">"},
         {sound(QString(), QStringLiteral(" /")), ""},
     };
     for (const auto &c : cases)
@@ -193,9 +187,11 @@ TEST_F(TextHelpers, AFileReferenceIsWrittenByTheFilesKindRelativeToTheDocument)
         const char *file;
         const char *markup;
     } cases[] = {
-        {"/s/web/index.htm", "/s/web/billeder/Logo.GIF", "<img src=\"billeder/Logo.GIF\" border=\"0\" width=\"3\" height=\"2\" alt=\"\" />"},
+        {"/s/web/index.htm", "/s/web/billeder/Logo.GIF",
+         "<img src=\"billeder/Logo.GIF\" border=\"0\" width=\"3\" height=\"2\" alt=\"\" />"},
         {"/s/web/index.htm", "/s/web/foto.jpeg", "<img src=\"foto.jpeg\" border=\"0\" width=\"3\" height=\"2\" alt=\"\" />"},
-        {"/s/web/index.htm", "/s/web/lyd/sang.WAV", "<embed type=\"audio/midi\" src=\"lyd/sang.WAV\" width=\"150\" height=\"70\" />"},
+        {"/s/web/index.htm", "/s/web/lyd/sang.WAV",
+         "<embed type=\"audio/midi\" src=\"lyd/sang.WAV\" width=\"150\" height=\"70\" />"},
         {"/s/web/index.htm", "/s/web/stil.css", "<link rel=\"stylesheet\" href=\"stil.css\" type=\"text/css\" />\r\n"},
         {"/s/web/index.htm", "/s/web/js/kode.JS", "<script type=\"text/javascript\" src=\"js/kode.JS\"></script>\r\n"},
         {"/s/web/index.htm", "/s/andet/fil.zip", "<a href=\"../andet/fil.zip\">fil.zip</a>"},
@@ -203,9 +199,9 @@ TEST_F(TextHelpers, AFileReferenceIsWrittenByTheFilesKindRelativeToTheDocument)
         {"", "/x/y/side.htm", "<a href=\"side.htm\">side.htm</a>"},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(FileReferenceMarkup(QString::fromUtf8(c.document), QString::fromUtf8(c.file), QSize(3, 2),
-                                      QStringLiteral(" /")),
-                  QString::fromUtf8(c.markup))
+        EXPECT_EQ(
+            FileReferenceMarkup(QString::fromUtf8(c.document), QString::fromUtf8(c.file), QSize(3, 2), QStringLiteral(" /")),
+            QString::fromUtf8(c.markup))
             << c.file;
     }
 

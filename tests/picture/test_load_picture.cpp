@@ -22,7 +22,7 @@ QByteArray gifPicture(int width, int height, const QList<int> &indexes)
     };
     word(width);
     word(height);
-    gif.append("\x80\x00\x00", 3);             // global table of two colours
+    gif.append("\x80\x00\x00", 3); // global table of two colours
     gif.append("\xFF\x00\x00\x00\x00\xFF", 6); // red, blue
     gif.append(',');
     word(0);

@@ -3,8 +3,13 @@
 
 FtpTestServer::FtpTestServer(const Options &options)
 {
-    QStringList arguments = {QStringLiteral(PAGEWICK_FTP_SERVER_SCRIPT), QStringLiteral("--root"), m_root.path(),
-                             QStringLiteral("--user"), User, QStringLiteral("--password"), Password};
+    QStringList arguments = {QStringLiteral(PAGEWICK_FTP_SERVER_SCRIPT),
+                             QStringLiteral("--root"),
+                             m_root.path(),
+                             QStringLiteral("--user"),
+                             User,
+                             QStringLiteral("--password"),
+                             Password};
     if (options.tls)
         arguments << QStringLiteral("--tls") << m_certificates.path();
     if (options.throttleBytesPerSecond > 0)

@@ -16,7 +16,7 @@ public:
         int throttleBytesPerSecond = 0;
         bool noMachineListing = false;
         bool noRename = false;
-        bool silent = false;  // accepts connections and never answers
+        bool silent = false; // accepts connections and never answers
     };
 
     static inline const QString User = QStringLiteral("pw");

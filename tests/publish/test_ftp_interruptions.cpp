@@ -63,7 +63,7 @@ TEST_F(FtpInterruptions, StopPressedDuringAnUploadEndsItWithinHalfASecond)
     QTimer::singleShot(300, &ftp, [&] {
         sinceAbort.start();
         ftp.Abort();
-        EXPECT_EQ(ftp.State(), fsNoconnection);  // at once, before the call has returned
+        EXPECT_EQ(ftp.State(), fsNoconnection); // at once, before the call has returned
     });
     QElapsedTimer total;
     total.start();

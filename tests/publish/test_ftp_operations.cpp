@@ -39,20 +39,19 @@ TEST_F(FtpOperations, ConnectRunsLoginStatesStartFolderAndEventsInOrder)
     ftp.setPassword(QStringLiteral("wrong"));
     QObject::connect(&ftp, &TSimpleFTP::OnLogin, [&](QString &user, QString &password) {
         events << QStringLiteral("login ") + user;
-        password = FtpTestServer::Password;  // the handler may change what is sent
+        password = FtpTestServer::Password; // the handler may change what is sent
     });
-    QObject::connect(&ftp, &TSimpleFTP::OnStateChange,
-                     [&](TWinInetState state) { events << ftp.StateText(state); });
+    QObject::connect(&ftp, &TSimpleFTP::OnStateChange, [&](TWinInetState state) { events << ftp.StateText(state); });
     QObject::connect(&ftp, &TSimpleFTP::OnDirectoryChange, [&] { events << QStringLiteral("folder"); });
     QObject::connect(&ftp, &TSimpleFTP::OnConnected, [&] { events << QStringLiteral("connected"); });
     QObject::connect(&ftp, &TSimpleFTP::OnDisconnected, [&] { events << QStringLiteral("disconnected"); });
 
     EXPECT_EQ(ftp.State(), fsNoconnection);
-    EXPECT_TRUE(ftp.ChangeDir(QStringLiteral("/site/")));  // kept for the connect
+    EXPECT_TRUE(ftp.ChangeDir(QStringLiteral("/site/"))); // kept for the connect
     connect();
     EXPECT_EQ(ftp.RemoteDir(), QStringLiteral("/site"));
     EXPECT_TRUE(ftp.ConnectResponse().startsWith(QStringLiteral("230"))) << ftp.ConnectResponse().toStdString();
-    EXPECT_TRUE(ftp.Connect());  // already connected: nothing happens
+    EXPECT_TRUE(ftp.Connect()); // already connected: nothing happens
     EXPECT_TRUE(ftp.Disconnect());
 
     const QStringList expected = {
@@ -88,10 +87,10 @@ TEST_F(FtpOperations, EveryOperationWorksOnOneLoginWithUtf8AndSpaces)
     EXPECT_TRUE(QFileInfo(serverFile(QStringLiteral("Sider på dansk"))).isDir());
     EXPECT_TRUE(ftp.ForceDirectories(QStringLiteral("a/b/c")));
     EXPECT_TRUE(QFileInfo(serverFile(QStringLiteral("a/b/c"))).isDir());
-    EXPECT_FALSE(ftp.ForceDirectories(QStringLiteral("a/b/c")));  // already there: nothing made
+    EXPECT_FALSE(ftp.ForceDirectories(QStringLiteral("a/b/c"))); // already there: nothing made
     EXPECT_TRUE(ftp.DirExists(QStringLiteral("a/b")));
     EXPECT_FALSE(ftp.DirExists(QStringLiteral("a/x")));
-    EXPECT_EQ(ftp.RemoteDir(), QStringLiteral("/"));  // DirExists comes back
+    EXPECT_EQ(ftp.RemoteDir(), QStringLiteral("/")); // DirExists comes back
     EXPECT_TRUE(ftp.ChangeDir(QStringLiteral("/Sider på dansk/")));
     EXPECT_EQ(ftp.RemoteDir(), QStringLiteral("/Sider på dansk"));
 
@@ -99,8 +98,7 @@ TEST_F(FtpOperations, EveryOperationWorksOnOneLoginWithUtf8AndSpaces)
     const QByteArray content = sampleBytes(200000);
     const QString localName = writeFile(local.filePath(QStringLiteral("forside æøå.htm")), content);
     QList<TFTPProgressInfo> progress;
-    QObject::connect(&ftp, &TSimpleFTP::OnTransferProgress,
-                     [&](const TFTPProgressInfo &info) { progress << info; });
+    QObject::connect(&ftp, &TSimpleFTP::OnTransferProgress, [&](const TFTPProgressInfo &info) { progress << info; });
     EXPECT_TRUE(ftp.PutFile(localName, QStringLiteral("Forside æøå.htm")));
     EXPECT_EQ(readFile(serverFile(QStringLiteral("Sider på dansk/Forside æøå.htm"))), content);
     ASSERT_FALSE(progress.isEmpty());
@@ -136,7 +134,7 @@ TEST_F(FtpOperations, EveryOperationWorksOnOneLoginWithUtf8AndSpaces)
     EXPECT_EQ(found[0].name, QStringLiteral("/Sider på dansk/Forside æøå.htm"));
     EXPECT_EQ(ftp.FindFiles(QStringLiteral("/a/*"), &found), 1);
     EXPECT_EQ(found.value(0).name, QStringLiteral("b"));
-    EXPECT_EQ(listed.size(), 2);  // a list of the caller's own raises no events
+    EXPECT_EQ(listed.size(), 2); // a list of the caller's own raises no events
 
     TFindData entry;
     EXPECT_TRUE(ftp.FindRemoteFile(QStringLiteral("/anywhere/FORSIDE ÆØÅ.HTM"), &entry));
@@ -152,7 +150,7 @@ TEST_F(FtpOperations, EveryOperationWorksOnOneLoginWithUtf8AndSpaces)
     EXPECT_TRUE(ftp.DeleteFile(QStringLiteral("/a/flyttet.htm")));
     EXPECT_FALSE(QFile::exists(serverFile(QStringLiteral("a/flyttet.htm"))));
     writeFile(serverFile(QStringLiteral("Sider på dansk/index.htm")), "x");
-    EXPECT_TRUE(ftp.DeleteFile(QStringLiteral("index.htm")));  // in the current folder
+    EXPECT_TRUE(ftp.DeleteFile(QStringLiteral("index.htm"))); // in the current folder
     EXPECT_FALSE(QFile::exists(serverFile(QStringLiteral("Sider på dansk/index.htm"))));
     EXPECT_TRUE(ftp.RemoveDir(QStringLiteral("/a/b/c/")));
     EXPECT_FALSE(QFileInfo::exists(serverFile(QStringLiteral("a/b/c"))));
@@ -182,8 +180,10 @@ TEST_F(FtpOperations, FailedOperationsGiveTheirTextsAndKeepTheConnection)
         {[&] { return ftp.GetFile(QStringLiteral("exists.htm"), local.filePath(QStringLiteral("no/such/folder.htm"))); },
          QStringLiteral("Fejl under hentning af exists.htm fra %1").arg(local.filePath(QStringLiteral("no/such/folder.htm")))},
         {[&] { return ftp.DeleteFile(QStringLiteral("missing.htm")); }, QStringLiteral("Fejl under sletning af /missing.htm")},
-        {[&] { return ftp.RemoveDir(QStringLiteral("/nowhere/")); }, QStringLiteral("Fejl under forsøg på at slette mappen /nowhere/")},
-        {[&] { return ftp.CreateDir(QStringLiteral("exists.htm")); }, QStringLiteral("Fejl under oprettelse af mappen exists.htm")},
+        {[&] { return ftp.RemoveDir(QStringLiteral("/nowhere/")); },
+         QStringLiteral("Fejl under forsøg på at slette mappen /nowhere/")},
+        {[&] { return ftp.CreateDir(QStringLiteral("exists.htm")); },
+         QStringLiteral("Fejl under oprettelse af mappen exists.htm")},
         {[&] { return ftp.RenameFile(QStringLiteral("missing.htm"), QStringLiteral("b.htm")); },
          QStringLiteral("Fejl under omdøbning af missing.htm til b.htm")},
     };

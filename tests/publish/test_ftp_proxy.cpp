@@ -54,8 +54,7 @@ QString proxyAddress(const ScriptTestServer &proxy)
 
 // Connects, sends a file, lists it and fetches it back; gives the proxy's
 // tunnels opened for the connection and for the work after it.
-std::pair<int, int> roundTrip(TSimpleFTP &ftp, const FtpTestServer &server, ScriptTestServer &proxy,
-                              const QString &name)
+std::pair<int, int> roundTrip(TSimpleFTP &ftp, const FtpTestServer &server, ScriptTestServer &proxy, const QString &name)
 {
     QTemporaryDir local;
     const int before = proxy.count("TUNNEL");
@@ -89,8 +88,8 @@ TEST(Proxy, NamedProxyCarriesEverythingExceptBypassedHosts)
         ftp.setPassive(passive);
         ftp.setResolveNames(rnProxy);
         ftp.setProxyName(proxyAddress(proxy));
-        const auto [control, data] =
-            roundTrip(ftp, server, proxy, passive ? QStringLiteral("passiv.bin") : QStringLiteral("aktiv.bin"));
+        const auto [control, data] = roundTrip(ftp, server, proxy,
+                                               passive ? QStringLiteral("passiv.bin") : QStringLiteral("aktiv.bin"));
         // In active mode the server opens the data connections itself.
         EXPECT_EQ(control, 1);
         if (passive) {
@@ -132,7 +131,7 @@ TEST(Proxy, SftpGoesThroughTheTunnelToo)
     ASSERT_TRUE(ftp.PutFile(writeFile(local.filePath(QStringLiteral("s.txt")), "via tunnel"), QStringLiteral("/s.txt")));
     EXPECT_EQ(readFile(remote.filePath(QStringLiteral("s.txt"))), QByteArray("via tunnel"));
     EXPECT_EQ(ftp.FindFiles(), 1);
-    EXPECT_EQ(proxy.count("TUNNEL"), 1);  // one SSH connection carries everything
+    EXPECT_EQ(proxy.count("TUNNEL"), 1); // one SSH connection carries everything
 }
 
 TEST(Proxy, UnreachableProxyCannotConnect)
@@ -140,7 +139,7 @@ TEST(Proxy, UnreachableProxyCannotConnect)
     ProxyEnvironment environment;
     FtpTestServer server;
     ASSERT_TRUE(server.started());
-    QTcpServer closed;  // a port that was free a moment ago and is shut now
+    QTcpServer closed; // a port that was free a moment ago and is shut now
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
     const quint16 port = closed.serverPort();
     closed.close();

@@ -52,12 +52,11 @@ TEST(RemotePathRules, SeparatorsParentsAndParts)
 
 TEST(ListingRules, MachineAndLongListingsGiveTheSameRecords)
 {
-    const QByteArray machine =
-        "type=cdir;modify=20240101000000; .\r\n"
-        "type=pdir;modify=20240101000000; ..\r\n"
-        "type=file;size=1234;modify=20240315101112;perm=r; index med mellemrum.htm\r\n"
-        "type=dir;modify=20231224180000.123; billeder\r\n"
-        "type=file;size=5000000000; stor;fil.zip\r\n";
+    const QByteArray machine = "type=cdir;modify=20240101000000; .\r\n"
+                               "type=pdir;modify=20240101000000; ..\r\n"
+                               "type=file;size=1234;modify=20240315101112;perm=r; index med mellemrum.htm\r\n"
+                               "type=dir;modify=20231224180000.123; billeder\r\n"
+                               "type=file;size=5000000000; stor;fil.zip\r\n";
     const QList<TFindData> fromMachine = ListingParser::parseMachineListing(machine);
     ASSERT_EQ(fromMachine.size(), 3);
     EXPECT_EQ(fromMachine[0].name, QStringLiteral("index med mellemrum.htm"));
@@ -70,13 +69,12 @@ TEST(ListingRules, MachineAndLongListingsGiveTheSameRecords)
     EXPECT_EQ(fromMachine[2].size(), 5000000000LL);
 
     const QDateTime now(QDate(2024, 3, 20), QTime(12, 0), Qt::UTC);
-    const QByteArray unixStyle =
-        "total 8\r\n"
-        "-rw-r--r--   1 owner    group        1234 Mar 15 10:11 index med mellemrum.htm\r\n"
-        "drwxr-xr-x   2 1000     1000         4096 Dec 24  2023 billeder\r\n"
-        "lrwxrwxrwx   1 owner    group           9 Apr 01 09:00 link -> index.htm\r\n"
-        "drwxr-xr-x   2 owner    group        4096 Mar 15 10:11 ..\r\n"
-        "-rw-r--r--   1 owner    group          10 Jan  2 03:04 æøå.htm\n";
+    const QByteArray unixStyle = "total 8\r\n"
+                                 "-rw-r--r--   1 owner    group        1234 Mar 15 10:11 index med mellemrum.htm\r\n"
+                                 "drwxr-xr-x   2 1000     1000         4096 Dec 24  2023 billeder\r\n"
+                                 "lrwxrwxrwx   1 owner    group           9 Apr 01 09:00 link -> index.htm\r\n"
+                                 "drwxr-xr-x   2 owner    group        4096 Mar 15 10:11 ..\r\n"
+                                 "-rw-r--r--   1 owner    group          10 Jan  2 03:04 æøå.htm\n";
     const QList<TFindData> fromLong = ListingParser::parseLongListing(unixStyle, now);
     ASSERT_EQ(fromLong.size(), 4);
     EXPECT_EQ(fromLong[0].name, QStringLiteral("index med mellemrum.htm"));
@@ -85,12 +83,11 @@ TEST(ListingRules, MachineAndLongListingsGiveTheSameRecords)
     EXPECT_TRUE(fromLong[1].isFolder());
     EXPECT_EQ(fromLong[1].lastWrite().date(), QDate(2023, 12, 24));
     EXPECT_EQ(fromLong[2].name, QStringLiteral("link"));
-    EXPECT_EQ(fromLong[2].lastWrite().date(), QDate(2023, 4, 1));  // no year, later than now: last year
+    EXPECT_EQ(fromLong[2].lastWrite().date(), QDate(2023, 4, 1)); // no year, later than now: last year
     EXPECT_EQ(fromLong[3].name, QStringLiteral("æøå.htm"));
 
-    const QList<TFindData> dos = ListingParser::parseLongListing(
-        "03-15-24  10:11AM                 1234 index.htm\r\n"
-        "12-24-23  06:00PM       <DIR>          billeder\r\n");
+    const QList<TFindData> dos = ListingParser::parseLongListing("03-15-24  10:11AM                 1234 index.htm\r\n"
+                                                                 "12-24-23  06:00PM       <DIR>          billeder\r\n");
     ASSERT_EQ(dos.size(), 2);
     EXPECT_EQ(dos[0].size(), 1234);
     EXPECT_EQ(dos[0].lastWrite(), QDateTime(QDate(2024, 3, 15), QTime(10, 11), Qt::UTC));
@@ -119,7 +116,7 @@ TEST(ListingRules, MachineFactsAreReadAsTheServerWroteThem)
 
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0].lastWrite(), QDateTime(QDate(2024, 3, 31), QTime(2, 30), Qt::UTC));
-    EXPECT_EQ(entries[0].size(), 0);  // a negative size is no size
+    EXPECT_EQ(entries[0].size(), 0); // a negative size is no size
     EXPECT_EQ(entries[1].lastWriteTime, 0u);
     EXPECT_EQ(entries[1].size(), 7);
 }
@@ -128,9 +125,9 @@ TEST(LocalNameRules, OnlyPlainNamesInsideTheFolder)
 {
     for (const QString &name : {QStringLiteral("a.htm"), QStringLiteral("æ ø å.htm"), QStringLiteral(".hidden")})
         EXPECT_TRUE(LocalNames::isSafeFileName(name)) << name.toStdString();
-    for (const QString &name : {QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("a/b"),
-                                QStringLiteral("a\\b"), QStringLiteral("a\tb"), QStringLiteral("a\x7f"),
-                                QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"))})
+    for (const QString &name :
+         {QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral("a\\b"),
+          QStringLiteral("a\tb"), QStringLiteral("a\x7f"), QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"))})
         EXPECT_FALSE(LocalNames::isSafeFileName(name)) << name.toStdString();
     EXPECT_TRUE(LocalNames::isSafeTarget(QStringLiteral("/tmp/site/a.htm")));
     EXPECT_FALSE(LocalNames::isSafeTarget(QStringLiteral("/tmp/site/../a.htm")));
@@ -141,11 +138,11 @@ TEST(ProxyBypassRules, WildcardsLocalNamesAndSeparators)
 {
     const QStringList list = {QStringLiteral("*.Firma.dk; 192.168.*"), QStringLiteral("<local>,ftp.eksempel.dk")};
     const QList<std::pair<QString, bool>> cases = {
-        {QStringLiteral("www.firma.dk"), true},     {QStringLiteral("firma.dk"), false},
-        {QStringLiteral("wwwfirma.dk"), false},     {QStringLiteral("192.168.1.20"), true},
-        {QStringLiteral("10.192.168.1"), false},    {QStringLiteral("intranet"), true},
-        {QStringLiteral("FTP.eksempel.dk"), true},  {QStringLiteral("ftp.eksempel.dk.ondt.net"), false},
-        {QStringLiteral("a.b.firma.dk"), true},     {QStringLiteral("::1"), false},
+        {QStringLiteral("www.firma.dk"), true},    {QStringLiteral("firma.dk"), false},
+        {QStringLiteral("wwwfirma.dk"), false},    {QStringLiteral("192.168.1.20"), true},
+        {QStringLiteral("10.192.168.1"), false},   {QStringLiteral("intranet"), true},
+        {QStringLiteral("FTP.eksempel.dk"), true}, {QStringLiteral("ftp.eksempel.dk.ondt.net"), false},
+        {QStringLiteral("a.b.firma.dk"), true},    {QStringLiteral("::1"), false},
     };
     for (const auto &[host, bypassed] : cases)
         EXPECT_EQ(bypassesProxy(host, list), bypassed) << host.toStdString();
@@ -225,16 +222,15 @@ TEST(ComponentRules, DefaultsStatesAndProgress)
     ftp.SetState(fsNoconnection);
 
     QList<qint64> seen;
-    QObject::connect(&ftp, &TSimpleFTP::OnTransferProgress,
-                     [&](const TFTPProgressInfo &info) { seen << info.BytesTransferred; });
+    QObject::connect(&ftp, &TSimpleFTP::OnTransferProgress, [&](const TFTPProgressInfo &info) { seen << info.BytesTransferred; });
     ftp.prepare(100, QStringLiteral("a.htm"));
     ftp.StatusChanged(31, 40);
-    ftp.StatusChanged(31, 0);   // 0 bytes: complete
+    ftp.StatusChanged(31, 0); // 0 bytes: complete
     ftp.prepare(100, QStringLiteral("b.htm"));
     ftp.StatusChanged(41, 60);
-    ftp.StatusChanged(41, 60);  // past the size: complete
+    ftp.StatusChanged(41, 60); // past the size: complete
     ftp.prepare(100, QString());
-    ftp.StatusChanged(41, 10);  // no file name: no event
+    ftp.StatusChanged(41, 10); // no file name: no event
     EXPECT_EQ(seen, (QList<qint64>{40, 100, 60, 100}));
 
     // Quick progress writes the targets' properties.

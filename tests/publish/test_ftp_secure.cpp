@@ -43,8 +43,8 @@ TEST(Ftps, CheckedCertificateCarriesEveryKindOfOperation)
         ASSERT_TRUE(ftp.Connect());
         const QByteArray content = sampleBytes(300000, passive ? 5 : 6);
         ASSERT_TRUE(ftp.ForceDirectories(QStringLiteral("/sikker/mappe")));
-        ASSERT_TRUE(ftp.PutFile(writeFile(local.filePath(QStringLiteral("a.bin")), content),
-                                QStringLiteral("/sikker/mappe/å b.bin")));
+        ASSERT_TRUE(
+            ftp.PutFile(writeFile(local.filePath(QStringLiteral("a.bin")), content), QStringLiteral("/sikker/mappe/å b.bin")));
         ASSERT_TRUE(ftp.ChangeDir(QStringLiteral("/sikker/mappe")));
         TFindList entries;
         ASSERT_EQ(ftp.FindFiles(QString(), &entries), 1);
@@ -85,8 +85,8 @@ public:
                       .toUtf8());
         QDir().mkpath(QStringLiteral("/run/sshd"));
         m_process.start(QStringLiteral("/usr/sbin/sshd"),
-                        {QStringLiteral("-D"), QStringLiteral("-f"), dir + QStringLiteral("/sshd_config"),
-                         QStringLiteral("-E"), dir + QStringLiteral("/sshd.log")});
+                        {QStringLiteral("-D"), QStringLiteral("-f"), dir + QStringLiteral("/sshd_config"), QStringLiteral("-E"),
+                         dir + QStringLiteral("/sshd.log")});
         QDeadlineTimer deadline(10000);
         while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
             QTcpSocket socket;
@@ -110,9 +110,9 @@ public:
 private:
     static bool keygen(const QString &path)
     {
-        return QProcess::execute(QStringLiteral("ssh-keygen"), {QStringLiteral("-q"), QStringLiteral("-t"),
-                                                                QStringLiteral("ed25519"), QStringLiteral("-N"),
-                                                                QString(), QStringLiteral("-f"), path})
+        return QProcess::execute(QStringLiteral("ssh-keygen"),
+                                 {QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("ed25519"), QStringLiteral("-N"),
+                                  QString(), QStringLiteral("-f"), path})
             == 0;
     }
     QTemporaryDir m_dir;
@@ -140,7 +140,7 @@ TEST(Sftp, HostKeyAskedOnceThenEveryOperationWorks)
     ASSERT_TRUE(ftp.Connect());
     EXPECT_TRUE(prompter.allAnswered());
     ftp.Disconnect();
-    ASSERT_TRUE(ftp.Connect());  // known now: no question
+    ASSERT_TRUE(ftp.Connect()); // known now: no question
 
     const QString base = remote.path();
     ASSERT_TRUE(ftp.ChangeDir(base));
@@ -192,8 +192,8 @@ TEST(Sftp, PasswordLoginBehindTheHostKeyCheck)
     QTemporaryDir remote;
     QTemporaryDir local;
     const QString password = QStringLiteral("kode-æø-%1\"x");
-    const QStringList arguments = {QStringLiteral("--root"), remote.path(), QStringLiteral("--user"),
-                                   QStringLiteral("pw"), QStringLiteral("--password"), password};
+    const QStringList arguments = {QStringLiteral("--root"),     remote.path(), QStringLiteral("--user"), QStringLiteral("pw"),
+                                   QStringLiteral("--password"), password};
     ScriptTestServer server(QStringLiteral("sftp_password_server.py"), arguments);
     ASSERT_TRUE(server.started());
     const QString knownHosts = local.filePath(QStringLiteral("known_hosts"));
@@ -280,8 +280,9 @@ TEST(Sftp, TwoServersOnOneHostAreTrustedEachWithItsOwnKey)
 {
     QTemporaryDir remote;
     QTemporaryDir local;
-    const QStringList arguments = {QStringLiteral("--root"), remote.path(), QStringLiteral("--user"),
-                                   QStringLiteral("pw"), QStringLiteral("--password"), QStringLiteral("kode")};
+    const QStringList arguments = {QStringLiteral("--root"),     remote.path(),
+                                   QStringLiteral("--user"),     QStringLiteral("pw"),
+                                   QStringLiteral("--password"), QStringLiteral("kode")};
     ScriptTestServer first(QStringLiteral("sftp_password_server.py"), arguments);
     ScriptTestServer second(QStringLiteral("sftp_password_server.py"), arguments);
     ASSERT_TRUE(first.started() && second.started());
@@ -309,8 +310,10 @@ TEST(Sftp, TwoServersOnOneHostAreTrustedEachWithItsOwnKey)
     const QList<QByteArray> lines = readFile(knownHosts).trimmed().split('\n');
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0], otherHost);
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("[127.0.0.1]:%1 ssh-ed25519 ").arg(first.port()).toUtf8())) << lines[1].toStdString();
-    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("[127.0.0.1]:%1 ssh-ed25519 ").arg(second.port()).toUtf8())) << lines[2].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("[127.0.0.1]:%1 ssh-ed25519 ").arg(first.port()).toUtf8()))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("[127.0.0.1]:%1 ssh-ed25519 ").arg(second.port()).toUtf8()))
+        << lines[2].toStdString();
 }
 
 } // namespace

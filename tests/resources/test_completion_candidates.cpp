@@ -1,5 +1,5 @@
-#include "support/LibraryFixture.h"
 #include "resources/CompletionCandidates.h"
+#include "support/LibraryFixture.h"
 
 #include <QTemporaryDir>
 
@@ -13,8 +13,8 @@ protected:
     void SetUp() override
     {
         writeFile(m_dir.filePath(LibraryFiles::HtmlLibrary),
-                  recordBytes({libraryRecord(101, 1300, QStringLiteral("href=\"\""), QStringLiteral("href"),
-                                             QStringLiteral("a"), QStringLiteral("[url], \"#top\", \"a,b\"")),
+                  recordBytes({libraryRecord(101, 1300, QStringLiteral("href=\"\""), QStringLiteral("href"), QStringLiteral("a"),
+                                             QStringLiteral("[url], \"#top\", \"a,b\"")),
                                libraryRecord(102, 1300, QStringLiteral("border=\"\""), QStringLiteral("border"),
                                              QStringLiteral("table"), QStringLiteral("0 1 2"))}));
         m_lists.ElementNames = {"a", "table", "!DOCTYPE", "b"};
@@ -47,8 +47,8 @@ TEST_F(CompletionTest, ALessThanSignOffersTheElements)
 TEST_F(CompletionTest, EqualsOrQuoteAfterAnAttributeOffersItsValues)
 {
     const QStringList hrefValues{"[url]", "#top", "a,b"};
-    for (const auto &[trigger, typed] : {std::pair{'=', "<p>Se <a href="}, std::pair{'"', "<p>Se <a href=\""},
-                                        std::pair{'=', "<A target=x href="}}) {
+    for (const auto &[trigger, typed] :
+         {std::pair{'=', "<p>Se <a href="}, std::pair{'"', "<p>Se <a href=\""}, std::pair{'=', "<A target=x href="}}) {
         const CompletionList list = complete(QLatin1Char(trigger), QString::fromUtf8(typed), QStringLiteral("\">"));
         EXPECT_EQ(list.items, hrefValues) << typed;
         EXPECT_EQ(list.kind, -1);
@@ -64,8 +64,8 @@ TEST_F(CompletionTest, EqualsOrQuoteAfterAnAttributeOffersItsValues)
 TEST_F(CompletionTest, ABlankOffersTheElementsAttributesGlobalsAndEvents)
 {
     const CompletionList table = complete(QLatin1Char(' '), QStringLiteral("<TABLE "));
-    EXPECT_EQ(table.items, QStringList({"border=\"\"", "class=\"\"", "Dir=\"\"", "id=\"\"", "width=\"\"", "onclick=\"\"",
-                                        "ondblclick=\"\""}))
+    EXPECT_EQ(table.items,
+              QStringList({"border=\"\"", "class=\"\"", "Dir=\"\"", "id=\"\"", "width=\"\"", "onclick=\"\"", "ondblclick=\"\""}))
         << "own and global attributes sorted ignoring case, then the events of the kinds the element takes";
     EXPECT_EQ(table.kind, 82);
 
@@ -84,13 +84,10 @@ TEST_F(CompletionTest, NothingOutsideAKnownOpenTag)
         const char *beforeCaret;
         const char *afterCaret;
     } cases[] = {
-        {' ', "ingen tag ", ""},
-        {' ', "tekst ", "<a href=\"x\">"},   // the first "<" lies after the caret
-        {'=', "tekst ", "<a href="},
-        {' ', "<a href=\"x\">link ", ""},    // the tag is closed
-        {' ', "<!doctype ", ""},             // not the known upper-case name
-        {' ', "<ukendt ", ""},
-        {' ', "<", ""},
+        {' ', "ingen tag ", ""},     {' ', "tekst ", "<a href=\"x\">"}, // the first "<" lies after the caret
+        {'=', "tekst ", "<a href="}, {' ', "<a href=\"x\">link ", ""}, // the tag is closed
+        {' ', "<!doctype ", ""}, // not the known upper-case name
+        {' ', "<ukendt ", ""},       {' ', "<", ""},
     };
     for (const auto &c : cases) {
         const CompletionList list = complete(QLatin1Char(c.trigger), QString::fromUtf8(c.beforeCaret),

@@ -1,5 +1,5 @@
-#include "support/LibraryFixture.h"
 #include "resources/LibraryIndex.h"
+#include "support/LibraryFixture.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -25,10 +25,12 @@ protected:
                       withHelpKey(libraryRecord(0, 0, QStringLiteral("HTML")), 1),
                       withHelpKey(libraryRecord(1, 1200, QStringLiteral("<table>"), QStringLiteral("table")), 7),
                       withHelpKey(libraryRecord(101, 1300, QStringLiteral("border=\"\""), QStringLiteral("border"),
-                                                QStringLiteral("table"), QStringLiteral("[tal]")), 291),
+                                                QStringLiteral("table"), QStringLiteral("[tal]")),
+                                  291),
                       // A second record of the same key: the first one answers.
                       withHelpKey(libraryRecord(101, 1300, QStringLiteral("andet"), QStringLiteral("border"),
-                                                QStringLiteral("table"), QStringLiteral("senere")), 291),
+                                                QStringLiteral("table"), QStringLiteral("senere")),
+                                  291),
                       libraryRecord(2, 1200, QStringLiteral("<a>"), QStringLiteral("a")),
                       libraryRecord(102, 1300, QStringLiteral("href=\"\""), QStringLiteral("href"), QStringLiteral("a"),
                                     QStringLiteral("[url]")),
@@ -39,8 +41,8 @@ protected:
                   recordBytes({libraryRecord(0, 0, QStringLiteral("CSS")),
                                libraryRecord(1, 2300, QStringLiteral("color"), QStringLiteral("color"), QString(),
                                              QStringLiteral("[farve]")),
-                               libraryRecord(2, 2300, QStringLiteral("Color"), QStringLiteral("Color"),
-                                             QStringLiteral("body"), QStringLiteral("stort"))}));
+                               libraryRecord(2, 2300, QStringLiteral("Color"), QStringLiteral("Color"), QStringLiteral("body"),
+                                             QStringLiteral("stort"))}));
     }
 
     QString path(const QString &name) const { return m_dir.filePath(name); }

@@ -1,9 +1,9 @@
 // Loading a library record file into a tree and the special-character list,
 // with the messages of missing and broken files.
-#include "support/LibraryFixture.h"
 #include "resources/LibraryLists.h"
 #include "resources/LibraryLoading.h"
 #include "resources/THETreeView.h"
+#include "support/LibraryFixture.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QApplication>
@@ -48,26 +48,28 @@ QStringList nodes(const THETreeView &tree)
 
 TEST_F(LibraryLoadingTest, RecordsBecomeNodesWithPicturesCheckBoxesAndLists)
 {
-    writeFile(path("html4bib.dat"), recordBytes({
-        libraryRecord(0, 0, QStringLiteral("HTML")),
-        libraryRecord(1, 1000, QStringLiteral("Tabeller")),
-        libraryRecord(101, 1250, QStringLiteral("<table></table>"), QStringLiteral("table")),
-        libraryRecord(10101, 1300, QStringLiteral("border=\"\""), QStringLiteral("border"), QStringLiteral("table")),
-        libraryRecord(201, 1200, QStringLiteral("<br />"), QStringLiteral("br")),
-        libraryRecord(2, 2000, QStringLiteral("Hændelser")),
-        libraryRecord(102, 1701, QStringLiteral("onclick=\"\""), QStringLiteral("onclick")),
-    }));
+    writeFile(path("html4bib.dat"),
+              recordBytes({
+                  libraryRecord(0, 0, QStringLiteral("HTML")),
+                  libraryRecord(1, 1000, QStringLiteral("Tabeller")),
+                  libraryRecord(101, 1250, QStringLiteral("<table></table>"), QStringLiteral("table")),
+                  libraryRecord(10101, 1300, QStringLiteral("border=\"\""), QStringLiteral("border"), QStringLiteral("table")),
+                  libraryRecord(201, 1200, QStringLiteral("<br />"), QStringLiteral("br")),
+                  libraryRecord(2, 2000, QStringLiteral("Hændelser")),
+                  libraryRecord(102, 1701, QStringLiteral("onclick=\"\""), QStringLiteral("onclick")),
+              }));
     EXPECT_TRUE(LoadLibrary(path("html4bib.dat"), m_tree, m_lists, {QStringLiteral("P")}, m_prompter));
 
-    EXPECT_EQ(nodes(m_tree), QStringList({
-        "0|HTML|80|0|-", // the root is expanded, so its folder shows open
-        "1|Tabeller|79|1000|-",
-        "2|<table></table>|81|1250|-",
-        "3|border=\"\"|82|1300|0",
-        "2|<br />|81|1200|-",
-        "1|Hændelser|79|2000|-",
-        "2|onclick=\"\"|84|1701|-",
-    }));
+    EXPECT_EQ(nodes(m_tree),
+              QStringList({
+                  "0|HTML|80|0|-", // the root is expanded, so its folder shows open
+                  "1|Tabeller|79|1000|-",
+                  "2|<table></table>|81|1250|-",
+                  "3|border=\"\"|82|1300|0",
+                  "2|<br />|81|1200|-",
+                  "1|Hændelser|79|2000|-",
+                  "2|onclick=\"\"|84|1701|-",
+              }));
     QTreeWidgetItem *root = m_tree.topLevelItem(0);
     EXPECT_TRUE(root->isExpanded());
     EXPECT_TRUE(THETreeView::IsBold(root));
@@ -96,11 +98,12 @@ TEST_F(LibraryLoadingTest, AMissingFileIsToldAndLeavesTheTreeEmpty)
 
 TEST_F(LibraryLoadingTest, ALevelJumpIsToldAndTheNodesReadSoFarStay)
 {
-    writeFile(path("js12bib.dat"), recordBytes({
-        libraryRecord(0, 0, QStringLiteral("JavaScript")),
-        libraryRecord(5, 1000, QStringLiteral("window")),
-        libraryRecord(10203, 2900, QStringLiteral("alert")),
-    }));
+    writeFile(path("js12bib.dat"),
+              recordBytes({
+                  libraryRecord(0, 0, QStringLiteral("JavaScript")),
+                  libraryRecord(5, 1000, QStringLiteral("window")),
+                  libraryRecord(10203, 2900, QStringLiteral("alert")),
+              }));
     m_prompter.expect(QStringLiteral("Ulovligt TreeNode niveau"));
     EXPECT_FALSE(LoadLibrary(path("js12bib.dat"), m_tree, m_lists, {}, m_prompter));
     EXPECT_EQ(m_prompter.seen().value(0).icon, Prompter::Icon::Stop);
@@ -112,8 +115,9 @@ TEST_F(LibraryLoadingTest, SpecialCharactersFillOneRowEach)
 {
     LibraryRecord ae = libraryRecord(1, 0, QStringLiteral("&#230;"), QStringLiteral("æ"), QString(), QStringLiteral("&aelig;"));
     ae.Description = QStringLiteral("Lille æ");
-    writeFile(path("specialtegn.dat"), recordBytes({ae, libraryRecord(2, 0, QStringLiteral("&#169;"), QStringLiteral("©"),
-                                                                       QString(), QStringLiteral("&copy;"))}));
+    writeFile(path("specialtegn.dat"),
+              recordBytes(
+                  {ae, libraryRecord(2, 0, QStringLiteral("&#169;"), QStringLiteral("©"), QString(), QStringLiteral("&copy;"))}));
     QTreeWidget list;
     list.setColumnCount(4);
     EXPECT_TRUE(LoadSpecialCharacters(path("specialtegn.dat"), list, m_prompter));
@@ -125,7 +129,8 @@ TEST_F(LibraryLoadingTest, SpecialCharactersFillOneRowEach)
     EXPECT_EQ(row->text(3), QStringLiteral("&#230;"));
 
     const QString missing = path("mangler.dat");
-    m_prompter.expect(QStringLiteral("Brindle's Pagewick kan ikke finde ") + QDir::toNativeSeparators(missing) + QLatin1Char('.'));
+    m_prompter.expect(QStringLiteral("Brindle's Pagewick kan ikke finde ") + QDir::toNativeSeparators(missing)
+                      + QLatin1Char('.'));
     EXPECT_FALSE(LoadSpecialCharacters(missing, list, m_prompter));
 }
 

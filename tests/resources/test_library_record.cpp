@@ -70,7 +70,11 @@ TEST(LibraryRecord, PositionCodesAndLevels)
     // a level-3 node under the second level-2 node of the fourth category
     EXPECT_EQ(positionCode({3, 1, 4}), 4 + 200 + 5 * 10000);
     EXPECT_EQ(positionCode({}), 0);
-    const struct { qint32 id; int level; } cases[] = {{0, 0}, {1, 1}, {99, 1}, {100, 2}, {9999, 2}, {10000, 3}, {30201, 3}};
+    const struct
+    {
+        qint32 id;
+        int level;
+    } cases[] = {{0, 0}, {1, 1}, {99, 1}, {100, 2}, {9999, 2}, {10000, 3}, {30201, 3}};
     for (const auto &c : cases)
         EXPECT_EQ(levelOf(c.id), c.level) << c.id;
 }

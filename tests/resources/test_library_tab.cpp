@@ -1,12 +1,12 @@
 // The "Bibliotek" tab with real library files and a real editor: showing the
 // libraries, the panes, inserting entries by every route, and the search.
 #include "editor/TLEdit.h"
-#include "support/LibraryFixture.h"
 #include "resources/LibraryIndex.h"
 #include "resources/LibraryLists.h"
 #include "resources/LibraryTab.h"
 #include "resources/LibraryViews.h"
 #include "resources/THETreeView.h"
+#include "support/LibraryFixture.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QAction>
@@ -85,9 +85,9 @@ protected:
     void SetUp() override
     {
         writeFile(file("html4bib.dat"), recordBytes(htmlRecords()));
-        writeFile(file("css2bib.dat"), recordBytes({libraryRecord(0, 0, QStringLiteral("CSS")),
-                                                    libraryRecord(1, 1000, QStringLiteral("Farver")),
-                                                    libraryRecord(101, 2300, QStringLiteral("color"), QStringLiteral("color"))}));
+        writeFile(file("css2bib.dat"),
+                  recordBytes({libraryRecord(0, 0, QStringLiteral("CSS")), libraryRecord(1, 1000, QStringLiteral("Farver")),
+                               libraryRecord(101, 2300, QStringLiteral("color"), QStringLiteral("color"))}));
         writeFile(file("js12bib.dat"), recordBytes(scriptRecords()));
         writeFile(file("specialtegn.dat"),
                   recordBytes({specialCharacter(1, QStringLiteral("æ"), QStringLiteral("&aelig;"), QStringLiteral("&#230;")),
@@ -95,8 +95,8 @@ protected:
         m_files = std::make_unique<LibraryFiles>(m_dir.path() + QLatin1Char('/'));
         m_window = std::make_unique<QWidget>();
         m_editor = new TLEdit;
-        m_tab = new LibraryTab({m_lists, *m_files, m_prompter, m_dir.path(),
-                                [] { return QStringList{QStringLiteral("P")}; }, [this] { return m_editor; }});
+        m_tab = new LibraryTab({m_lists, *m_files, m_prompter, m_dir.path(), [] { return QStringList{QStringLiteral("P")}; },
+                                [this] { return m_editor; }});
         m_tab->watchEditor(*m_editor);
         auto *layout = new QHBoxLayout(m_window.get());
         layout->addWidget(m_tab);
@@ -252,7 +252,11 @@ TEST_F(LibraryTabTest, HtmlEntriesGoInByTheirRules)
         TextPos caret;
         const char *expected;
     } cases[] = {
-        {"<table></table>", {"border=\"\"", "width=\"\""}, "a Hej b", {1, 2}, {1, 5},
+        {"<table></table>",
+         {"border=\"\"", "width=\"\""},
+         "a Hej b",
+         {1, 2},
+         {1, 5},
          "a <table border=\"\" width=\"\">Hej</table> b"},
         {"<table></table>", {"width=\"\""}, "Hej", {1, 3}, {1, 0}, "<table width=\"\">Hej</table>"},
         {"<table></table>", {}, "Hej", {1, 0}, {1, 3}, "<table>Hej</table>"},
@@ -288,7 +292,7 @@ TEST_F(LibraryTabTest, StyleAndScriptEntriesGoInByTheirRules)
         {LibraryTab::Css, "color", "color:"},
         {LibraryTab::Css, "Farver", ""},
         {LibraryTab::JavaScript, "write", "document.write"}, // tenth category
-        {LibraryTab::JavaScript, "push", "push"},            // eleventh category
+        {LibraryTab::JavaScript, "push", "push"}, // eleventh category
         {LibraryTab::JavaScript, "href", "window.location.href"},
         {LibraryTab::JavaScript, "location", ""},
     };
@@ -400,7 +404,7 @@ TEST_F(LibraryTabTest, EnterInsertsAndAClickOnACheckBoxTicksTheAttribute)
     option.initFrom(&html);
     option.rect = html.visualItemRect(border);
     option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay
-                      | QStyleOptionViewItem::HasDecoration;
+        | QStyleOptionViewItem::HasDecoration;
     option.decorationSize = html.iconSize().isValid() ? html.iconSize() : QSize(16, 16);
     option.text = border->text(0);
     const QRect check = html.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &html);
@@ -486,16 +490,15 @@ TEST(ShippedLibraries, EveryNodeShowsItsOwnRecordAndEntriesInsert)
     LibraryLists lists;
     LibraryFiles files(folder);
     TLEdit editor;
-    LibraryTab tab({lists, files, prompter, folder, [] { return QStringList{QStringLiteral("P")}; },
-                    [&editor] { return &editor; }});
+    LibraryTab tab(
+        {lists, files, prompter, folder, [] { return QStringList{QStringLiteral("P")}; }, [&editor] { return &editor; }});
     for (int library = LibraryTab::Html; library <= LibraryTab::JavaScript; ++library) {
         tab.ShowLibrary(library);
         const QList<QTreeWidgetItem *> nodes = tab.tree(library)->nodesInOrder();
         ASSERT_GT(nodes.size(), 100) << library;
         for (QTreeWidgetItem *node : nodes) {
             tab.tree(library)->setCurrentItem(node);
-            ASSERT_FALSE(tab.descriptionPane()->toPlainText().isEmpty())
-                << library << " " << node->text(0).toStdString();
+            ASSERT_FALSE(tab.descriptionPane()->toPlainText().isEmpty()) << library << " " << node->text(0).toStdString();
         }
     }
     EXPECT_TRUE(lists.ElementNames.contains(QStringLiteral("table")));

@@ -1,6 +1,6 @@
-#include "support/LibraryFixture.h"
 #include "resources/LibraryIndex.h"
 #include "resources/LibraryTree.h"
+#include "support/LibraryFixture.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -112,8 +112,8 @@ TEST(LibraryTree, IconsAndCheckBoxesByKind)
         qint32 kind;
         int icon;
         bool checkable;
-    } cases[] = {{0, 79, false}, {1000, 79, false}, {5000, 79, false}, {1200, 81, false}, {1250, 81, false},
-                 {1299, 81, false}, {1300, 82, true}, {1399, 82, true}, {1701, 84, false}, {2300, 82, false},
+    } cases[] = {{0, 79, false},    {1000, 79, false}, {5000, 79, false}, {1200, 81, false}, {1250, 81, false},
+                 {1299, 81, false}, {1300, 82, true},  {1399, 82, true},  {1701, 84, false}, {2300, 82, false},
                  {2900, 86, false}, {3100, 83, false}, {3400, 84, false}, {3500, 85, false}, {1400, 82, false}};
     QList<LibraryRecord> records{libraryRecord(0, 1200, QStringLiteral("rod"), QStringLiteral("rod"))};
     for (const auto &c : cases)

@@ -45,8 +45,8 @@ TEST(ResolvePlaceholder, AddressesStartAtTheCurrentFileAndComeBackRelative)
 {
     ScriptedPrompter prompter;
     prompter.expectFiles({"/site/billeder/ny.gif"});
-    EXPECT_EQ(ResolvePlaceholder(QStringLiteral("../billeder/gammel.gif"), QStringLiteral("[url(grafik)]"), false,
-                                 InDocument, prompter),
+    EXPECT_EQ(ResolvePlaceholder(QStringLiteral("../billeder/gammel.gif"), QStringLiteral("[url(grafik)]"), false, InDocument,
+                                 prompter),
               QStringLiteral("../billeder/ny.gif"));
     ASSERT_EQ(prompter.fileDialogs().size(), 1);
     const Prompter::FileDialog &pictures = prompter.fileDialogs().at(0);
@@ -62,8 +62,7 @@ TEST(ResolvePlaceholder, AddressesStartAtTheCurrentFileAndComeBackRelative)
     PlaceholderContext style = InDocument;
     style.styleEditorPath = QStringLiteral("/site/css/stil.css");
     prompter.expectFiles({"/site/billeder/bund.png"});
-    EXPECT_EQ(ResolvePlaceholder(QStringLiteral("url('..\\billeder\\top.png')"), QStringLiteral("[url]"), true, style,
-                                 prompter),
+    EXPECT_EQ(ResolvePlaceholder(QStringLiteral("url('..\\billeder\\top.png')"), QStringLiteral("[url]"), true, style, prompter),
               QStringLiteral("url(../billeder/bund.png)"));
     const Prompter::FileDialog &pages = prompter.fileDialogs().at(1);
     EXPECT_EQ(pages.folder, QStringLiteral("/site/billeder"));
@@ -99,8 +98,8 @@ TEST(ResolvePlaceholder, OtherPlaceholdersAskForTheValue)
     for (const auto &c : cases) {
         ScriptedPrompter prompter;
         prompter.expectInput(c.answer);
-        const QString result = ResolvePlaceholder(QString::fromUtf8(c.value), QString::fromUtf8(c.placeholder), false,
-                                                  InDocument, prompter);
+        const QString result = ResolvePlaceholder(QString::fromUtf8(c.value), QString::fromUtf8(c.placeholder), false, InDocument,
+                                                  prompter);
         EXPECT_EQ(result, c.result ? QString::fromUtf8(c.result) : QString(255, QLatin1Char('x'))) << c.placeholder;
         ASSERT_EQ(prompter.fileDialogs().size(), 1);
         EXPECT_EQ(prompter.fileDialogs().at(0).caption, QStringLiteral("Værdi"));

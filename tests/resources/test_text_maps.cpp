@@ -17,8 +17,8 @@ TEST(TextMaps, LinesAreReadWithAnyLineEndAndBlankLinesDropped)
     file.close();
     const auto lines = TextMaps::load(path);
     ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(*lines, (QStringList{QStringLiteral("1700=a,b"), QStringLiteral("1701=body"),
-                                   QStringLiteral("1702=\"frame set\",td")}));
+    EXPECT_EQ(*lines,
+              (QStringList{QStringLiteral("1700=a,b"), QStringLiteral("1701=body"), QStringLiteral("1702=\"frame set\",td")}));
     EXPECT_FALSE(TextMaps::load(dir.filePath(QStringLiteral("missing.dat"))).has_value());
 }
 

@@ -11,8 +11,7 @@
 
 using EditableTextTypes = ::testing::Types<TextBuffer, TLEdit>;
 
-template <typename T>
-class EditableTextFixture : public ::testing::Test
+template <typename T> class EditableTextFixture : public ::testing::Test
 {
 protected:
     EditableText &withText(const QString &text)

@@ -2,17 +2,17 @@
 
 // A main window over a temporary program folder and settings file, shown
 // offscreen, with its prompts answered by a script.
-#include "documents/DocumentArea.h"
-#include "core/SettingsStore.h"
-#include "app/TfrmPW4.h"
-#include "editor/TLEdit.h"
-#include "support/ScriptedPrompter.h"
 #include "app/ShellCommands.h"
+#include "app/TfrmPW4.h"
+#include "core/SettingsStore.h"
+#include "documents/DocumentArea.h"
 #include "documents/DocumentCommands.h"
 #include "editing/EditorCommands.h"
 #include "editing/EditorContextMenu.h"
+#include "editor/TLEdit.h"
 #include "html/HtmlCommands.h"
 #include "search/SearchCommands.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,8 +52,8 @@ protected:
     }
     void openWindow()
     {
-        m_window = std::make_unique<TfrmPW4>(MainWindowServices{settings(), m_prompter, m_dir.filePath(QStringLiteral("program/")),
-                                                                m_dir.filePath(QStringLiteral("data/"))});
+        m_window = std::make_unique<TfrmPW4>(MainWindowServices{
+            settings(), m_prompter, m_dir.filePath(QStringLiteral("program/")), m_dir.filePath(QStringLiteral("data/"))});
         m_window->resize(900, 700);
         m_window->show();
         m_window->activateWindow();

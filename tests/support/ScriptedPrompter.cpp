@@ -146,7 +146,7 @@ Prompter::Button ScriptedPrompter::message(const Message &message)
         return Cancel;
     }
     const Step step = m_script.takeFirst();
-    EXPECT_TRUE(shown.contains(step.textPart)) << "expected a prompt with \"" << step.textPart.toStdString()
-                                               << "\", got: " << shown.toStdString();
+    EXPECT_TRUE(shown.contains(step.textPart))
+        << "expected a prompt with \"" << step.textPart.toStdString() << "\", got: " << shown.toStdString();
     return step.answer;
 }

@@ -6,8 +6,7 @@
 
 // Runs the event loop until the condition holds or the time is up; answers
 // whether it holds.
-template <typename Condition>
-bool waitUntil(Condition condition, int timeoutMs = 10000)
+template <typename Condition> bool waitUntil(Condition condition, int timeoutMs = 10000)
 {
     QDeadlineTimer deadline(timeoutMs);
     while (!condition()) {

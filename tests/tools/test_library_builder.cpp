@@ -42,18 +42,18 @@ Sources fixture()
          "NotEqualTilde\t2242 0338\t0\t0\n"},
         {"html.da.tsv",
          QStringLiteral("# kommentar\n!\tRoden\n[Struktur]\tKategorien\n!DOCTYPE\tErklæringen\n!DOCTYPE/html\tOrdet html\n"
-         "!DOCTYPE/PUBLIC\tOrdet PUBLIC\n!--\tKommentar\ntable\tTabel\ntable/border\tKant\n"
-         "table/compact\tTæt\n\nbr\tLinjeskift\n[Fælles]\tSidste kategori\n"
-         "{*}\tGlobale attributter\tGruppen\n*/class\tKlasse\n{1701}\tMusehændelser\tMus\n*/onclick\tKlik\n"
-         "{1705}\tVindueshændelser\tVindue\n*/onload\tIndlæst\n")},
+                        "!DOCTYPE/PUBLIC\tOrdet PUBLIC\n!--\tKommentar\ntable\tTabel\ntable/border\tKant\n"
+                        "table/compact\tTæt\n\nbr\tLinjeskift\n[Fælles]\tSidste kategori\n"
+                        "{*}\tGlobale attributter\tGruppen\n*/class\tKlasse\n{1701}\tMusehændelser\tMus\n*/onclick\tKlik\n"
+                        "{1705}\tVindueshændelser\tVindue\n*/onload\tIndlæst\n")},
         {"css.da.tsv", "!\tCSS-roden\n[Farver]\tFarver\ncolor\ttekstfarve\tTekstens farve\n"},
         {"js.da.tsv",
          QStringLiteral("!\tJS-roden\n[window]\tVinduet\nWindow.alert\tViser en besked\t(tekst)\n"
-         "Window.onload\tNår siden er indlæst\n[Nøgleord]\tOrd\nkeyword:for\tLøkke\tfor (;;) {}\n")},
+                        "Window.onload\tNår siden er indlæst\n[Nøgleord]\tOrd\nkeyword:for\tLøkke\tfor (;;) {}\n")},
         {"entities.da.tsv",
          QStringLiteral("\"\tAnførselstegn\n&\tOg-tegn\n'\tApostrof\n;\tSemikolon\n<\tMindre end\n>\tStørre end\n"
-         "U+00A0\tHårdt mellemrum\n©\tCopyright\n\u00AD\tBlød bindestreg\næ\tLille æ\n∮\tKurveintegral\n"
-         "≂\tMinus over tilde\n≂̸\tIkke minus over tilde\n")},
+                        "U+00A0\tHårdt mellemrum\n©\tCopyright\n\u00AD\tBlød bindestreg\næ\tLille æ\n∮\tKurveintegral\n"
+                        "≂\tMinus over tilde\n≂̸\tIkke minus over tilde\n")},
         {"helpkeys.tsv", QStringLiteral("291\ttable/border\n370\t*/class\n248\t?hændelser\n")},
         {"dialoghelp.da.tsv", QStringLiteral("!\tDialoghjælp\tMappen\n?hændelser\tHændelser\tScripts til hændelser\n")},
         {"html-versions.txt", "-//W3C//DTD HTML 4.01//EN\n\n-//W3C//DTD XHTML 1.0 Strict//EN\n"},
@@ -88,10 +88,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    QList<LibraryRecord> records(const QString &name) const
-    {
-        return LibraryRecordFormat::decodeFile(outputFile(name));
-    }
+    QList<LibraryRecord> records(const QString &name) const { return LibraryRecordFormat::decodeFile(outputFile(name)); }
 
     QTemporaryDir m_dir;
 };
@@ -144,7 +141,8 @@ TEST_F(LibraryBuilder, HtmlTreeInPreOrderWithPositionCodesKindsCodesAndHelpKeys)
                       {302, -1, 1000, "", QStringLiteral("Vindueshændelser"), QStringLiteral("Vindueshændelser"), "", "Vindue"},
                       {10302, -1, 1705, "", "onload", "onload=" + q, "[script]", QStringLiteral("Indlæst")},
                       {402, -1, 1000, "", QStringLiteral("Dialoghjælp"), QStringLiteral("Dialoghjælp"), "", "Mappen"},
-                      {10402, 248, 1900, "", QStringLiteral("Hændelser"), QStringLiteral("Hændelser"), "", QStringLiteral("Scripts til hændelser")},
+                      {10402, 248, 1900, "", QStringLiteral("Hændelser"), QStringLiteral("Hændelser"), "",
+                       QStringLiteral("Scripts til hændelser")},
                   });
 }
 
@@ -152,11 +150,12 @@ TEST_F(LibraryBuilder, StyleAndScriptTrees)
 {
     ASSERT_EQ(build(fixture()), QStringList());
     const QList<LibraryRecord> css = records("css2bib.dat");
-    expectRecords(css, {
-                           {0, -1, 0, "", "CSS", "CSS", "", "CSS-roden"},
-                           {1, -1, 2000, "", "Farver", "Farver", "", "Farver"},
-                           {101, -1, 2300, "", "color", "color", "[farve], inherit", "Tekstens farve"},
-                       });
+    expectRecords(css,
+                  {
+                      {0, -1, 0, "", "CSS", "CSS", "", "CSS-roden"},
+                      {1, -1, 2000, "", "Farver", "Farver", "", "Farver"},
+                      {101, -1, 2300, "", "color", "color", "[farve], inherit", "Tekstens farve"},
+                  });
     EXPECT_EQ(css[2].Extra, "tekstfarve");
     expectRecords(records("js12bib.dat"),
                   {
@@ -202,8 +201,7 @@ TEST_F(LibraryBuilder, TextMapsAndLists)
     // "*" is every shipped element but the declaration and the comment; p does not ship.
     EXPECT_EQ(outputFile("eventmap.dat"), "1701=table, br\n1705=table\n");
     EXPECT_EQ(outputFile("globalmap.dat"), "class=!DOCTYPE, !--, br\n");
-    EXPECT_EQ(outputFile("htmlversioner.txt"),
-              "-//W3C//DTD HTML 4.01//EN\n-//W3C//DTD XHTML 1.0 Strict//EN\n");
+    EXPECT_EQ(outputFile("htmlversioner.txt"), "-//W3C//DTD HTML 4.01//EN\n-//W3C//DTD XHTML 1.0 Strict//EN\n");
     EXPECT_EQ(outputFile("pseudoklasser.dat"), ":hover\n:first-child\n");
     EXPECT_EQ(outputFile("pseudoelementer.dat"), "::before\n");
 }
@@ -218,12 +216,11 @@ struct BrokenSource
 };
 
 const BrokenSource BrokenSources[] = {
-    {"shipped element without description", "html.da.tsv", "br\tLinjeskift", "br",
-     "html.da.tsv:12: br: has no description"},
+    {"shipped element without description", "html.da.tsv", "br\tLinjeskift", "br", "html.da.tsv:12: br: has no description"},
     {"description of an element the facts lack", "html.da.tsv", "", "video\tVideo\n",
      "html.da.tsv:20: video: is not an element of the facts"},
-    {"description of an attribute the facts lack", "html.da.tsv", "table/compact\tTæt",
-     "table/width\tBredde", "html.da.tsv:10: table/width: is not an attribute of the facts"},
+    {"description of an attribute the facts lack", "html.da.tsv", "table/compact\tTæt", "table/width\tBredde",
+     "html.da.tsv:10: table/width: is not an attribute of the facts"},
     {"attribute of a shipped element without a line", "html.da.tsv", "table/compact\tTæt\n", "",
      "facts/html-attributes.tsv:5: table/compact: ships with its element but has no line in html.da.tsv"},
     {"attribute away from its element", "html.da.tsv", "table/compact\tTæt\n\nbr\tLinjeskift\n",
@@ -279,8 +276,7 @@ TEST_F(LibraryBuilder, MoreThan99ChildrenUnderANodeFail)
         sources["css.da.tsv"] += QStringLiteral("p%1\tnavn\tEgenskab\n").arg(i);
     }
     // color and p0 .. p97 fill the category; p98 is its hundredth child.
-    EXPECT_EQ(build(sources),
-              QStringList{"css.da.tsv:102: p98: is child number 100 of its parent; a node holds at most 99"});
+    EXPECT_EQ(build(sources), QStringList{"css.da.tsv:102: p98: is child number 100 of its parent; a node holds at most 99"});
 }
 
 // The files the build wrote from the real sources.

@@ -12,8 +12,7 @@ const QString TextsFile = QStringLiteral("dialoghelp.da.tsv");
 constexpr int HelpOnlyKind = 1900;
 constexpr int FolderKind = 1000;
 
-void readKeys(const QString &folder, const QList<int> &keysTheDialogsUse, DialogHelp &help,
-              BuildProblems &problems)
+void readKeys(const QString &folder, const QList<int> &keysTheDialogsUse, DialogHelp &help, BuildProblems &problems)
 {
     const DanishFile file = SourceFiles::readDanish(folder, KeysFile, problems);
     QHash<int, int> lineOfKey;
@@ -30,8 +29,7 @@ void readKeys(const QString &folder, const QList<int> &keysTheDialogsUse, Dialog
             continue;
         }
         if (const auto first = lineOfKey.constFind(key); first != lineOfKey.constEnd()) {
-            problems.add(file.placeOf(line), line.key,
-                         QStringLiteral("stands twice (first on line %1)").arg(*first));
+            problems.add(file.placeOf(line), line.key, QStringLiteral("stands twice (first on line %1)").arg(*first));
             continue;
         }
         lineOfKey.insert(key, line.line);
@@ -46,8 +44,7 @@ void readKeys(const QString &folder, const QList<int> &keysTheDialogsUse, Dialog
     }
     for (const int key : keysTheDialogsUse) {
         if (!lineOfKey.contains(key))
-            problems.add({KeysFile, 0}, QString::number(key),
-                         QStringLiteral("a dialog uses this help key, but it has no line"));
+            problems.add({KeysFile, 0}, QString::number(key), QStringLiteral("a dialog uses this help key, but it has no line"));
     }
 }
 
@@ -74,8 +71,7 @@ void readTexts(const QString &folder, DialogHelp &help, BuildProblems &problems)
         node.record.Kind = isFolder ? FolderKind : HelpOnlyKind;
         node.record.Code = TreeLines::requiredText(file, line, 0, QStringLiteral("caption"), problems);
         node.record.Name = node.record.Code;
-        node.record.Description =
-            TreeLines::requiredText(file, line, 1, QStringLiteral("description"), problems);
+        node.record.Description = TreeLines::requiredText(file, line, 1, QStringLiteral("description"), problems);
         help.folder.append(node);
     }
 }
@@ -94,8 +90,7 @@ DialogHelp read(const QString &folder, const QList<int> &keysTheDialogsUse, Buil
     return help;
 }
 
-void checkAssigned(const DialogHelp &help, const QSet<QString> &entriesWithRecords,
-                   BuildProblems &problems)
+void checkAssigned(const DialogHelp &help, const QSet<QString> &entriesWithRecords, BuildProblems &problems)
 {
     for (auto it = help.keyOfEntry.cbegin(); it != help.keyOfEntry.cend(); ++it) {
         if (!entriesWithRecords.contains(it.key()))

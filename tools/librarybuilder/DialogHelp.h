@@ -27,7 +27,6 @@ namespace DialogHelpSources {
 DialogHelp read(const QString &folder, const QList<int> &keysTheDialogsUse, BuildProblems &problems);
 
 // Every assigned entry must have become a record of the HTML tree.
-void checkAssigned(const DialogHelp &help, const QSet<QString> &entriesWithRecords,
-                   BuildProblems &problems);
+void checkAssigned(const DialogHelp &help, const QSet<QString> &entriesWithRecords, BuildProblems &problems);
 
 } // namespace DialogHelpSources

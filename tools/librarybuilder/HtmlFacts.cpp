@@ -7,8 +7,8 @@ HtmlFacts read(const QString &folder, BuildProblems &problems)
     HtmlFacts facts;
     const auto one = QStringLiteral("1");
     const FactTable elements = SourceFiles::readFacts(
-        folder, QStringLiteral("html-elements.tsv"),
-        {QStringLiteral("element"), QStringLiteral("void"), QStringLiteral("check")}, problems);
+        folder, QStringLiteral("html-elements.tsv"), {QStringLiteral("element"), QStringLiteral("void"), QStringLiteral("check")},
+        problems);
     for (const FactRow &row : elements.rows)
         facts.elements.insert(row.cells[0], {row.cells[1] == one, row.cells[2] == one});
 
@@ -26,9 +26,9 @@ HtmlFacts read(const QString &folder, BuildProblems &problems)
         facts.globalOrder.append(row.cells[0]);
     }
 
-    const FactTable events = SourceFiles::readFacts(
-        folder, QStringLiteral("html-events.tsv"),
-        {QStringLiteral("event"), QStringLiteral("kind"), QStringLiteral("elements")}, problems);
+    const FactTable events = SourceFiles::readFacts(folder, QStringLiteral("html-events.tsv"),
+                                                    {QStringLiteral("event"), QStringLiteral("kind"), QStringLiteral("elements")},
+                                                    problems);
     for (const FactRow &row : events.rows) {
         const int kind = row.cells[1].toInt();
         if (kind < FirstEventKind || kind > LastEventKind)

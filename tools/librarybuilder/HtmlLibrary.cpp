@@ -46,7 +46,9 @@ class Assembler
 {
 public:
     Assembler(const HtmlFacts &facts, const DanishFile &file, BuildProblems &problems)
-        : m_facts(facts), m_file(file), m_problems(problems)
+        : m_facts(facts)
+        , m_file(file)
+        , m_problems(problems)
     {
     }
 
@@ -79,19 +81,16 @@ public:
                 const QString key = element + QLatin1Char('/') + attribute.name;
                 if (!m_seen.contains(key))
                     m_problems.add(attribute.place, key,
-                                   QStringLiteral("ships with its element but has no line in %1")
-                                       .arg(DanishFileName));
+                                   QStringLiteral("ships with its element but has no line in %1").arg(DanishFileName));
             }
         }
         for (const QString &name : m_facts.globalOrder) {
             if (!m_seen.contains(QLatin1String("*/") + name))
-                m_problems.add(m_facts.globals[name].place, name,
-                               QStringLiteral("has no line in %1").arg(DanishFileName));
+                m_problems.add(m_facts.globals[name].place, name, QStringLiteral("has no line in %1").arg(DanishFileName));
         }
         for (const QString &name : m_facts.eventOrder) {
             if (!m_seen.contains(QLatin1String("*/") + name))
-                m_problems.add(m_facts.events[name].place, name,
-                               QStringLiteral("has no line in %1").arg(DanishFileName));
+                m_problems.add(m_facts.events[name].place, name, QStringLiteral("has no line in %1").arg(DanishFileName));
         }
     }
 
@@ -113,10 +112,7 @@ private:
         return TreeLines::requiredText(m_file, line, index, QStringLiteral("description"), m_problems);
     }
 
-    void refuse(const DanishLine &line, const QString &why)
-    {
-        m_problems.add(m_file.placeOf(line), line.key, why);
-    }
+    void refuse(const DanishLine &line, const QString &why) { m_problems.add(m_file.placeOf(line), line.key, why); }
 
     void addElement(const DanishLine &line)
     {
@@ -138,8 +134,7 @@ private:
         const QString element = line.key.section(QLatin1Char('/'), 0, 0);
         const QString name = line.key.section(QLatin1Char('/'), 1);
         const QList<AttributeFact> facts = m_facts.attributesOf.value(element);
-        const auto fact = std::find_if(facts.cbegin(), facts.cend(),
-                                       [&](const AttributeFact &f) { return f.name == name; });
+        const auto fact = std::find_if(facts.cbegin(), facts.cend(), [&](const AttributeFact &f) { return f.name == name; });
         if (fact == facts.cend())
             return refuse(line, QStringLiteral("is not an attribute of the facts"));
         if (element != m_element)
@@ -183,8 +178,7 @@ private:
             m_shippedGlobals.append(name);
         } else if (const auto event = m_facts.events.constFind(name); event != m_facts.events.constEnd()) {
             if (m_folderKind != event->kind)
-                return refuse(line, QStringLiteral("is an event of kind %1 outside its {%1} folder")
-                                        .arg(event->kind));
+                return refuse(line, QStringLiteral("is an event of kind %1 outside its {%1} folder").arg(event->kind));
             attribute.record.Values = QStringLiteral("[script]");
             attribute.record.Code = attributeCode({}, name, {});
             m_shippedEvents.append(name);
@@ -200,7 +194,7 @@ private:
     BuildProblems &m_problems;
     QList<PlannedNode> m_nodes;
     QHash<QString, int> m_seen;
-    QString m_element;   // the element whose attributes may follow
+    QString m_element; // the element whose attributes may follow
     int m_folderKind = 0; // the {...} folder whose shared attributes may follow
     QStringList m_shippedElements;
     QStringList m_shippedGlobals;

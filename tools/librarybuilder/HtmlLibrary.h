@@ -9,8 +9,8 @@
 struct HtmlLibrary
 {
     QList<PlannedNode> nodes; // pre-order
-    QStringList eventMap;     // "1701=a, abbr, ..."
-    QStringList globalMap;    // "class=base, head, ..."
+    QStringList eventMap; // "1701=a, abbr, ..."
+    QStringList globalMap; // "class=base, head, ..."
 };
 
 namespace HtmlLibraryAssembly {

@@ -25,8 +25,7 @@ QStringList shippedAmong(const QString &list, const QStringList &realElements)
 
 } // namespace
 
-QStringList eventMap(const HtmlFacts &facts, const QStringList &events,
-                     const QStringList &realElements)
+QStringList eventMap(const HtmlFacts &facts, const QStringList &events, const QStringList &realElements)
 {
     QMap<int, QStringList> elementsOfKind;
     for (const QString &event : events) {
@@ -49,13 +48,11 @@ QStringList eventMap(const HtmlFacts &facts, const QStringList &events,
     return lines;
 }
 
-QStringList globalMap(const HtmlFacts &facts, const QStringList &globals,
-                      const QStringList &elements)
+QStringList globalMap(const HtmlFacts &facts, const QStringList &globals, const QStringList &elements)
 {
     QStringList lines;
     for (const QString &name : globals)
-        lines.append(name + QLatin1Char('=')
-                     + shippedAmong(facts.globals[name].except, elements).join(QLatin1String(", ")));
+        lines.append(name + QLatin1Char('=') + shippedAmong(facts.globals[name].except, elements).join(QLatin1String(", ")));
     return lines;
 }
 

@@ -26,15 +26,12 @@ QStringList names(const QString &folder, const QString &factFile, BuildProblems 
 
 QStringList outputNames()
 {
-    return {QStringLiteral("html4bib.dat"),     QStringLiteral("css2bib.dat"),
-            QStringLiteral("js12bib.dat"),      QStringLiteral("specialtegn.dat"),
-            QStringLiteral("eventmap.dat"),     QStringLiteral("globalmap.dat"),
-            QStringLiteral("htmlversioner.txt"), QStringLiteral("pseudoklasser.dat"),
-            QStringLiteral("pseudoelementer.dat")};
+    return {QStringLiteral("html4bib.dat"),      QStringLiteral("css2bib.dat"),       QStringLiteral("js12bib.dat"),
+            QStringLiteral("specialtegn.dat"),   QStringLiteral("eventmap.dat"),      QStringLiteral("globalmap.dat"),
+            QStringLiteral("htmlversioner.txt"), QStringLiteral("pseudoklasser.dat"), QStringLiteral("pseudoelementer.dat")};
 }
 
-QStringList run(const QString &sourceFolder, const QString &outputFolder,
-                const QList<int> &keysTheDialogsUse)
+QStringList run(const QString &sourceFolder, const QString &outputFolder, const QList<int> &keysTheDialogsUse)
 {
     BuildProblems problems;
     const DialogHelp help = DialogHelpSources::read(sourceFolder, keysTheDialogsUse, problems);
@@ -51,8 +48,7 @@ QStringList run(const QString &sourceFolder, const QString &outputFolder,
     outputs.insert(QStringLiteral("eventmap.dat"), OutputFiles::lines(html.eventMap));
     outputs.insert(QStringLiteral("globalmap.dat"), OutputFiles::lines(html.globalMap));
     outputs.insert(QStringLiteral("htmlversioner.txt"),
-                   OutputFiles::lines(SourceFiles::readLines(sourceFolder, QStringLiteral("html-versions.txt"),
-                                                             problems)));
+                   OutputFiles::lines(SourceFiles::readLines(sourceFolder, QStringLiteral("html-versions.txt"), problems)));
     outputs.insert(QStringLiteral("pseudoklasser.dat"),
                    OutputFiles::lines(names(sourceFolder, QStringLiteral("css-pseudo-classes.tsv"), problems)));
     outputs.insert(QStringLiteral("pseudoelementer.dat"),

@@ -12,7 +12,6 @@ QStringList outputNames();
 // Reads the sources in sourceFolder and, when nothing is wrong with them, writes every output
 // into outputFolder. Returns the problems found ("file:line: entry: what"); when there are
 // any, nothing is written.
-QStringList run(const QString &sourceFolder, const QString &outputFolder,
-                const QList<int> &keysTheDialogsUse);
+QStringList run(const QString &sourceFolder, const QString &outputFolder, const QList<int> &keysTheDialogsUse);
 
 } // namespace LibraryBuild

@@ -9,8 +9,7 @@ void write(const QString &folder, const QString &name, const QByteArray &bytes, 
 {
     QSaveFile file(QDir(folder).filePath(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        problems.add({QDir(folder).filePath(name), 0}, {},
-                     QStringLiteral("cannot be written: %1").arg(file.errorString()));
+        problems.add({QDir(folder).filePath(name), 0}, {}, QStringLiteral("cannot be written: %1").arg(file.errorString()));
 }
 
 QByteArray lines(const QStringList &lines)

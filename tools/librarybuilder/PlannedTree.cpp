@@ -31,9 +31,7 @@ QByteArray encode(QList<PlannedNode> &nodes, BuildProblems &problems)
             indexes.clear();
         } else if (level > previousLevel + 1 || !seenRoot) {
             problems.add(node.place, node.entry,
-                         QStringLiteral("skips a tree level (level %1 after level %2)")
-                             .arg(level)
-                             .arg(previousLevel));
+                         QStringLiteral("skips a tree level (level %1 after level %2)").arg(level).arg(previousLevel));
             continue;
         } else {
             if (level > indexes.size())

@@ -8,8 +8,7 @@ namespace SourceFiles {
 namespace {
 
 // The file's lines without their line ends, or nothing (and a problem) when it cannot be read.
-std::optional<QStringList> fileLines(const QString &folder, const QString &name,
-                                     BuildProblems &problems)
+std::optional<QStringList> fileLines(const QString &folder, const QString &name, BuildProblems &problems)
 {
     QFile file(QDir(folder).filePath(name));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -34,8 +33,7 @@ std::optional<QStringList> fileLines(const QString &folder, const QString &name,
 
 } // namespace
 
-FactTable readFacts(const QString &folder, const QString &name, const QStringList &columns,
-                    BuildProblems &problems)
+FactTable readFacts(const QString &folder, const QString &name, const QStringList &columns, BuildProblems &problems)
 {
     FactTable table{QStringLiteral("facts/") + name, {}};
     const auto lines = fileLines(folder, table.fileName, problems);

@@ -40,8 +40,7 @@ struct DanishFile
 namespace SourceFiles {
 
 // Reads facts/<name> of the library folder, keeping the named columns in that order.
-FactTable readFacts(const QString &folder, const QString &name, const QStringList &columns,
-                    BuildProblems &problems);
+FactTable readFacts(const QString &folder, const QString &name, const QStringList &columns, BuildProblems &problems);
 // Reads <name> of the library folder: "key<TAB>text...", "#" comment lines and blank lines
 // skipped, keys taken exactly as written.
 DanishFile readDanish(const QString &folder, const QString &name, BuildProblems &problems);

@@ -15,7 +15,7 @@ const QString DanishFileName = QStringLiteral("entities.da.tsv");
 // Markup or invisible: the whole-text conversions skip these rows, so they come first, each
 // with exactly one reference.
 const QStringList UntouchedNames = {
-    QStringLiteral("amp"), QStringLiteral("lt"), QStringLiteral("gt"), QStringLiteral("quot"),
+    QStringLiteral("amp"),  QStringLiteral("lt"),   QStringLiteral("gt"),  QStringLiteral("quot"),
     QStringLiteral("apos"), QStringLiteral("nbsp"), QStringLiteral("shy"),
 };
 
@@ -59,12 +59,11 @@ QString characterOfKey(const QString &key)
 QList<Reference> readReferences(const QString &folder, BuildProblems &problems)
 {
     const FactTable facts = SourceFiles::readFacts(
-        folder, QStringLiteral("entities.tsv"),
-        {QStringLiteral("name"), QStringLiteral("codepoints"), QStringLiteral("html4")}, problems);
+        folder, QStringLiteral("entities.tsv"), {QStringLiteral("name"), QStringLiteral("codepoints"), QStringLiteral("html4")},
+        problems);
     QList<Reference> references;
     for (const FactRow &row : facts.rows) {
-        Reference reference{row.cells[0], {}, row.cells[2] == QLatin1String("1"),
-                            int(references.size()), facts.placeOf(row)};
+        Reference reference{row.cells[0], {}, row.cells[2] == QLatin1String("1"), int(references.size()), facts.placeOf(row)};
         for (const QString &hex : row.cells[1].split(QLatin1Char(' '), Qt::SkipEmptyParts))
             reference.codePoints.append(char32_t(hex.toUInt(nullptr, 16)));
         if (reference.codePoints.isEmpty()) {
@@ -118,8 +117,7 @@ QList<PlannedNode> assemble(const QString &folder, BuildProblems &problems)
             problems.add(file.placeOf(line), line.key, QStringLiteral("is no character of the facts"));
             continue;
         }
-        descriptionOf.insert(character,
-                             TreeLines::requiredText(file, line, 0, QStringLiteral("description"), problems));
+        descriptionOf.insert(character, TreeLines::requiredText(file, line, 0, QStringLiteral("description"), problems));
     }
 
     QList<Reference> rows;
@@ -153,8 +151,7 @@ QList<PlannedNode> assemble(const QString &folder, BuildProblems &problems)
         node.record.Description = descriptionOf.value(character);
         if (!descriptionOf.contains(character) && !undescribed.contains(character)) {
             undescribed.insert(character);
-            problems.add(reference.place, reference.name,
-                         QStringLiteral("its character has no line in %1").arg(DanishFileName));
+            problems.add(reference.place, reference.name, QStringLiteral("its character has no line in %1").arg(DanishFileName));
         }
         nodes.append(node);
     }

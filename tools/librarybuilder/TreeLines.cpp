@@ -9,12 +9,10 @@ bool isRoot(const DanishLine &line)
 
 bool isCategory(const DanishLine &line)
 {
-    return line.key.size() > 2 && line.key.startsWith(QLatin1Char('['))
-           && line.key.endsWith(QLatin1Char(']'));
+    return line.key.size() > 2 && line.key.startsWith(QLatin1Char('[')) && line.key.endsWith(QLatin1Char(']'));
 }
 
-QString requiredText(const DanishFile &file, const DanishLine &line, int index,
-                     const QString &what, BuildProblems &problems)
+QString requiredText(const DanishFile &file, const DanishLine &line, int index, const QString &what, BuildProblems &problems)
 {
     const QString text = line.texts.value(index);
     if (text.isEmpty())
@@ -22,8 +20,7 @@ QString requiredText(const DanishFile &file, const DanishLine &line, int index,
     return text;
 }
 
-PlannedNode root(const DanishFile &file, const DanishLine &line, const QString &caption,
-                 BuildProblems &problems)
+PlannedNode root(const DanishFile &file, const DanishLine &line, const QString &caption, BuildProblems &problems)
 {
     PlannedNode node{0, {}, file.placeOf(line), line.key};
     node.record.Description = requiredText(file, line, 0, QStringLiteral("description"), problems);
@@ -33,8 +30,7 @@ PlannedNode root(const DanishFile &file, const DanishLine &line, const QString &
     return node;
 }
 
-PlannedNode category(const DanishFile &file, const DanishLine &line, int kind,
-                     BuildProblems &problems)
+PlannedNode category(const DanishFile &file, const DanishLine &line, int kind, BuildProblems &problems)
 {
     PlannedNode node{1, {}, file.placeOf(line), line.key};
     node.record.Description = requiredText(file, line, 0, QStringLiteral("description"), problems);
@@ -44,20 +40,17 @@ PlannedNode category(const DanishFile &file, const DanishLine &line, int kind,
     return node;
 }
 
-bool firstOccurrence(const DanishFile &file, const DanishLine &line, QHash<QString, int> &seen,
-                     BuildProblems &problems)
+bool firstOccurrence(const DanishFile &file, const DanishLine &line, QHash<QString, int> &seen, BuildProblems &problems)
 {
     if (const auto found = seen.constFind(line.key); found != seen.constEnd()) {
-        problems.add(file.placeOf(line), line.key,
-                     QStringLiteral("stands twice (first on line %1)").arg(*found));
+        problems.add(file.placeOf(line), line.key, QStringLiteral("stands twice (first on line %1)").arg(*found));
         return false;
     }
     seen.insert(line.key, line.line);
     return true;
 }
 
-QList<PlannedNode> planLibrary(const DanishFile &file, const QString &rootCaption, int categoryKind,
-                               BuildProblems &problems,
+QList<PlannedNode> planLibrary(const DanishFile &file, const QString &rootCaption, int categoryKind, BuildProblems &problems,
                                const std::function<std::optional<PlannedNode>(const DanishLine &)> &entry)
 {
     QList<PlannedNode> nodes;

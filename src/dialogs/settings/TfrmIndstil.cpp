@@ -1,11 +1,11 @@
 #include "dialogs/settings/TfrmIndstil.h"
 
 #include "core/ProductTexts.h"
-#include "dialogs/settings/BrowserEntryDialog.h"
-#include "editor/DocumentEditorSetup.h"
-#include "dialogs/HelpLine.h"
 #include "core/Prompter.h"
+#include "dialogs/HelpLine.h"
+#include "dialogs/settings/BrowserEntryDialog.h"
 #include "dialogs/settings/SyntaxColourBox.h"
+#include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
 
 #include <QButtonGroup>
@@ -23,17 +23,15 @@
 
 namespace {
 
-const QString SampleText = QStringLiteral(
-    "<FONT SIZE=\"5\" FACE=\"Verdana,Arial\">Noget almindelig tekst</FONT>\r\n"
-    "<!-- \"En kommentar\"--><% Next %><?php echo(\"php\\n\"); ?>");
+const QString SampleText = QStringLiteral("<FONT SIZE=\"5\" FACE=\"Verdana,Arial\">Noget almindelig tekst</FONT>\r\n"
+                                          "<!-- \"En kommentar\"--><% Next %><?php echo(\"php\\n\"); ?>");
 
 // The context of this dialog in the program's help.
 constexpr int HelpContext = 80;
 
 } // namespace
 
-TfrmIndstil::TfrmIndstil(OptionsModel &options, Prompter &prompter, QWidget *parent,
-                         const Shortcuts::Places &shortcuts)
+TfrmIndstil::TfrmIndstil(OptionsModel &options, Prompter &prompter, QWidget *parent, const Shortcuts::Places &shortcuts)
     : QDialog(parent)
     , m_model(options)
     , m_prompter(prompter)

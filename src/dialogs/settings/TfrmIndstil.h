@@ -103,11 +103,11 @@ private:
     OptionsModel &m_model;
     Prompter &m_prompter;
     Shortcuts::Places m_shortcuts;
-    EditorOptions m_font;           // the font shown in the sample
+    EditorOptions m_font; // the font shown in the sample
     SyntaxColours::Scheme m_userColours; // the user's own while another scheme is shown
     QSet<QString> m_elementNames;
     BrowserEditor m_browserEditor;
-    bool m_showing = false;         // controls are being filled, not changed
+    bool m_showing = false; // controls are being filled, not changed
 
     QList<std::pair<QCheckBox *, bool SettingsOptions::*>> m_checks;
     QList<std::pair<QLineEdit *, QString SettingsOptions::*>> m_texts;

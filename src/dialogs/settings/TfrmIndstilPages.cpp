@@ -2,10 +2,10 @@
 #include "dialogs/settings/TfrmIndstil.h"
 
 #include "core/ProductTexts.h"
-#include "editor/DocumentEditorSetup.h"
-#include "dialogs/HelpLine.h"
 #include "core/Prompter.h"
+#include "dialogs/HelpLine.h"
 #include "dialogs/settings/SyntaxColourBox.h"
+#include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
 
 #include <QButtonGroup>
@@ -246,8 +246,8 @@ QWidget *TfrmIndstil::buildDefaultsPage()
     auto *form = new QFormLayout(page);
     QLineEdit *email = addText(&S::email, QStringLiteral("Den adresse, e-mail-henvisninger får, når du ikke angiver en anden."));
     form->addRow(buddyLabel(QStringLiteral("&E-mail-adresse:"), email, *m_help), email);
-    QLineEdit *description =
-        addText(&S::description, QStringLiteral("Den tekst, e-mail-henvisninger viser, når intet er markeret."));
+    QLineEdit *description = addText(&S::description,
+                                     QStringLiteral("Den tekst, e-mail-henvisninger viser, når intet er markeret."));
     form->addRow(buddyLabel(QStringLiteral("Be&skrivelse:"), description, *m_help), description);
     QLineEdit *openFolder = addText(&S::openFolder, QStringLiteral("Den mappe, Åbn-dialogen starter i."));
     form->addRow(buddyLabel(QStringLiteral("Å&bn-dialogen starter i:"), openFolder, *m_help),
@@ -300,8 +300,9 @@ QWidget *TfrmIndstil::buildHtmlPage()
     m_autoDate = addCheck(QStringLiteral("&Opdateringsdato, format:"), &S::autoDate,
                           QStringLiteral("Skriver datoen for seneste ændring i dokumentet, når det gemmes."));
     m_autoDate->setObjectName(QStringLiteral("Autodato"));
-    QLineEdit *format = addText(&S::dateFormat, QStringLiteral("Formatet for opdateringsdatoen: en tekst i anførselstegn "
-                                                               "og datoen skrevet med d, m og yyyy."));
+    QLineEdit *format = addText(&S::dateFormat,
+                                QStringLiteral("Formatet for opdateringsdatoen: en tekst i anførselstegn "
+                                               "og datoen skrevet med d, m og yyyy."));
     auto *dateRow = new QHBoxLayout;
     dateRow->addWidget(m_autoDate);
     dateRow->addWidget(format, 1);
@@ -335,8 +336,8 @@ QWidget *TfrmIndstil::buildHtmlPage()
         layout->addWidget(addCheck(QString::fromUtf8(c.caption), c.member, QString::fromUtf8(c.help)));
 
     auto *check = new QHBoxLayout;
-    QLineEdit *exclusions =
-        addText(&S::checkExclusions, QStringLiteral("Elementer, som HTML-tjekket ikke tæller, adskilt af komma."));
+    QLineEdit *exclusions = addText(&S::checkExclusions,
+                                    QStringLiteral("Elementer, som HTML-tjekket ikke tæller, adskilt af komma."));
     exclusions->setObjectName(QStringLiteral("Kodetjek"));
     check->addWidget(buddyLabel(QStringLiteral("HTML-&tjek ignorerer:"), exclusions, *m_help));
     check->addWidget(exclusions, 1);
@@ -360,8 +361,7 @@ void TfrmIndstil::chooseScheme(int scheme)
         m_userColours = m_colours->colours();
     SettingsOptions shown;
     shown.colourScheme = scheme;
-    m_colours->setColours(scheme == SyntaxColours::UserDefined ? m_userColours : shown.colours(),
-                          m_colours->sameBackground());
+    m_colours->setColours(scheme == SyntaxColours::UserDefined ? m_userColours : shown.colours(), m_colours->sameBackground());
     changed();
 }
 
@@ -387,8 +387,7 @@ void TfrmIndstil::editBrowser()
     QListWidgetItem *item = m_browsers->currentItem();
     if (!item)
         return;
-    const std::optional<BrowserEntry> entry =
-        m_browserEditor({item->text(), item->data(Qt::UserRole).toString()});
+    const std::optional<BrowserEntry> entry = m_browserEditor({item->text(), item->data(Qt::UserRole).toString()});
     if (!entry)
         return;
     item->setText(entry->name);

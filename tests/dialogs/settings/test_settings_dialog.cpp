@@ -1,28 +1,28 @@
-#include "dialogs/settings/BrowserEntryDialog.h"
-#include "dialogs/HelpLine.h"
 #include "core/SettingsKeys.h"
 #include "core/SettingsStore.h"
-#include "editor/DocumentEditorSetup.h"
+#include "dialogs/HelpLine.h"
+#include "dialogs/settings/BrowserEntryDialog.h"
 #include "dialogs/settings/SyntaxColourBox.h"
 #include "dialogs/settings/TfrmIndstil.h"
+#include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QLabel>
-#include <QSlider>
-#include <QAbstractScrollArea>
 
 #include <gtest/gtest.h>
 
@@ -53,8 +53,7 @@ protected:
             m_store->writeText(Keys::Indstillinger, QStringLiteral("Browsersti%1").arg(i), QStringLiteral("/b%1").arg(i));
         }
     }
-    template <typename T>
-    static T *control(const TfrmIndstil &dialog, const char *name)
+    template <typename T> static T *control(const TfrmIndstil &dialog, const char *name)
     {
         T *found = dialog.findChild<T *>(QString::fromUtf8(name));
         EXPECT_NE(found, nullptr) << name;
@@ -314,8 +313,8 @@ TEST_F(SettingsDialogTest, ChoosersAskWithTheirCaptions)
     QPushButton *chooseFile = nullptr;
     const QList<QPushButton *> buttons = helpFile->parentWidget()->findChildren<QPushButton *>();
     for (QPushButton *b : buttons) {
-        if (b->text() == QStringLiteral("Vælg...") && b->geometry().top() <= helpFile->geometry().bottom() &&
-            b->geometry().bottom() >= helpFile->geometry().top())
+        if (b->text() == QStringLiteral("Vælg...") && b->geometry().top() <= helpFile->geometry().bottom()
+            && b->geometry().bottom() >= helpFile->geometry().top())
             chooseFile = b;
     }
     ASSERT_NE(chooseFile, nullptr);
@@ -338,12 +337,11 @@ TEST_F(SettingsDialogTest, EveryControlIsReachableByKeyboard)
         }
     }
     for (QWidget *w : dialog->findChildren<QWidget *>()) {
-        if (qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
-            qobject_cast<QAbstractSlider *>(w) || qobject_cast<QListWidget *>(w)) {
+        if (qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractSpinBox *>(w)
+            || qobject_cast<QAbstractSlider *>(w) || qobject_cast<QListWidget *>(w)) {
             if (qobject_cast<QAbstractSlider *>(w) && qobject_cast<QAbstractScrollArea *>(w->parentWidget()->parentWidget()))
                 continue; // scroll bars
-            EXPECT_TRUE(w->focusPolicy() & Qt::TabFocus) << w->metaObject()->className() << " "
-                                                         << w->objectName().toStdString();
+            EXPECT_TRUE(w->focusPolicy() & Qt::TabFocus) << w->metaObject()->className() << " " << w->objectName().toStdString();
         }
     }
 
