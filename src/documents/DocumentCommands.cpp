@@ -421,7 +421,7 @@ void DocumentCommands::refreshRecentFiles()
     recent->clear();
     const QStringList paths = RecentFiles::HentSidsteFiler(m_workbench.settings());
     for (int n = 0; n < paths.size(); ++n) {
-        const QString path = paths[n];
+        const QString &path = paths[n];
         recent->addAction(QStringLiteral("%1. %2").arg(n + 1).arg(QDir::toNativeSeparators(path)), this,
                           [this, path] { FilAabn(path); });
     }

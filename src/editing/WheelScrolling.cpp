@@ -19,6 +19,6 @@ bool WheelScrolling::scroll(TLEdit &editor, const QWheelEvent &wheel)
     const int notches = m_rest / Notch;
     m_rest -= notches * Notch;
     // A forward turn shows earlier lines.
-    editor.SendScintilla(QsciScintillaBase::SCI_LINESCROLL, 0UL, static_cast<long>(-notches * LinesPerNotch));
+    editor.SendScintilla(QsciScintillaBase::SCI_LINESCROLL, 0UL, -static_cast<long>(notches) * LinesPerNotch);
     return true;
 }

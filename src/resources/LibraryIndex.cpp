@@ -50,7 +50,7 @@ const LibraryFiles::FileIndex *LibraryFiles::index(const QString &path)
         index.byElementAndName.insert(ElementAndName(record.Element, record.Name), at);
         index.byFoldedElementAndName.insert(ElementAndName(record.Element.toCaseFolded(), record.Name.toCaseFolded()), at);
     }
-    return &*m_files.insert(path, std::move(index));
+    return &*m_files.insert(path, index);
 }
 
 LibraryRecord LibraryFiles::FindRecord(qint32 id, qint32 helpKey, const QString &name, const QString &path)
