@@ -79,7 +79,13 @@ TfrmPW4::TfrmPW4(const MainWindowServices &services, QWidget *parent)
     m_status->setPanelText(5, Product::Caption + QLatin1Char(' ') + Product::VersionText + QString(6, QLatin1Char(' ')));
 }
 
-TfrmPW4::~TfrmPW4() = default;
+TfrmPW4::~TfrmPW4()
+{
+    // The parts watch the documents' widgets and the status bar through this
+    // window's workbench side: the widgets go while it is still whole.
+    delete takeCentralWidget();
+    delete m_status;
+}
 
 void TfrmPW4::buildLayout()
 {

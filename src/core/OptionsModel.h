@@ -36,6 +36,6 @@ Q_SIGNALS:
 private:
     SettingsStore &m_store;
     SettingsDefaults m_defaults;
+    bool m_savedArchiveFlag = true; // not stored: kept for the run; read by stored(), so set before m_options
     SettingsOptions m_options;
-    bool m_savedArchiveFlag = true; // not stored: kept for the run
 };

@@ -15,6 +15,7 @@
 BookmarkBar::BookmarkBar(Workbench &workbench)
     : QObject(&workbench.window())
     , m_workbench(workbench)
+    , m_gutter(workbench.documentArea().gutter())
 {
     CommandRegistry &commands = workbench.commands();
     for (int slot = 1; slot <= EditorBookmarks::Count; ++slot) {
@@ -22,7 +23,7 @@ BookmarkBar::BookmarkBar(Workbench &workbench)
         commands.handle(QStringLiteral("actGaaTilBogmaerke%1").arg(slot), [this, slot] { goToBookmark(slot); });
     }
     buildButtons();
-    workbench.documentArea().gutter()->installEventFilter(this);
+    m_gutter->installEventFilter(this);
 }
 
 void BookmarkBar::buildButtons()
@@ -101,10 +102,9 @@ void BookmarkBar::RestoreBookmarks()
 bool BookmarkBar::eventFilter(QObject *watched, QEvent *event)
 {
     // A click on the gutter puts the caret on the line and toggles a bookmark there.
-    auto *gutter = m_workbench.documentArea().gutter();
-    if (watched == gutter && event->type() == QEvent::MouseButtonRelease && gutter->pressedLine() > 0) {
+    if (watched == m_gutter && event->type() == QEvent::MouseButtonRelease && m_gutter->pressedLine() > 0) {
         TLEdit &editor = m_workbench.activeEditor();
-        const int line = gutter->pressedLine();
+        const int line = m_gutter->pressedLine();
         editor.SetSelection(SelectionRecord::at({line, 0}));
         editor.setFocus();
         EditorBookmarks::toggleFromGutter(editor, line);

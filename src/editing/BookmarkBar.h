@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QMenu;
+class TLEditLines;
 class Workbench;
 
 // The bookmarks of the active editor in the window: the editor toolbar's
@@ -35,6 +36,7 @@ private:
     void refreshMenu();
 
     Workbench &m_workbench;
+    TLEditLines *m_gutter; // events reach it while the window comes apart
     QMenu *m_menu = nullptr;
     EditorBookmarks::Lines m_saved{};
 };

@@ -191,27 +191,30 @@ bool EditorCommands::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
-    const auto *mouse = static_cast<QMouseEvent *>(event);
     switch (event->type()) {
     case QEvent::ContextMenu:
         return true; // the right button's release decides
     case QEvent::MouseButtonPress:
-        if (mouse->button() == Qt::RightButton)
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
             return true;
         showDocumentStatus(m_workbench.status(), m_workbench.documents().active().path);
         return m_drops->handle(*editor, event);
-    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton) {
             m_contextMenu->contextMenuAt(mouse->position().toPoint());
             return true;
         }
         return m_drops->handle(*editor, event);
-    case QEvent::MouseButtonDblClick:
+    }
+    case QEvent::MouseButtonDblClick: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() != Qt::LeftButton)
             return false;
         CaretToPoint(mouse->position().toPoint().x(), mouse->position().toPoint().y());
         selectWordAtCaret(*editor);
         return true;
+    }
     case QEvent::Wheel:
         return m_wheel->scroll(*editor, static_cast<const QWheelEvent &>(*event));
     default:

@@ -12,8 +12,9 @@
 EditorStatus::EditorStatus(Workbench &workbench)
     : QObject(&workbench.window())
     , m_workbench(workbench)
+    , m_statusBar(&workbench.status())
 {
-    workbench.status().installEventFilter(this);
+    m_statusBar->installEventFilter(this);
 }
 
 void EditorStatus::watch(TLEdit &editor)
@@ -54,11 +55,11 @@ void EditorStatus::refreshOverwriteLabel()
 
 bool EditorStatus::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == &m_workbench.status() && event->type() == QEvent::MouseButtonPress) {
-        m_workbench.status().setPanelText(0,
-                                          QStringLiteral("Dokumentet indeholder %1 %2.")
-                                              .arg(m_workbench.activeEditor().GetTextLength())
-                                              .arg(QStringLiteral("tegn")));
+    if (watched == m_statusBar && event->type() == QEvent::MouseButtonPress) {
+        m_statusBar->setPanelText(0,
+                                  QStringLiteral("Dokumentet indeholder %1 %2.")
+                                      .arg(m_workbench.activeEditor().GetTextLength())
+                                      .arg(QStringLiteral("tegn")));
     }
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class TFriendlyStatusBar;
 class TLEdit;
 class Workbench;
 
@@ -28,4 +29,5 @@ private:
     void refreshOverwriteLabel();
 
     Workbench &m_workbench;
+    TFriendlyStatusBar *m_statusBar; // events reach it while the window comes apart
 };

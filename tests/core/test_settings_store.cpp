@@ -111,10 +111,13 @@ TEST_F(SettingsStoreTest, SectionsReadAsLinesInWriteOrderAndEraseWhole)
     EXPECT_EQ(reread.readSection(QStringLiteral("Meta")), QStringList{QStringLiteral("x=y")});
 }
 
+// Binary garbage with zero bytes, as a damaged file may hold.
+const char Garbage[] = "\x00\x01\xff\xfe garbage [[[ \x00 ==";
+
 TEST_F(SettingsStoreTest, AnUnusableFileReadsAsDefaultsAndIsReplacedWhole)
 {
     const QList<QByteArray> files = {
-        QByteArray("\x00\x01\xff\xfe garbage [[[ \x00 ==", 24),
+        QByteArray(Garbage, sizeof Garbage - 1),
         QByteArray("[Start]\nTop=12\nVenstre=3"), // truncated after a value
         QByteArray("[Start]\nTop=abc\nBredde=\n[Sta"), // garbage values, cut section
     };
@@ -134,7 +137,7 @@ TEST_F(SettingsStoreTest, AnUnusableFileReadsAsDefaultsAndIsReplacedWhole)
 
 TEST_F(SettingsStoreTest, AReadOnlyStoreNeverWritesItsFile)
 {
-    const QByteArray unusable("\x00\x01\xff\xfe garbage [[[ \x00 ==", 24);
+    const QByteArray unusable(Garbage, sizeof Garbage - 1);
     writeRaw(unusable);
     {
         SettingsStore store(iniPath(), SettingsStore::Access::ReadOnly);
