@@ -23,6 +23,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -183,6 +184,13 @@ bool EditorCommands::eventFilter(QObject *watched, QEvent *event)
     if (!editor)
         return false;
     if (watched == editor) {
+        // A key that is a command's shortcut is the command's, though the
+        // editor would take it too (Shift+Enter would replace the selection).
+        if (event->type() == QEvent::ShortcutOverride
+            && m_workbench.commands().takesShortcut(QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination()))) {
+            event->ignore();
+            return true;
+        }
         // The keyboard's menu key and Shift+F10 reach the editor itself.
         if (event->type() == QEvent::ContextMenu) {
             if (static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard)

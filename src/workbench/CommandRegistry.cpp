@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 namespace {
 
 // Shortcuts as the table gives them, with an equivalent where a key sits
@@ -87,6 +89,12 @@ QAction &CommandRegistry::require(const QString &id) const
     if (!action)
         throw UnknownCommand(id);
     return *action;
+}
+
+bool CommandRegistry::takesShortcut(const QKeySequence &keys) const
+{
+    return std::any_of(m_commands.cbegin(), m_commands.cend(),
+                       [&keys](const QAction *action) { return action->isEnabled() && action->shortcuts().contains(keys); });
 }
 
 QAction &CommandRegistry::handle(const QString &id, std::function<void()> handler)

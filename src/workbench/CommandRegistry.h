@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 class QAction;
+class QKeySequence;
 class QMenu;
 class QMenuBar;
 class QWidget;
@@ -45,6 +46,10 @@ public:
     QMenu *menu(const QString &id) const;
     // The command with this id; throws UnknownCommand when there is none.
     QAction &require(const QString &id) const;
+
+    // Whether an enabled command has this shortcut: an editor that would take
+    // the key leaves it to the command.
+    bool takesShortcut(const QKeySequence &keys) const;
 
     // Runs the handler when the command is triggered, and enables it.
     QAction &handle(const QString &id, std::function<void()> handler);

@@ -312,6 +312,34 @@ TEST_F(CommandsTest, CtrlTabGoesRoundTheDocuments)
         docs->editorAt(tab)->ClearModified();
 }
 
+// A command's shortcut that is also an editor key runs the command once, and
+// the editor does not act on the key as well.
+TEST_F(CommandsTest, ShortcutsThatAreEditorKeysRunTheirCommandOnly)
+{
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char *expected;
+    } cases[] = {
+        {Qt::Key_Return, Qt::ShiftModifier, "<p>Hej</p>"},
+        {Qt::Key_Return, Qt::ControlModifier, "Hej<br>"},
+        {Qt::Key_Space, Qt::ControlModifier, "Hej&nbsp;"},
+    };
+    for (const auto &c : cases) {
+        editor().SetText(QStringLiteral("Hej"));
+        if (c.modifiers == Qt::ShiftModifier)
+            editor().SetSelection(SelectionRecord::between({1, 0}, {1, 3}));
+        else
+            editor().SetSelection(SelectionRecord::at({1, 3}));
+        editor().setFocus();
+        QTest::keyClick(&editor(), c.key, c.modifiers);
+        EXPECT_EQ(editor().GetText(), QString::fromUtf8(c.expected)) << c.expected;
+    }
+}
+
 TEST_F(CommandsTest, TheStylePopupOffersTheRememberedClasses)
 {
     m_store->writeText(QStringLiteral("Klasser"), QStringLiteral("1"), QStringLiteral("zeta"));
