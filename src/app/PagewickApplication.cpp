@@ -20,7 +20,6 @@ PagewickApplication::PagewickApplication(int &argc, char **argv)
     : QApplication(argc, argv)
     , m_endProcess([] { std::_Exit(EXIT_FAILURE); })
 {
-    setApplicationDisplayName(QStringLiteral("Brindle's Pagewick"));
     installDanishTranslations();
 }
 

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QGuiApplication>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -86,6 +87,9 @@ TEST_F(MainWindowTest, TheWindowStartsWithItsWholeLayout)
     // Showing the document replaces the first caption by the title.
     EXPECT_EQ(docs->captionAt(0), QStringLiteral("[Ingen titel]"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Brindle's Pagewick 4 - [Ingen titel]"));
+    // Captions are shown as they stand: the application has no display name
+    // of its own, which the desktop's window titles would otherwise end with.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
     EXPECT_EQ(docs->editorAt(0)->objectName(), QStringLiteral("LEdit0"));
     EXPECT_FALSE(docs->editorAt(0)->isModified());
 
