@@ -1,5 +1,6 @@
 #include "documents/DocumentCommands.h"
 
+#include "core/DanishLocale.h"
 #include "core/OptionsModel.h"
 #include "core/ProductTexts.h"
 #include "core/SettingsStore.h"
@@ -336,7 +337,7 @@ void DocumentCommands::toggleMasterTab()
 void showDocumentStatus(TFriendlyStatusBar &status, const QString &path)
 {
     status.setPanelText(0, path.isEmpty() ? QStringLiteral("Dokumentet er ikke gemt") : QDir::toNativeSeparators(path));
-    status.setPanelText(4, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    status.setPanelText(4, danishLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
 void DocumentCommands::StatusbarOpdater(const QString &path)

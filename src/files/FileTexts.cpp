@@ -1,5 +1,6 @@
 #include "files/FileTexts.h"
 
+#include "core/DanishLocale.h"
 #include "editor/FileByteStream.h"
 
 #include <QFileInfo>
@@ -65,5 +66,5 @@ QString FileDateText(const QString &path)
     // wait on a pipe that nobody writes to.
     if (!FileByteStream(path).isOpen())
         return QString();
-    return QLocale().toString(QFileInfo(path).lastModified(), QLocale::ShortFormat);
+    return danishLocale().toString(QFileInfo(path).lastModified(), QLocale::ShortFormat);
 }

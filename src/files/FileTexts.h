@@ -14,6 +14,6 @@ QString FormatSize(qint64 bytes, bool withBytes = false);
 // the unit, then once per decimal divided by ten (rounding by adding 5).
 qint64 ParseSize(const QString &text);
 
-// The file's modification date and time in the locale's short format, or
+// The file's modification date and time in the Danish short format, or
 // empty when the file cannot be opened.
 QString FileDateText(const QString &path);

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -96,6 +97,19 @@ TEST_F(DocumentsTest, OpeningReusesTheEmptyFirstTabAndSelectsFilesOpenAlready)
     EXPECT_EQ(m_docs->count(), 2);
     EXPECT_EQ(m_docs->currentIndex(), 0);
     EXPECT_EQ(m_docs->editorAt(0)->GetText(), QStringLiteral("edited, not reloaded"));
+}
+
+TEST_F(DocumentsTest, TheStatusBarDateIsDanishWhateverTheSystemLanguage)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    m_window->documentCommands().NewDocument();
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(m_window->statusPanels()->panelText(4),
+              QStringLiteral("%1.%2.%3")
+                  .arg(today.day(), 2, 10, QLatin1Char('0'))
+                  .arg(today.month(), 2, 10, QLatin1Char('0'))
+                  .arg(today.year()));
 }
 
 TEST_F(DocumentsTest, FilesThatCannotBeOpenedAreReportedAndLeaveNoTabBehind)
