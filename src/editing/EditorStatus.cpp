@@ -39,6 +39,8 @@ void EditorStatus::editorChanged(TLEdit &editor)
     if (&editor != &m_workbench.activeEditor())
         return;
     CommandRegistry &commands = m_workbench.commands();
+    // What the menus computed on opening follows the text from then on.
+    commands.refresh(CommandCause::Modified);
     commands.require(QStringLiteral("actGem")).setEnabled(editor.IsModified());
     commands.require(QStringLiteral("actFortryd")).setEnabled(editor.CanUndo());
     commands.require(QStringLiteral("actAnnullerFortryd")).setEnabled(editor.CanRedo());

@@ -7,9 +7,10 @@ class TLEdit;
 class Workbench;
 
 // The active editor's state in the window: "Gem", "Fortryd" and "Annuller
-// fortryd" follow its modified text and undo history, the status panels its
-// length and caret, "Overskriv" its insert mode; a click on the status bar
-// tells the document's length.
+// fortryd" follow its modified text and undo history, and so do the commands
+// whose state follows the text ("Udskriv...", "Tjek HTML-koder"); the status
+// panels follow its length and caret, "Overskriv" its insert mode; a click on
+// the status bar tells the document's length.
 class EditorStatus : public QObject
 {
     Q_OBJECT

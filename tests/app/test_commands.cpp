@@ -11,6 +11,7 @@
 #include "editing/EditorContextMenu.h"
 #include "editor/TLEdit.h"
 #include "support/ScriptedPrompter.h"
+#include "workbench/CommandRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -338,6 +339,22 @@ TEST_F(CommandsTest, ShortcutsThatAreEditorKeysRunTheirCommandOnly)
         QTest::keyClick(&editor(), c.key, c.modifiers);
         EXPECT_EQ(editor().GetText(), QString::fromUtf8(c.expected)) << c.expected;
     }
+}
+
+// States computed when a menu opens also follow the text: a menu opened on
+// the empty first document must not leave F9 and Ctrl+P dead once text is typed.
+TEST_F(CommandsTest, F9AndCtrlPWorkOnTypedTextAfterAMenuSawTheDocumentEmpty)
+{
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    for (const char *menu : {"mnuFiler", "mnuFunktioner"})
+        Q_EMIT m_window->commands().menu(QString::fromLatin1(menu))->aboutToShow();
+    editor().setFocus();
+    QTest::keyClicks(&editor(), QStringLiteral("<p>Hej</p>"));
+    m_prompter.expect(QStringLiteral("Tjek HTML-koder")).expectPrintDialog(false);
+    QTest::keyClick(&editor(), Qt::Key_F9);
+    QTest::keyClick(&editor(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(m_prompter.allAnswered());
 }
 
 TEST_F(CommandsTest, TheStylePopupOffersTheRememberedClasses)
