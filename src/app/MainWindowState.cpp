@@ -33,6 +33,7 @@ MainWindowState MainWindowState::read(const SettingsStore &store)
     s.left = store.readInt(section, Venstre, d.left);
     s.height = store.readInt(section, Hoejde, d.height);
     s.width = store.readInt(section, Bredde, d.width);
+    s.placeStored = !store.readText(section, Bredde, QString()).isEmpty();
     s.status = store.readInt(section, Status, d.status);
     if (s.status < Normal || s.status > Maximized)
         s.status = Normal;

@@ -23,6 +23,7 @@ struct MainWindowState
     QString fileFolder; // "Sti"
     bool workOffline = true; // "ArbejdOffline"
     bool resourcePanelShown = true; // "Filboks"
+    bool placeStored = false; // the store held a size: not the first start
 
     static MainWindowState read(const SettingsStore &store);
 

@@ -212,12 +212,31 @@ void TfrmPW4::restoreState()
         m_state.width = defaults.width;
         m_state.height = defaults.height;
     }
+    if (!m_state.placeStored)
+        takeFirstPlace();
     move(m_state.left, m_state.top);
     resize(m_state.width, m_state.height);
     m_splitter->setSizes({m_state.resourcePanelWidth, std::max(SplitterMinimum, m_state.width - m_state.resourcePanelWidth)});
     if (m_state.resourcePage >= 0 && m_state.resourcePage < m_resourcePanel->count())
         m_resourcePanel->setCurrentIndex(m_state.resourcePage);
     setResourcePanelShown(m_state.resourcePanelShown);
+    // The code editor is the only view until the internal browser comes.
+    m_commands->require(QStringLiteral("actKodeeditor")).setChecked(true);
+    m_commands->require(QStringLiteral("actArbejdOffline")).setChecked(m_state.workOffline);
+}
+
+void TfrmPW4::takeFirstPlace()
+{
+    // The stored default was sized for the screens of its time: a first
+    // start takes most of today's screen, centred, and never less.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    m_state.width = std::max(m_state.width, available.width() * 4 / 5);
+    m_state.height = std::max(m_state.height, available.height() * 4 / 5);
+    m_state.left = available.left() + std::max(0, (available.width() - m_state.width) / 2);
+    m_state.top = available.top() + std::max(0, (available.height() - m_state.height) / 2);
 }
 
 void TfrmPW4::showAsStored()

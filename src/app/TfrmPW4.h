@@ -109,6 +109,7 @@ private:
     void loadTextMaps();
     void settleUserDataFolder();
     void restoreState();
+    void takeFirstPlace();
     void firstShown();
     void updateStatusLayout();
     DocumentEditorLook editorLook() const;

@@ -14,11 +14,12 @@
 
 #include <QAction>
 #include <QDir>
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -124,6 +125,27 @@ TEST_F(MainWindowTest, TheWindowStartsWithItsWholeLayout)
     EXPECT_EQ(window->GlobalAttributeMap(), (QStringList{QStringLiteral("id=html,head"), QStringLiteral("class=html")}));
     EXPECT_EQ(window->userDataFolder(), defaultUserData());
     EXPECT_TRUE(m_prompter.seen().isEmpty());
+}
+
+TEST_F(MainWindowTest, AFirstStartTakesMostOfTheScreenCentredAndShowsTheViewsState)
+{
+    auto window = createWindow();
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize size(std::max(630, available.width() * 4 / 5), std::max(470, available.height() * 4 / 5));
+    EXPECT_EQ(window->size(), size);
+    EXPECT_EQ(window->pos(),
+              available.topLeft() + QPoint((available.width() - size.width()) / 2, (available.height() - size.height()) / 2));
+    // The code editor is the view shown; "Arbejd offline" is on as stored (the default).
+    EXPECT_TRUE(window->command(QStringLiteral("actKodeeditor"))->isChecked());
+    EXPECT_TRUE(window->command(QStringLiteral("actArbejdOffline"))->isChecked());
+
+    // A stored place wins, and so does a stored "Arbejd offline".
+    m_store->writeInt(QStringLiteral("Start"), QStringLiteral("Bredde"), 700);
+    m_store->writeInt(QStringLiteral("Start"), QStringLiteral("Højde"), 500);
+    m_store->writeBool(QStringLiteral("Start"), QStringLiteral("ArbejdOffline"), false);
+    window = createWindow();
+    EXPECT_EQ(window->size(), QSize(700, 500));
+    EXPECT_FALSE(window->command(QStringLiteral("actArbejdOffline"))->isChecked());
 }
 
 TEST_F(MainWindowTest, DocumentEditorsAreConfiguredAndTheGutterFollowsTheActiveOne)
