@@ -9,8 +9,8 @@
 
 class EditableText;
 
-// An open document: its text (an editor, owned by the document tabs) and
-// what the program knows of its file.
+// An open document: its text (an editor, owned by the document tabs, which
+// knows whether it is modified or read-only) and what the program knows of its file.
 struct Document
 {
     EditableText *text = nullptr;
@@ -20,8 +20,6 @@ struct Document
     FileEncoding encoding = FileEncoding::Utf8;
     QString lineBreak; // the file's first line break when it was read
 
-    bool isModified() const;
-    bool isReadOnly() const;
     // The document as messages name it: its path, or its caption before it is saved.
     QString name() const;
 };

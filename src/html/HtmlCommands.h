@@ -21,7 +21,6 @@ public:
     HtmlCommands(Workbench &workbench, const LibraryLists &lists);
 
     AutoDateCommands &autoDate() const { return *m_autoDate; }
-    TextConversions &conversions() const { return *m_conversions; }
 
 private:
     void attachMarkup();

@@ -14,10 +14,10 @@ class QMenuBar;
 class QWidget;
 struct CommandEntry;
 
-// What a command's state follows: the active document, its selection, its
-// modified text, its read-only flag, the view (wrap, panels, master page) or
-// the clipboard.
-enum class CommandCause { Document, Selection, Modified, ReadOnly, View, Clipboard };
+// What a command's state follows: the active text's selection, its modified
+// text (which changes too when another document becomes active), its
+// read-only flag, the view (wrap, panels, master page) or the clipboard.
+enum class CommandCause { Selection, Modified, ReadOnly, View, Clipboard };
 
 // A command id that no table holds.
 class UnknownCommand : public std::invalid_argument
