@@ -10,6 +10,8 @@ HelpLine::HelpLine(QWidget *parent)
 {
     setFrameShape(QFrame::StyledPanel);
     setWordWrap(true);
+    // Help texts quote markup ("Indsætter META-elementet <meta ...>"), which must be shown, not rendered.
+    setTextFormat(Qt::PlainText);
 }
 
 void HelpLine::attach(QWidget *control, const QString &text, QWidget *label)

@@ -339,7 +339,7 @@ QWidget *TfrmIndstil::buildHtmlPage()
     QLineEdit *exclusions = addText(&S::checkExclusions,
                                     QStringLiteral("Elementer, som HTML-tjekket ikke tæller, adskilt af komma."));
     exclusions->setObjectName(QStringLiteral("Kodetjek"));
-    check->addWidget(buddyLabel(QStringLiteral("HTML-&tjek ignorerer:"), exclusions, *m_help));
+    check->addWidget(buddyLabel(QStringLiteral("&Tjek ikke for disse elementers slutkoder ved kodetjek:"), exclusions, *m_help));
     check->addWidget(exclusions, 1);
     layout->addLayout(check);
     layout->addStretch();

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -104,6 +105,100 @@ TEST_F(SettingsDialogTest, OpensOnTheFirstPageWithTheSampleAndApplyDisabled)
     }
     EXPECT_EQ(dialog->helpLine()->text(),
               QStringLiteral("Indsætter META-elementet <meta name=\"Generator\" content=\"Brindle's Pagewick 4\" />"));
+}
+
+TEST_F(SettingsDialogTest, HelpTextsAndCaptionsAreShownAsWritten)
+{
+    auto dialog = open();
+    dialog->resize(900, 700);
+    const auto checkBox = [&](const QString &caption) -> QWidget * {
+        for (QCheckBox *box : dialog->findChildren<QCheckBox *>()) {
+            if (box->text() == caption)
+                return box;
+        }
+        return nullptr;
+    };
+    const struct
+    {
+        QWidget *control;
+        QString help;
+    } helps[] = {
+        {control<QSpinBox>(*dialog, "Tabulator"), QStringLiteral("Sætter, hvor mange tegn tabulatoren rykker pr. gang.")},
+        {control<QSlider>(*dialog, "Forsinkelse"),
+         QStringLiteral("Bestemmer, hvor længe der går, fra kodefærdiggørelseslisten aktiveres og til den vises.")},
+        {checkBox(QStringLiteral("Generator-&META-element ")),
+         QStringLiteral("Indsætter META-elementet <meta name=\"Generator\" content=\"Brindle's Pagewick 4\">")},
+    };
+    HelpLine &line = *dialog->helpLine();
+    for (const auto &h : helps) {
+        ASSERT_NE(h.control, nullptr) << h.help.toStdString();
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(h.control, &enter);
+        EXPECT_EQ(line.text(), h.help);
+    }
+    // The element is shown as text, not taken for markup.
+    const QImage withElement = line.grab().toImage();
+    line.setText(QStringLiteral("Indsætter META-elementet "));
+    EXPECT_NE(line.grab().toImage(), withElement);
+
+    QSet<QString> captions;
+    for (QAbstractButton *b : dialog->findChildren<QAbstractButton *>())
+        captions.insert(b->text());
+    for (QLabel *l : dialog->findChildren<QLabel *>())
+        captions.insert(l->text());
+    for (QGroupBox *g : dialog->findChildren<QGroupBox *>())
+        captions.insert(g->title());
+    const QTabWidget *pages = dialog->findChild<QTabWidget *>();
+    for (int i = 0; i < pages->count(); ++i)
+        captions.insert(pages->tabText(i));
+    for (const char *caption : {"Tekstbehandler",
+                                "Programstier",
+                                "Standardoplysninger",
+                                "Brugerflade",
+                                "HTML-faciliteter",
+                                "&OK",
+                                "Annuller",
+                                "&Anvend",
+                                "&Hjælp",
+                                "Autoindryk",
+                                "K&odefærdiggørelse",
+                                "T&ekstombrydning",
+                                "Skrifttype...",
+                                "&Ingen",
+                                "Pagewick &1",
+                                "Pagewick &2",
+                                "&Brugerdefineret",
+                                "&Ens baggrund",
+                                " Brugerdefineret farvning ",
+                                "&Gem dokument ved åbning i browser",
+                                " Browsere ",
+                                "&Tilføj",
+                                "&Rediger",
+                                "&Slet",
+                                "Vis &menu",
+                                "Benyt &Internet Explorer som intern browser",
+                                "&Benyt lokal server",
+                                " Hjælpefiler ",
+                                "Vælg...",
+                                "&Placér genvej på Skrivebord",
+                                "Pla&cér i Stifinders \"Overfør til\"-menu",
+                                "&Billeder i filhåndteringen",
+                                "&Skabelon-dialogboks ved klik på \"Nyt dokument\"-knap",
+                                "&Filnavn i stedet for titel på faneblade",
+                                "&Lineal i intern browser",
+                                "Be&nyt arkivflag ved projektopdatering til Internet",
+                                "&Opdateringsdato, format:",
+                                "Op&dater kun eksisterende dato",
+                                "Generator-&META-element ",
+                                "&Konverter automatisk æ, ø og å",
+                                "&Brug Webfarvedialogboks ",
+                                "Br&ug Webfontliste",
+                                "&Anvend \"sikre\" koder til tekstjustering",
+                                "Anvend &XHTML-standard",
+                                "&Gem HTML-dokumenter som '.html'-filer",
+                                "B&evar ukendt indhold i HTML-kode ved højrekliksredigering",
+                                "&Tjek ikke for disse elementers slutkoder ved kodetjek:"})
+        EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
 }
 
 TEST_F(SettingsDialogTest, AutoDateEnablesExistingDateOnlyAndApply)
