@@ -1,6 +1,7 @@
 #include "app/ShellCommands.h"
 
 #include "app/HelpKeyword.h"
+#include "app/HelpPages.h"
 #include "app/TfrmSplash.h"
 #include "core/AppFolders.h"
 #include "core/OptionsModel.h"
@@ -9,10 +10,15 @@
 #include "dialogs/settings/TfrmIndstil.h"
 #include "editor/TLEdit.h"
 #include "workbench/CommandRegistry.h"
+#include "workbench/CommandTable.h"
 #include "workbench/Workbench.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QMenu>
 
 ShellCommands::ShellCommands(Workbench &workbench, TfrmIndstil &settingsDialog, std::function<void(bool)> showResourcePanel)
@@ -28,9 +34,21 @@ ShellCommands::ShellCommands(Workbench &workbench, TfrmIndstil &settingsDialog, 
     commands.handle(QStringLiteral("actIndstillinger"), [this] { m_settingsDialog.exec(); });
     commands.handle(QStringLiteral("actAfslut"), [&workbench] { workbench.window().close(); });
 
-    commands.handle(QStringLiteral("actHjaelp"), [this] { openHelpPage(QStringLiteral("index.html")); });
-    commands.handle(QStringLiteral("actSoegHjaelp"), [this] { openHelpPage(QStringLiteral("index.html")); });
-    commands.handle(QStringLiteral("actTastaturgenveje"), [this] { openHelpPage(QStringLiteral("tastatur.html")); });
+    commands.handle(QStringLiteral("actHjaelp"), [this] { openHelpPage(HelpPages::Contents); });
+    commands.handle(QStringLiteral("actSoegHjaelp"), [this] { openHelpPage(HelpPages::Search); });
+    commands.handle(QStringLiteral("actTastaturgenveje"),
+                    [this] { openHelpPage(HelpPages::forContext(HelpPages::KeyboardContext)); });
+    connect(&m_settingsDialog, &TfrmIndstil::helpRequested, this,
+            [this](int context) { openHelpPage(HelpPages::forContext(context)); });
+    for (const CommandEntry &top : CommandTable::menuBar()) {
+        QMenu *menu = commands.menu(top.id);
+        QList<QMenu *> menus = menu->findChildren<QMenu *>();
+        menus.append(menu);
+        for (QMenu *m : std::as_const(menus)) {
+            m_menuSections.insert(m, top.id);
+            m->installEventFilter(this);
+        }
+    }
     for (int i = 0; i < 3; ++i)
         commands.handle(QStringLiteral("actHjaelpefil%1").arg(i + 1), [this, i] { openUserHelpFile(i); });
     commands.handle(QStringLiteral("actOm"), [this] { showAbout(); });
@@ -49,9 +67,33 @@ void ShellCommands::showAbout()
     m_about->showAsAbout();
 }
 
-void ShellCommands::openHelpPage(const QString &page)
+bool ShellCommands::eventFilter(QObject *watched, QEvent *event)
 {
-    m_openUrl(QUrl::fromLocalFile(AppFolders::join(m_workbench.programFolder(), QStringLiteral("help/") + page)));
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1)
+        return QObject::eventFilter(watched, event);
+    while (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+    openHelpPage(HelpPages::Contents, m_menuSections.value(watched));
+    return true;
+}
+
+void ShellCommands::openHelpPage(const QString &page, const QString &section)
+{
+    const QString path = AppFolders::join(m_workbench.programFolder(), QStringLiteral("help/") + page);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!QFileInfo(path).isFile()) {
+        m_workbench.prompter().message({Product::Caption, QStringLiteral("Hjælpesiden \"%1\" findes ikke.").arg(shown),
+                                        Prompter::Icon::Warning, Prompter::Ok});
+        return;
+    }
+    QUrl url = QUrl::fromLocalFile(path);
+    if (!section.isEmpty())
+        url.setFragment(section);
+    if (!m_openUrl(url)) {
+        m_workbench.prompter().message({Product::Caption,
+                                        QStringLiteral("Hjælpesiden \"%1\" kunne ikke åbnes i en browser.").arg(shown),
+                                        Prompter::Icon::Warning, Prompter::Ok});
+    }
 }
 
 void ShellCommands::openUserHelpFile(int index)

@@ -15,7 +15,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -223,11 +225,44 @@ TEST_F(CommandsTest, QuickTablesAndTheSystemColour)
 
 TEST_F(CommandsTest, HelpOpensTheProgramsPagesAndTheUsersHelpFiles)
 {
+    const QString helpFolder = m_dir.filePath(QStringLiteral("program/help"));
+    m_prompter.expect(QStringLiteral("Hjælpesiden \"%1/index.html\" findes ikke.").arg(helpFolder));
     run("actHjaelp");
+    EXPECT_TRUE(m_opened.isEmpty());
+
+    QDir().mkpath(helpFolder);
+    for (const char *page : {"index.html", "stikord.html", "tastatur.html", "indstillinger.html"})
+        QFile(QDir(helpFolder).filePath(QString::fromLatin1(page))).open(QIODevice::WriteOnly);
+    run("actHjaelp");
+    run("actSoegHjaelp");
     run("actTastaturgenveje");
-    ASSERT_EQ(m_opened.size(), 2);
-    EXPECT_TRUE(m_opened[0].toLocalFile().endsWith(QStringLiteral("program/help/index.html")));
-    EXPECT_TRUE(m_opened[1].toLocalFile().endsWith(QStringLiteral("help/tastatur.html")));
+    m_window->settingsDialog()->findChild<QPushButton *>(QStringLiteral("Hjælp"))->click();
+    QStringList pages;
+    for (const QUrl &url : std::as_const(m_opened))
+        pages.append(url.toLocalFile().remove(helpFolder + QLatin1Char('/')));
+    EXPECT_EQ(pages,
+              (QStringList{QStringLiteral("index.html"), QStringLiteral("stikord.html"), QStringLiteral("tastatur.html"),
+                           QStringLiteral("indstillinger.html")}));
+
+    // F1 in an open menu asks for that menu's section, also from a submenu.
+    for (const char *menuId : {"mnuFunktioner", "mnuTekstkonvertering"}) {
+        QMenu *menu = m_window->commands().menu(QString::fromLatin1(menuId));
+        menu->popup(QPoint(10, 10));
+        QTest::keyClick(menu, Qt::Key_F1);
+        EXPECT_FALSE(menu->isVisible());
+    }
+    ASSERT_EQ(m_opened.size(), 6);
+    EXPECT_EQ(m_opened[4].fragment(), QStringLiteral("mnuFunktioner"));
+    EXPECT_EQ(m_opened[5].fragment(), QStringLiteral("mnuRediger"));
+
+    m_window->shellCommands().setUrlOpener([](const QUrl &) { return false; });
+    m_prompter.expect(QStringLiteral("Hjælpesiden \"%1/tastatur.html\" kunne ikke åbnes i en browser.").arg(helpFolder));
+    run("actTastaturgenveje");
+    m_window->shellCommands().setUrlOpener([this](const QUrl &url) {
+        m_opened.append(url);
+        return true;
+    });
+    m_opened.clear();
 
     m_prompter.expect(QStringLiteral("Du skal angive stien til den fil, du ønsker at bruge som hjælpefil"));
     run("actHjaelpefil1");
@@ -239,8 +274,8 @@ TEST_F(CommandsTest, HelpOpensTheProgramsPagesAndTheUsersHelpFiles)
     editor().SetText(QStringLiteral("p { font-size:12px }"));
     editor().SetSelection(SelectionRecord::at({1, 8}));
     run("actHjaelpefil2");
-    ASSERT_EQ(m_opened.size(), 3);
-    EXPECT_EQ(m_opened[2].fragment(), QStringLiteral("font-size"));
+    ASSERT_EQ(m_opened.size(), 1);
+    EXPECT_EQ(m_opened[0].fragment(), QStringLiteral("font-size"));
 }
 
 TEST(HelpKeyword, TheWordAroundTheCaretOrTheSelection)

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -69,6 +70,8 @@ TfrmIndstil::TfrmIndstil(OptionsModel &options, Prompter &prompter, QWidget *par
     connect(buttons, &QDialogButtonBox::rejected, this, &TfrmIndstil::reject);
     connect(m_applyButton, &QPushButton::clicked, this, &TfrmIndstil::apply);
     connect(help, &QPushButton::clicked, this, [this] { Q_EMIT helpRequested(HelpContext); });
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { Q_EMIT helpRequested(HelpContext); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);

@@ -67,7 +67,7 @@ Q_SIGNALS:
     void applied();
     // "&OK" saved another list of elements that the HTML check leaves out.
     void checkExclusionsChanged();
-    // "&Hjælp": the program's help on this dialog.
+    // "&Hjælp" or F1: the program's help on this dialog.
     void helpRequested(int context);
 
 protected:
