@@ -2,41 +2,34 @@
 
 #include "workbench/CommandRegistry.h"
 #include "workbench/ToolBarTable.h"
+#include "workbench/ToolbarIcons.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
-#include <QPainter>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 
-// A small picture with a few letters, for toolbar buttons.
-QIcon glyphIcon(const QString &glyph)
+// A toolbar button's hint and icon; a hint of "|" separates groups.
+struct HintedButton
 {
-    QPixmap pixmap(20, 20);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QFont font = QApplication::font();
-    font.setPixelSize(glyph.size() > 2 ? 8 : 12);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
-    return QIcon(pixmap);
-}
+    const char *hint;
+    const char *icon;
+};
 
-void addDisabledRow(QToolBar &row, const QList<const char *> &hints, bool checkable)
+void addDisabledRow(QToolBar &row, const QList<HintedButton> &buttons, bool checkable)
 {
-    for (const char *hint : hints) {
-        if (QByteArray(hint) == "|") {
+    for (const HintedButton &entry : buttons) {
+        if (QByteArray(entry.hint) == "|") {
             row.addSeparator();
             continue;
         }
-        const QString text = QString::fromUtf8(hint);
-        QAction *button = row.addAction(checkable ? text : text.section(QLatin1Char(' '), 0, 0));
+        const QString text = QString::fromUtf8(entry.hint);
+        QAction *button = row.addAction(ToolbarIcons::icon(QString::fromLatin1(entry.icon)),
+                                        checkable ? text : text.section(QLatin1Char(' '), 0, 0));
         button->setToolTip(text);
         button->setCheckable(checkable && text != QStringLiteral("Opret ny mappe"));
         button->setChecked(text == QStringLiteral("HTML-filer"));
@@ -53,7 +46,7 @@ void buildMain(QMainWindow &window, CommandRegistry &commands)
     QToolBar *bar = window.addToolBar(QStringLiteral("Værktøjslinie"));
     bar->setObjectName(QStringLiteral("tbMain"));
     bar->setMovable(false);
-    bar->setIconSize(QSize(20, 20));
+    bar->setIconSize(QSize(24, 24));
     for (const ToolBarButton &entry : ToolBarTable::mainToolBar()) {
         if (entry.isSeparator()) {
             bar->addSeparator();
@@ -70,7 +63,7 @@ void buildMain(QMainWindow &window, CommandRegistry &commands)
             QObject::connect(&action, &QAction::changed, button, [button, &action] { button->setEnabled(action.isEnabled()); });
         }
         button->setToolTip(entry.hint);
-        button->setIcon(glyphIcon(entry.glyph));
+        button->setIcon(ToolbarIcons::icon(entry.icon));
         bar->addAction(button);
         if (button->menu()) {
             if (auto *tool = qobject_cast<QToolButton *>(bar->widgetForAction(button)))
@@ -86,15 +79,29 @@ void buildFilePanel(QWidget &page)
     layout->setSpacing(0);
     auto *firstRow = new QToolBar(&page);
     firstRow->setObjectName(QStringLiteral("tbFiler1"));
+    firstRow->setIconSize(QSize(16, 16));
     addDisabledRow(*firstRow,
-                   {"Favoritsteder - gå til denne mappe i Filhåndteringen", "Favoritfiler - åbn filen",
-                    "Favoritmapper - vis Åbn-dialogboks i denne mappe", "|", "Billedfremviser", "|", "Visninger"},
+                   {{"Favoritsteder - gå til denne mappe i Filhåndteringen", "favourite-places"},
+                    {"Favoritfiler - åbn filen", "favourite-files"},
+                    {"Favoritmapper - vis Åbn-dialogboks i denne mappe", "favourite-folders"},
+                    {"|", ""},
+                    {"Billedfremviser", "image-viewer"},
+                    {"|", ""},
+                    {"Visninger", "views"}},
                    false);
     auto *secondRow = new QToolBar(&page);
     secondRow->setObjectName(QStringLiteral("tbFiler2"));
+    secondRow->setIconSize(QSize(16, 16));
     addDisabledRow(*secondRow,
-                   {"HTML-filer", "Billedfiler", "Typografiark", "Lydfiler", "Skriptfiler", "Downloadarkiver", "Alle filer", "|",
-                    "Opret ny mappe"},
+                   {{"HTML-filer", "filter-html"},
+                    {"Billedfiler", "filter-images"},
+                    {"Typografiark", "filter-stylesheets"},
+                    {"Lydfiler", "filter-sound"},
+                    {"Skriptfiler", "filter-scripts"},
+                    {"Downloadarkiver", "filter-archives"},
+                    {"Alle filer", "filter-all"},
+                    {"|", ""},
+                    {"Opret ny mappe", "new-folder"}},
                    true);
     layout->addWidget(firstRow);
     layout->addWidget(secondRow);
@@ -103,28 +110,38 @@ void buildFilePanel(QWidget &page)
 
 void buildEditor(QToolBar &bar, CommandRegistry &commands)
 {
-    bar.addAction(&commands.require(QStringLiteral("actTekstombrydning")));
-    bar.addAction(&commands.require(QStringLiteral("actSkrivebeskyttet")));
+    const auto addCommand = [&bar, &commands](const char *id, const char *icon) {
+        QAction &action = commands.require(QString::fromLatin1(id));
+        action.setIcon(ToolbarIcons::icon(QString::fromLatin1(icon)));
+        bar.addAction(&action);
+    };
+    addCommand("actTekstombrydning", "word-wrap");
+    addCommand("actSkrivebeskyttet", "read-only");
     bar.addSeparator();
     for (int i = 1; i <= 5; ++i) {
-        QAction *button = bar.addAction(QString::number(i));
+        QAction *button = bar.addAction(ToolbarIcons::icon(QStringLiteral("bookmark-%1").arg(i)), QString::number(i));
         button->setObjectName(QStringLiteral("btnGaaTilBogmaerke%1").arg(i));
         button->setToolTip(QStringLiteral("Gå til bogmærke %1").arg(i));
         button->setEnabled(false);
     }
     bar.addSeparator();
-    for (const char *hint :
-         {"Rediger titel", "Rediger typografiregler", "Rediger skript", "Rediger metainformation", "Overførselstid"})
-        bar.addAction(QString::fromUtf8(hint))->setEnabled(false);
+    const HintedButton editing[] = {{"Rediger titel", "title"},
+                                    {"Rediger typografiregler", "style-rules"},
+                                    {"Rediger skript", "script"},
+                                    {"Rediger metainformation", "meta"},
+                                    {"Overførselstid", "transfer-time"}};
+    for (const HintedButton &entry : editing)
+        bar.addAction(ToolbarIcons::icon(QString::fromLatin1(entry.icon)), QString::fromUtf8(entry.hint))->setEnabled(false);
     bar.addSeparator();
-    bar.addAction(&commands.require(QStringLiteral("actKodeeditor")));
-    bar.addAction(&commands.require(QStringLiteral("actInternBrowser")));
-    bar.addAction(&commands.require(QStringLiteral("actEksternBrowser")));
+    addCommand("actKodeeditor", "code-editor");
+    addCommand("actInternBrowser", "internal-browser");
+    addCommand("actEksternBrowser", "external-browser");
     bar.addSeparator();
     const std::pair<const char *, const char *> closers[] = {{"btnLukAlle", "actLukAlle"}, {"btnLuk", "actLuk"}};
     const QString captions[] = {QStringLiteral("Luk alle dokumenter"), QStringLiteral("Luk dokument")};
+    const char *icons[] = {"close-all", "close"};
     for (int i = 0; i < 2; ++i) {
-        QAction *button = bar.addAction(captions[i]);
+        QAction *button = bar.addAction(ToolbarIcons::icon(QString::fromLatin1(icons[i])), captions[i]);
         button->setObjectName(QString::fromLatin1(closers[i].first));
         QObject::connect(button, &QAction::triggered, &commands.require(QString::fromLatin1(closers[i].second)),
                          &QAction::trigger);

@@ -4,6 +4,7 @@
 #include "editor/TLEdit.h"
 #include "editor/TLEditLines.h"
 #include "workbench/CommandRegistry.h"
+#include "workbench/ToolbarIcons.h"
 #include "workbench/Workbench.h"
 
 #include <QAction>
@@ -38,7 +39,7 @@ void BookmarkBar::buildButtons()
             connect(button, &QAction::triggered, this, [this, slot] { goToBookmark(slot); });
     }
     connect(m_menu, &QMenu::aboutToShow, this, &BookmarkBar::refreshMenu);
-    auto *dropDown = new QAction(QStringLiteral("Gå til bogmærke..."), toolBar);
+    auto *dropDown = new QAction(ToolbarIcons::icon(QStringLiteral("bookmark")), QStringLiteral("Gå til bogmærke..."), toolBar);
     dropDown->setObjectName(QStringLiteral("btnGaaTilBogmaerker"));
     dropDown->setToolTip(QStringLiteral("Gå til bogmærke..."));
     dropDown->setMenu(m_menu);

@@ -3,13 +3,13 @@
 #include <QList>
 #include <QString>
 
-// A button of the main toolbar: the command it runs, its hint and the few
-// letters drawn on it. An entry without a command separates groups.
+// A button of the main toolbar: the command it runs, its hint and the name of
+// its icon. An entry without a command separates groups.
 struct ToolBarButton
 {
     QString id;
     QString hint;
-    QString glyph;
+    QString icon;
 
     bool isSeparator() const { return id.isEmpty(); }
 };

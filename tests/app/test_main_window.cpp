@@ -16,6 +16,8 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
@@ -146,6 +148,58 @@ TEST_F(MainWindowTest, AFirstStartTakesMostOfTheScreenCentredAndShowsTheViewsSta
     window = createWindow();
     EXPECT_EQ(window->size(), QSize(700, 500));
     EXPECT_FALSE(window->command(QStringLiteral("actArbejdOffline"))->isChecked());
+}
+
+TEST_F(MainWindowTest, EveryToolbarButtonHasAnIconFromTheDesktopThemeOrItsOwnDrawing)
+{
+    // A desktop theme that has the icon for one meaning, "document-new", and no other.
+    const QString themes = m_dir.filePath(QStringLiteral("icons"));
+    ASSERT_TRUE(QDir().mkpath(themes + QStringLiteral("/pwtest/16x16/actions")));
+    writeFile(themes + QStringLiteral("/pwtest/index.theme"),
+              "[Icon Theme]\nName=pwtest\nDirectories=16x16/actions\n\n[16x16/actions]\nSize=16\n");
+    QImage themed(16, 16, QImage::Format_ARGB32);
+    themed.fill(Qt::red);
+    ASSERT_TRUE(themed.save(themes + QStringLiteral("/pwtest/16x16/actions/document-new.png")));
+    struct ThemeInForce
+    {
+        const QStringList searchPaths = QIcon::themeSearchPaths();
+        const QString name = QIcon::themeName();
+        ~ThemeInForce()
+        {
+            QIcon::setThemeSearchPaths(searchPaths);
+            QIcon::setThemeName(name);
+        }
+    } restored;
+    QIcon::setThemeSearchPaths({themes});
+    QIcon::setThemeName(QStringLiteral("pwtest"));
+    auto window = createWindow();
+
+    QHash<QString, QIcon> byHint;
+    for (const char *bar : {"tbMain", "tbFiler1", "tbFiler2", "tbEditor"}) {
+        auto *toolBar = window->findChild<QToolBar *>(QString::fromLatin1(bar));
+        ASSERT_NE(toolBar, nullptr) << bar;
+        for (QAction *button : toolBar->actions()) {
+            if (button->isSeparator())
+                continue;
+            const QIcon icon = button->icon();
+            const QString hint = button->toolTip();
+            byHint.insert(hint, icon);
+            // Drawn at the size asked for, as a drawing is, and not empty.
+            const QImage large = icon.pixmap(QSize(32, 32)).toImage();
+            EXPECT_EQ(large.size(), icon.name().isEmpty() ? QSize(32, 32) : QSize(16, 16)) << hint.toStdString();
+            int inked = 0;
+            for (int y = 0; y < large.height(); ++y) {
+                for (int x = 0; x < large.width(); ++x)
+                    inked += qAlpha(large.pixel(x, y)) > 0;
+            }
+            EXPECT_GT(inked, large.width() * large.height() / 10) << hint.toStdString();
+        }
+    }
+    EXPECT_EQ(byHint.value(QStringLiteral("Nyt dokument")).name(), QStringLiteral("document-new"));
+    EXPECT_TRUE(byHint.value(QStringLiteral("Gem")).name().isEmpty()) << "the program's own drawing where the theme has none";
+    for (const char *hint : {"Fed skrift", "Henvisning", "Tabel", "Overførsel til Internet", "Tekstombrydning",
+                             "Gå til bogmærke 3", "Luk dokument", "Alle filer", "Opret ny mappe"})
+        EXPECT_TRUE(byHint.contains(QString::fromUtf8(hint))) << hint;
 }
 
 TEST_F(MainWindowTest, DocumentEditorsAreConfiguredAndTheGutterFollowsTheActiveOne)
