@@ -18,6 +18,7 @@
 #include "editing/EditorCommands.h"
 #include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
+#include "editor/TLEditLines.h"
 #include "html/CommaText.h"
 #include "html/HtmlCommands.h"
 #include "resources/LibraryCommands.h"
@@ -326,6 +327,7 @@ void TfrmPW4::applySettings()
     const DocumentEditorLook look = editorLook();
     for (int tab = 0; tab < m_documentArea->count(); ++tab)
         applyLook(*m_documentArea->editorAt(tab), look);
+    m_documentArea->gutter()->update(); // its numbers follow the editors' font
     if (!m_shownOnce)
         return;
     for (int tab = 0; tab < m_documentArea->count(); ++tab)

@@ -33,7 +33,7 @@ DocumentArea::DocumentArea(DocumentList &documents, QWidget *parent)
     m_topRuler->setFixedHeight(17);
     m_leftRuler->setObjectName(QStringLiteral("RulerLeft"));
     m_leftRuler->setOrientation(TRuler::roVerticalLeft);
-    m_leftRuler->setFixedWidth(17);
+    m_leftRuler->setFixedWidth(m_leftRuler->sizeHint().width());
     // The top ruler counts from the left ruler's edge.
     m_topRuler->SetOffset(m_leftRuler->width());
     m_gutter->setObjectName(QStringLiteral("LEditLines"));

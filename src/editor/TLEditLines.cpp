@@ -58,6 +58,14 @@ int TLEditLines::firstRowTop() const
     return m_editor->viewport()->mapTo(window(), QPoint(0, 0)).y() - mapTo(window(), QPoint(0, 0)).y();
 }
 
+QFont TLEditLines::numberFont() const
+{
+    QFont numbers = font();
+    if (m_editor)
+        numbers.setPointSizeF(m_editor->Font().pointSizeF());
+    return numbers;
+}
+
 QList<TLEditLines::Label> TLEditLines::labels() const
 {
     QList<Label> list;
@@ -82,7 +90,7 @@ QList<TLEditLines::Label> TLEditLines::labels() const
 
 void TLEditLines::widenFor(int line)
 {
-    const int needed = fontMetrics().horizontalAdvance(QString::number(line)) + m_indent + 7;
+    const int needed = QFontMetrics(numberFont()).horizontalAdvance(QString::number(line)) + m_indent + 7;
     if (needed > m_width) {
         m_width = needed;
         setFixedWidth(m_width);
@@ -102,6 +110,7 @@ void TLEditLines::paintEvent(QPaintEvent *)
             widenFor(shown.last().line);
         const int rowHeight = std::max(1, m_editor->GetRowHeight());
         p.setPen(m_pen);
+        p.setFont(numberFont());
         for (const Label &label : shown) {
             const QRect row(m_indent, label.y, width() - m_indent - 2, rowHeight);
             p.drawText(row, Qt::AlignRight | Qt::AlignVCenter, QString::number(label.line));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QPointer>
 #include <QWidget>
 
@@ -26,6 +27,9 @@ public:
     void SetShadow(bool on);
     bool Transparent() const { return m_transparent; }
     void SetTransparent(bool on);
+
+    // The font of the numbers: the gutter's own, at the size of its editor's text.
+    QFont numberFont() const;
 
     // The line under the last mouse press, 0 before any.
     int pressedLine() const { return m_pressedLine; }

@@ -11,6 +11,13 @@ TRuler::TRuler(QWidget *parent)
     resize(sizeHint());
 }
 
+QSize TRuler::sizeHint() const
+{
+    if (horizontal())
+        return {91, 17};
+    return {std::max(17, fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 2), 91};
+}
+
 void TRuler::setOrientation(Orientation orientation)
 {
     m_orientation = orientation;

@@ -29,7 +29,8 @@ public:
     bool Transparent() const { return m_transparent; }
     void SetTransparent(bool on);
 
-    QSize sizeHint() const override { return {91, 17}; }
+    // Across: 17 pixels, or on a vertical ruler as wide as a four-digit number.
+    QSize sizeHint() const override;
 
     // The ticks as drawn: distance from the zero mark and length in pixels.
     struct Tick

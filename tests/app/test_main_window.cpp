@@ -229,6 +229,8 @@ TEST_F(MainWindowTest, DocumentEditorsAreConfiguredAndTheGutterFollowsTheActiveO
     docs->setCurrentIndex(0);
     EXPECT_EQ(docs->gutter()->Editor(), first);
     EXPECT_EQ(docs->topRuler()->Offset(), docs->leftRuler()->width());
+    EXPECT_GT(docs->leftRuler()->width(), QFontMetrics(docs->leftRuler()->font()).horizontalAdvance(QStringLiteral("1000")))
+        << "the left ruler's numbers fit";
 }
 
 TEST_F(MainWindowTest, MissingMapsAreReportedAndLeftEmpty)

@@ -51,6 +51,23 @@ TEST(TRuler, PaintsTicksFromTheEdgeItNames)
     EXPECT_NE(bottom.pixelColor(25, 0), QColor(Qt::red));
 }
 
+TEST(TRuler, AVerticalRulerIsWideEnoughForItsNumbers)
+{
+    TRuler ruler;
+    ruler.setOrientation(TRuler::roVerticalLeft);
+    EXPECT_LT(ruler.sizeHint().width(), ruler.sizeHint().height()) << "narrow across";
+    ruler.resize(ruler.sizeHint().width(), 2000);
+    const QFontMetrics metrics(ruler.font());
+    int numbers = 0;
+    for (const TRuler::Tick &tick : ruler.ticks()) {
+        if (!tick.numbered)
+            continue;
+        ++numbers;
+        EXPECT_LE(metrics.horizontalAdvance(QString::number(tick.distance)) + 1, ruler.width()) << tick.distance;
+    }
+    EXPECT_EQ(numbers, 40);
+}
+
 class GutterTest : public ::testing::Test
 {
 protected:
@@ -112,6 +129,25 @@ TEST_F(GutterTest, WrappedLinesTakeTheirRowsAndLargeNumbersWidenTheGutter)
     const int before = m_gutter->width();
     m_gutter->grab();
     EXPECT_GT(m_gutter->width(), before);
+}
+
+TEST_F(GutterTest, NumbersAreAsLargeAsTheEditorsTextAndFitTheGutter)
+{
+    for (const int points : {10, 18}) {
+        QFont font = m_editor->Font();
+        font.setPointSize(points);
+        m_editor->SetFont(font);
+        QString text;
+        for (int i = 1; i <= 120; ++i)
+            text += QStringLiteral("%1\n").arg(i);
+        m_editor->SetText(text);
+        m_editor->SetTopLine(100);
+        m_gutter->grab();
+        EXPECT_EQ(m_gutter->numberFont().pointSize(), points);
+        const QFontMetrics metrics(m_gutter->numberFont());
+        for (const TLEditLines::Label &label : m_gutter->labels())
+            EXPECT_LE(metrics.horizontalAdvance(QString::number(label.line)) + 2, m_gutter->width()) << label.line;
+    }
 }
 
 TEST_F(GutterTest, ForgetsAnEditorThatIsDestroyed)
