@@ -3,6 +3,7 @@
 #include "core/ErrorReport.h"
 #include "core/Prompter.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -21,6 +22,10 @@ PagewickApplication::PagewickApplication(int &argc, char **argv)
     , m_endProcess([] { std::_Exit(EXIT_FAILURE); })
 {
     installDanishTranslations();
+    // The installed desktop entry and icon share this name; the compiled-in
+    // drawing serves a program run from where it was built.
+    setDesktopFileName(QStringLiteral("pagewick"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("pagewick"), QIcon(QStringLiteral(":/icons/pagewick.svg"))));
 }
 
 void PagewickApplication::installDanishTranslations()

@@ -27,6 +27,7 @@ QString entryText(const QString &programPath)
                           "GenericName=HTML-editor\n"
                           "Comment=Rediger websider i HTML-kode\n"
                           "Exec=\"%2\" %F\n"
+                          "Icon=pagewick\n"
                           "Terminal=false\n"
                           "Categories=Development;WebDevelopment;TextEditor;\n"
                           "MimeType=text/html;text/css;application/javascript;text/plain;\n")
