@@ -74,6 +74,15 @@ void TSimpleFTP::setFileSystemType(int value)
     m_fileSystemType = TFTPFileSystemType(value);
 }
 
+void TSimpleFTP::setRemoteDir(const QString &value)
+{
+    // Before a connect the folder is only remembered for it.
+    if (Connected())
+        ChangeDir(value);
+    else
+        m_remoteDir = value;
+}
+
 QString TSimpleFTP::RemoteDir() const
 {
     if (Connected() && !m_serverDir.isEmpty())
@@ -99,6 +108,9 @@ void *TSimpleFTP::beginRequest()
     curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, long((ConnectTimeout() + 999) / 1000));
     curl_easy_setopt(curl, CURLOPT_ACCEPTTIMEOUT_MS, long(ConnectTimeout()));
     curl_easy_setopt(curl, CURLOPT_TCP_KEEPALIVE, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, long(m_stallSeconds));
+    m_stopReason.clear();
     // EPSV on a reused connection stalls about one operation in ten for a
     // second against common servers; PASV does not.
     curl_easy_setopt(curl, CURLOPT_FTP_USE_EPSV, 0L);
@@ -146,9 +158,42 @@ int TSimpleFTP::runRequest()
     setBusy(true);
     const int result = session()->run();
     setBusy(false);
-    if (result != CURLE_OK && (session()->abortRequested() || curlResultLosesConnection(result)))
+    if (result != CURLE_OK && (session()->abortRequested() || curlResultLosesConnection(result))) {
+        // A session the server (or the network) ended is opened again by
+        // the next operation; one the user stopped is not.
+        m_reconnectOnce = !session()->abortRequested() && m_stopReason.isEmpty();
         dropLostConnection();
+    }
     return result;
+}
+
+bool TSimpleFTP::ensureConnected()
+{
+    if (Connected())
+        return true;
+    if (!m_reconnectOnce || busy())
+        return false;
+    m_reconnectOnce = false;
+    const bool silent = SilentExceptions();
+    setSilentExceptions(true);
+    Connect();
+    setSilentExceptions(silent);
+    return Connected();
+}
+
+bool TSimpleFTP::failRequest(int curlCode, const QString &failure)
+{
+    if (!m_stopReason.isEmpty())
+        return fail(failure + QStringLiteral(": ") + m_stopReason);
+    if (curlCode == CURLE_OPERATION_TIMEDOUT) {
+        emit OnError(InternetError::Timeout);
+        return fail(failure + QStringLiteral(": ") + ErrorText(InternetError::Timeout));
+    }
+    if (!Connected() && m_reconnectOnce) {
+        emit OnError(InternetError::ConnectionAborted);
+        return fail(failure + QStringLiteral(": Forbindelsen blev afbrudt. Ikke forbundet!"));
+    }
+    return fail(failure);
 }
 
 void TSimpleFTP::dropLostConnection()
@@ -314,6 +359,7 @@ bool TSimpleFTP::Connect()
         return false;
     }
     StatusChanged(21, 0);
+    m_reconnectOnce = false;
     if (!m_remoteDir.isEmpty())
         ChangeDir(m_remoteDir);
     emit OnConnected();
@@ -369,16 +415,16 @@ bool TSimpleFTP::changeDirOnce(const QString &path)
 
 bool TSimpleFTP::ChangeDir(const QString &path)
 {
-    if (!Connected()) {
-        m_remoteDir = path;
-        return true;
-    }
+    if (!ensureConnected())
+        return fail(QStringLiteral("Ikke forbundet!"));
     const QString trimmed = RemotePath::removeTrailingSeparator(path);
     bool ok = changeDirOnce(trimmed);
     if (!ok && Connected() && trimmed != path)
         ok = changeDirOnce(path);
     if (ok) {
-        m_remoteDir = path;
+        // Kept as the server reports it: a relative path would mean another
+        // folder after the next connect.
+        m_remoteDir = m_serverDir;
         emit OnDirectoryChange();
         return true;
     }
@@ -389,7 +435,7 @@ bool TSimpleFTP::ChangeDir(const QString &path)
 
 bool TSimpleFTP::RemoveDir(const QString &path)
 {
-    if (!Connected())
+    if (!ensureConnected())
         return fail(QStringLiteral("Ikke forbundet!"));
     if (sendCommand(QStringLiteral("RMD"), RemotePath::removeTrailingSeparator(path)) != Outcome::Done)
         return fail(QStringLiteral("Fejl under forsøg på at slette mappen %1").arg(path));
@@ -398,7 +444,7 @@ bool TSimpleFTP::RemoveDir(const QString &path)
 
 bool TSimpleFTP::CreateDir(const QString &path)
 {
-    if (!Connected())
+    if (!ensureConnected())
         return fail(QStringLiteral("Ikke forbundet!"));
     QString name = RemotePath::removeTrailingSeparator(path);
     const qsizetype cut = std::max(name.lastIndexOf(u'\\'), name.lastIndexOf(u':'));
@@ -413,11 +459,11 @@ bool TSimpleFTP::ForceDirectories(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    if (!Connected())
+    if (!ensureConnected())
         return fail(QStringLiteral("Ikke forbundet!"));
     const QString folder = RemotePath::removeTrailingSeparator(path);
     if (DirExists(folder))
-        return false;
+        return true; // nothing to create: the folder is there
     const QString parent = RemotePath::parentPath(path);
     if (!parent.isEmpty() && parent != u"/")
         ForceDirectories(parent);
@@ -428,7 +474,7 @@ bool TSimpleFTP::ForceDirectories(const QString &path)
 
 bool TSimpleFTP::DirExists(const QString &path)
 {
-    if (!Connected())
+    if (!ensureConnected())
         return fail(QStringLiteral("Ikke forbundet!"));
     const QString remembered = RemoteDir();
     bool exists = false;
@@ -444,15 +490,17 @@ bool TSimpleFTP::DirExists(const QString &path)
 
 bool TSimpleFTP::DeleteFile(const QString &name)
 {
+    if (!ensureConnected())
+        return fail(QStringLiteral("Ikke forbundet!"));
     const QString path = name.contains(u'/') ? name : RemotePath::addSeparator(RemoteDir(), m_fileSystemType) + name;
-    if (!Connected() || sendCommand(QStringLiteral("DELE"), path) != Outcome::Done)
+    if (sendCommand(QStringLiteral("DELE"), path) != Outcome::Done)
         return fail(QStringLiteral("Fejl under sletning af %1").arg(path));
     return true;
 }
 
 bool TSimpleFTP::RenameFile(const QString &oldName, const QString &newName)
 {
-    if (!Connected())
+    if (!ensureConnected())
         return fail(QStringLiteral("Ikke forbundet!"));
     if (sendCommand(QStringLiteral("RNFR"), oldName, newName) != Outcome::Done)
         return fail(QStringLiteral("Fejl under omdøbning af %1 til %2").arg(oldName, newName));
@@ -470,6 +518,9 @@ void TSimpleFTP::StatusChanged(int status, qint64 info)
     }
     m_progress.BytesTransferred += info;
     // A report of 0 bytes closes the transfer; more than the size would be.
+    // A download whose size the server did not tell is as large as it came.
+    if (info == 0 && m_progress.FileSize <= 0)
+        m_progress.FileSize = m_progress.BytesTransferred;
     if (info == 0 || m_progress.BytesTransferred > m_progress.FileSize)
         m_progress.BytesTransferred = m_progress.FileSize;
     if (!m_progress.FileName.isEmpty())

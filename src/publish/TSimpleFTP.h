@@ -2,8 +2,11 @@
 
 #include "publish/SecureOptions.h"
 #include "publish/TWinInetControl.h"
+#include "publish/TransferLimits.h"
 
 #include <QString>
+
+#include <algorithm>
 
 class Prompter;
 
@@ -23,6 +26,8 @@ class TSimpleFTP : public TWinInetControl
     Q_PROPERTY(QObject *QuickLabelMinor READ QuickLabelMinor WRITE setQuickLabelMinor)
     Q_PROPERTY(QObject *QuickLabelMajor READ QuickLabelMajor WRITE setQuickLabelMajor)
     Q_PROPERTY(QObject *QuickProgressMajor READ QuickProgressMajor WRITE setQuickProgressMajor)
+    Q_PROPERTY(int StallSeconds READ StallSeconds WRITE setStallSeconds)
+    Q_PROPERTY(qint64 FreeSpaceMargin READ FreeSpaceMargin WRITE setFreeSpaceMargin)
 
 public:
     explicit TSimpleFTP(QObject *parent = nullptr);
@@ -30,10 +35,10 @@ public:
 
     int TransferType() const { return m_transferType; }
     void setTransferType(int value) { m_transferType = TFTPTransferType(value); }
-    // Connected: the server's current folder. Otherwise the folder entered
-    // right after the next connect.
+    // Connected: the server's current folder, always absolute. Otherwise the
+    // folder entered right after the next connect.
     QString RemoteDir() const;
-    void setRemoteDir(const QString &value) { ChangeDir(value); }
+    void setRemoteDir(const QString &value);
     bool FailIfExistsOnGet() const { return m_failIfExistsOnGet; }
     void setFailIfExistsOnGet(bool value) { m_failIfExistsOnGet = value; }
     int FileSystemType() const { return m_fileSystemType; }
@@ -46,6 +51,14 @@ public:
     void setQuickLabelMajor(QObject *value) { m_quickLabelMajor = value; }
     QObject *QuickProgressMajor() const { return m_quickProgressMajor; }
     void setQuickProgressMajor(QObject *value) { m_quickProgressMajor = value; }
+    // A listing or transfer that moves less than a byte a second for this
+    // many seconds ends with the time-out error.
+    int StallSeconds() const { return m_stallSeconds; }
+    void setStallSeconds(int value) { m_stallSeconds = std::max(1, value); }
+    // A download ends before the free space where it is written falls under
+    // this many bytes.
+    qint64 FreeSpaceMargin() const { return m_freeSpaceMargin; }
+    void setFreeSpaceMargin(qint64 value) { m_freeSpaceMargin = std::max<qint64>(0, value); }
 
     // Secure transport. FTPS is explicit TLS on the FTP port with the
     // server's certificate checked against the system's authorities, or
@@ -103,11 +116,17 @@ private:
 
     void *beginRequest(); // the prepared libcurl handle
     int runRequest();
+    // Connected, or connected again once after the server dropped a session
+    // that was open.
+    bool ensureConnected();
+    // Fails an operation whose request ended with this libcurl result: a
+    // lost connection and a stall are reported through OnError as well.
+    bool failRequest(int curlCode, const QString &failure);
     QString urlFor(const QString &absolutePath) const;
     QString absolutePath(const QString &path) const;
     bool fail(const QString &message);
     Outcome sendCommand(const QString &verb, const QString &argument, const QString &secondArgument = QString());
-    bool listFolder(const QString &absoluteFolder, QList<TFindData> &entries);
+    bool listFolder(const QString &absoluteFolder, QList<TFindData> &entries, int *curlCode = nullptr);
     bool lookUpRemote(const QString &absolutePath, TFindData &found);
     bool connectOnce(int &curlCode);
     bool changeDirOnce(const QString &path);
@@ -131,6 +150,14 @@ private:
     QString m_knownHostsFile;
     Prompter *m_prompter = nullptr;
     SecureSettings m_secure; // read by the host key question during a request
+
+    int m_stallSeconds = TransferLimits::DefaultStallSeconds;
+    qint64 m_freeSpaceMargin = TransferLimits::DefaultFreeSpaceMargin;
+    // Why the last request was stopped from this side, when it was.
+    QString m_stopReason;
+    // The server dropped a session that was open: the next operation
+    // connects again once.
+    bool m_reconnectOnce = false;
 
     bool m_machineListing = false; // the server offers MLSD
     QString m_loginUser;

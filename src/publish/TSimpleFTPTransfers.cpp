@@ -11,6 +11,9 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStorageInfo>
+
+#include <algorithm>
 
 #include <curl/curl.h>
 
@@ -38,20 +41,31 @@ bool matchesPattern(const QString &name, const QString &pattern)
 
 } // namespace
 
-bool TSimpleFTP::listFolder(const QString &absoluteFolder, QList<TFindData> &entries)
+bool TSimpleFTP::listFolder(const QString &absoluteFolder, QList<TFindData> &entries, int *curlCode)
 {
     if (!Connected() || busy() || !LocalNames::isSafeCommandArgument(absoluteFolder))
         return false;
     CURL *curl = beginRequest();
     QByteArray text;
-    session()->onReceive = [&text](const char *data, size_t size) {
+    qint64 lines = 0;
+    session()->onReceive = [this, &text, &lines](const char *data, size_t size) {
+        lines += std::count(data, data + size, '\n');
+        if (text.size() + qint64(size) > TransferLimits::MaxListingBytes || lines > TransferLimits::MaxListingEntries) {
+            m_stopReason = QStringLiteral("Mappeoversigten er større end %1 MB eller %2 poster og læses ikke")
+                               .arg(TransferLimits::MaxListingBytes / (1024 * 1024))
+                               .arg(TransferLimits::MaxListingEntries);
+            return false;
+        }
         text.append(data, qsizetype(size));
         return true;
     };
     curl_easy_setopt(curl, CURLOPT_URL, urlFor(RemotePath::addSeparator(absoluteFolder, ftUnix)).toUtf8().constData());
     if (m_machineListing)
         curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, "MLSD");
-    if (runRequest() != CURLE_OK)
+    const int result = runRequest();
+    if (curlCode)
+        *curlCode = result;
+    if (result != CURLE_OK)
         return false;
     entries = m_machineListing ? ListingParser::parseMachineListing(text) : ListingParser::parseLongListing(text);
     return true;
@@ -66,6 +80,8 @@ int TSimpleFTP::FindFiles(const QString &mask, TFindList *list, bool withPath)
 {
     if (list)
         list->clear();
+    if (!ensureConnected())
+        return fail(QStringLiteral("Ikke forbundet!"));
     QString prefix;
     QString folder = m_serverDir;
     QString pattern;
@@ -78,8 +94,14 @@ int TSimpleFTP::FindFiles(const QString &mask, TFindList *list, bool withPath)
         pattern = mask;
     }
     QList<TFindData> entries;
-    if (!listFolder(folder.isEmpty() ? QStringLiteral("/") : folder, entries))
+    int curlCode = CURLE_OK;
+    if (!listFolder(folder.isEmpty() ? QStringLiteral("/") : folder, entries, &curlCode)) {
+        // A folder that cannot be listed has no entries; a listing cut off
+        // or a connection lost is an error.
+        if (!m_stopReason.isEmpty() || !Connected())
+            failRequest(curlCode, QStringLiteral("Fejl under læsning af mappen %1").arg(folder));
         return 0;
+    }
     int count = 0;
     for (const TFindData &entry : std::as_const(entries)) {
         if (!matchesPattern(entry.name, pattern))
@@ -95,17 +117,13 @@ int TSimpleFTP::FindFiles(const QString &mask, TFindList *list, bool withPath)
 
 bool TSimpleFTP::FindRemoteFile(const QString &path, TFindData *found)
 {
-    TFindList entries;
-    FindFiles(QString(), &entries);
-    const QString name = RemotePath::namePart(path);
-    for (const TFindListEntry &entry : std::as_const(entries)) {
-        if (entry.name.compare(name, Qt::CaseInsensitive) == 0) {
-            if (found)
-                *found = entry.data;
-            return true;
-        }
-    }
-    return false;
+    // The folder part of the path names the folder to look in.
+    TFindData entry;
+    if (!ensureConnected() || !lookUpRemote(absolutePath(path), entry))
+        return false;
+    if (found)
+        *found = entry;
+    return true;
 }
 
 bool TSimpleFTP::lookUpRemote(const QString &absolutePath, TFindData &found)
@@ -162,7 +180,7 @@ bool TSimpleFTP::moveIntoPlace(const QString &from, const QString &to)
 
 bool TSimpleFTP::PutFile(const QString &localFile, const QString &remoteFile)
 {
-    if (!Connected())
+    if (!ensureConnected())
         return fail(QStringLiteral("Ikke forbundet!"));
     QFile source(localFile);
     if (!QFileInfo(localFile).isFile() || !source.open(QIODevice::ReadOnly))
@@ -179,10 +197,10 @@ bool TSimpleFTP::PutFile(const QString &localFile, const QString &remoteFile)
     // The file goes up under a temporary name and is renamed when whole, so
     // a broken transfer never leaves a half-written page under its name.
     const QString temporary = temporaryNameFor(target);
-    if (uploadTo(source, temporary) != CURLE_OK) {
+    if (const int result = uploadTo(source, temporary); result != CURLE_OK) {
         if (Connected())
             sendCommand(QStringLiteral("DELE"), temporary);
-        return fail(failure);
+        return failRequest(result, failure);
     }
     StatusChanged(31, 0);
     if (moveIntoPlace(temporary, target))
@@ -197,7 +215,7 @@ bool TSimpleFTP::PutFile(const QString &localFile, const QString &remoteFile)
     if (Connected())
         sendCommand(QStringLiteral("DELE"), temporary);
     if (direct != CURLE_OK)
-        return fail(failure);
+        return failRequest(direct, failure);
     StatusChanged(31, 0);
     return true;
 }
@@ -207,7 +225,7 @@ bool TSimpleFTP::PutFile(const QString &localFile, const QString &remoteFile)
 
 bool TSimpleFTP::GetFile(const QString &remoteFile, const QString &localFile)
 {
-    if (!Connected())
+    if (!ensureConnected())
         return fail(QStringLiteral("Ikke forbundet!"));
     const QString failure = QStringLiteral("Fejl under hentning af %1 fra %2").arg(remoteFile, localFile);
     // A name the server made up never leaves the folder the caller gave.
@@ -216,15 +234,11 @@ bool TSimpleFTP::GetFile(const QString &remoteFile, const QString &localFile)
     if (m_failIfExistsOnGet && QFileInfo::exists(localFile))
         return false;
     const QString source = absolutePath(remoteFile);
-    TFindData entry;
-    if (busy() || !lookUpRemote(source, entry)) {
-        if (!Connected())
-            return fail(failure);
-        return fail(QStringLiteral("Fejl under hentning af %1 til %2: Fil på server ikke fundet").arg(remoteFile, localFile));
-    }
+    if (busy() || !LocalNames::isSafeCommandArgument(source))
+        return fail(failure);
 
     m_progress.BytesTransferred = 0;
-    m_progress.FileSize = entry.size();
+    m_progress.FileSize = 0; // told by the server when the transfer starts
     m_progress.FileName = QFileInfo(localFile).fileName();
 
     // Written beside the target and renamed when whole.
@@ -232,17 +246,47 @@ bool TSimpleFTP::GetFile(const QString &remoteFile, const QString &localFile)
     target.setDirectWriteFallback(false);
     if (!target.open(QIODevice::WriteOnly))
         return fail(failure);
+    // The file is asked for directly: the server's answer tells whether it
+    // is there and, mostly, how large it is; no listing of its folder.
     CURL *curl = beginRequest();
-    session()->onReceive = [this, &target](const char *data, size_t size) {
+    const QString folder = QFileInfo(localFile).absolutePath();
+    qint64 received = 0;
+    qint64 uncheckedSpace = 0;
+    session()->onReceive = [this, curl, &target, &folder, &received, &uncheckedSpace](const char *data, size_t size) {
+        if (m_progress.FileSize == 0) {
+            curl_off_t announced = -1;
+            curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
+            m_progress.FileSize = std::max<qint64>(announced, 0);
+        }
+        received += qint64(size);
+        // Text transfers may grow by their line breaks; binary ones may not
+        // grow past the size the server gave.
+        if (m_transferType == ttBinary && m_progress.FileSize > 0 && received > m_progress.FileSize) {
+            m_stopReason = QStringLiteral("Serveren sendte mere end de %1 byte, den oplyste").arg(m_progress.FileSize);
+            return false;
+        }
+        // The free space is looked at once a megabyte, so the margin keeps
+        // that much in hand.
+        uncheckedSpace -= qint64(size);
+        if (uncheckedSpace < 0) {
+            constexpr qint64 SpaceCheckInterval = 1024 * 1024;
+            if (QStorageInfo(folder).bytesAvailable() < m_freeSpaceMargin + SpaceCheckInterval) {
+                m_stopReason = QStringLiteral("Der er ikke plads nok på disken");
+                return false;
+            }
+            uncheckedSpace = SpaceCheckInterval;
+        }
         if (target.write(data, qint64(size)) != qint64(size))
             return false;
         StatusChanged(41, qint64(size));
         return true;
     };
     curl_easy_setopt(curl, CURLOPT_URL, urlFor(source).toUtf8().constData());
-    if (runRequest() != CURLE_OK) {
+    if (const int result = runRequest(); result != CURLE_OK) {
         target.cancelWriting();
-        return fail(failure);
+        if (result == CURLE_REMOTE_FILE_NOT_FOUND)
+            return fail(QStringLiteral("Fejl under hentning af %1 til %2: Fil på server ikke fundet").arg(remoteFile, localFile));
+        return failRequest(result, failure);
     }
     if (!target.commit())
         return fail(failure);

@@ -120,7 +120,9 @@ TEST_F(FtpInterruptions, ServerKilledDuringAnUploadLeavesNoTargetAndAllowsANewCo
         ftp.PutFile(source, QStringLiteral("big.bin"));
         ADD_FAILURE() << "no exception";
     } catch (const ESimpleFTPError &error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Fejl under overførsel af %1 til big.bin").arg(source));
+        EXPECT_EQ(
+            error.message(),
+            QStringLiteral("Fejl under overførsel af %1 til big.bin: Forbindelsen blev afbrudt. Ikke forbundet!").arg(source));
     }
     EXPECT_FALSE(QFile::exists(throttled.rootPath(QStringLiteral("big.bin"))));
     expectLeftDisconnected();

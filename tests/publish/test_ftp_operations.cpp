@@ -47,7 +47,7 @@ TEST_F(FtpOperations, ConnectRunsLoginStatesStartFolderAndEventsInOrder)
     QObject::connect(&ftp, &TSimpleFTP::OnDisconnected, [&] { events << QStringLiteral("disconnected"); });
 
     EXPECT_EQ(ftp.State(), fsNoconnection);
-    EXPECT_TRUE(ftp.ChangeDir(QStringLiteral("/site/"))); // kept for the connect
+    ftp.setRemoteDir(QStringLiteral("/site/")); // kept for the connect
     connect();
     EXPECT_EQ(ftp.RemoteDir(), QStringLiteral("/site"));
     EXPECT_TRUE(ftp.ConnectResponse().startsWith(QStringLiteral("230"))) << ftp.ConnectResponse().toStdString();
@@ -73,6 +73,15 @@ TEST_F(FtpOperations, ConnectRunsLoginStatesStartFolderAndEventsInOrder)
     connect();
     EXPECT_EQ(ftp.RemoteDir(), QStringLiteral("/site"));
     EXPECT_EQ(server.logins(), 2);
+
+    // A folder entered by a relative path is kept as the server names it,
+    // so the next connect enters the same folder.
+    QDir(server.root()).mkpath(QStringLiteral("site/sub"));
+    ASSERT_TRUE(ftp.ChangeDir(QStringLiteral("sub")));
+    EXPECT_EQ(ftp.RemoteDir(), QStringLiteral("/site/sub"));
+    ftp.Disconnect();
+    connect();
+    EXPECT_EQ(ftp.RemoteDir(), QStringLiteral("/site/sub"));
 }
 
 TEST_F(FtpOperations, EveryOperationWorksOnOneLoginWithUtf8AndSpaces)
@@ -87,7 +96,7 @@ TEST_F(FtpOperations, EveryOperationWorksOnOneLoginWithUtf8AndSpaces)
     EXPECT_TRUE(QFileInfo(serverFile(QStringLiteral("Sider på dansk"))).isDir());
     EXPECT_TRUE(ftp.ForceDirectories(QStringLiteral("a/b/c")));
     EXPECT_TRUE(QFileInfo(serverFile(QStringLiteral("a/b/c"))).isDir());
-    EXPECT_FALSE(ftp.ForceDirectories(QStringLiteral("a/b/c"))); // already there: nothing made
+    EXPECT_TRUE(ftp.ForceDirectories(QStringLiteral("a/b/c"))); // already there: nothing to make
     EXPECT_TRUE(ftp.DirExists(QStringLiteral("a/b")));
     EXPECT_FALSE(ftp.DirExists(QStringLiteral("a/x")));
     EXPECT_EQ(ftp.RemoteDir(), QStringLiteral("/")); // DirExists comes back
@@ -136,9 +145,14 @@ TEST_F(FtpOperations, EveryOperationWorksOnOneLoginWithUtf8AndSpaces)
     EXPECT_EQ(found.value(0).name, QStringLiteral("b"));
     EXPECT_EQ(listed.size(), 2); // a list of the caller's own raises no events
 
+    // A file is looked for in the folder its path names, the name without regard to case.
     TFindData entry;
-    EXPECT_TRUE(ftp.FindRemoteFile(QStringLiteral("/anywhere/FORSIDE ÆØÅ.HTM"), &entry));
+    EXPECT_TRUE(ftp.FindRemoteFile(QStringLiteral("FORSIDE ÆØÅ.HTM"), &entry));
     EXPECT_EQ(entry.size(), 6);
+    EXPECT_TRUE(ftp.FindRemoteFile(QStringLiteral("/Sider på dansk/forside æøå.htm")));
+    EXPECT_TRUE(ftp.FindRemoteFile(QStringLiteral("../a/b"), &entry));
+    EXPECT_TRUE(entry.isFolder());
+    EXPECT_FALSE(ftp.FindRemoteFile(QStringLiteral("/anywhere/Forside æøå.htm")));
     EXPECT_FALSE(ftp.FindRemoteFile(QStringLiteral("missing.htm")));
 
     // Download, rename, delete.
@@ -227,7 +241,10 @@ TEST_F(FtpOperations, OperationsWithoutAConnectionSayNotConnected)
         {[&] { return ftp.ForceDirectories(QStringLiteral("x")); }, QStringLiteral("Ikke forbundet!")},
         {[&] { return ftp.DirExists(QStringLiteral("x")); }, QStringLiteral("Ikke forbundet!")},
         {[&] { return ftp.RenameFile(QStringLiteral("x"), QStringLiteral("y")); }, QStringLiteral("Ikke forbundet!")},
-        {[&] { return ftp.DeleteFile(QStringLiteral("x")); }, QStringLiteral("Fejl under sletning af /x")},
+        {[&] { return ftp.DeleteFile(QStringLiteral("x")); }, QStringLiteral("Ikke forbundet!")},
+        {[&] { return ftp.ChangeDir(QStringLiteral("..")); }, QStringLiteral("Ikke forbundet!")},
+        {[&] { return ftp.FindFiles(); }, QStringLiteral("Ikke forbundet!")},
+        {[&] { return ftp.List() > 0; }, QStringLiteral("Ikke forbundet!")},
     };
     for (const auto &[operation, text] : cases) {
         try {
@@ -237,7 +254,7 @@ TEST_F(FtpOperations, OperationsWithoutAConnectionSayNotConnected)
             EXPECT_EQ(error.message(), text);
         }
     }
-    EXPECT_EQ(ftp.List(), 0);
+    EXPECT_EQ(ftp.RemoteDir(), QString()) << "nothing remembered from a call that failed";
     EXPECT_FALSE(ftp.ForceDirectories(QString()));
     EXPECT_EQ(ftp.LastResponse(), QStringLiteral("Ingen fejlbeskrivelse tilgængelig"));
 }
