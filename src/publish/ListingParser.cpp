@@ -125,23 +125,27 @@ bool parseDosLine(const QString &line, TFindData &entry)
 
 } // namespace
 
+// A line that is no entry continues the name of the entry before it: that
+// name held a line break, so the entry is dropped with it, and the rest of
+// the name is not taken for an entry of its own.
 QList<TFindData> parseMachineListing(const QByteArray &text)
 {
     QList<TFindData> result;
+    bool lastWasEntry = false;
     for (const QByteArray &raw : lines(text)) {
         const QString line = QString::fromUtf8(raw);
         const qsizetype space = line.indexOf(u' ');
-        if (space < 0)
-            continue;
         TFindData entry;
         entry.name = line.mid(space + 1);
+        bool typed = false;
         bool skip = false;
         entry.attributes = TFindData::NormalAttribute;
-        for (const QString &fact : line.left(space).split(u';', Qt::SkipEmptyParts)) {
+        for (const QString &fact : line.left(std::max<qsizetype>(space, 0)).split(u';', Qt::SkipEmptyParts)) {
             const qsizetype eq = fact.indexOf(u'=');
             const QString key = fact.left(eq).toLower();
             const QString value = fact.mid(eq + 1);
             if (key == u"type") {
+                typed = true;
                 const QString type = value.toLower();
                 if (type == u"cdir" || type == u"pdir")
                     skip = true;
@@ -156,7 +160,16 @@ QList<TFindData> parseMachineListing(const QByteArray &text)
                 entry.creationTime = TFindData::fileTimeFrom(machineTime(value));
             }
         }
-        if (!skip && usableName(entry.name))
+        // Every server names an entry's type; a line without one is the
+        // rest of a name.
+        if (space < 0 || !typed) {
+            if (lastWasEntry)
+                result.removeLast();
+            lastWasEntry = false;
+            continue;
+        }
+        lastWasEntry = !skip && usableName(entry.name);
+        if (lastWasEntry)
             result.append(entry);
     }
     return result;
@@ -165,10 +178,18 @@ QList<TFindData> parseMachineListing(const QByteArray &text)
 QList<TFindData> parseLongListing(const QByteArray &text, const QDateTime &now)
 {
     QList<TFindData> result;
+    bool lastWasEntry = false;
     for (const QByteArray &raw : lines(text)) {
         const QString line = QString::fromUtf8(raw);
         TFindData entry;
-        if ((parseUnixLine(line, now, entry) || parseDosLine(line, entry)) && usableName(entry.name))
+        if (!parseUnixLine(line, now, entry) && !parseDosLine(line, entry)) {
+            if (lastWasEntry)
+                result.removeLast();
+            lastWasEntry = false;
+            continue;
+        }
+        lastWasEntry = usableName(entry.name);
+        if (lastWasEntry)
             result.append(entry);
     }
     return result;

@@ -108,7 +108,7 @@ void *TSimpleFTP::beginRequest()
     curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, long((ConnectTimeout() + 999) / 1000));
     curl_easy_setopt(curl, CURLOPT_ACCEPTTIMEOUT_MS, long(ConnectTimeout()));
     curl_easy_setopt(curl, CURLOPT_TCP_KEEPALIVE, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, TransferLimits::StalledBytesPerSecond);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, long(m_stallSeconds));
     m_stopReason.clear();
     // EPSV on a reused connection stalls about one operation in ten for a

@@ -51,8 +51,8 @@ public:
     void setQuickLabelMajor(QObject *value) { m_quickLabelMajor = value; }
     QObject *QuickProgressMajor() const { return m_quickProgressMajor; }
     void setQuickProgressMajor(QObject *value) { m_quickProgressMajor = value; }
-    // A listing or transfer that moves less than a byte a second for this
-    // many seconds ends with the time-out error.
+    // A listing or transfer that stalls (see TransferLimits) for this many
+    // seconds ends with the time-out error.
     int StallSeconds() const { return m_stallSeconds; }
     void setStallSeconds(int value) { m_stallSeconds = std::max(1, value); }
     // A download ends before the free space where it is written falls under

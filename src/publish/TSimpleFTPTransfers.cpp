@@ -250,22 +250,16 @@ bool TSimpleFTP::GetFile(const QString &remoteFile, const QString &localFile)
     // is there and, mostly, how large it is; no listing of its folder.
     CURL *curl = beginRequest();
     const QString folder = QFileInfo(localFile).absolutePath();
-    qint64 received = 0;
     qint64 uncheckedSpace = 0;
-    session()->onReceive = [this, curl, &target, &folder, &received, &uncheckedSpace](const char *data, size_t size) {
+    session()->onReceive = [this, curl, &target, &folder, &uncheckedSpace](const char *data, size_t size) {
         if (m_progress.FileSize == 0) {
             curl_off_t announced = -1;
             curl_easy_getinfo(curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
             m_progress.FileSize = std::max<qint64>(announced, 0);
         }
-        received += qint64(size);
-        // Text transfers may grow by their line breaks; binary ones may not
-        // grow past the size the server gave.
-        if (m_transferType == ttBinary && m_progress.FileSize > 0 && received > m_progress.FileSize) {
-            m_stopReason = QStringLiteral("Serveren sendte mere end de %1 byte, den oplyste").arg(m_progress.FileSize);
-            return false;
-        }
-        // The free space is looked at once a megabyte, so the margin keeps
+        // libcurl itself reads no more than a size the server told; without
+        // one, only the free space bounds a download. It is looked at once a
+        // megabyte, so the margin keeps that much in hand. is looked at once a megabyte, so the margin keeps
         // that much in hand.
         uncheckedSpace -= qint64(size);
         if (uncheckedSpace < 0) {

@@ -14,8 +14,10 @@ constexpr qint64 MaxListingEntries = 1000000;
 // under this (a property of the component; this is its default).
 constexpr qint64 DefaultFreeSpaceMargin = 64 * 1024 * 1024;
 
-// A data connection slower than one byte a second for this many seconds is
-// taken as stalled (a property of the component; this is its default).
+// A listing or transfer slower than this many bytes a second for the
+// component's StallSeconds (by default this many) is taken as stalled: far
+// below any real line, far above a server that trickles to hold a call.
+constexpr long StalledBytesPerSecond = 16;
 constexpr int DefaultStallSeconds = 30;
 
 } // namespace TransferLimits

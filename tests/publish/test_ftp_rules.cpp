@@ -98,6 +98,28 @@ TEST(ListingRules, MachineAndLongListingsGiveTheSameRecords)
     EXPECT_TRUE(ListingParser::parseMachineListing("type=file;size=1; a/b\r\ntype=file;size=1; ..\r\n").isEmpty());
 }
 
+TEST(ListingRules, ALineBreakInsideANameDropsThatEntryAndMakesNoOther)
+{
+    const auto names = [](const QList<TFindData> &entries) {
+        QStringList list;
+        for (const TFindData &entry : entries)
+            list << entry.name;
+        return list;
+    };
+    const QStringList expected = {QStringLiteral("good.htm"), QStringLiteral("last.htm")};
+    EXPECT_EQ(names(ListingParser::parseMachineListing("type=file;size=5; good.htm\r\n"
+                                                       "type=file;size=5; evil\r\nx.htm\r\n"
+                                                       "type=file;size=5; worse\r\nsize=1; bogus.htm\r\n"
+                                                       "type=file;size=7; last.htm\r\n")),
+              expected);
+    EXPECT_EQ(names(ListingParser::parseLongListing("total 3\r\n"
+                                                    "-rw-r--r-- 1 u g 5 Jan 01 00:00 good.htm\r\n"
+                                                    "-rw-r--r-- 1 u g 5 Jan 01 00:00 evil\r\nname bogus.htm\r\n"
+                                                    "-rw-r--r-- 1 u g 7 Jan 01 00:00 last.htm\r\n",
+                                                    QDateTime::currentDateTimeUtc())),
+              expected);
+}
+
 TEST(ListingRules, MachineFactsAreReadAsTheServerWroteThem)
 {
     // Machine listings give UTC; the local zone must not touch them, not even
