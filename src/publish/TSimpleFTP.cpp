@@ -158,10 +158,15 @@ int TSimpleFTP::runRequest()
     setBusy(true);
     const int result = session()->run();
     setBusy(false);
+    // libcurl reports a server's "421" (closing the session, as servers do
+    // with idle ones) as a time-out; it is a lost connection.
+    m_serverEndedSession = result != CURLE_OK && session()->lastReply().startsWith(QLatin1String("421"));
+    m_lostConnection = false;
     if (result != CURLE_OK && (session()->abortRequested() || curlResultLosesConnection(result))) {
         // A session the server (or the network) ended is opened again by
         // the next operation; one the user stopped is not.
-        m_reconnectOnce = !session()->abortRequested() && m_stopReason.isEmpty();
+        m_lostConnection = !session()->abortRequested() && m_stopReason.isEmpty();
+        m_reconnectOnce = m_lostConnection;
         dropLostConnection();
     }
     return result;
@@ -185,11 +190,11 @@ bool TSimpleFTP::failRequest(int curlCode, const QString &failure)
 {
     if (!m_stopReason.isEmpty())
         return fail(failure + QStringLiteral(": ") + m_stopReason);
-    if (curlCode == CURLE_OPERATION_TIMEDOUT) {
+    if (curlCode == CURLE_OPERATION_TIMEDOUT && !m_serverEndedSession) {
         emit OnError(InternetError::Timeout);
         return fail(failure + QStringLiteral(": ") + ErrorText(InternetError::Timeout));
     }
-    if (!Connected() && m_reconnectOnce) {
+    if (m_lostConnection) {
         emit OnError(InternetError::ConnectionAborted);
         return fail(failure + QStringLiteral(": Forbindelsen blev afbrudt. Ikke forbundet!"));
     }

@@ -158,6 +158,8 @@ private:
     // The server dropped a session that was open: the next operation
     // connects again once.
     bool m_reconnectOnce = false;
+    bool m_serverEndedSession = false; // the last request got a "421"
+    bool m_lostConnection = false; // the last request lost the session
 
     bool m_machineListing = false; // the server offers MLSD
     QString m_loginUser;

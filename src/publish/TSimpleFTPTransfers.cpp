@@ -197,7 +197,16 @@ bool TSimpleFTP::PutFile(const QString &localFile, const QString &remoteFile)
     // The file goes up under a temporary name and is renamed when whole, so
     // a broken transfer never leaves a half-written page under its name.
     const QString temporary = temporaryNameFor(target);
-    if (const int result = uploadTo(source, temporary); result != CURLE_OK) {
+    int result = uploadTo(source, temporary);
+    if (result != CURLE_OK && !Connected() && m_reconnectOnce && ensureConnected()) {
+        // Data connections over TLS break now and then against common
+        // servers while the session itself is sound: once more on a new one,
+        // after the broken piece is gone.
+        sendCommand(QStringLiteral("DELE"), temporary);
+        m_progress.BytesTransferred = 0;
+        result = uploadTo(source, temporary);
+    }
+    if (result != CURLE_OK) {
         if (Connected())
             sendCommand(QStringLiteral("DELE"), temporary);
         return failRequest(result, failure);
