@@ -37,6 +37,10 @@ QString ErrorText(quint16 code, const QString &hostName, const QString &userName
     case InternetError::LoginFailure:
     case InternetError::CannotConnect:
         return QStringLiteral("Kan ikke forbinde til %1").arg(hostName);
+    case InternetError::InvalidCertificate:
+        return QStringLiteral("Certifikatet fra %1 blev afvist: det er ikke udstedt af en udsteder, som der stoles på, "
+                              "det er udløbet, eller det gælder et andet navn")
+            .arg(hostName);
     default:
         return QStringLiteral("Generel forbindelsesfejl %1").arg(hostName);
     }
@@ -57,15 +61,18 @@ QString ErrorText(quint16 code, const QString &hostName, const QString &userName
 // 8 WEIRD_SERVER_REPLY, 52 GOT_NOTHING,
 // 55 SEND_ERROR, 56 RECV_ERROR           -> 12030 connection aborted (general text)
 // 42 ABORTED_BY_CALLBACK                 -> 12017 cancelled (general text)
+// 60 PEER_FAILED_VERIFICATION over TLS -> 12045 certificate refused
 // 35 SSL_CONNECT_ERROR, 60 PEER_FAILED_
-//    VERIFICATION, 64 USE_SSL_FAILED,
+//    VERIFICATION (SSH), 64 USE_SSL_FAILED,
 //    77 SSL_CACERT_BADFILE, 83 SSL_ISSUER_
 //    ERROR, 79 SSH, 51 (old peer check)  -> 12157 secure channel (general text)
 // 9 REMOTE_ACCESS_DENIED and 11..17 odd
 //    replies during login                -> 12015 login failure
 // anything else                          -> 12003 extended error (general text)
-quint16 internetErrorForCurl(int curlCode, RefusedLoginStep refused)
+quint16 internetErrorForCurl(int curlCode, RefusedLoginStep refused, bool tls)
 {
+    if (curlCode == CURLE_PEER_FAILED_VERIFICATION && tls)
+        return InternetError::InvalidCertificate;
     switch (curlCode) {
     case CURLE_OPERATION_TIMEDOUT:
         return InternetError::Timeout;

@@ -47,6 +47,7 @@ constexpr quint16 LoginFailure = 12015;
 constexpr quint16 OperationCancelled = 12017;
 constexpr quint16 CannotConnect = 12029;
 constexpr quint16 ConnectionAborted = 12030;
+constexpr quint16 InvalidCertificate = 12045;
 constexpr quint16 SecureFailure = 12157;
 } // namespace InternetError
 
@@ -56,8 +57,9 @@ QString ErrorText(quint16 code, const QString &hostName, const QString &userName
 // Which login command the server refused, when the refusal came at login.
 enum class RefusedLoginStep { None, User, Password };
 
-// The Internet error code for a libcurl result of a connect.
-quint16 internetErrorForCurl(int curlCode, RefusedLoginStep refused);
+// The Internet error code for a libcurl result of a connect; `tls` tells
+// that a refused peer was refused for its certificate (not an SSH host key).
+quint16 internetErrorForCurl(int curlCode, RefusedLoginStep refused, bool tls = false);
 
 // Whether a libcurl result of an operation means the connection itself is
 // gone (as opposed to the server refusing one command).

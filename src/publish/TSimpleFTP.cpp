@@ -360,7 +360,7 @@ bool TSimpleFTP::Connect()
             : refused == u"PASS"                         ? RefusedLoginStep::Password
                                                          : RefusedLoginStep::None;
         dropLostConnection();
-        HandleError(internetErrorForCurl(curlCode, step));
+        HandleError(internetErrorForCurl(curlCode, step, m_protocol == TransferProtocol::Ftps));
         return false;
     }
     StatusChanged(21, 0);

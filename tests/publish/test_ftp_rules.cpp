@@ -196,6 +196,9 @@ TEST(TextRules, StateAndErrorTexts)
         {12015, QStringLiteral("Kan ikke forbinde til ftp.example.dk")},
         {12029, QStringLiteral("Kan ikke forbinde til ftp.example.dk")},
         {12157, QStringLiteral("Generel forbindelsesfejl ftp.example.dk")},
+        {12045,
+         QStringLiteral("Certifikatet fra ftp.example.dk blev afvist: det er ikke udstedt af en udsteder, som der "
+                        "stoles på, det er udløbet, eller det gælder et andet navn")},
     };
     for (const auto &[code, text] : errors)
         EXPECT_EQ(ftp.ErrorText(code), text);
@@ -203,7 +206,8 @@ TEST(TextRules, StateAndErrorTexts)
     EXPECT_EQ(internetErrorForCurl(CURLE_LOGIN_DENIED, RefusedLoginStep::User), 12013);
     EXPECT_EQ(internetErrorForCurl(CURLE_LOGIN_DENIED, RefusedLoginStep::Password), 12014);
     EXPECT_EQ(internetErrorForCurl(CURLE_COULDNT_RESOLVE_HOST, RefusedLoginStep::None), 12007);
-    EXPECT_EQ(internetErrorForCurl(CURLE_PEER_FAILED_VERIFICATION, RefusedLoginStep::None), 12157);
+    EXPECT_EQ(internetErrorForCurl(CURLE_PEER_FAILED_VERIFICATION, RefusedLoginStep::None), 12157); // an SSH host key
+    EXPECT_EQ(internetErrorForCurl(CURLE_PEER_FAILED_VERIFICATION, RefusedLoginStep::None, true), 12045);
 }
 
 // Reaches the protected parts that a window never calls directly.
