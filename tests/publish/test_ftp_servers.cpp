@@ -1,7 +1,7 @@
 // The component against FTP servers that hosting companies run, started by
 // the test on 127.0.0.1 with a configuration of its own.
 #include "FtpTestClient.h"
-#include "VsftpdTestServer.h"
+#include "SystemFtpServer.h"
 
 #include "publish/TSimpleFTP.h"
 
@@ -11,12 +11,12 @@
 
 namespace {
 
-void aimAt(TSimpleFTP &ftp, const VsftpdTestServer &server, bool passive)
+void aimAt(TSimpleFTP &ftp, const SystemFtpServer &server, bool passive)
 {
     ftp.setHostName(QStringLiteral("127.0.0.1"));
     ftp.setPort(server.port());
-    ftp.setUserName(VsftpdTestServer::User);
-    ftp.setPassword(QStringLiteral("test@example.com"));
+    ftp.setUserName(server.user());
+    ftp.setPassword(server.password());
     ftp.setConnectTimeout(5000);
     ftp.setPassive(passive);
 }
@@ -65,23 +65,25 @@ void exerciseEveryOperation(TSimpleFTP &ftp, const QString &root)
     EXPECT_FALSE(QFileInfo::exists(onServer(QStringLiteral("Mappe med æøå/inde"))));
 }
 
-TEST(Vsftpd, EveryOperationPassiveAndActive)
+TEST(SystemFtpServers, EveryOperationPassiveAndActive)
 {
-    for (const bool passive : {true, false}) {
-        SCOPED_TRACE(passive ? "passive" : "active");
-        VsftpdTestServer server;
-        ASSERT_TRUE(server.started()) << server.output().toStdString();
-        TSimpleFTP ftp;
-        aimAt(ftp, server, passive);
-        ASSERT_TRUE(ftp.Connect());
-        exerciseEveryOperation(ftp, server.root());
-    }
+    for (const auto kind : {SystemFtpServer::Kind::Vsftpd, SystemFtpServer::Kind::Proftpd})
+        for (const bool passive : {true, false}) {
+            SCOPED_TRACE(kind == SystemFtpServer::Kind::Vsftpd ? "vsftpd" : "ProFTPD");
+            SCOPED_TRACE(passive ? "passive" : "active");
+            SystemFtpServer server(kind);
+            ASSERT_TRUE(server.started()) << server.failure().toStdString();
+            TSimpleFTP ftp;
+            aimAt(ftp, server, passive);
+            ASSERT_TRUE(ftp.Connect());
+            exerciseEveryOperation(ftp, server.root());
+        }
 }
 
-TEST(Vsftpd, ASessionClosedForIdlingIsReportedAndTheNextOperationConnectsAgain)
+TEST(SystemFtpServers, ASessionClosedForIdlingIsReportedAndTheNextOperationConnectsAgain)
 {
-    VsftpdTestServer server({.idleTimeoutSeconds = 1});
-    ASSERT_TRUE(server.started()) << server.output().toStdString();
+    SystemFtpServer server(SystemFtpServer::Kind::Vsftpd, {.idleTimeoutSeconds = 1});
+    ASSERT_TRUE(server.started()) << server.failure().toStdString();
     TSimpleFTP ftp;
     aimAt(ftp, server, true);
     QList<quint16> errors;
@@ -105,10 +107,10 @@ TEST(Vsftpd, ASessionClosedForIdlingIsReportedAndTheNextOperationConnectsAgain)
     EXPECT_TRUE(ftp.Connected());
 }
 
-TEST(Vsftpd, ExplicitTlsWithItsDefaultRulesCarriesRepeatedTransfers)
+TEST(SystemFtpServers, VsftpdsExplicitTlsWithItsDefaultRulesCarriesRepeatedTransfers)
 {
-    VsftpdTestServer server({.tls = true});
-    ASSERT_TRUE(server.started()) << server.output().toStdString();
+    SystemFtpServer server(SystemFtpServer::Kind::Vsftpd, {.tls = true});
+    ASSERT_TRUE(server.started()) << server.failure().toStdString();
     TSimpleFTP ftp;
     aimAt(ftp, server, true);
     ftp.setProtocol(TransferProtocol::Ftps);
