@@ -62,6 +62,15 @@ TEST_F(HostileServer, EndlessListingsAreCutOffWithAnError)
     }
 }
 
+TEST_F(HostileServer, ADownloadDoesNotListItsFolder)
+{
+    // Listing this server's folder never ends; asking for the file does.
+    start("endless-mlsd");
+    const QString target = local.filePath(QStringLiteral("f.bin"));
+    EXPECT_TRUE(ftp.GetFile(QStringLiteral("f.bin"), target));
+    EXPECT_EQ(readFile(target), QByteArray("0123456789"));
+}
+
 TEST_F(HostileServer, ADownloadEndsAtTheSizeTheServerGave)
 {
     start("lying-size");
