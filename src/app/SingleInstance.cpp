@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include "app/RuntimeFolder.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocalServer>
@@ -69,15 +71,22 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::serverNameFor(const QString &settingsPath)
 {
+    const QString folder = RuntimeFolder::path();
+    if (folder.isEmpty())
+        return {};
     const QByteArray hash = QCryptographicHash::hash(QDir::cleanPath(settingsPath).toUtf8(), QCryptographicHash::Sha1);
-    return QStringLiteral("pagewick-") + QString::fromLatin1(hash.toHex().left(16));
+    return folder + QStringLiteral("/pagewick-") + QString::fromLatin1(hash.toHex().left(16));
 }
 
 SingleInstance::Role SingleInstance::claim(const QString &fileListText)
 {
+    if (m_name.isEmpty()) {
+        throw std::runtime_error(
+            QStringLiteral("Pagewick kan ikke oprette sin private mappe %1.").arg(RuntimeFolder::fallback()).toStdString());
+    }
     // Without the lock, two starts at the same moment can both find no server
     // and both start listening.
-    QLockFile lock(QDir::temp().filePath(m_name + QStringLiteral(".lock")));
+    QLockFile lock(m_name + QStringLiteral(".lock"));
     lock.setStaleLockTime(10000);
     if (!lock.tryLock(15000))
         throw std::runtime_error("Pagewick kan ikke låse sin startfil.");
@@ -85,7 +94,7 @@ SingleInstance::Role SingleInstance::claim(const QString &fileListText)
     if (handOver(fileListText))
         return Role::HandedOver;
 
-    QLocalServer::removeServer(m_name); // a socket left by a killed instance
+    QLocalServer::removeServer(m_name); // left by a killed instance, or not this user's
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server->listen(m_name))
@@ -96,6 +105,9 @@ SingleInstance::Role SingleInstance::claim(const QString &fileListText)
 
 bool SingleInstance::handOver(const QString &fileListText)
 {
+    // The paths go only to a listener of this user's.
+    if (!RuntimeFolder::isOwnSocket(m_name))
+        return false;
     QLocalSocket socket;
     socket.connectToServer(m_name);
     if (!socket.waitForConnected(ConnectTimeoutMs))

@@ -33,18 +33,20 @@ class SingleInstance : public QObject
 public:
     enum class Role { Primary, HandedOver };
 
-    // The socket name is derived from the settings file, so each user (and
-    // each test with its own settings) has its own instance.
+    // The socket and its lock lie in the user's private runtime folder, where
+    // no other user can plant either, under a name derived from the settings
+    // file, so that each settings file (and each test's) has its own instance.
     explicit SingleInstance(const QString &settingsPath, QObject *parent = nullptr);
     ~SingleInstance() override;
 
+    // The socket's full path; empty when there is no private folder for it.
     static QString serverNameFor(const QString &settingsPath);
     QString serverName() const { return m_name; }
 
     // Hands the text to a running instance and waits until it has opened the
     // files (HandedOver), or becomes the running instance itself (Primary).
-    // A socket left by a killed instance is replaced. Throws std::runtime_error
-    // when neither is possible.
+    // A socket left by a killed instance, or one that is not this user's, is
+    // replaced. Throws std::runtime_error when neither is possible.
     Role claim(const QString &fileListText);
     // Hand-overs that arrive before this call wait for it, so that none is
     // lost while the window that opens them is still being made.

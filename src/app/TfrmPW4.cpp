@@ -61,6 +61,7 @@ TfrmPW4::TfrmPW4(const MainWindowServices &services, QWidget *parent)
     setObjectName(QStringLiteral("frmPW4"));
     applyUiFont(this);
     setWindowTitle(Product::Caption + QLatin1Char(' ') + Product::VersionText);
+    reportUnreadableSettings();
 
     // The options are read before the first editor is made.
     m_options = new OptionsModel(m_settings, settingsDefaults(m_defaultUserDataFolder), this);
@@ -180,6 +181,17 @@ void TfrmPW4::loadTextMaps()
     };
     load(TextMaps::EventMapFile, m_libraryLists.EventMap);
     load(TextMaps::GlobalMapFile, m_libraryLists.GlobalAttributeMap);
+}
+
+void TfrmPW4::reportUnreadableSettings()
+{
+    if (!m_settings.unreadable())
+        return;
+    m_prompter.message({Product::Caption,
+                        QStringLiteral("Kan ikke læse indstillingsfilen %1.\n\n%2 starter med standardindstillingerne, "
+                                       "og ændrede indstillinger gemmes ikke i filen.")
+                            .arg(QDir::toNativeSeparators(m_settings.path()), Product::Name),
+                        Prompter::Icon::Warning, Prompter::Ok});
 }
 
 void TfrmPW4::settleUserDataFolder()
@@ -387,7 +399,8 @@ void TfrmPW4::closeEvent(QCloseEvent *event)
     if (!m_documentCommands->closeAll())
         return;
     writeState();
-    if (!m_settings.flush()) {
+    // A file that could not be read was reported at the start, and is left as it is.
+    if (!m_settings.flush() && !m_settings.unreadable()) {
         m_prompter.message({Product::Caption,
                             QStringLiteral("%1 kan ikke gemme indstillingerne i %2.")
                                 .arg(Product::Name, QDir::toNativeSeparators(m_settings.path())),

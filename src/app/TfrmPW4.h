@@ -107,6 +107,7 @@ private:
     void attachParts();
     void setUpEditor(TLEdit &editor);
     void loadTextMaps();
+    void reportUnreadableSettings();
     void settleUserDataFolder();
     void restoreState();
     void takeFirstPlace();

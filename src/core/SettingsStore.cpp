@@ -1,10 +1,14 @@
 #include "core/SettingsStore.h"
 
+#include "core/IniLines.h"
+#include "core/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <filesystem>
 
@@ -37,6 +41,27 @@ QString valueAsText(const QVariant &value)
     return value.toString();
 }
 
+// Writes the bytes of a damaged file beside it under the first free name of
+// "NAME.bak", "NAME.1.bak", "NAME.2.bak", ..., never over another file.
+bool keepDamaged(const QString &file, const QByteArray &bytes)
+{
+    for (int number = 0;; ++number) {
+        const QString suffix = number == 0 ? QStringLiteral(".bak") : QStringLiteral(".%1.bak").arg(number);
+        const QString name = file + suffix;
+        const QFileInfo taken(name);
+        if (taken.exists() || taken.isSymLink())
+            continue;
+        QFile backup(name);
+        if (!backup.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            return false;
+        if (backup.write(bytes) != bytes.size() || !backup.flush()) {
+            backup.remove();
+            return false;
+        }
+        return true;
+    }
+}
+
 } // namespace
 
 SettingsStore::SettingsStore(QString iniPath, Access access)
@@ -58,14 +83,23 @@ QString SettingsStore::defaultPath()
 
 void SettingsStore::load()
 {
-    const QFileInfo info(m_path);
-    if (!info.exists())
+    if (!QFileInfo::exists(m_path))
         return;
-    QSettings file(m_path, QSettings::IniFormat);
-    if (!info.isReadable() || file.status() != QSettings::NoError) {
-        m_dirty = true; // replace what cannot be read at the next flush
+    const std::optional<QByteArray> bytes = readRegularFile(m_path);
+    if (!bytes) {
+        m_unreadable = true;
         return;
     }
+    const IniLines lines = wholeIniLines(*bytes);
+    if (lines.damaged)
+        m_damagedText = *bytes;
+    // The INI reader reads only named files: the whole lines go to a private copy.
+    QTemporaryFile copy;
+    if (!copy.open() || copy.write(lines.whole) != lines.whole.size() || !copy.flush()) {
+        m_unreadable = true;
+        return;
+    }
+    const QSettings file(copy.fileName(), QSettings::IniFormat);
     const QStringList keys = file.allKeys();
     for (const QString &fullKey : keys) {
         const qsizetype cut = fullKey.lastIndexOf(QLatin1Char('/'));
@@ -78,6 +112,16 @@ void SettingsStore::load()
         }
     }
     m_dirty = false;
+}
+
+// A symbolic link stays a link: the file it leads to is the one replaced.
+QString SettingsStore::fileToReplace() const
+{
+    const QFileInfo info(m_path);
+    if (!info.isSymLink())
+        return m_path;
+    const QString target = info.canonicalFilePath();
+    return target.isEmpty() ? info.symLinkTarget() : target; // a link to no file yet
 }
 
 const SettingsStore::Entry *SettingsStore::find(const QString &section, const QString &key) const
@@ -181,11 +225,17 @@ bool SettingsStore::flush()
 {
     if (!m_dirty)
         return true;
-    if (m_access == Access::ReadOnly)
+    if (m_access == Access::ReadOnly || m_unreadable)
         return false;
-    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+    const QString target = fileToReplace();
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
         return false;
-    const QString temporary = m_path + QStringLiteral(".new");
+    if (m_damagedText) {
+        if (!keepDamaged(target, *m_damagedText))
+            return false;
+        m_damagedText.reset();
+    }
+    const QString temporary = target + QStringLiteral(".new");
     QFile::remove(temporary);
     {
         QSettings file(temporary, QSettings::IniFormat);
@@ -208,7 +258,7 @@ bool SettingsStore::flush()
             return false;
     }
     std::error_code error;
-    std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()), std::filesystem::path(m_path.toStdU16String()),
+    std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()), std::filesystem::path(target.toStdU16String()),
                             error);
     if (error) {
         QFile::remove(temporary);

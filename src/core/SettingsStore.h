@@ -1,15 +1,21 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // The per-user store of named text values grouped in sections. Section and key
 // names compare without regard to case, as the program reads some keys with
 // another spelling than it writes them. Values are text: integers in decimal,
 // booleans "1"/"0". The store lives in memory and is written whole to one INI
-// file by flush(); a file that cannot be read, or does not parse, reads as empty
-// and is replaced at the next flush.
+// file by flush(). A damaged line of the file is passed over and the lines
+// after it are read; the damaged file is kept beside it as "NAME.bak" (or
+// "NAME.1.bak", ...) before it is first replaced. A file that cannot be read at
+// all (a pipe, a folder, no permission) leaves the store empty and is never
+// written over. A symbolic link stays a link: its target is replaced.
 class SettingsStore
 {
 public:
@@ -30,6 +36,8 @@ public:
     static QString defaultPath();
 
     QString path() const { return m_path; }
+    // The file is there but could not be read; changes stay in memory.
+    bool unreadable() const { return m_unreadable; }
 
     QString readText(const QString &section, const QString &key, const QString &fallback) const;
     // The fallback also answers a value that is not a whole number.
@@ -50,7 +58,8 @@ public:
 
     // Writes the whole store beside the file and renames it over the old one, so
     // a failed write leaves the previous file whole. Does nothing when unchanged;
-    // false when a read-only store holds changes.
+    // false when a read-only store, or one whose file could not be read, holds
+    // changes, and when a damaged file cannot be kept first.
     bool flush();
 
 private:
@@ -66,6 +75,7 @@ private:
     };
 
     void load();
+    QString fileToReplace() const;
     const Entry *find(const QString &section, const QString &key) const;
     Section *findSection(const QString &section);
 
@@ -73,4 +83,7 @@ private:
     Access m_access = Access::ReadWrite;
     QList<Section> m_sections;
     bool m_dirty = false;
+    bool m_unreadable = false;
+    // The bytes of a file that had damaged lines, until they are kept.
+    std::optional<QByteArray> m_damagedText;
 };

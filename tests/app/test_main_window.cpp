@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -330,6 +331,27 @@ TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAreReportedAtShutdown)
     m_prompter.expect(QStringLiteral("Pagewick kan ikke gemme indstillingerne i ") + QDir::toNativeSeparators(iniPath()));
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(m_prompter.allAnswered());
+}
+
+TEST_F(MainWindowTest, ASettingsFileThatCannotBeReadIsReportedAtStartAndLeftAsItIs)
+{
+    // A folder where the file should be: no regular file, as a pipe or a device.
+    ASSERT_TRUE(QDir().mkpath(iniPath() + QStringLiteral("/inside")));
+    m_store = std::make_unique<SettingsStore>(iniPath());
+    m_prompter.expect(QStringLiteral("Kan ikke læse indstillingsfilen ") + QDir::toNativeSeparators(iniPath()));
+    auto window = createWindow();
+    window->show();
+    ASSERT_EQ(m_prompter.seen().size(), 1);
+    EXPECT_EQ(m_prompter.seen()[0].caption, QStringLiteral("Brindle's Pagewick"));
+    EXPECT_EQ(m_prompter.seen()[0].text,
+              QStringLiteral("Kan ikke læse indstillingsfilen ") + QDir::toNativeSeparators(iniPath())
+                  + QStringLiteral(".\n\nPagewick starter med standardindstillingerne, og ændrede "
+                                   "indstillinger gemmes ikke i filen."));
+    EXPECT_EQ(m_prompter.seen()[0].icon, Prompter::Icon::Warning);
+
+    EXPECT_TRUE(window->close()); // told once: no further message at the end
+    EXPECT_EQ(m_prompter.seen().size(), 1);
+    EXPECT_TRUE(QFileInfo(iniPath() + QStringLiteral("/inside")).isDir());
 }
 
 TEST_F(MainWindowTest, TheResourcePanelCanStartHiddenAndBeShownAgain)

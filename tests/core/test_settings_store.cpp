@@ -2,9 +2,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -13,12 +20,19 @@ class SettingsStoreTest : public ::testing::Test
 protected:
     QString iniPath() const { return m_dir.filePath(QStringLiteral("Pagewick/Pagewick.ini")); }
 
-    void writeRaw(const QByteArray &bytes)
+    void writeRaw(const QByteArray &bytes, const QString &path = {})
     {
-        QDir().mkpath(QFileInfo(iniPath()).absolutePath());
-        QFile file(iniPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const QString target = path.isEmpty() ? iniPath() : path;
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes);
+    }
+
+    static QByteArray readRaw(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
     }
 
     QTemporaryDir m_dir;
@@ -132,6 +146,122 @@ TEST_F(SettingsStoreTest, AnUnusableFileReadsAsDefaultsAndIsReplacedWhole)
         }
         SettingsStore reread(iniPath());
         EXPECT_EQ(reread.readInt(QStringLiteral("Start"), QStringLiteral("Bredde"), 0), 700) << bytes.toHex().toStdString();
+    }
+}
+
+TEST_F(SettingsStoreTest, ADamagedLineIsPassedOverAndTheLinesAfterItAreRead)
+{
+    const struct
+    {
+        const char *file;
+        const char *lost; // "Section/Key" of a value on or below the damaged line
+    } cases[] = {
+        {"[A\nX=1\n[Start]\nTop=12\n[Meta]\nY=2\n", "A/X"}, // an unclosed header first
+        {"[Start]\nX=\"unterminated\nTop=12\n[Meta]\nY=2\n", "Start/X"}, // an open quote runs on
+        {"[Start]\nTop=12\n[Bro;ken]\nX=1\n[Meta]\nY=2\n", "Start/X"}, // the "]" only in a comment
+        {"[Start]\nX=a \\\nTop=12\n[Meta]\nY=2\n", "Start/X"}, // a backslash joins the next line
+        {"[Start]\nno equals sign\nTop=12\r\n[Meta]\r\nY=2", "Start/no equals sign"},
+        {"\xef\xbb\xbf[Start]\nTop=12\n\"[A]\n[Meta]\nX=\"open\nY=2\n", "Meta/X"},
+    };
+    for (const auto &c : cases) {
+        writeRaw(QByteArray(c.file));
+        const SettingsStore store(iniPath());
+        EXPECT_EQ(store.readInt(QStringLiteral("Start"), QStringLiteral("Top"), 0), 12) << c.file;
+        EXPECT_EQ(store.readInt(QStringLiteral("Meta"), QStringLiteral("Y"), 0), 2) << c.file;
+        const QStringList lost = QString::fromLatin1(c.lost).split(QLatin1Char('/'));
+        EXPECT_EQ(store.readText(lost[0], lost[1], QStringLiteral("none")), QStringLiteral("none")) << c.file;
+        EXPECT_EQ(store.readText(QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("none")), QStringLiteral("none"))
+            << c.file;
+    }
+}
+
+TEST_F(SettingsStoreTest, ADamagedFileIsKeptUnderAFreeBackupNameBeforeItIsReplaced)
+{
+    const QByteArray first("[A\n[Start]\nTop=12\n");
+    const QByteArray second("[Start]\nTop=12\nX=\"open\n");
+    for (const QByteArray &damaged : {first, second}) {
+        writeRaw(damaged);
+        SettingsStore store(iniPath());
+        store.writeInt(QStringLiteral("Start"), QStringLiteral("Bredde"), 700);
+        ASSERT_TRUE(store.flush());
+        store.writeInt(QStringLiteral("Start"), QStringLiteral("Bredde"), 800);
+        ASSERT_TRUE(store.flush()); // kept once, not again
+    }
+    EXPECT_EQ(readRaw(iniPath() + QStringLiteral(".bak")), first);
+    EXPECT_EQ(readRaw(iniPath() + QStringLiteral(".1.bak")), second);
+    EXPECT_FALSE(QFileInfo::exists(iniPath() + QStringLiteral(".2.bak")));
+    const SettingsStore reread(iniPath());
+    EXPECT_EQ(reread.readInt(QStringLiteral("Start"), QStringLiteral("Top"), 0), 12);
+    EXPECT_EQ(reread.readInt(QStringLiteral("Start"), QStringLiteral("Bredde"), 0), 800);
+
+    // A whole file is replaced without a copy.
+    SettingsStore whole(iniPath());
+    whole.writeInt(QStringLiteral("Start"), QStringLiteral("Bredde"), 900);
+    ASSERT_TRUE(whole.flush());
+    EXPECT_FALSE(QFileInfo::exists(iniPath() + QStringLiteral(".2.bak")));
+}
+
+// A pipe with no writer would hold a reader that waits for one; the wait is
+// bounded by opening the other end, which lets such a reader go.
+TEST_F(SettingsStoreTest, WhatIsNoRegularFileReadsAsUnreadableAndIsNeverWritten)
+{
+    const QString pipe = m_dir.filePath(QStringLiteral("pipe/Pagewick.ini"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(pipe).absolutePath()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString folder = m_dir.filePath(QStringLiteral("folder/Pagewick.ini"));
+    ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/inside")));
+
+    for (const QString &path : {pipe, folder}) {
+        auto opened = std::async(std::launch::async, [path] { return std::make_unique<SettingsStore>(path); });
+        if (opened.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            const int writer = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+            ::close(writer);
+            FAIL() << "opening waited: " << path.toStdString();
+        }
+        const std::unique_ptr<SettingsStore> store = opened.get();
+        EXPECT_TRUE(store->unreadable()) << path.toStdString();
+        EXPECT_EQ(store->readInt(QStringLiteral("Start"), QStringLiteral("Top"), 5), 5);
+        store->writeInt(QStringLiteral("Start"), QStringLiteral("Top"), 7);
+        EXPECT_FALSE(store->flush());
+    }
+    struct stat status;
+    ASSERT_EQ(::lstat(QFile::encodeName(pipe).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/inside")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(pipe + QStringLiteral(".new")));
+
+    SettingsStore missing(m_dir.filePath(QStringLiteral("none/Pagewick.ini")));
+    EXPECT_FALSE(missing.unreadable());
+}
+
+TEST_F(SettingsStoreTest, ALinkedFileIsWrittenThroughItsLink)
+{
+    const struct
+    {
+        const char *target; // relative to the link's folder
+        bool exists;
+    } cases[] = {
+        {"../dotfiles/pagewick.ini", true},
+        {"../dotfiles/not-yet.ini", false},
+    };
+    for (const auto &c : cases) {
+        const QString target =
+            QFileInfo(m_dir.filePath(QStringLiteral("Pagewick/") + QString::fromLatin1(c.target))).absoluteFilePath();
+        if (c.exists)
+            writeRaw("[Start]\nTop=12\n", target);
+        QDir().mkpath(QFileInfo(iniPath()).absolutePath());
+        QFile::remove(iniPath());
+        ASSERT_EQ(::symlink(c.target, QFile::encodeName(iniPath()).constData()), 0);
+        {
+            SettingsStore store(iniPath());
+            EXPECT_EQ(store.readInt(QStringLiteral("Start"), QStringLiteral("Top"), 0), c.exists ? 12 : 0);
+            store.writeInt(QStringLiteral("Start"), QStringLiteral("Bredde"), 700);
+            ASSERT_TRUE(store.flush()) << c.target;
+        }
+        EXPECT_TRUE(QFileInfo(iniPath()).isSymLink()) << c.target;
+        const SettingsStore reread(target);
+        EXPECT_EQ(reread.readInt(QStringLiteral("Start"), QStringLiteral("Bredde"), 0), 700) << c.target;
+        EXPECT_EQ(reread.readInt(QStringLiteral("Start"), QStringLiteral("Top"), 0), c.exists ? 12 : 0) << c.target;
     }
 }
 
