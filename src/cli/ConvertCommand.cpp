@@ -64,8 +64,8 @@ int runConvert(const Invocation &invocation, const ToolContext &context)
     if (!conversion)
         return ExitFailure;
     int exitCode = ExitSuccess;
-    for (const QString &path : invocation.files) {
-        const std::optional<DocumentFile> document = readDocument(path);
+    for (const FileArgument &file : invocation.files) {
+        const std::optional<DocumentFile> document = readDocument(file);
         if (!document) {
             exitCode = ExitFailure;
             continue;
@@ -78,7 +78,7 @@ int runConvert(const Invocation &invocation, const ToolContext &context)
             // The bytes the file would hold, so the output can stand in for it.
             FileEncoding encoding = document->encoding;
             Console::writeBytes(encodedFromUtf8(converted.toUtf8(), encoding));
-        } else if (converted != text && !writeDocument(path, *document, converted)) {
+        } else if (converted != text && !writeDocument(file, *document, converted)) {
             exitCode = ExitFailure;
         }
     }
