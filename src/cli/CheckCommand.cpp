@@ -31,26 +31,27 @@ int runCheck(const Invocation &invocation, const ToolContext &context)
     // check gives the same report on them as on the decoded text); the reports
     // and complaints are written in the order of the files.
     const QFuture<std::optional<QString>> reports = QtConcurrent::mapped(
-        invocation.files, [&checkList](const QString &path) -> std::optional<QString> {
+        invocation.files, [&checkList](const FileArgument &argument) -> std::optional<QString> {
             // Each thread reads every file into the same memory, a piece at a
             // time: fresh memory costs more than reading.
             thread_local QByteArray buffer;
-            FileByteStream file(path);
+            FileByteStream file(argument.native);
             if (!file.isOpen())
                 return std::nullopt;
             return CheckHtml(file.reader(), buffer, checkList);
         });
     int exitCode = ExitSuccess;
     for (qsizetype at = 0; at < invocation.files.size(); ++at) {
-        const QString &path = invocation.files[at];
+        const FileArgument &file = invocation.files[at];
         const std::optional<QString> report = reports.resultAt(int(at));
         if (!report) {
-            complainUnreadable(path);
+            complainUnreadable(file);
             exitCode = ExitFailure;
             continue;
         }
-        Console::print(path + QLatin1Char('\n') + *report
-                       + (report->endsWith(QLatin1Char('\n')) ? QString() : QStringLiteral("\n")));
+        // The name as it was given, so that a script can use what it reads.
+        Console::writeBytes(QByteArray(file.native + '\n'));
+        Console::print(*report + (report->endsWith(QLatin1Char('\n')) ? QString() : QStringLiteral("\n")));
         if (*report != CleanReport && exitCode == ExitSuccess)
             exitCode = ExitFindings;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // What pwtool says: results on standard output, problems on standard error
@@ -8,8 +8,13 @@
 namespace Console {
 
 void print(const QString &text);
-void writeBytes(const QByteArray &bytes);
+// False once standard output has failed to take what was written (a full
+// disk, a closed pipe); nothing more is written there, and finish() tells it.
+bool writeBytes(QByteArrayView bytes);
 void complain(const QString &message);
+// Flushes and closes standard output, as the last thing the program does;
+// false after telling why on standard error when anything written there was lost.
+bool finish();
 
 } // namespace Console
 

@@ -18,13 +18,14 @@ int runDate(const Invocation &invocation, const ToolContext &context)
     ConsolePrompter prompter(Prompter::Yes);
 
     int exitCode = ExitSuccess;
-    for (const QString &path : invocation.files) {
+    for (const FileArgument &file : invocation.files) {
+        const QString &path = file.shown;
         if (!FileClasses::isHtmlFile(path, context.options.htmlFilter)) {
             Console::complain(QStringLiteral("%1 er ikke en HTML-fil efter HTML-filteret (%2) og får ingen dato.")
                                   .arg(path, context.options.htmlFilter));
             continue;
         }
-        const std::optional<DocumentFile> document = readDocument(path);
+        const std::optional<DocumentFile> document = readDocument(file);
         if (!document) {
             exitCode = ExitFailure;
             continue;
@@ -33,7 +34,7 @@ int runDate(const Invocation &invocation, const ToolContext &context)
         const auto start = text.findFrom(AutoDateStartMarker, {1, 0});
         const bool broken = start && !text.findFrom(AutoDateEndMarker, start->end);
         if (UpdateAutoDate(text, path, AutoDateMode::Save, settings, prompter)) {
-            if (!writeDocument(path, *document, text.GetText()))
+            if (!writeDocument(file, *document, text.GetText()))
                 exitCode = ExitFailure;
         } else if (broken && exitCode == ExitSuccess) {
             exitCode = ExitFindings;

@@ -1,8 +1,11 @@
 #include "cli/Invocation.h"
 
 #include "cli/Console.h"
+#include "cli/NativeArguments.h"
 
 #include <QCommandLineParser>
+
+#include <utility>
 
 namespace {
 
@@ -84,8 +87,10 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
         return usageError(QStringLiteral("Angiv mindst én fil."));
     if (spec->singleFile && words.size() > 1)
         return usageError(QStringLiteral("%1 tager præcis én fil.").arg(invocation.command));
-    invocation.files = words;
-    invocation.settingsFile = parser.value(settings);
+    for (const QString &word : std::as_const(words))
+        invocation.files.append(FileArgument::fromNative(encodeArgument(word)));
+    // The settings are read through Qt, which takes names as UTF-8.
+    invocation.settingsFile = QString::fromUtf8(encodeArgument(parser.value(settings)));
     invocation.toStdout = parser.isSet(toStdout);
     invocation.insert = parser.isSet(insert);
     return invocation;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "cli/FileArgument.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -10,7 +13,7 @@ struct Invocation
 {
     QString command; // "check", "convert", "date", "links"; empty with help
     QString mode; // convert: the conversion
-    QStringList files;
+    QList<FileArgument> files;
     QString settingsFile; // --settings; empty for the user's own store
     bool help = false;
     bool toStdout = false; // convert --stdout
@@ -18,6 +21,7 @@ struct Invocation
 };
 
 // The invocation, or nothing after the problem was told on standard error.
+// The arguments are those decodeArguments gives.
 std::optional<Invocation> parseInvocation(const QStringList &arguments);
 
 // The Danish help text of --help.

@@ -22,8 +22,8 @@ QString field(const QString &text)
 
 int runLinks(const Invocation &invocation, const ToolContext &context)
 {
-    const QString &path = invocation.files.first();
-    const std::optional<DocumentFile> document = readDocument(path);
+    const FileArgument &file = invocation.files.first();
+    const std::optional<DocumentFile> document = readDocument(file);
     if (!document)
         return ExitFailure;
     // The entries the document properties window lists: everything but internal targets.
@@ -33,7 +33,7 @@ int runLinks(const Invocation &invocation, const ToolContext &context)
     scan.scriptFilter = context.options.scriptFilter;
     scan.htmlFilter = context.options.htmlFilter;
     QList<LinkItem> items;
-    ScanLinksInText(document->text, QFileInfo(path).absolutePath(), scan, items);
+    ScanLinksInText(document->text, QFileInfo(file.shown).absolutePath(), scan, items);
     QString rows;
     for (const LinkItem &item : items)
         rows += QStringList{field(item.target), field(item.description), item.kind, item.size}.join(QLatin1Char('\t'))

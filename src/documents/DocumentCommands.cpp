@@ -201,11 +201,12 @@ bool DocumentCommands::FilGem(int tab)
     if (EnsureWritable(path, false, m_workbench.prompter()))
         return false;
     const SaveRequest request = documents.prepareSave(tab, m_danishCodesAsked);
-    // A failure to write reaches the error report; the document stays modified.
     Document &document = documents.at(tab);
     TLEdit &editor = editorAt(tab);
-    if (DocumentIo::write(path, request.textToWrite ? request.textToWrite->toUtf8() : editor.utf8Text(), document.encoding))
-        throw TLEditError(TLEditError::Kind::FileError);
+    const std::optional<FileWriteError> error = DocumentIo::write(
+        path, request.textToWrite ? request.textToWrite->toUtf8() : editor.utf8Text(), document.encoding);
+    if (error)
+        return offerSaveAs(tab, path, *error);
     editor.ClearModified();
     document.fileTime = DocumentIo::fileTime(path);
     documents.announceSaved(tab);
@@ -228,18 +229,34 @@ bool DocumentCommands::FilGemsom(int tab)
     if (QFileInfo(chosen).suffix() == QLatin1String("pws")) {
         // A template: the document itself stays as it was.
         FileEncoding encoding = document.encoding;
-        if (DocumentIo::write(chosen, editorAt(tab).utf8Text(), encoding))
-            throw TLEditError(TLEditError::Kind::FileError);
-        return true;
+        const std::optional<FileWriteError> error = DocumentIo::write(chosen, editorAt(tab).utf8Text(), encoding);
+        return !error || offerSaveAs(tab, chosen, *error);
     }
     if (htmlNames)
         chosen = DocumentNaming::withHtmlExtension(chosen);
+    // A name that could not be written is not the document's.
+    const QString previousPath = document.path;
     document.path = chosen;
-    if (!FilGem(tab))
+    if (!FilGem(tab)) {
+        document.path = previousPath;
         return false;
-    StatusbarOpdater(chosen);
+    }
+    // The name it was saved under, which may be one chosen after this failed.
+    StatusbarOpdater(document.path);
     UpdateDocumentCaption(tab);
     return true;
+}
+
+bool DocumentCommands::offerSaveAs(int tab, const QString &path, const FileWriteError &error)
+{
+    // The old file is whole and the document still modified; the user may
+    // put it elsewhere.
+    const Prompter::Button answer = m_workbench.prompter().message(
+        {Product::Caption,
+         QStringLiteral("Filen %1 kan ikke gemmes: %2.\n\nDokumentet er ikke gemt. Vil du gemme det et andet sted med Gem som?")
+             .arg(QDir::toNativeSeparators(path), error.reason()),
+         Prompter::Icon::Warning, Prompter::Yes | Prompter::No});
+    return answer == Prompter::Yes && FilGemsom(tab);
 }
 
 void DocumentCommands::saveCurrent(bool danishCodes)

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QStringList>
 
+struct FileWriteError;
 class QPoint;
 class TFriendlyStatusBar;
 class TLEdit;
@@ -17,7 +18,8 @@ void showDocumentStatus(TFriendlyStatusBar &status, const QString &path);
 // The documents' commands: creating, opening, saving and closing them, the
 // recent files, printing, the master page, their captions and status
 // panels, and files changed by other programs. Commands answer false when
-// the user cancelled.
+// the user cancelled, or when a file could not be saved and the user did not
+// save it elsewhere: the document then stays modified.
 class DocumentCommands : public QObject
 {
     Q_OBJECT
@@ -51,6 +53,7 @@ public:
 private:
     void attachCommands();
     void saveCurrent(bool danishCodes);
+    bool offerSaveAs(int tab, const QString &path, const FileWriteError &error);
     bool loadInto(int tab, const QString &path, bool opened);
     QList<Prompter::FileFilter> documentFilters(bool forOpening) const;
     void refreshRecentFiles();

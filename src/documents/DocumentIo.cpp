@@ -21,9 +21,6 @@ DocumentError DocumentError::of(Kind kind, const QString &path)
     case Kind::TooLarge:
         text = QStringLiteral("Filen %1 er for stor til at blive åbnet.");
         break;
-    case Kind::Unwritable:
-        text = QStringLiteral("Filen %1 kan ikke gemmes.");
-        break;
     }
     return {kind, text.arg(QDir::toNativeSeparators(path))};
 }
@@ -51,10 +48,11 @@ std::variant<PageFile, DocumentError> read(const QString &path)
     return page;
 }
 
-std::optional<DocumentError> write(const QString &path, QByteArray utf8, FileEncoding &encoding)
+std::optional<FileWriteError> write(const QString &path, QByteArray utf8, FileEncoding &encoding)
 {
-    if (!writeFileAtomically(path, encodedFromUtf8(std::move(utf8), encoding)))
-        return DocumentError::of(DocumentError::Kind::Unwritable, path);
+    FileWriteError error;
+    if (!writeFileAtomically(path, encodedFromUtf8(std::move(utf8), encoding), &error))
+        return error;
     return std::nullopt;
 }
 

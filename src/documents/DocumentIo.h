@@ -9,10 +9,10 @@
 #include <optional>
 #include <variant>
 
-// Why a page could not be read or written, and the text the user is shown.
+// Why a page could not be read, and the text the user is shown.
 struct DocumentError
 {
-    enum class Kind { Missing, Folder, Unreadable, TooLarge, Unwritable };
+    enum class Kind { Missing, Folder, Unreadable, TooLarge };
 
     Kind kind;
     QString text;
@@ -38,7 +38,8 @@ std::variant<PageFile, DocumentError> read(const QString &path);
 
 // Writes the text (UTF-8) beside the file and renames it over the file, in
 // the encoding, which becomes UTF-8 when Windows-1252 cannot hold the text.
-std::optional<DocumentError> write(const QString &path, QByteArray utf8, FileEncoding &encoding);
+// Nothing when written, else why not; the old file is then left whole.
+std::optional<FileWriteError> write(const QString &path, QByteArray utf8, FileEncoding &encoding);
 
 // The file's modification time, or none when it does not exist.
 QDateTime fileTime(const QString &path);

@@ -1,11 +1,14 @@
 #include "editor/DocumentFile.h"
 
+#include "editor/AtomicFileWriter.h"
 #include "editor/FileByteStream.h"
 #include "editor/Windows1252.h"
 
-#include <QSaveFile>
+#include <QFile>
+#include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -14,6 +17,92 @@ const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
 // How much of a Windows-1252 page is converted at a time when it goes to the editor.
 constexpr qsizetype WindowsPiece = 1 << 20;
+
+// How much of a file is read and decoded at a time into its text.
+constexpr qsizetype ReadPiece = 1 << 20;
+
+// Reads until `capacity` bytes are in or the file has ended: how many, -1
+// when reading fails.
+qsizetype readUpTo(FileByteStream &file, char *into, qsizetype capacity)
+{
+    qsizetype filled = 0;
+    while (filled < capacity) {
+        const qsizetype got = file.read(into + filled, capacity - filled);
+        if (got < 0)
+            return -1;
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    return filled;
+}
+
+// How many bytes at the end begin a UTF-8 character that is not complete,
+// so that the bytes before them end between characters.
+qsizetype incompleteTail(QByteArrayView bytes)
+{
+    for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const quint8 byte = quint8(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return length > back ? back : 0;
+    }
+    return 0;
+}
+
+// A decoder of whole characters that keeps a U+FEFF in the text: the byte
+// order mark of a file is taken off before its bytes are decoded.
+QStringDecoder textDecoder()
+{
+    return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+}
+
+enum class Decoding { Done, NotUtf8, Failed };
+
+// The file's text as UTF-8, appended to `text` a piece at a time, each piece
+// ending between characters; a byte order mark at the start is left out and told.
+Decoding readUtf8(FileByteStream &file, QString &text, bool &byteOrderMark)
+{
+    QStringDecoder decoder = textDecoder();
+    QByteArray buffer(ReadPiece, Qt::Uninitialized);
+    qsizetype carried = 0; // the start of a character the previous piece cut
+    for (bool first = true;; first = false) {
+        const qsizetype got = readUpTo(file, buffer.data() + carried, buffer.size() - carried);
+        if (got < 0)
+            return Decoding::Failed;
+        const bool atEnd = carried + got < buffer.size();
+        QByteArrayView bytes(buffer.constData(), carried + got);
+        if (first) {
+            byteOrderMark = bytes.startsWith(Utf8Bom);
+            if (byteOrderMark)
+                bytes = bytes.sliced(Utf8Bom.size());
+        }
+        const QByteArrayView whole = atEnd ? bytes : bytes.chopped(incompleteTail(bytes));
+        if (!whole.isValidUtf8())
+            return Decoding::NotUtf8;
+        text += decoder.decode(whole);
+        carried = bytes.size() - whole.size();
+        std::memmove(buffer.data(), whole.data() + whole.size(), size_t(carried));
+        if (atEnd)
+            return Decoding::Done;
+    }
+}
+
+// The file's text as Windows-1252, appended to `text` a piece at a time.
+bool readWindows1252(FileByteStream &file, QString &text)
+{
+    QStringDecoder decoder = textDecoder();
+    QByteArray buffer(ReadPiece, Qt::Uninitialized);
+    for (;;) {
+        const qsizetype got = readUpTo(file, buffer.data(), buffer.size());
+        if (got < 0)
+            return false;
+        text += decoder.decode(Windows1252::toUtf8(QByteArrayView(buffer.constData(), got)));
+        if (got < buffer.size())
+            return true;
+    }
+}
 
 } // namespace
 
@@ -87,10 +176,14 @@ QByteArray encodedFromUtf8(QByteArray utf8, FileEncoding &encoding)
     return utf8;
 }
 
-bool writeFileAtomically(const QString &path, const QByteArray &bytes)
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, FileWriteError *error)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    AtomicFileWriter file(QFile::encodeName(path));
+    if (file.write(bytes) && file.commit())
+        return true;
+    if (error)
+        *error = file.error();
+    return false;
 }
 
 bool readDocumentBytes(const QString &path, QByteArray &bytes)
@@ -101,16 +194,39 @@ bool readDocumentBytes(const QString &path, QByteArray &bytes)
 
 std::optional<DocumentFile> readDocumentFile(const QString &path)
 {
-    QByteArray bytes;
-    if (!readDocumentBytes(path, bytes))
-        return std::nullopt;
-    const FileEncoding encoding = detectFileEncoding(bytes);
-    return DocumentFile{QString::fromUtf8(decodedAsUtf8(bytes, encoding)), encoding};
+    return readDocumentFile(QFile::encodeName(path));
 }
 
-bool writeDocumentFile(const QString &path, const QString &text, FileEncoding encoding)
+std::optional<DocumentFile> readDocumentFile(const QByteArray &nativePath)
 {
-    return writeFileAtomically(path, encodedFromUtf8(text.toUtf8(), encoding));
+    // The text is decoded as the file is read, so that a large page never
+    // has its bytes and its text in memory at once; a file that proves to be
+    // no UTF-8 is read again as Windows-1252. The encoding is the one
+    // detectFileEncoding finds in the bytes.
+    DocumentFile document;
+    {
+        FileByteStream file(nativePath);
+        if (!file.isOpen())
+            return std::nullopt;
+        // No text takes more UTF-16 units than its file has bytes.
+        document.text.reserve(file.statedSize());
+        bool byteOrderMark = false;
+        switch (readUtf8(file, document.text, byteOrderMark)) {
+        case Decoding::Done:
+            document.encoding = byteOrderMark ? FileEncoding::Utf8WithBom : FileEncoding::Utf8;
+            return document;
+        case Decoding::Failed:
+            return std::nullopt;
+        case Decoding::NotUtf8:
+            break;
+        }
+    }
+    FileByteStream file(nativePath);
+    document.text.resize(0);
+    if (!file.isOpen() || !readWindows1252(file, document.text))
+        return std::nullopt;
+    document.encoding = FileEncoding::Windows1252;
+    return document;
 }
 
 QString lineBreakOf(QByteArrayView bytes)

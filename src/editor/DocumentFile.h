@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/FileWriteError.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -29,8 +31,9 @@ qsizetype decodedSize(QByteArrayView bytes, FileEncoding encoding);
 QByteArray encodedFromUtf8(QByteArray utf8, FileEncoding &encoding);
 
 // Writes beside the file and renames the copy over it, so a failed write
-// leaves the old file whole; an existing file keeps its permissions.
-bool writeFileAtomically(const QString &path, const QByteArray &bytes);
+// leaves the old file whole; an existing file keeps its permissions (see
+// AtomicFileWriter). On failure `error`, when given, says why.
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, FileWriteError *error = nullptr);
 
 // The first line break in the bytes, or the platform's when there is none.
 QString lineBreakOf(QByteArrayView bytes);
@@ -46,8 +49,7 @@ struct DocumentFile
 // pipes are no documents and might never end).
 bool readDocumentBytes(const QString &path, QByteArray &bytes);
 
-// A regular file's text and encoding, or nothing as above.
+// A regular file's text and encoding, or nothing as above. The name may
+// also be given as the system's bytes, which need not be valid in any encoding.
 std::optional<DocumentFile> readDocumentFile(const QString &path);
-
-// The text written in the encoding (see encodedFromUtf8), atomically.
-bool writeDocumentFile(const QString &path, const QString &text, FileEncoding encoding);
+std::optional<DocumentFile> readDocumentFile(const QByteArray &nativePath);

@@ -35,11 +35,16 @@ bool readToEnd(const ReadBytes &read, QByteArray &bytes, qsizetype expectedSize)
     return true;
 }
 
-#ifdef Q_OS_UNIX
 FileByteStream::FileByteStream(const QString &path)
+    : FileByteStream(QFile::encodeName(path))
+{
+}
+
+#ifdef Q_OS_UNIX
+FileByteStream::FileByteStream(const QByteArray &nativePath)
 {
     // Opened without waiting: a pipe with no writer would never answer.
-    m_file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    m_file = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat status;
     if (m_file >= 0 && ::fstat(m_file, &status) == 0 && S_ISREG(status.st_mode)) {
         m_statedSize = qsizetype(status.st_size);
@@ -77,10 +82,10 @@ qsizetype FileByteStream::read(char *into, qsizetype capacity)
     return got;
 }
 #else
-FileByteStream::FileByteStream(const QString &path)
-    : m_file(path)
+FileByteStream::FileByteStream(const QByteArray &nativePath)
+    : m_file(QFile::decodeName(nativePath))
 {
-    const QFileInfo info(path);
+    const QFileInfo info(m_file.fileName());
     if (info.isFile() && m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         m_statedSize = info.size();
 }

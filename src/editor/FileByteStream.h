@@ -24,6 +24,8 @@ class FileByteStream
 {
 public:
     explicit FileByteStream(const QString &path);
+    // The name as the system's bytes, which need not be valid in any encoding.
+    explicit FileByteStream(const QByteArray &nativePath);
     ~FileByteStream();
     FileByteStream(const FileByteStream &) = delete;
     FileByteStream &operator=(const FileByteStream &) = delete;

@@ -440,3 +440,13 @@ QString ReferencesToSpecial(const QString &text, const QList<SpecialCharacterRow
         });
     });
 }
+
+qsizetype CharacterConversionCut(QStringView text, qsizetype from)
+{
+    for (qsizetype at = from; at < text.size(); ++at) {
+        const QChar c = text[at];
+        if (c == QLatin1Char('<') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            return at;
+    }
+    return text.size();
+}

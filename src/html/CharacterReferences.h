@@ -63,3 +63,9 @@ QString SpecialToReferences(const QString &text, const QList<SpecialCharacterRow
 // The named references of those rows as their characters, the first row of a
 // reference giving the character; read once, progress as above, none without an "&".
 QString ReferencesToSpecial(const QString &text, const QList<SpecialCharacterRow> &rows, const ConversionProgress &progress = {});
+
+// Where a long text may be cut for the conversions above: no reference and no
+// converted character holds a "<" or a line break, so the conversions of the
+// pieces cut there, joined, are the conversion of the whole. The first such
+// place at or after `from` (the place of that character), or the text's end.
+qsizetype CharacterConversionCut(QStringView text, qsizetype from);

@@ -3,12 +3,17 @@
 #include "editor/EditableText.h"
 #include "editor/TextCharacters.h"
 #include "html/AsciiText.h"
+#include "html/CharacterReferences.h"
 #include "html/MarkupCase.h"
 #include "html/MarkupStrip.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
+
+// How much of a stretch is converted at a time when it is handed on in pieces.
+constexpr qsizetype PieceSize = 1 << 20;
 
 std::optional<ConversionRange> elementRange(QStringView text, const QByteArray &name)
 {
@@ -61,6 +66,22 @@ QString ConversionRange::replacement(const QString &text, const Converter &conve
 QString ConversionRange::apply(const QString &text, const Converter &convert) const
 {
     return text.left(from) + replacement(text, convert) + text.mid(to);
+}
+
+void ConversionRange::applyInPieces(QStringView text, const Converter &convert, const TextPieces &write) const
+{
+    write(text.first(from));
+    if (!element.isEmpty())
+        write(QString(QLatin1String("<") + element));
+    const QStringView inner = text.sliced(innerFrom, innerTo - innerFrom);
+    for (qsizetype at = 0; at < inner.size();) {
+        const qsizetype cut = CharacterConversionCut(inner, std::min(at + PieceSize, inner.size()));
+        write(convert(inner.sliced(at, cut - at).toString()));
+        at = cut;
+    }
+    if (closed)
+        write(QString(QLatin1String("</") + element + QLatin1String(">")));
+    write(text.sliced(to));
 }
 
 ConversionRange CharacterConversionRange(QStringView text)

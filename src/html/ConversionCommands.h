@@ -1,5 +1,7 @@
 #pragma once
 
+#include "html/TextPieces.h"
+
 #include <QString>
 
 #include <functional>
@@ -27,6 +29,9 @@ struct ConversionRange
     QString replacement(const QString &text, const Converter &convert) const;
     // The text with the stretch replaced.
     QString apply(const QString &text, const Converter &convert) const;
+    // The same handed on in pieces, a character conversion (see
+    // CharacterConversionCut) converting the stretch a piece at a time.
+    void applyInPieces(QStringView text, const Converter &convert, const TextPieces &write) const;
 };
 
 // A start tag without its end tag counts as running to the end of the text:

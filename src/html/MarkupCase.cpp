@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 // The text is cut into pieces: the text between tags is copied as it is and
 // each tag is converted on its own. A tag runs from "<" to the first ">" that
@@ -189,32 +190,68 @@ void appendConvertedTag(QString &out, QString &scratch, QStringView piece, bool 
         appendConvertedNames(out, tag, upper, xhtml);
 }
 
-} // namespace
+// How much converted text is gathered before it is handed on in pieces.
+constexpr qsizetype PieceSize = 1 << 20;
 
-QString ConvertMarkupCase(const QString &text, bool upper, bool xhtml)
+// With xhtml the first HTML public doctype of the converted text is written
+// in its usual case. Converted text is handed on only where a piece ended
+// with its ">" (or before anything); the doctype holds no ">" and begins with
+// its only "<", so it never runs across that place, and the first piece that
+// holds one holds it whole.
+class DoctypeCase
 {
-    if (!text.contains(QLatin1Char('<')))
-        return text;
-    const QStringView view(text);
-    const qsizetype length = text.size();
+public:
+    explicit DoctypeCase(bool xhtml)
+        : m_pending(xhtml)
+    {
+    }
+
+    void apply(QString &out)
+    {
+        if (!m_pending)
+            return;
+        const QLatin1StringView doctype("<!doctype html public");
+        const qsizetype at = AsciiText::indexOf(out, doctype);
+        if (at >= 0) {
+            out.replace(at, doctype.size(), QLatin1String("<!DOCTYPE html PUBLIC"));
+            m_pending = false;
+        }
+    }
+
+private:
+    bool m_pending;
+};
+
+// Converts a text with "<" into `out`, handing `out` to `handOn` whenever it
+// holds at least `pieceSize` characters at the end of a piece, and at the end.
+template <typename HandOn> void convertPieces(QStringView view, bool upper, bool xhtml, qsizetype pieceSize, HandOn handOn)
+{
+    const qsizetype length = view.size();
     ForwardSearch scriptEnd(view, QLatin1StringView("</script"));
     ForwardSearch commentEnd(view, QLatin1StringView("-->"));
     ForwardSearch questionEnd(view, QLatin1StringView("?>"));
     ForwardSearch percentEnd(view, QLatin1StringView("%>"));
     UnquotedCloseSearch tagEnd(view);
+    DoctypeCase doctype(xhtml);
 
     QString out;
-    out.reserve(length + length / 16);
+    const qsizetype expected = std::min(length, pieceSize);
+    out.reserve(expected + expected / 16);
     QString scratch;
     qsizetype place = 0;
     bool afterScriptStart = false;
     while (place < length) {
+        if (out.size() >= pieceSize) {
+            doctype.apply(out);
+            handOn(out);
+            out.resize(0);
+        }
         qsizetype from = -1;
         qsizetype end = -1; // the piece's last character
         if (afterScriptStart) {
             from = scriptEnd.from(place);
         } else {
-            from = text.indexOf(QLatin1Char('<'), place);
+            from = view.indexOf(QLatin1Char('<'), place);
             if (AsciiText::startsWithAt(view, from, QLatin1StringView("<!--"))) {
                 const qsizetype mark = commentEnd.from(from);
                 end = mark < 0 ? -1 : mark + 2;
@@ -231,7 +268,7 @@ QString ConvertMarkupCase(const QString &text, bool upper, bool xhtml)
         if (from < 0)
             break;
         if (end < from) {
-            const qsizetype close = text.indexOf(QLatin1Char('>'), from);
+            const qsizetype close = view.indexOf(QLatin1Char('>'), from);
             end = close < 0 ? length - 1 : close;
         }
         out += view.mid(place, from - place);
@@ -240,12 +277,26 @@ QString ConvertMarkupCase(const QString &text, bool upper, bool xhtml)
         place = end + 1;
     }
     out += view.mid(place);
+    doctype.apply(out);
+    handOn(out);
+}
 
-    if (xhtml) {
-        const QLatin1StringView doctype("<!doctype html public");
-        const qsizetype at = AsciiText::indexOf(out, doctype);
-        if (at >= 0)
-            out.replace(at, doctype.size(), QLatin1String("<!DOCTYPE html PUBLIC"));
+} // namespace
+
+QString ConvertMarkupCase(const QString &text, bool upper, bool xhtml)
+{
+    if (!text.contains(QLatin1Char('<')))
+        return text;
+    QString converted;
+    convertPieces(text, upper, xhtml, std::numeric_limits<qsizetype>::max(), [&](QString &out) { converted = std::move(out); });
+    return converted;
+}
+
+void ConvertMarkupCase(QStringView text, bool upper, bool xhtml, const TextPieces &write)
+{
+    if (!text.contains(QLatin1Char('<'))) {
+        write(text);
+        return;
     }
-    return out;
+    convertPieces(text, upper, xhtml, PieceSize, [&](const QString &out) { write(out); });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "html/TextPieces.h"
+
 #include <QString>
 
 // Element and attribute names of every tag in upper or lower case, leaving
@@ -9,3 +11,6 @@
 // double quotes, and an HTML public doctype is written in its usual case.
 // A text without "<" comes back unchanged.
 QString ConvertMarkupCase(const QString &text, bool upper, bool xhtml);
+
+// The same conversion handed on in pieces of about a megabyte as it goes.
+void ConvertMarkupCase(QStringView text, bool upper, bool xhtml, const TextPieces &write);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -93,9 +94,9 @@ QString dropEmptyLines(QString text)
 
 } // namespace
 
-QString StripMarkup(const QString &text)
+QString StripMarkup(QString text)
 {
-    QString withoutComments = deleteFirstPairs(text, QLatin1StringView("<!--"), QLatin1StringView("-->"));
+    QString withoutComments = deleteFirstPairs(std::move(text), QLatin1StringView("<!--"), QLatin1StringView("-->"));
     QString withoutTags = deleteFirstPairs(std::move(withoutComments), QLatin1StringView("<"), QLatin1StringView(">"));
     return dropEmptyLines(std::move(withoutTags));
 }

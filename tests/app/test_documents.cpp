@@ -24,6 +24,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 namespace {
 
 class DocumentsTest : public ::testing::Test
@@ -214,7 +216,7 @@ TEST_F(DocumentsTest, SavesKeepPermissionsAndAskBeforeLiftingWriteProtection)
     EXPECT_EQ(read(file), QByteArray("again new old"));
 }
 
-TEST_F(DocumentsTest, AFailedSaveKeepsTheDocumentModifiedAndALaterSaveSucceeds)
+TEST_F(DocumentsTest, AFailedSaveSaysWhyKeepsTheDocumentModifiedAndOffersSaveAs)
 {
     const QString folder = path("site");
     QDir().mkpath(folder);
@@ -223,11 +225,50 @@ TEST_F(DocumentsTest, AFailedSaveKeepsTheDocumentModifiedAndALaterSaveSucceeds)
     m_window->documentCommands().FilAabn(file);
     type(QStringLiteral("new "));
     QDir(folder).removeRecursively(); // the folder vanished
-    EXPECT_THROW(m_window->documentCommands().FilGem(0), TLEditError);
+    m_prompter.expect(QStringLiteral("Filen %1 kan ikke gemmes: mappen findes ikke.").arg(QDir::toNativeSeparators(file)),
+                      Prompter::No);
+    EXPECT_FALSE(m_window->documentCommands().FilGem(0));
     EXPECT_TRUE(m_docs->editorAt(0)->IsModified());
-    QDir().mkpath(folder);
+    EXPECT_EQ(m_prompter.seen().last().buttons, Prompter::Yes | Prompter::No);
+
+    // A name that cannot be written either is not taken.
+    const QString alsoGone = folder + QStringLiteral("/andet.htm");
+    m_prompter.expect(QStringLiteral("Gem som"), Prompter::Yes)
+        .expectFiles({alsoGone})
+        .expect(QStringLiteral("Filen %1 kan ikke gemmes").arg(QDir::toNativeSeparators(alsoGone)), Prompter::No);
+    EXPECT_FALSE(m_window->documentCommands().FilGem(0));
+    EXPECT_EQ(m_docs->pathAt(0), file);
+
+    const QString elsewhere = path("kopi.htm");
+    m_prompter.expect(QStringLiteral("mappen findes ikke"), Prompter::Yes).expectFiles({elsewhere});
     EXPECT_TRUE(m_window->documentCommands().FilGem(0));
-    EXPECT_EQ(read(file), QByteArray("new old"));
+    EXPECT_EQ(read(elsewhere), QByteArray("new old"));
+    EXPECT_EQ(m_docs->pathAt(0), elsewhere);
+    EXPECT_FALSE(m_docs->editorAt(0)->IsModified());
+}
+
+TEST_F(DocumentsTest, ASaveIntoAFolderThatMayNotBeWrittenKeepsTheOldFile)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write anywhere";
+    const QString folder = path("site");
+    QDir().mkpath(folder);
+    const QString file = folder + QStringLiteral("/side.htm");
+    write(file, "old");
+    m_window->documentCommands().FilAabn(file);
+    type(QStringLiteral("new "));
+    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const auto unlock = qScopeGuard(
+        [&] { QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); });
+    m_prompter
+        .expect(QStringLiteral("Filen %1 kan ikke gemmes: du har ikke tilladelse til at skrive der.")
+                    .arg(QDir::toNativeSeparators(file)),
+                Prompter::Yes)
+        .expectFiles({});
+    EXPECT_FALSE(m_window->documentCommands().FilGem(0));
+    EXPECT_TRUE(m_docs->editorAt(0)->IsModified());
+    EXPECT_EQ(m_docs->pathAt(0), file);
+    EXPECT_EQ(read(file), QByteArray("old"));
 }
 
 TEST_F(DocumentsTest, AFailedSaveAtShutdownKeepsTheProgramRunning)
@@ -238,14 +279,15 @@ TEST_F(DocumentsTest, AFailedSaveAtShutdownKeepsTheProgramRunning)
     m_window->documentCommands().FilAabn(folder + QStringLiteral("/side.htm"));
     type(QStringLiteral("precious "));
     QDir(folder).removeRecursively();
+    // The failure is the program's answer, not an error report.
     auto *app = static_cast<PagewickApplication *>(QCoreApplication::instance());
     app->setErrorPrompter(&m_prompter);
-    m_prompter.expect(QStringLiteral("gemmes?"), Prompter::Yes).expect(QStringLiteral("TLEdit: File Error"), Prompter::Ok);
+    m_prompter.expect(QStringLiteral("gemmes?"), Prompter::Yes).expect(QStringLiteral("kan ikke gemmes"), Prompter::No);
     EXPECT_FALSE(m_window->close());
     app->setErrorPrompter(nullptr);
     EXPECT_TRUE(m_window->isVisible());
     EXPECT_EQ(m_window->ActiveEditor()->GetText(), QStringLiteral("precious old"));
-    EXPECT_EQ(m_prompter.seen().last().caption, QStringLiteral("Programfejl"));
+    EXPECT_TRUE(m_docs->editorAt(0)->IsModified());
 }
 
 TEST_F(DocumentsTest, SaveAsNamesTheDocumentOrWritesATemplate)

@@ -50,13 +50,48 @@ protected:
     ToolRun run(const QStringList &arguments) const
     {
         QProcess process;
+        return finish(process, QStringLiteral(PAGEWICK_BIN_DIR "/pwtool"), arguments);
+    }
+
+    // The same with standard output going to a file, such as /dev/full.
+    ToolRun runWithOutputTo(const QString &outputFile, const QStringList &arguments) const
+    {
+        QProcess process;
+        process.setStandardOutputFile(outputFile);
+        return finish(process, QStringLiteral(PAGEWICK_BIN_DIR "/pwtool"), arguments);
+    }
+
+    // Runs a shell command line, in which "$PWTOOL" names pwtool, under the
+    // locale: for file names that are bytes no text gives.
+    ToolRun runShell(const QString &commandLine, const QString &locale) const
+    {
+        QProcess process;
+        QProcessEnvironment env = environment();
+        env.insert(QStringLiteral("LC_ALL"), locale);
+        env.insert(QStringLiteral("PWTOOL"), QStringLiteral(PAGEWICK_BIN_DIR "/pwtool"));
+        process.setProcessEnvironment(env);
+        return finish(process, QStringLiteral("/bin/sh"), {QStringLiteral("-c"), commandLine});
+    }
+
+    QTemporaryDir m_dir;
+    QString m_programFolder = QStringLiteral(PAGEWICK_DATA_DIR);
+
+private:
+    QProcessEnvironment environment() const
+    {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
         env.insert(QStringLiteral("PAGEWICK_PROGRAM_DIR"), m_programFolder);
-        process.setProcessEnvironment(env);
+        return env;
+    }
+
+    ToolRun finish(QProcess &process, const QString &program, const QStringList &arguments) const
+    {
+        if (process.processEnvironment().isEmpty())
+            process.setProcessEnvironment(environment());
         process.setWorkingDirectory(m_dir.path());
-        process.start(QStringLiteral(PAGEWICK_BIN_DIR "/pwtool"), arguments);
+        process.start(program, arguments);
         EXPECT_TRUE(process.waitForFinished(30000));
         ToolRun result;
         result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -64,7 +99,4 @@ protected:
         result.err = QString::fromUtf8(process.readAllStandardError());
         return result;
     }
-
-    QTemporaryDir m_dir;
-    QString m_programFolder = QStringLiteral(PAGEWICK_DATA_DIR);
 };

@@ -1,6 +1,7 @@
 // pwtool convert: the menu conversions on whole files, in place or to standard output.
 #include "PwtoolFixture.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -129,6 +130,62 @@ TEST_F(ConvertTest, FilesThatCannotBeWrittenOrReadAreToldAndTheRestIsConverted)
     EXPECT_EQ(readFile(QStringLiteral("open.html")), "<body>&aelig;</body>");
     EXPECT_TRUE(result.err.contains(QStringLiteral("locked.html er skrivebeskyttet")));
     EXPECT_TRUE(result.err.contains(QStringLiteral("missing.html findes ikke")));
+}
+
+TEST_F(ConvertTest, AFileTheConversionDoesNotChangeIsLeftAloneEvenWriteProtected)
+{
+    writeFile(QStringLiteral("plain.html"), "<body>abc</body>");
+    writeFile(QStringLiteral("text.txt"), "no markup\r\nhere");
+    writeFile(QStringLiteral("locked.html"), "<body>abc</body>");
+    ASSERT_TRUE(QFile::setPermissions(path(QStringLiteral("locked.html")), QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    const QStringList files = {QStringLiteral("plain.html"), QStringLiteral("text.txt"), QStringLiteral("locked.html")};
+    // A file written again is a new file under the old name.
+    const auto inode = [&](const QString &name) {
+        struct stat status;
+        return ::stat(QFile::encodeName(path(name)).constData(), &status) == 0 ? status.st_ino : 0;
+    };
+    const ino_t plain = inode(files[0]);
+    const ino_t text = inode(files[1]);
+
+    const ToolRun unchanged = run(QStringList{QStringLiteral("convert"), QStringLiteral("danish-to-refs")} + files);
+    EXPECT_EQ(unchanged.exitCode, 0);
+    EXPECT_TRUE(unchanged.err.isEmpty()) << unchanged.err.toStdString();
+    EXPECT_EQ(inode(files[0]), plain);
+    EXPECT_EQ(inode(files[1]), text);
+
+    // Stripping changes the pages, not the text without markup.
+    const ToolRun stripped = run(QStringList{QStringLiteral("convert"), QStringLiteral("strip")} + files);
+    EXPECT_EQ(stripped.exitCode, 2);
+    EXPECT_EQ(stripped.err, QStringLiteral("pwtool: Filen locked.html er skrivebeskyttet og er ikke ændret.\n"));
+    EXPECT_EQ(readFile(files[0]), "abc");
+    EXPECT_EQ(inode(files[1]), text);
+    EXPECT_EQ(readFile(files[2]), "<body>abc</body>");
+}
+
+TEST_F(ConvertTest, AWindows1252PageGainingACharacterItHasNoByteForBecomesUtf8)
+{
+    const QByteArray page = "<body>&rarr; \xE6</body>";
+    writeFile(QStringLiteral("old.htm"), page);
+    const QByteArray utf8 = "<body>\xE2\x86\x92 \xC3\xA6</body>";
+    const ToolRun toStdout = run(
+        {QStringLiteral("convert"), QStringLiteral("refs-to-special"), QStringLiteral("--stdout"), QStringLiteral("old.htm")});
+    EXPECT_EQ(toStdout.exitCode, 0) << toStdout.err.toStdString();
+    EXPECT_EQ(toStdout.out, utf8);
+    EXPECT_EQ(run({QStringLiteral("convert"), QStringLiteral("refs-to-special"), QStringLiteral("old.htm")}).exitCode, 0);
+    EXPECT_EQ(readFile(QStringLiteral("old.htm")), utf8);
+}
+
+// A page of megabytes is written a piece at a time; characters of two UTF-16
+// units sit at every place it could be cut.
+TEST_F(ConvertTest, ALargePageComesThroughWhole)
+{
+    const QByteArray emoji = "\xF0\x9F\x98\x80";
+    const QByteArray body = emoji.repeated(600000);
+    writeFile(QStringLiteral("large.html"), "\xEF\xBB\xBF<BODY>x" + body + "</BODY>");
+    const ToolRun result = run(
+        {QStringLiteral("convert"), QStringLiteral("tags-lower"), QStringLiteral("--stdout"), QStringLiteral("large.html")});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.out == "\xEF\xBB\xBF<body>x" + body + "</body>");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Pages read and written through the document model: bytes kept as they
-// were, and every failure told as its kind with the text the user sees.
+// were, every read failure told as its kind with the text the user sees, and
+// every write failure with the system's reason.
 #include "documents/DocumentIo.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -91,11 +93,26 @@ TEST(DocumentIo, WritesInTheEncodingReadAndLeavesTheOldFileWholeOnFailure)
     EXPECT_EQ(encoding, FileEncoding::Utf8);
 
     const QString nowhere = dir.filePath(QStringLiteral("ingen/mappe/side.htm"));
-    const std::optional<DocumentError> error = DocumentIo::write(nowhere, QByteArray("x"), encoding);
+    const std::optional<FileWriteError> error = DocumentIo::write(nowhere, QByteArray("x"), encoding);
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->kind, DocumentError::Kind::Unwritable);
-    EXPECT_EQ(error->text, QStringLiteral("Filen %1 kan ikke gemmes.").arg(QDir::toNativeSeparators(nowhere)));
+    EXPECT_EQ(error->reason(), QStringLiteral("mappen findes ikke"));
     EXPECT_EQ(DocumentIo::fileTime(nowhere), QDateTime());
+}
+
+TEST(DocumentIo, AFolderThatMayNotBeWrittenKeepsTheOldFileAndSaysWhy)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write anywhere";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("side.htm"));
+    writeAll(path, "old");
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    FileEncoding encoding = FileEncoding::Utf8;
+    const std::optional<FileWriteError> error = DocumentIo::write(path, QByteArray("new"), encoding);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->reason(), QStringLiteral("du har ikke tilladelse til at skrive der"));
+    EXPECT_EQ(readAll(path), QByteArray("old"));
 }
 
 } // namespace

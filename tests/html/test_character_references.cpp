@@ -1,6 +1,7 @@
 #include "PlainConversions.h"
 #include "html/AutomaticConversion.h"
 #include "html/CharacterReferences.h"
+#include "html/ConversionCommands.h"
 #include "resources/SpecialCharacters.h"
 
 #include "support/QtPrinters.h"
@@ -214,6 +215,32 @@ TEST(CharacterConversions, BinaryAndHugeTextsComeThroughWhole)
     const QString line = QString(u("æ&aelig;ø")).repeated(120000); // one line of about 1 MB
     EXPECT_EQ(ReferencesToDanish(line), QString(u("ææø")).repeated(120000));
     EXPECT_EQ(ReferencesToSpecial(SpecialToReferences(line, rows), rows), line);
+}
+
+// A page of megabytes converted a piece at a time, cut where
+// CharacterConversionCut allows, is converted as the whole page is.
+TEST(CharacterConversions, InPiecesThePageIsConvertedAsAWhole)
+{
+    const QList<SpecialCharacterRow> rows =
+        LoadSpecialCharacterRows(QStringLiteral(PAGEWICK_DATA_DIR "/specialtegn.dat")).value_or(QList<SpecialCharacterRow>());
+    ASSERT_GT(rows.size(), 2000);
+    // References and characters right up to every place a piece may end.
+    const QString body = u("æ&aring;&#248;\u2242\u0338&nesim;\u205f\u200a<b>&oslash;&AMP;\r\n").repeated(60000);
+    const QString pages[] = {u("<head>æ</head><BODY>") + body + u("</BODY>ø"), body, u("<body>") + body};
+    const Converter conversions[] = {
+        [](const QString &text) { return DanishToReferences(text); },
+        [](const QString &text) { return ReferencesToDanish(text); },
+        [&](const QString &text) { return SpecialToReferences(text, rows); },
+        [&](const QString &text) { return ReferencesToSpecial(text, rows); },
+    };
+    for (const QString &page : pages) {
+        const ConversionRange range = CharacterConversionRange(page);
+        for (const Converter &convert : conversions) {
+            QString joined;
+            range.applyInPieces(page, convert, [&](QStringView piece) { joined += piece; });
+            EXPECT_TRUE(joined == range.apply(page, convert)) << page.size();
+        }
+    }
 }
 
 } // namespace

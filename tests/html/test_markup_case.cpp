@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 QString u(const char *utf8)
@@ -157,6 +159,41 @@ TEST(MarkupCase, MegabyteLinesOfAwkwardMarkup)
     const QString scripts = u("<script>").repeated(125000);
     // A script that never ends keeps everything after its start tag.
     EXPECT_EQ(ConvertMarkupCase(scripts, true, false), u("<SCRIPT>") + u("<script>").repeated(124999));
+}
+
+QString joinedPieces(QStringView text, bool upper, bool xhtml, int &pieces)
+{
+    QString joined;
+    pieces = 0;
+    ConvertMarkupCase(text, upper, xhtml, [&](QStringView piece) {
+        joined += piece;
+        ++pieces;
+    });
+    return joined;
+}
+
+// Megabytes handed on in pieces are converted as the whole text is, the
+// doctype too wherever it first is.
+TEST(MarkupCase, InPiecesTheTextIsConvertedAsAWhole)
+{
+    const QString page = u("<P ALIGN=center>Blåbær<BR><IMG SRC=x.png></P>\n").repeated(40000);
+    const QString doctype = u("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n");
+    const QString script = u("<SCRIPT>var s = \"<!DOCTYPE HTML PUBLIC\" + '<B>';</SCRIPT>\n");
+    const QString texts[] = {
+        doctype + page + doctype,
+        page + script + page + doctype + page, // the first doctype in a script, pieces later
+        page + u("<!-- ") + page + u(" -->") + page, // a comment over several pieces
+        page + u("<A HREF=\"") + page, // a tag that never ends
+        u("Blåbær ").repeated(300000), // no markup at all
+    };
+    for (const QString &text : texts) {
+        for (const auto &[upper, xhtml] : {std::pair(true, false), std::pair(false, false), std::pair(false, true)}) {
+            int pieces = 0;
+            EXPECT_TRUE(joinedPieces(text, upper, xhtml, pieces) == ConvertMarkupCase(text, upper, xhtml))
+                << text.size() << upper << xhtml;
+            EXPECT_GE(pieces, text.contains(QLatin1Char('<')) ? 2 : 1);
+        }
+    }
 }
 
 } // namespace
