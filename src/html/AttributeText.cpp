@@ -54,3 +54,19 @@ QString AttributeValue(const QString &tag, const QString &name)
     QString copy = tag;
     return TakeAttribute(copy, name, false);
 }
+
+bool TakeFlagAttribute(QString &text, const QString &name)
+{
+    const qsizetype at = text.indexOf(u' ' + name, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return false;
+    text.remove(at, name.size() + 1);
+    for (const QString &value : {QStringLiteral("=%1").arg(name), QStringLiteral("=\"%1\"").arg(name)}) {
+        const qsizetype valueAt = text.indexOf(value, 0, Qt::CaseInsensitive);
+        if (valueAt >= 0)
+            text.remove(valueAt, value.size());
+    }
+    if (text == QLatin1String(" "))
+        text.clear();
+    return true;
+}

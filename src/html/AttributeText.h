@@ -13,3 +13,10 @@ QString TakeAttribute(QString &tag, const QString &name, bool remove);
 
 // The same without changing the tag.
 QString AttributeValue(const QString &tag, const QString &name);
+
+// Removes a flag attribute such as "noshade" from a text of attributes: the
+// first blank followed by the lower-case name (without regard to case); when
+// there was one, also the first "=name" and the first "=\"name\"" that
+// follow what is left of it. A text left as a single blank becomes empty.
+// Answers whether the flag was there.
+bool TakeFlagAttribute(QString &text, const QString &name);

@@ -1,6 +1,7 @@
 #include "resources/CompletionCandidates.h"
 
 #include "html/CommaText.h"
+#include "resources/ElementEvents.h"
 
 #include <algorithm>
 
@@ -28,17 +29,6 @@ std::optional<QString> tagText(const QString &line, int column)
     return text;
 }
 
-// Whether the value of the first "name=value" line with that name lists the item.
-bool mapLists(const QStringList &map, QStringView name, QStringView item)
-{
-    for (const QString &line : map) {
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals >= 0 && QStringView(line).left(equals) == name)
-            return CommaText::contains(QStringView(line).sliced(equals + 1), item);
-    }
-    return false;
-}
-
 QStringList attributesOf(const QString &element, qsizetype elementIndex, const LibraryLists &lists)
 {
     QStringList items = CommaText::split(lists.ElementAttributes.value(elementIndex));
@@ -49,13 +39,8 @@ QStringList attributesOf(const QString &element, qsizetype elementIndex, const L
     }
     std::sort(items.begin(), items.end(),
               [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    for (const QString &group : lists.EventGroups) {
-        const qsizetype equals = group.indexOf(QLatin1Char('='));
-        if (equals < 0 || !mapLists(lists.EventMap, QStringView(group).left(equals), element))
-            continue;
-        for (const QStringView event : QStringView(group).sliced(equals + 1).split(QStringLiteral(", ")))
-            items.append(event + EmptyValue);
-    }
+    for (const QString &event : ElementEvents(element, lists.EventGroups, lists.EventMap))
+        items.append(event + EmptyValue);
     return items;
 }
 
