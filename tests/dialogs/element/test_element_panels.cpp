@@ -1,6 +1,7 @@
 // The markup of each panel of the element dialog, built from its values.
 #include "dialogs/element/AlignmentPanel.h"
 #include "dialogs/element/DialogKinds.h"
+#include "dialogs/element/DialogTitles.h"
 #include "dialogs/element/FramesetPanel.h"
 #include "dialogs/element/HorizontalLinePanel.h"
 #include "dialogs/element/ListPanel.h"
@@ -226,6 +227,29 @@ TEST(ElementPanels, PageSkeletonWithVersionStylesheetTargetAndColours)
     values.version = QStringLiteral("-//W3C//DTD HTML 4.01//EN");
     EXPECT_TRUE(buildPage(values, {}, {}, FileEncoding::Utf8WithBom)
                     .text.contains(QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">")));
+}
+
+TEST(ElementPanels, DialogTitles)
+{
+    const struct
+    {
+        int kind;
+        const char *fresh;
+        const char *edited;
+    } cases[] = {
+        {DialogKind::HorizontalLine, "Vandret linie", "Vandret linie - redigering"},
+        {DialogKind::Page, "Basiskoder", "Basiskoder - redigering"},
+        {DialogKind::Word, "Ordformatering", "Ordformatering - redigering"},
+        {DialogKind::Heading1 + 2, "Overskrift h3", "Overskrift h3 - redigering"},
+        {DialogKind::TableCell, "Tabelcelle - redigering", "Tabelcelle - redigering"},
+        {DialogKind::Frameset, "Rammer - rediger antal og størrelse", "Rammer - rediger antal og størrelse"},
+        {DialogKind::Title, "Titel - rediger", "Titel - rediger"},
+        {12, "", ""}, // the common panel alone
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(dialogTitle(c.kind, false), QString::fromUtf8(c.fresh)) << c.kind;
+        EXPECT_EQ(dialogTitle(c.kind, true), QString::fromUtf8(c.edited)) << c.kind;
+    }
 }
 
 } // namespace
