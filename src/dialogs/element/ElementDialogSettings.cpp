@@ -7,6 +7,8 @@ namespace {
 const QString Dialog = QStringLiteral("Dialog");
 const QString Bokse = QStringLiteral("Bokse");
 const QString Koder = QStringLiteral("Koder");
+const QString Klasser = QStringLiteral("Klasser");
+constexpr int ClassHistorySize = 9;
 
 QString advancedKey(int kind)
 {
@@ -74,6 +76,33 @@ void setUserCode(SettingsStore &store, int number, const UserCode &code)
     store.writeText(Koder, userCodeKey(number, 'a'), code.description);
     store.writeText(Koder, userCodeKey(number, 'b'), code.startCode);
     store.writeText(Koder, userCodeKey(number, 'c'), code.endCode);
+}
+
+QStringList classHistory(const SettingsStore &store)
+{
+    QStringList names;
+    for (int i = 0; i < ClassHistorySize; ++i) {
+        const QString name = store.readText(Klasser, QStringLiteral("H%1").arg(i), QString());
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names;
+}
+
+void addToClassHistory(SettingsStore &store, const QString &className)
+{
+    if (className.isEmpty())
+        return;
+    QStringList names = classHistory(store);
+    names.removeAll(className);
+    names.prepend(className);
+    for (int i = 0; i < ClassHistorySize; ++i) {
+        const QString key = QStringLiteral("H%1").arg(i);
+        if (i < names.size())
+            store.writeText(Klasser, key, names.at(i));
+        else
+            store.eraseKey(Klasser, key);
+    }
 }
 
 } // namespace ElementDialogSettings

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class SettingsStore;
 
@@ -36,5 +37,11 @@ struct UserCode
 };
 UserCode userCode(const SettingsStore &store, int number);
 void setUserCode(SettingsStore &store, int number, const UserCode &code);
+
+// The class names the class fields remember ("Klasser"/"H0" to "H8"),
+// newest first; the element dialog shows them sorted.
+QStringList classHistory(const SettingsStore &store);
+// Puts a class name first in the history, once, keeping the nine newest.
+void addToClassHistory(SettingsStore &store, const QString &className);
 
 } // namespace ElementDialogSettings

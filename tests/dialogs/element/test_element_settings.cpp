@@ -68,6 +68,19 @@ TEST_F(ElementSettingsTest, DialogValues)
     EXPECT_EQ(userCode(m_store, 1), UserCode());
 }
 
+TEST_F(ElementSettingsTest, ClassHistoryKeepsTheNineNewestOnce)
+{
+    using namespace ElementDialogSettings;
+    addToClassHistory(m_store, QString());
+    EXPECT_TRUE(classHistory(m_store).isEmpty());
+    for (int i = 1; i <= 10; ++i)
+        addToClassHistory(m_store, QStringLiteral("k%1").arg(i));
+    addToClassHistory(m_store, QStringLiteral("k5"));
+    EXPECT_EQ(classHistory(m_store), (QStringList{"k5", "k10", "k9", "k8", "k7", "k6", "k4", "k3", "k2"}));
+    EXPECT_EQ(m_store.readText(QStringLiteral("Klasser"), QStringLiteral("H0"), {}), QStringLiteral("k5"));
+    EXPECT_EQ(m_store.readSection(QStringLiteral("Klasser")).size(), 9);
+}
+
 TEST_F(ElementSettingsTest, VersionList)
 {
     EXPECT_EQ(HtmlVersions::items(std::nullopt), QStringList{QString()});
