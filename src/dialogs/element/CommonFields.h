@@ -17,3 +17,10 @@ struct CommonFields
 
     QString markup() const;
 };
+
+// The style field in the stylesheet editor: a rule of the element's name
+// around the current style.
+QString styleEditorText(const QString &element, const QString &style);
+// The style field from the edited rule: the declarations between its braces
+// (all of the text when it has none), on one line.
+QString styleFromEditorText(const QString &text);

@@ -33,6 +33,23 @@ TEST(ElementPanels, CommonFieldsFollowThePanelsAttributesInOrder)
     EXPECT_EQ(CommonFields().markup(), QString());
 }
 
+TEST(ElementPanels, StyleFieldInTheStylesheetEditor)
+{
+    EXPECT_EQ(styleEditorText(QStringLiteral("div"), QStringLiteral("color:red")), QStringLiteral("div {\r\ncolor:red\r\n} "));
+    const struct
+    {
+        const char *edited;
+        const char *style;
+    } cases[] = {
+        {"div {\r\ncolor:red\r\n} ", "color:red"},
+        {"div {\n  color:red;\n  margin:0;\n}\n", "color:red; margin:0;"},
+        {"div {\r\n\r\n} ", ""},
+        {"color:blue", "color:blue"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(styleFromEditorText(QString::fromUtf8(c.edited)), QString::fromUtf8(c.style)) << c.edited;
+}
+
 TEST(ElementPanels, HorizontalLine)
 {
     using Alignment = HorizontalLineValues::Alignment;
