@@ -122,5 +122,7 @@ ListExtent findListExtent(const QString &text, qsizetype start)
     if (tag.capturedLength(1) == 0)
         return {ListExtent::Result::NestedList, -1};
     const qsizetype close = text.indexOf(u'>', tag.capturedStart());
+    if (close < 0)
+        return {};
     return {ListExtent::Result::EndTag, close + 1};
 }

@@ -267,6 +267,7 @@ TEST(ElementEditing, AnEditedListEndsAtItsOwnEndTag)
         {"x<ul><li>a<ul><li>b</li></ul></li></ul>", R::NestedList, ""},
         {"x<ul><li>a<ol>\n<li>b</li></ol></ul>", R::NestedList, ""},
         {"x<ul><li>a</li>", R::NoEndTag, ""},
+        {"x<ul><li>a</li></ul\n", R::NoEndTag, ""}, // an end tag cut short
         {"x<ul><li><ulx></li></ul>", R::EndTag, "<ul><li><ulx></li></ul>"}, // no list, only a like name
     };
     for (const auto &c : cases) {
