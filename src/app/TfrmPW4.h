@@ -18,6 +18,7 @@ class QAction;
 class QSplitter;
 class QTabWidget;
 class QTreeWidget;
+class ElementDialogCommands;
 class SearchCommands;
 class ShellCommands;
 class TfrmIndstil;
@@ -77,6 +78,7 @@ public:
     EditorCommands &editorCommands() const { return *m_editorCommands; }
     HtmlCommands &htmlCommands() const { return *m_htmlCommands; }
     SearchCommands &searchCommands() const { return *m_searchCommands; }
+    ElementDialogCommands &elementDialogs() const { return *m_elementDialogs; }
     CodeCompletion &codeCompletion() const { return *m_completion; }
     ShellCommands &shellCommands() const { return *m_shellCommands; }
 
@@ -147,6 +149,7 @@ private:
     EditorCommands *m_editorCommands = nullptr;
     HtmlCommands *m_htmlCommands = nullptr;
     SearchCommands *m_searchCommands = nullptr;
+    ElementDialogCommands *m_elementDialogs = nullptr;
     CodeCompletion *m_completion = nullptr;
     ShellCommands *m_shellCommands = nullptr;
 };

@@ -24,6 +24,14 @@ constexpr int LinkColour = 10;
 constexpr int VisitedLinkColour = 11;
 constexpr int ActiveLinkColour = 12;
 constexpr int CellColour = 305;
+// The line, list, alignment and title panels.
+constexpr int LineWidth = 400;
+constexpr int LineSize = 401;
+constexpr int LineAlignment = 402;
+constexpr int LineNoShade = 403;
+constexpr int ListType = 404;
+constexpr int BlockAlignment = 405;
+constexpr int Title = 406;
 } // namespace ElementDialog
 
 namespace TableDialog {
@@ -92,7 +100,7 @@ constexpr int Target = 141;
 } // namespace AreaDialog
 
 // Every key above once.
-constexpr std::array All{
+inline constexpr std::array All{
     CommonPanel::Class,
     CommonPanel::Id,
     CommonPanel::Style,
@@ -103,6 +111,13 @@ constexpr std::array All{
     ElementDialog::VisitedLinkColour,
     ElementDialog::ActiveLinkColour,
     ElementDialog::CellColour,
+    ElementDialog::LineWidth,
+    ElementDialog::LineSize,
+    ElementDialog::LineAlignment,
+    ElementDialog::LineNoShade,
+    ElementDialog::ListType,
+    ElementDialog::BlockAlignment,
+    ElementDialog::Title,
     TableDialog::Title,
     TableDialog::VerticalAlignment,
     TableDialog::HorizontalAlignment,

@@ -1,0 +1,33 @@
+#include "dialogs/element/ElementDialogCommands.h"
+
+#include "dialogs/element/DialogKinds.h"
+#include "workbench/CommandRegistry.h"
+#include "workbench/Workbench.h"
+
+#include "documents/DocumentArea.h"
+#include <QAction>
+#include <QToolBar>
+
+ElementDialogCommands::ElementDialogCommands(const TfrmDialog::Services &services)
+    : QObject(&services.workbench.window())
+    , m_services(services)
+{
+    CommandRegistry &commands = services.workbench.commands();
+    const std::pair<const char *, int> entries[] = {
+        {"actBasiskoder", DialogKind::Page}, {"actLinie", DialogKind::HorizontalLine}, {"actPunktopstilling", DialogKind::List},
+        {"actOrd", DialogKind::Word},        {"actBlok", DialogKind::Block},           {"actTitel", DialogKind::Title}};
+    for (const auto &[id, kind] : entries)
+        commands.handle(QString::fromLatin1(id), [this, kind] { open(kind); });
+    // The editor toolbar's "Rediger titel" opens the title as "Titel..." does.
+    for (QAction *button : services.workbench.documentArea().editorToolBar()->actions()) {
+        if (button->text() == QStringLiteral("Rediger titel")) {
+            button->setEnabled(true);
+            connect(button, &QAction::triggered, this, [this] { open(DialogKind::Title); });
+        }
+    }
+}
+
+int ElementDialogCommands::open(int kind)
+{
+    return OpenElementDialog(kind, m_edit, m_services);
+}

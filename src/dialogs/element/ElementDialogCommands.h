@@ -1,0 +1,26 @@
+#pragma once
+
+#include "dialogs/element/ElementEdit.h"
+#include "dialogs/element/TfrmDialog.h"
+
+#include <QObject>
+
+// The window's entries that open the element dialog on a new element:
+// "Basiskoder, ny side...", "Linie...", "Punktopstilling...", "Ord...",
+// "Blok...", "Titel..." and the editor toolbar's "Rediger titel". It owns
+// the edit values that element editing hands the dialog.
+class ElementDialogCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ElementDialogCommands(const TfrmDialog::Services &services);
+
+    ElementEdit &edit() { return m_edit; }
+    // Opens the dialog of a kind with the edit values as they stand.
+    int open(int kind);
+
+private:
+    TfrmDialog::Services m_services;
+    ElementEdit m_edit;
+};

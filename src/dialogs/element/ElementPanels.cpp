@@ -1,0 +1,405 @@
+#include "dialogs/element/ElementPanels.h"
+
+#include "dialogs/HelpLine.h"
+#include "dialogs/element/ElementDialogSettings.h"
+#include "dialogs/element/TitlePanel.h"
+#include "editor/EditableText.h"
+#include "html/MarkupWriting.h"
+#include "resources/DialogHelpKeys.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QSpinBox *numberField(const char *name, int minimum, int maximum, int value, QWidget *parent)
+{
+    auto *field = new QSpinBox(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setRange(minimum, maximum);
+    field->setValue(value);
+    return field;
+}
+
+QLabel *labelFor(const QString &caption, QWidget *field)
+{
+    auto *label = new QLabel(caption);
+    label->setBuddy(field);
+    return label;
+}
+
+// Where a text inserted at `start` puts the place `offset` characters into it.
+TextPos placeAfter(TextPos start, const QString &inserted, qsizetype offset)
+{
+    const QString before = inserted.left(offset);
+    const qsizetype breaks = before.count(u'\n');
+    if (breaks == 0)
+        return {start.line, start.column + int(before.size())};
+    return {start.line + int(breaks), int(before.size() - before.lastIndexOf(u'\n') - 1)};
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+LinePanel::LinePanel(const HorizontalLineValues &start, PanelServices services, QWidget *parent)
+    : ElementPanel(parent)
+    , m_settings(services.settings)
+    , m_hadLength(start.length.has_value())
+    , m_length(numberField("seLaengde", 0, 2000, start.length.value_or(100), this))
+    , m_percent(new QCheckBox(QStringLiteral("&%"), this))
+    , m_thickness(numberField("seTykkelse", 0, 100, start.thickness, this))
+    , m_shaded(new QCheckBox(QStringLiteral("&3D-skygge"), this))
+    , m_alignment(new QButtonGroup(this))
+{
+    setObjectName(QStringLiteral("panLinie"));
+    m_length->setSingleStep(5);
+    m_percent->setObjectName(QStringLiteral("cbProcent"));
+    m_percent->setChecked(start.percent);
+    m_shaded->setObjectName(QStringLiteral("cb3D"));
+    m_shaded->setChecked(start.shaded);
+    // A length typed in makes the line have one.
+    connect(m_length, &QSpinBox::valueChanged, this, [this] { m_hadLength = true; });
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(labelFor(QStringLiteral("&Længde:"), m_length), 0, 0);
+    grid->addWidget(m_length, 0, 1);
+    grid->addWidget(m_percent, 0, 2);
+    grid->addWidget(labelFor(QStringLiteral("&Tykkelse:"), m_thickness), 1, 0);
+    grid->addWidget(m_thickness, 1, 1);
+    grid->addWidget(m_shaded, 2, 0, 1, 3);
+    const QString captions[] = {QStringLiteral("&Venstrestillet"), QStringLiteral("&Centreret"), QStringLiteral("&Højrestillet")};
+    for (int i = 0; i < 3; ++i) {
+        auto *button = new QRadioButton(captions[i], this);
+        button->setObjectName(QStringLiteral("rbJustering%1").arg(i + 1));
+        m_alignment->addButton(button, i + 1);
+        grid->addWidget(button, 3 + i, 0, 1, 3);
+    }
+    m_alignment->button(int(start.alignment))->setChecked(true);
+    auto *store = new QPushButton(QStringLiteral("Gem som standard"), this);
+    store->setObjectName(QStringLiteral("btnGemStandard"));
+    connect(store, &QPushButton::clicked, this, [this] { values().write(m_settings); });
+    grid->addWidget(store, 6, 0, 1, 3);
+
+    using namespace DialogHelpKeys::ElementDialog;
+    services.help.attach(m_length, services.helpText(LineWidth));
+    services.help.attach(m_thickness, services.helpText(LineSize));
+    services.help.attach(m_shaded, services.helpText(LineNoShade));
+    for (QAbstractButton *button : m_alignment->buttons())
+        services.help.attach(button, services.helpText(LineAlignment));
+    services.help.attach(m_percent,
+                         QStringLiteral("Bestemmer, om værdien skal være absolut (i procent) eller relativ (i pixels)."));
+    services.help.attach(store, QStringLiteral("Gemmer værdierne som standard for nye linier."));
+}
+
+HorizontalLineValues LinePanel::values() const
+{
+    HorizontalLineValues values;
+    if (m_hadLength)
+        values.length = m_length->value();
+    else
+        values.length.reset();
+    values.percent = m_percent->isChecked();
+    values.thickness = m_thickness->value();
+    values.shaded = m_shaded->isChecked();
+    values.alignment = HorizontalLineValues::Alignment(m_alignment->checkedId());
+    return values;
+}
+
+void LinePanel::apply(PanelContext &context)
+{
+    InsertAtCaret(context.text, buildHorizontalLine(values(), context.common, context.emptyElementSuffix));
+}
+
+// ---------------------------------------------------------------------------
+
+ListItemsPanel::ListItemsPanel(const ListValues &start, PanelServices services, QWidget *parent)
+    : ElementPanel(parent)
+    , m_bullets(new QRadioButton(QStringLiteral("&Punkttegn"), this))
+    , m_numbers(new QRadioButton(QStringLiteral("&Tal"), this))
+    , m_type(new QComboBox(this))
+    , m_count(numberField("seAntal", 1, 999, 2, this))
+    , m_items(new QTableWidget(this))
+    , m_text(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("panPunktopstilling"));
+    m_bullets->setObjectName(QStringLiteral("rbPunkttegn"));
+    m_numbers->setObjectName(QStringLiteral("rbTal"));
+    m_type->setObjectName(QStringLiteral("cbType"));
+    m_items->setObjectName(QStringLiteral("sgPunkter"));
+    m_text->setObjectName(QStringLiteral("edTekst"));
+    m_items->setColumnCount(1);
+    m_items->setHorizontalHeaderLabels({QStringLiteral("Punktopstilling")});
+    m_items->horizontalHeader()->setStretchLastSection(true);
+
+    const bool numbered = start.kind == ListValues::Kind::Numbers;
+    (numbered ? m_numbers : m_bullets)->setChecked(true);
+    fillTypes(start.kind);
+    m_type->setCurrentIndex(start.type);
+    const auto switchKind = [this](ListValues::Kind kind) {
+        fillTypes(kind);
+        m_type->setCurrentIndex(0);
+    };
+    connect(m_bullets, &QRadioButton::clicked, this, [switchKind] { switchKind(ListValues::Kind::Bullets); });
+    connect(m_numbers, &QRadioButton::clicked, this, [switchKind] { switchKind(ListValues::Kind::Numbers); });
+
+    connect(m_count, &QSpinBox::valueChanged, this, &ListItemsPanel::setCount);
+    setCount(std::max(1, int(start.items.size())));
+    m_count->setValue(std::max(1, int(start.items.size())));
+    for (int row = 0; row < start.items.size(); ++row)
+        m_items->item(row, 0)->setText(start.items[row]);
+    // "Te&kst:" edits the current row; Enter moves on, after the last to the first.
+    connect(m_items, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (row >= 0)
+            m_text->setText(m_items->item(row, 0)->text());
+    });
+    connect(m_text, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (m_items->currentRow() >= 0)
+            m_items->item(m_items->currentRow(), 0)->setText(text);
+    });
+    connect(m_text, &QLineEdit::returnPressed, this, [this] {
+        m_items->setCurrentCell((m_items->currentRow() + 1) % m_count->value(), 0);
+        m_text->setFocus();
+    });
+    m_items->setCurrentCell(0, 0);
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(m_bullets, 0, 0);
+    layout->addWidget(m_numbers, 0, 1);
+    layout->addWidget(labelFor(QStringLiteral("Typ&e:"), m_type), 1, 0);
+    layout->addWidget(m_type, 1, 1);
+    layout->addWidget(labelFor(QStringLiteral("&Antal:"), m_count), 2, 0);
+    layout->addWidget(m_count, 2, 1);
+    layout->addWidget(m_items, 3, 0, 1, 2);
+    layout->addWidget(labelFor(QStringLiteral("Te&kst:"), m_text), 4, 0);
+    layout->addWidget(m_text, 4, 1);
+    services.help.attach(m_type, services.helpText(DialogHelpKeys::ElementDialog::ListType));
+    services.help.attach(m_count, QStringLiteral("Sætter antallet af punkter i opstillingen."));
+    services.help.attach(m_text, QStringLiteral("Teksten i det markerede punkt. Tast Enter for at gå til næste punkt."));
+}
+
+void ListItemsPanel::fillTypes(ListValues::Kind kind)
+{
+    m_type->clear();
+    if (kind == ListValues::Kind::Bullets)
+        m_type->addItems({QStringLiteral("Runde"), QStringLiteral("Firkantede")});
+    else
+        m_type->addItems({QStringLiteral("1, 2, 3..."), QStringLiteral("I, II, III..."), QStringLiteral("i, ii, iii..."),
+                          QStringLiteral("A, B, C..."), QStringLiteral("a, b, c...")});
+}
+
+void ListItemsPanel::setCount(int count)
+{
+    const int before = m_items->rowCount();
+    m_items->setRowCount(count);
+    for (int row = before; row < count; ++row)
+        m_items->setItem(row, 0, new QTableWidgetItem);
+}
+
+QString ListItemsPanel::elementName() const
+{
+    return m_numbers->isChecked() ? QStringLiteral("ol") : QStringLiteral("ul");
+}
+
+ListValues ListItemsPanel::values() const
+{
+    ListValues values;
+    values.kind = m_numbers->isChecked() ? ListValues::Kind::Numbers : ListValues::Kind::Bullets;
+    values.type = m_type->currentIndex();
+    for (int row = 0; row < m_count->value(); ++row)
+        values.items.append(m_items->item(row, 0)->text());
+    return values;
+}
+
+void ListItemsPanel::apply(PanelContext &context)
+{
+    InsertAtCaret(context.text, buildList(values(), context.common));
+}
+
+// ---------------------------------------------------------------------------
+
+AlignmentPanel::AlignmentPanel(const AlignmentValues &start, PanelServices services, QWidget *parent)
+    : ElementPanel(parent)
+    , m_values(start)
+    , m_alignment(new QComboBox(this))
+{
+    setObjectName(QStringLiteral("panJustering"));
+    m_alignment->setObjectName(QStringLiteral("cbJustering"));
+    m_alignment->addItems({QString(), QStringLiteral("Venstrestillet"), QStringLiteral("Centreret"),
+                           QStringLiteral("Højrestillet"), QStringLiteral("Lige margener")});
+    m_alignment->setCurrentIndex(int(start.alignment));
+    auto *form = new QFormLayout(this);
+    form->addRow(labelFor(QStringLiteral("&Tekstjustering:"), m_alignment), m_alignment);
+    services.help.attach(m_alignment, services.helpText(DialogHelpKeys::ElementDialog::BlockAlignment));
+}
+
+void AlignmentPanel::apply(PanelContext &context)
+{
+    AlignmentValues values = m_values;
+    values.alignment = AlignmentValues::Alignment(m_alignment->currentIndex());
+    const auto [open, close] = buildAlignment(values, context.common);
+    if (context.editMode)
+        InsertAtCaret(context.text, open);
+    else
+        WrapSelection(context.text, open, close);
+}
+
+// ---------------------------------------------------------------------------
+
+TitlePanel::TitlePanel(const QString &title, PanelServices services, QWidget *parent)
+    : ElementPanel(parent)
+    , m_title(new QLineEdit(title, this))
+{
+    setObjectName(QStringLiteral("panTitel"));
+    m_title->setObjectName(QStringLiteral("edTitel"));
+    auto *form = new QFormLayout(this);
+    form->addRow(labelFor(QStringLiteral("&Titel:"), m_title), m_title);
+    services.help.attach(m_title, services.helpText(DialogHelpKeys::ElementDialog::Title));
+}
+
+QString TitlePanel::title() const
+{
+    return m_title->text();
+}
+
+void TitlePanel::apply(PanelContext &context)
+{
+    // The title element the caller selected is replaced; else a new one goes
+    // into the head on a line of its own.
+    const bool replaces = !context.text.GetSelection().isEmpty();
+    if (!replaces && placeInHead && !placeInHead(context.text))
+        return;
+    InsertAtCaret(context.text, buildTitle(title(), replaces));
+}
+
+// ---------------------------------------------------------------------------
+
+PagePanel::PagePanel(const Start &start, PanelServices services, bool editMode, QWidget *parent)
+    : ElementPanel(parent)
+    , m_settings(services.settings)
+    , m_encoding(start.encoding)
+    , m_version(new QComboBox(this))
+    , m_title(new QLineEdit(start.values.title, this))
+    , m_stylesheet(new QLineEdit(start.values.stylesheet, this))
+    , m_target(new QComboBox(this))
+    , m_body(new QCheckBox(QStringLiteral("&<BODY>"), this))
+    , m_background(new QLineEdit(start.values.bodyValues.backgroundFile, this))
+    , m_colours(new QCheckBox(QStringLiteral("&Medtag farver:"), this))
+{
+    setObjectName(QStringLiteral("panBasis"));
+    m_version->setObjectName(QStringLiteral("cbVersion"));
+    m_version->addItems(start.versions);
+    m_version->setCurrentIndex(std::clamp(start.version, 0, int(start.versions.size()) - 1));
+    m_title->setObjectName(QStringLiteral("edTitel"));
+    m_stylesheet->setObjectName(QStringLiteral("edTypografiark"));
+    m_target->setObjectName(QStringLiteral("cbDestination"));
+    m_target->setEditable(true);
+    m_target->addItems(
+        {QString(), QStringLiteral("_blank"), QStringLiteral("_self"), QStringLiteral("_parent"), QStringLiteral("_top")});
+    m_target->setEditText(start.values.target);
+    m_body->setObjectName(QStringLiteral("cbBody"));
+    m_body->setChecked(start.values.body);
+    m_background->setObjectName(QStringLiteral("edBaggrundsfil"));
+    m_colours->setObjectName(QStringLiteral("cbFarver"));
+    m_colours->setChecked(start.values.bodyValues.includeColours);
+
+    auto *form = new QFormLayout(this);
+    form->addRow(labelFor(QStringLiteral("HTML-&version:"), m_version), m_version);
+    form->addRow(labelFor(QStringLiteral("&Titel:"), m_title), m_title);
+    form->addRow(labelFor(QStringLiteral("T&ypografiark:"), m_stylesheet), m_stylesheet);
+    form->addRow(labelFor(QStringLiteral("Standar&ddestinationsramme:"), m_target), m_target);
+    form->addRow(m_body);
+    form->addRow(labelFor(QStringLiteral("&Baggrundsfil:"), m_background), m_background);
+    form->addRow(m_colours);
+    const BodyValues &body = start.values.bodyValues;
+    const std::pair<QString, QString> colours[] = {{QStringLiteral("Baggr&und:"), body.background},
+                                                   {QStringLiteral("T&ekst:"), body.text},
+                                                   {QStringLiteral("&Henvisning:"), body.link},
+                                                   {QStringLiteral("Be&søgt henvisning:"), body.visitedLink},
+                                                   {QStringLiteral("&Aktiv henvisning:"), body.activeLink}};
+    for (const auto &[caption, value] : colours) {
+        auto *field = new QLineEdit(value, this);
+        field->setObjectName(QStringLiteral("edFarve%1").arg(m_colourFields.size() + 1));
+        // Changing a colour includes the colours.
+        connect(field, &QLineEdit::textEdited, m_colours, [this] { m_colours->setChecked(true); });
+        form->addRow(labelFor(caption, field), field);
+        m_colourFields.append(field);
+    }
+    // Without the BODY element there is nothing for the body's fields.
+    const auto followBody = [this] {
+        const bool on = m_body->isChecked();
+        m_background->setEnabled(on);
+        m_colours->setEnabled(on);
+        for (QLineEdit *field : std::as_const(m_colourFields))
+            field->setEnabled(on);
+        Q_EMIT commonPanelEnabledChanged(on);
+    };
+    connect(m_body, &QCheckBox::toggled, this, followBody);
+    followBody();
+    for (QWidget *newPageOnly :
+         {static_cast<QWidget *>(m_version), static_cast<QWidget *>(m_title), static_cast<QWidget *>(m_stylesheet),
+          static_cast<QWidget *>(m_target), static_cast<QWidget *>(m_body)})
+        newPageOnly->setEnabled(!editMode);
+
+    using namespace DialogHelpKeys::ElementDialog;
+    services.help.attach(m_title, services.helpText(Title));
+    QLineEdit *const colourFields[] = {m_colourFields[0], m_colourFields[1], m_colourFields[2], m_colourFields[3],
+                                       m_colourFields[4]};
+    const int colourKeys[] = {BackgroundColour, TextColour, LinkColour, VisitedLinkColour, ActiveLinkColour};
+    for (int i = 0; i < 5; ++i)
+        services.help.attach(colourFields[i], services.helpText(colourKeys[i]));
+}
+
+bool PagePanel::commonPanelEnabled() const
+{
+    return m_body->isChecked();
+}
+
+QString PagePanel::title() const
+{
+    return m_title->text();
+}
+
+PageValues PagePanel::values() const
+{
+    PageValues values;
+    values.version = m_version->currentText();
+    values.title = m_title->text();
+    values.stylesheet = m_stylesheet->text();
+    values.target = m_target->currentText().trimmed();
+    values.body = m_body->isChecked();
+    BodyValues &body = values.bodyValues;
+    body.backgroundFile = m_background->text();
+    body.includeColours = m_colours->isChecked();
+    QString *colours[] = {&body.background, &body.text, &body.link, &body.visitedLink, &body.activeLink};
+    for (int i = 0; i < 5; ++i)
+        *colours[i] = m_colourFields[i]->text().trimmed();
+    return values;
+}
+
+void PagePanel::apply(PanelContext &context)
+{
+    if (context.editMode) {
+        InsertAtCaret(context.text, buildBody(values().bodyValues, context.common));
+        return;
+    }
+    ElementDialogSettings::setDocType(m_settings, m_version->currentIndex());
+    const PageMarkup page = buildPage(values(), context.common, context.emptyElementSuffix, m_encoding);
+    const TextPos start = context.text.GetSelection().start();
+    InsertAtCaret(context.text, page.text);
+    context.text.SetSelection(SelectionRecord::at(placeAfter(start, page.text, page.caret)));
+    m_caret = page.caret;
+}

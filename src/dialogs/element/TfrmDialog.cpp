@@ -1,0 +1,145 @@
+#include "dialogs/element/TfrmDialog.h"
+
+#include "core/OptionsModel.h"
+#include "core/ProductTexts.h"
+#include "dialogs/HelpLine.h"
+#include "dialogs/element/CommonPanel.h"
+#include "dialogs/element/DialogKinds.h"
+#include "dialogs/element/DialogTitles.h"
+#include "dialogs/element/ElementDialogSettings.h"
+#include "dialogs/element/ElementPanels.h"
+#include "dialogs/element/HtmlVersions.h"
+#include "documents/DocumentList.h"
+#include "editor/TLEdit.h"
+#include "html/HeadPlacement.h"
+#include "resources/ElementEvents.h"
+#include "resources/LibraryLists.h"
+#include "workbench/Workbench.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Colour fields can also open the other colour dialog.
+bool isColourKey(int helpKey)
+{
+    return helpKey == 7 || (helpKey >= 9 && helpKey <= 12) || helpKey == 305;
+}
+
+} // namespace
+
+TfrmDialog::TfrmDialog(int kind, ElementEdit &edit, const Services &services, QWidget *parent)
+    : QDialog(parent)
+    , m_kind(kind)
+    , m_edit(edit)
+    , m_services(services)
+    , m_help(new HelpLine(this))
+{
+    setObjectName(QStringLiteral("frmDialog"));
+    setWindowTitle(dialogTitle(kind, edit.EditMode));
+    m_services.helpText = [lookUp = services.helpText](int key) {
+        const QString text = lookUp(key);
+        return isColourKey(key) ? text + QStringLiteral(". Tast SHIFT+F8 for at skifte farvedialogboks.") : text;
+    };
+    m_panel = makePanel(kind);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_panel);
+    if (m_panel->hasCommonPanel()) {
+        const QStringList events = ElementEvents(m_panel->elementName(), services.lists.EventGroups, services.lists.EventMap);
+        m_common = new CommonPanel(CommonFields::fromEdit(edit, events), m_panel->elementName(), services.workbench.settings(),
+                                   kind, *m_help, m_services.helpText, services.textEditor, this);
+        m_common->setEnabled(m_panel->commonPanelEnabled());
+        connect(m_panel, &ElementPanel::commonPanelEnabledChanged, m_common, &QWidget::setEnabled);
+        layout->addWidget(m_common);
+    }
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("btnOK"));
+    ok->setDefault(true);
+    QPushButton *cancel = buttons->addButton(QStringLiteral("Annuller"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("btnAnnuller"));
+    m_help->attach(ok, QStringLiteral("Indsætter HTML-koden på baggrund af de foretagne valg."));
+    m_help->attach(cancel, QStringLiteral("Ser bort fra de foretagne valg og lukker dialogboksen."));
+    connect(buttons, &QDialogButtonBox::accepted, this, &TfrmDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &TfrmDialog::reject);
+    layout->addWidget(buttons);
+    layout->addWidget(m_help);
+}
+
+TfrmDialog::~TfrmDialog()
+{
+    // However the dialog ends, the values it was handed are spent.
+    if (m_common)
+        ElementDialogSettings::setAdvancedOpen(m_services.workbench.settings(), m_kind, m_common->advancedShown());
+    m_edit.clear();
+}
+
+ElementPanel *TfrmDialog::makePanel(int kind)
+{
+    Workbench &workbench = m_services.workbench;
+    const PanelServices services{workbench.settings(), *m_help, m_services.helpText};
+    if (kind == DialogKind::HorizontalLine)
+        return new LinePanel(m_edit.EditMode ? HorizontalLineValues::fromEdit(m_edit)
+                                             : HorizontalLineValues::read(workbench.settings()),
+                             services, this);
+    if (kind == DialogKind::List) {
+        ListValues values = m_edit.EditMode ? ListValues::fromEdit(m_edit) : ListValues();
+        const QString selected = workbench.activeEditor().GetSelText();
+        if (!selected.isEmpty())
+            values.takeItems(selected);
+        return new ListItemsPanel(values, services, this);
+    }
+    if (kind == DialogKind::Title) {
+        auto *panel = new TitlePanel(m_edit.EditMode
+                                         ? m_edit.slot(ElementEdit::ContentSlot)
+                                         : workbench.activeEditor()
+                                               .firstTextBetween(QStringLiteral("<title>"), QStringLiteral("</title>"))
+                                               .value_or(QString())
+                                               .trimmed(),
+                                     services, this);
+        panel->placeInHead = [&workbench](EditableText &text) {
+            return PositionInHead(text, QStringLiteral("title"), true, workbench.prompter(), Product::Caption);
+        };
+        return panel;
+    }
+    if (kind == DialogKind::Page) {
+        PagePanel::Start start;
+        start.versions = HtmlVersions::load(workbench.programFolder());
+        start.version = ElementDialogSettings::docType(workbench.settings());
+        start.encoding = workbench.documents().active().encoding;
+        start.values.title = workbench.documents().active().caption;
+        if (m_edit.EditMode)
+            start.values.bodyValues = BodyValues::fromEdit(m_edit);
+        return new PagePanel(start, services, m_edit.EditMode, this);
+    }
+    return new AlignmentPanel(m_edit.EditMode ? AlignmentValues::fromEdit(kind, m_edit) : AlignmentValues::forKind(kind),
+                              services, this);
+}
+
+void TfrmDialog::accept()
+{
+    Workbench &workbench = m_services.workbench;
+    TLEdit &editor = workbench.activeEditor();
+    // A read-only document is not touched, and nothing is kept either.
+    if (editor.IsReadOnly()) {
+        QDialog::accept();
+        return;
+    }
+    if (m_common)
+        m_common->remember();
+    PanelContext context{editor, m_common ? m_common->fields() : CommonFields(),
+                         workbench.options().options().emptyElementSuffix(), workbench.settings(), m_edit.EditMode};
+    editor.beginEdit();
+    m_panel->apply(context);
+    editor.endEdit();
+    QDialog::accept();
+}
+
+int OpenElementDialog(int kind, ElementEdit &edit, const TfrmDialog::Services &services)
+{
+    TfrmDialog dialog(kind, edit, services, &services.workbench.window());
+    return dialog.exec();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "dialogs/element/ElementEdit.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class CommonPanel;
+class ElementPanel;
+class HelpLine;
+class Workbench;
+struct LibraryLists;
+
+// The element dialog: one kind's panel, with the common panel of class, id,
+// style and events below it where the kind has one, a help line, OK and
+// Annuller. OK writes the panel's markup into the active document, unless
+// that is read-only: then nothing at all is written or stored. The edit
+// values are cleared however the dialog ends.
+class TfrmDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    struct Services
+    {
+        Workbench &workbench;
+        const LibraryLists &lists;
+        // The library's help text of a help key.
+        std::function<QString(int helpKey)> helpText;
+        // Opens a text in an editor: the edited text, or nothing when cancelled.
+        std::function<std::optional<QString>(const QString &caption, const QString &text)> textEditor;
+    };
+
+    TfrmDialog(int kind, ElementEdit &edit, const Services &services, QWidget *parent = nullptr);
+    ~TfrmDialog() override;
+
+    ElementPanel &panel() const { return *m_panel; }
+    HelpLine &helpLine() const { return *m_help; }
+
+    void accept() override;
+
+private:
+    ElementPanel *makePanel(int kind);
+
+    int m_kind;
+    ElementEdit &m_edit;
+    Services m_services;
+    HelpLine *m_help;
+    ElementPanel *m_panel = nullptr;
+    CommonPanel *m_common = nullptr;
+};
+
+// Opens the element dialog of a kind on the active document (modal); the
+// dialog's result.
+int OpenElementDialog(int kind, ElementEdit &edit, const TfrmDialog::Services &services);

@@ -1,0 +1,147 @@
+// The element dialog in the real window: the entries that open it, what OK
+// writes, and what a read-only document keeps.
+#include "dialogs/element/DialogKinds.h"
+#include "dialogs/element/ElementDialogCommands.h"
+#include "dialogs/element/ElementPanels.h"
+#include "dialogs/element/TfrmDialog.h"
+#include "support/MainWindowFixture.h"
+
+#include "core/OptionsModel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+class ElementDialogTest : public MainWindowFixture
+{
+protected:
+    TLEdit &editor() { return *m_window->ActiveEditor(); }
+    template <typename T> static T *field(TfrmDialog &dialog, const char *name)
+    {
+        T *found = dialog.findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    // Runs the command; the dialog it opens is filled by `fill` and closed with OK.
+    void runDialog(const char *command, const std::function<void(TfrmDialog &)> &fill = {})
+    {
+        bool seen = false;
+        QTimer::singleShot(0, m_window.get(), [&] {
+            auto *dialog = qobject_cast<TfrmDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            seen = true;
+            if (fill)
+                fill(*dialog);
+            dialog->accept();
+        });
+        m_window->command(QString::fromLatin1(command))->trigger();
+        EXPECT_TRUE(seen) << command;
+    }
+    void setXhtml(bool on)
+    {
+        SettingsOptions options = m_window->options().options();
+        options.xhtml = on;
+        m_window->options().apply(options);
+    }
+};
+
+TEST_F(ElementDialogTest, HorizontalLinesFromTheDefaultsAndFromTheFields)
+{
+    runDialog("actLinie", [](TfrmDialog &dialog) { EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Vandret linie")); });
+    EXPECT_EQ(editor().GetText(), QStringLiteral("<hr>"));
+
+    editor().SetText(QString());
+    setXhtml(true);
+    runDialog("actLinie");
+    EXPECT_EQ(editor().GetText(), QStringLiteral("<hr />"));
+
+    editor().SetText(QString());
+    setXhtml(false);
+    runDialog("actLinie", [](TfrmDialog &dialog) {
+        field<QSpinBox>(dialog, "seLaengde")->setValue(50);
+        field<QSpinBox>(dialog, "seTykkelse")->setValue(4);
+        field<QRadioButton>(dialog, "rbJustering1")->setChecked(true);
+        field<QCheckBox>(dialog, "cb3D")->setChecked(false);
+    });
+    EXPECT_EQ(editor().GetText(), QStringLiteral("<hr SIZE=\"4\" align=\"left\" width=\"50%\" noshade=\"noshade\">"));
+}
+
+TEST_F(ElementDialogTest, ThePageSkeletonOnAnEmptyUtf8PageLeavesTheCaretInTheBody)
+{
+    runDialog("actBasiskoder", [](TfrmDialog &dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Basiskoder"));
+        field<QLineEdit>(dialog, "edTitel")->setText(QStringLiteral("Min side"));
+    });
+    const QString text = editor().GetText();
+    EXPECT_EQ(text,
+              QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n\t<meta charset=\"utf-8\">\n\t<title>Min side</title>\n</head>\n"
+                             "<body>\n\n\n\n</body>\n</html>"));
+    EXPECT_EQ(editor().GetSelection(), SelectionRecord::at({8, 0}));
+}
+
+TEST_F(ElementDialogTest, ListsTitlesAndAlignmentsAreWritten)
+{
+    editor().SetText(QStringLiteral("en\nto\ntre"));
+    editor().SelectAll();
+    runDialog("actPunktopstilling", [](TfrmDialog &dialog) {
+        field<QRadioButton>(dialog, "rbTal")->click();
+        field<QComboBox>(dialog, "cbType")->setCurrentIndex(4);
+    });
+    EXPECT_EQ(editor().GetText(), QStringLiteral("<ol type=\"a\">\n\t<li>en</li>\n\t<li>to</li>\n\t<li>tre</li>\n</ol>"));
+
+    editor().SetText(QStringLiteral("ord"));
+    editor().SelectAll();
+    runDialog("actBlok", [](TfrmDialog &dialog) { field<QComboBox>(dialog, "cbJustering")->setCurrentIndex(2); });
+    EXPECT_EQ(editor().GetText(), QStringLiteral("<div align=\"center\">ord</div>"));
+
+    editor().SetText(QStringLiteral("<html>\n<head>\n</head>\n<body>\n</body>\n</html>"));
+    // The editor toolbar's "Rediger titel" opens the same panel as "Titel...".
+    QAction *editTitle = nullptr;
+    for (QAction *button : m_window->documentArea().editorToolBar()->actions()) {
+        if (button->text() == QStringLiteral("Rediger titel"))
+            editTitle = button;
+    }
+    ASSERT_NE(editTitle, nullptr);
+    EXPECT_TRUE(editTitle->isEnabled());
+    runDialog("actTitel", [](TfrmDialog &dialog) { field<QLineEdit>(dialog, "edTitel")->setText(QStringLiteral("Forside")); });
+    EXPECT_TRUE(editor().GetText().contains(QStringLiteral("<head>\n\t<title>Forside</title>\n</head>")))
+        << editor().GetText().toStdString();
+}
+
+TEST_F(ElementDialogTest, AReadOnlyDocumentIsLeftAsItIsAndNothingIsStored)
+{
+    const QString page = QStringLiteral("<p>uændret</p>");
+    editor().SetText(page);
+    editor().SetReadOnly(true);
+    for (const char *command : {"actLinie", "actBasiskoder", "actPunktopstilling", "actOrd", "actBlok", "actTitel"}) {
+        runDialog(command, [](TfrmDialog &dialog) {
+            if (auto *className = dialog.findChild<QComboBox *>(QStringLiteral("cbKlasse")))
+                className->setEditText(QStringLiteral("ny-klasse"));
+        });
+        EXPECT_EQ(editor().GetText(), page) << command;
+    }
+    EXPECT_TRUE(m_window->settings().readSection(QStringLiteral("Klasser")).isEmpty());
+    EXPECT_EQ(m_window->settings().readInt(QStringLiteral("Dialog"), QStringLiteral("DocType"), -1), -1);
+}
+
+TEST_F(ElementDialogTest, TheEditValuesAreClearedHoweverTheDialogEnds)
+{
+    ElementEdit &edit = m_window->elementDialogs().edit();
+    edit.EditMode = true;
+    edit.ElementValues[1] = QStringLiteral("center");
+    edit.PreservedRemainder = QStringLiteral(" x=\"y\"");
+    QTimer::singleShot(0, m_window.get(), [] { QApplication::activeModalWidget()->close(); });
+    m_window->elementDialogs().open(DialogKind::Block);
+    EXPECT_FALSE(edit.EditMode);
+    EXPECT_TRUE(edit.ElementValues[1].isEmpty());
+    EXPECT_TRUE(edit.PreservedRemainder.isEmpty());
+}
+
+} // namespace
