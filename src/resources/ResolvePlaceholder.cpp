@@ -3,12 +3,10 @@
 #include "core/Prompter.h"
 #include "files/RelativePaths.h"
 #include "html/ColourText.h"
-#include "html/CommaText.h"
 
 #include <QColor>
 #include <QDir>
 #include <QFileInfo>
-#include <QFont>
 
 namespace {
 
@@ -24,27 +22,11 @@ QString chooseColour(const QString &value, Prompter &prompter)
     return ColorToHtml({colour.red(), colour.green(), colour.blue()});
 }
 
-// The generic families go bare into a family list, every other name in quotes.
-QString familyList(const QStringList &families)
+QString chooseFonts(const QString &value, bool styleMode, const PlaceholderContext &context)
 {
-    static const QStringList generic{"serif", "sans-serif", "cursive", "fantasy", "monospace"};
-    QStringList written;
-    for (const QString &family : families)
-        written.append(generic.contains(family, Qt::CaseInsensitive) ? family : QLatin1Char('\'') + family + QLatin1Char('\''));
-    return written.join(QLatin1Char(','));
-}
-
-// The prompter's font dialog stands in for the font-list dialog until that
-// exists: it starts on the value's families and answers the chosen ones.
-QString chooseFonts(const QString &value, Prompter &prompter)
-{
-    QFont font;
-    const QStringList families = CommaText::split(QString(value).replace(QLatin1Char('\''), QLatin1Char('"')));
-    if (!families.isEmpty())
-        font.setFamilies(families);
-    if (!prompter.chooseFont(font))
+    if (!context.editFontFamilies)
         return value;
-    return familyList(font.families().isEmpty() ? QStringList(font.family()) : font.families());
+    return context.editFontFamilies(value, styleMode).value_or(value);
 }
 
 // The file a reference names: without a url( ) wrapper or single quotes,
@@ -104,7 +86,7 @@ QString ResolvePlaceholder(const QString &value, const QString &placeholder, boo
     if (placeholder == QLatin1String("[farve]"))
         return chooseColour(value, prompter);
     if (placeholder == QLatin1String("[font]"))
-        return chooseFonts(value, prompter);
+        return chooseFonts(value, styleMode, context);
     if (placeholder == QLatin1String("[url]") || placeholder == QLatin1String("[url(grafik)]"))
         return chooseFile(value, placeholder != QLatin1String("[url]"), styleMode, context, prompter);
     return askForValue(value, placeholder, prompter);
