@@ -3,6 +3,7 @@
 #include "completion/CompletionRules.h"
 #include "core/OptionsModel.h"
 #include "core/Prompter.h"
+#include "dialogs/colour/ColourChoosers.h"
 #include "dialogs/colour/FontFamilyEditor.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentList.h"
@@ -262,6 +263,9 @@ void CodeCompletion::accept()
         context.webColourDialog = m_workbench.options().options().webColourDialog;
         context.htmlFilter = m_workbench.options().options().htmlFilter;
         context.documentPath = m_workbench.documents().active().path;
+        context.chooseWebColour = [this](RgbColour &colour) {
+            return ChooseWebColour(m_workbench.prompter(), &m_workbench.settings(), colour, &m_workbench.window());
+        };
         context.editFontFamilies = [this](const QString &value, bool generic) {
             return EditFontFamilies(m_workbench.prompter(), value, generic, &m_workbench.window());
         };

@@ -34,7 +34,7 @@ void DialogCommands::insertFont()
                                     [this](int key) { return m_library.HelpText(key); }};
     TfrmSkrift dialog(FontDialogMode::FontElement, context, &m_workbench.window());
     if (m_workbench.prompter().runDialog(dialog))
-        WrapSelection(editor, dialog.result(), QStringLiteral("</font>"));
+        WrapSelection(editor, dialog.resultText(), QStringLiteral("</font>"));
 }
 
 void DialogCommands::insertColour(bool web)

@@ -13,9 +13,11 @@ namespace {
 const QString AllFiles = QStringLiteral("Alle filer (*.*)");
 constexpr int MaxValueLength = 255;
 
-QString chooseColour(const QString &value, Prompter &prompter)
+QString chooseColour(const QString &value, const PlaceholderContext &context, Prompter &prompter)
 {
-    const RgbColour start = HtmlToColor(value);
+    RgbColour start = HtmlToColor(value);
+    if (context.webColourDialog && context.chooseWebColour)
+        return context.chooseWebColour(start) ? ColorToHtml(start) : value;
     QColor colour(start.red, start.green, start.blue);
     if (!prompter.chooseColour(colour))
         return value;
@@ -84,7 +86,7 @@ QString ResolvePlaceholder(const QString &value, const QString &placeholder, boo
                            Prompter &prompter)
 {
     if (placeholder == QLatin1String("[farve]"))
-        return chooseColour(value, prompter);
+        return chooseColour(value, context, prompter);
     if (placeholder == QLatin1String("[font]"))
         return chooseFonts(value, styleMode, context);
     if (placeholder == QLatin1String("[url]") || placeholder == QLatin1String("[url(grafik)]"))

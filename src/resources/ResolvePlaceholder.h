@@ -1,5 +1,7 @@
 #pragma once
 
+#include "html/ColourText.h"
+
 #include <QString>
 
 #include <functional>
@@ -10,8 +12,8 @@ class Prompter;
 // What resolving a placeholder needs to know of the program's state.
 struct PlaceholderContext
 {
-    // "FarveDialog": the web colour dialog rather than the system one. Until
-    // the web colour dialog exists, both are the prompter's colour dialog.
+    // "FarveDialog": the web colour dialog rather than the prompter's colour
+    // dialog, when the caller offers it.
     bool webColourDialog = false;
     QString htmlFilter = QStringLiteral("*.*htm*;*.asp;*.inc;*.php"); // "HTMLfilter"
     QString documentPath; // the active document's file; empty while it has none
@@ -20,6 +22,8 @@ struct PlaceholderContext
     // one, nothing when cancelled; the generic families are offered in style
     // mode. Without it a "[font]" value stays as it is.
     std::function<std::optional<QString>(const QString &value, bool genericFamilies)> editFontFamilies;
+    // The web colour dialog, starting on the colour and changing it on OK.
+    std::function<bool(RgbColour &colour)> chooseWebColour;
 };
 
 // Turns a placeholder value ("[farve]", "[font]", "[url]", "[url(grafik)]" or

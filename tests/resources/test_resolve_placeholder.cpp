@@ -21,6 +21,27 @@ TEST(ResolvePlaceholder, ColourIsWrittenAsHashAndSixDigits)
     EXPECT_TRUE(prompter.allAnswered());
 }
 
+TEST(ResolvePlaceholder, ColourGoesToTheWebColourDialogWhenChosen)
+{
+    ScriptedPrompter prompter;
+    PlaceholderContext context = InDocument;
+    context.webColourDialog = true;
+    QList<RgbColour> starts;
+    bool accept = true;
+    context.chooseWebColour = [&](RgbColour &colour) {
+        starts.append(colour);
+        colour = {0, 51, 102};
+        return accept;
+    };
+    EXPECT_EQ(ResolvePlaceholder(QStringLiteral("red"), QStringLiteral("[farve]"), false, context, prompter),
+              QStringLiteral("#003366"));
+    accept = false;
+    EXPECT_EQ(ResolvePlaceholder(QStringLiteral("red"), QStringLiteral("[farve]"), false, context, prompter),
+              QStringLiteral("red"))
+        << "cancelled: the value stays";
+    EXPECT_EQ(starts, (QList<RgbColour>{{255, 0, 0}, {255, 0, 0}}));
+}
+
 TEST(ResolvePlaceholder, FontListGoesThroughTheFamilyEditor)
 {
     ScriptedPrompter prompter;

@@ -10,5 +10,5 @@ std::optional<QString> EditFontFamilies(Prompter &prompter, const QString &value
     dialog.setFamilyList(value);
     if (!prompter.runDialog(dialog))
         return std::nullopt;
-    return dialog.result();
+    return dialog.resultText();
 }

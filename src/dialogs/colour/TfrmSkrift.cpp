@@ -213,7 +213,7 @@ FontElementFields TfrmSkrift::fields() const
     return fields;
 }
 
-QString TfrmSkrift::result() const
+QString TfrmSkrift::resultText() const
 {
     if (m_mode == FontDialogMode::FontElement)
         return FontElement(fields());

@@ -47,7 +47,7 @@ public:
     void setFamilyList(const QString &value);
 
     // The font start tag, or in the list modes the family list.
-    QString result() const;
+    QString resultText() const;
     FontElementFields fields() const;
 
     // The controls, by their captions' meaning.

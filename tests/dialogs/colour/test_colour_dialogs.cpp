@@ -146,7 +146,7 @@ TEST_F(FontDialogTest, EditingKeepsSignSizeAndTheRestOfTheElement)
     EXPECT_EQ(dialog.signBox()->currentText(), QStringLiteral("+"));
     EXPECT_EQ(dialog.sizeBox()->currentText(), QStringLiteral("2"));
     EXPECT_FALSE(dialog.insertColour()->isChecked());
-    EXPECT_EQ(dialog.result(), QStringLiteral(R"(<font face="Arial" size="+2" class="k" lang="da">)"));
+    EXPECT_EQ(dialog.resultText(), QStringLiteral(R"(<font face="Arial" size="+2" class="k" lang="da">)"));
     EXPECT_EQ(dialog.preview()->font().pointSize(), 18);
 }
 
@@ -161,7 +161,7 @@ TEST_F(FontDialogTest, ColourAndSizeBoxesFollowWhatIsEntered)
     EXPECT_EQ(dialog.colourField()->text(), QStringLiteral("#FF0000"));
     EXPECT_TRUE(dialog.insertColour()->isChecked());
     EXPECT_EQ(dialog.preview()->palette().color(QPalette::WindowText), QColor(Qt::red));
-    EXPECT_EQ(dialog.result(), QStringLiteral(R"(<font color="#FF0000">)"));
+    EXPECT_EQ(dialog.resultText(), QStringLiteral(R"(<font color="#FF0000">)"));
 
     dialog.insertColour()->setChecked(false);
     EXPECT_EQ(dialog.preview()->palette().color(QPalette::WindowText), QColor(Qt::black));
@@ -175,6 +175,19 @@ TEST_F(FontDialogTest, ColourAndSizeBoxesFollowWhatIsEntered)
     EXPECT_TRUE(dialog.colourField()->webDialog());
     QTest::keyClick(dialog.familyBox(), Qt::Key_F8, Qt::ShiftModifier);
     EXPECT_FALSE(dialog.colourField()->webDialog());
+}
+
+TEST_F(FontDialogTest, EscapeInAnyBoxClosesTheDialog)
+{
+    TfrmSkrift dialog(FontDialogMode::FontElement, context());
+    for (QComboBox *box : {dialog.familyBox(), dialog.sizeBox(), dialog.signBox()}) {
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Escape);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.QDialog::result(), QDialog::Rejected);
+    }
 }
 
 TEST_F(FontDialogTest, TheFamilyBoxOffersTheWebFontsWhenAsked)
@@ -199,16 +212,16 @@ TEST_F(FontDialogTest, TheFamilyListIsBuiltInOrderAndOkWaitsForAChange)
     QTest::keyClick(dialog.familyBox()->lineEdit(), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible()) << "Enter adds to the list";
     EXPECT_TRUE(dialog.okButton()->isEnabled());
-    EXPECT_EQ(dialog.result(), QStringLiteral("Ingen Sådan,sans-serif")) << "a family not in the box goes bare";
+    EXPECT_EQ(dialog.resultText(), QStringLiteral("Ingen Sådan,sans-serif")) << "a family not in the box goes bare";
 
     dialog.moveFont(-1);
-    EXPECT_EQ(dialog.result(), QStringLiteral("sans-serif,Ingen Sådan"));
+    EXPECT_EQ(dialog.resultText(), QStringLiteral("sans-serif,Ingen Sådan"));
     EXPECT_EQ(dialog.preview()->font().family(), QStringLiteral("sans-serif"));
     if (dialog.familyBox()->count() > 5) {
         const QString installed = dialog.familyBox()->itemText(5);
         dialog.familyBox()->setCurrentText(installed);
         dialog.addFont();
-        EXPECT_EQ(dialog.result(), QStringLiteral("sans-serif,Ingen Sådan,'%1'").arg(installed));
+        EXPECT_EQ(dialog.resultText(), QStringLiteral("sans-serif,Ingen Sådan,'%1'").arg(installed));
         dialog.removeFont();
     }
     dialog.chosenFonts()->setCurrentRow(0);
@@ -216,7 +229,7 @@ TEST_F(FontDialogTest, TheFamilyListIsBuiltInOrderAndOkWaitsForAChange)
     dialog.chosenFonts()->setCurrentRow(0);
     dialog.removeFont();
     EXPECT_FALSE(dialog.okButton()->isEnabled()) << "an empty list cannot be taken";
-    EXPECT_EQ(dialog.result(), QString());
+    EXPECT_EQ(dialog.resultText(), QString());
 }
 
 } // namespace
