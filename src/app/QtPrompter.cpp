@@ -138,3 +138,8 @@ bool QtPrompter::chooseColour(QColor &colour)
         colour = chosen;
     return chosen.isValid();
 }
+
+bool QtPrompter::runDialog(QDialog &dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -16,6 +16,7 @@ public:
     std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &value) override;
     bool chooseFont(QFont &font) override;
     bool chooseColour(QColor &colour) override;
+    bool runDialog(QDialog &dialog) override;
     bool printDialog(QPrinter &printer) override;
     bool printerSetup(QPrinter &printer) override;
 };

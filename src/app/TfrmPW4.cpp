@@ -11,8 +11,7 @@
 #include "core/Prompter.h"
 #include "core/SettingsKeys.h"
 #include "core/SettingsStore.h"
-#include "dialogs/PlainTextEditor.h"
-#include "dialogs/element/ElementDialogCommands.h"
+#include "dialogs/DialogCommands.h"
 #include "dialogs/settings/TfrmIndstil.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentCommands.h"
@@ -157,9 +156,7 @@ void TfrmPW4::attachParts()
     m_searchCommands = new SearchCommands(*this);
     m_completion = new CodeCompletion(*this, m_libraryLists, m_libraryFiles);
     new LibraryCommands(*this, *m_libraryTab);
-    m_elementDialogs = new ElementDialogCommands(
-        {*this, m_libraryLists, [this](int key) { return m_libraryFiles.HelpText(key); },
-         [this](const QString &caption, const QString &text) { return editPlainText(this, caption, text); }});
+    m_dialogCommands = new DialogCommands(*this, m_libraryFiles, m_libraryLists);
     m_shellCommands = new ShellCommands(*this, *m_settingsDialog, [this](bool shown) { setResourcePanelShown(shown); });
 
     MainToolBars::buildMain(*this, *m_commands);

@@ -18,7 +18,7 @@ class QAction;
 class QSplitter;
 class QTabWidget;
 class QTreeWidget;
-class ElementDialogCommands;
+class DialogCommands;
 class SearchCommands;
 class ShellCommands;
 class TfrmIndstil;
@@ -78,7 +78,7 @@ public:
     EditorCommands &editorCommands() const { return *m_editorCommands; }
     HtmlCommands &htmlCommands() const { return *m_htmlCommands; }
     SearchCommands &searchCommands() const { return *m_searchCommands; }
-    ElementDialogCommands &elementDialogs() const { return *m_elementDialogs; }
+    DialogCommands &dialogCommands() const { return *m_dialogCommands; }
     CodeCompletion &codeCompletion() const { return *m_completion; }
     ShellCommands &shellCommands() const { return *m_shellCommands; }
 
@@ -149,7 +149,7 @@ private:
     EditorCommands *m_editorCommands = nullptr;
     HtmlCommands *m_htmlCommands = nullptr;
     SearchCommands *m_searchCommands = nullptr;
-    ElementDialogCommands *m_elementDialogs = nullptr;
+    DialogCommands *m_dialogCommands = nullptr;
     CodeCompletion *m_completion = nullptr;
     ShellCommands *m_shellCommands = nullptr;
 };

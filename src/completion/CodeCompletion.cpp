@@ -3,6 +3,8 @@
 #include "completion/CompletionRules.h"
 #include "core/OptionsModel.h"
 #include "core/Prompter.h"
+#include "dialogs/colour/ColourChoosers.h"
+#include "dialogs/colour/FontFamilyEditor.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentList.h"
 #include "editor/ScintillaBytes.h"
@@ -261,6 +263,12 @@ void CodeCompletion::accept()
         context.webColourDialog = m_workbench.options().options().webColourDialog;
         context.htmlFilter = m_workbench.options().options().htmlFilter;
         context.documentPath = m_workbench.documents().active().path;
+        context.chooseWebColour = [this](RgbColour &colour) {
+            return ChooseWebColour(m_workbench.prompter(), &m_workbench.settings(), colour, &m_workbench.window());
+        };
+        context.editFontFamilies = [this](const QString &value, bool generic) {
+            return EditFontFamilies(m_workbench.prompter(), value, generic, &m_workbench.window());
+        };
         text = ResolvePlaceholder(QString(), item, false, context, m_workbench.prompter());
         if (text.isEmpty())
             return; // cancelled: the typed letters stay

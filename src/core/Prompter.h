@@ -8,6 +8,7 @@
 #include <optional>
 
 class QColor;
+class QDialog;
 class QFont;
 class QPrinter;
 
@@ -73,6 +74,9 @@ public:
     // change when the user confirms; false when cancelled.
     virtual bool chooseFont(QFont &font) = 0;
     virtual bool chooseColour(QColor &colour) = 0;
+
+    // One of the program's own dialogs, shown modally; true when accepted.
+    virtual bool runDialog(QDialog &dialog) = 0;
 
     // The print dialog for a printer; false when cancelled.
     virtual bool printDialog(QPrinter &printer) = 0;

@@ -42,9 +42,4 @@ QString quickTable(int rows, int columns)
     return table + QStringLiteral("\r\n</table>\r\n");
 }
 
-QString colourCode(quint32 rgb)
-{
-    return QStringLiteral("#%1").arg(rgb & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
-}
-
 } // namespace FixedMarkup

@@ -20,7 +20,4 @@ void wrapListItem(EditableText &text);
 // A table of the given size for the quick-table menus.
 QString quickTable(int rows, int columns);
 
-// "#RRGGBB" of a colour given as 0xRRGGBB.
-QString colourCode(quint32 rgb);
-
 } // namespace FixedMarkup

@@ -19,7 +19,6 @@
 #include "workbench/TFriendlyStatusBar.h"
 #include "workbench/Workbench.h"
 
-#include <QColor>
 #include <QWidget>
 
 namespace {
@@ -86,11 +85,6 @@ void HtmlCommands::attachMarkup()
     insert(QStringLiteral("actLinieskift"), [emptyElement] { return emptyElement("br"); });
     insert(QStringLiteral("actVandretLinie"), [emptyElement] { return emptyElement("hr"); });
     insert(QStringLiteral("actHaardtMellemrum"), [] { return QStringLiteral("&nbsp;"); });
-    commands.handle(QStringLiteral("actSystemfarve"), [this] {
-        QColor colour = Qt::black;
-        if (m_workbench.prompter().chooseColour(colour))
-            InsertAtCaret(m_workbench.activeEditor(), FixedMarkup::colourCode(colour.rgb() & 0xFFFFFF));
-    });
 }
 
 void HtmlCommands::attachConversions()

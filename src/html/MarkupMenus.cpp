@@ -36,9 +36,7 @@ void MarkupMenus::buildStyleMenu()
     styles->addSeparator();
     m_styleMenu = styles;
     connect(styles, &QMenu::aboutToShow, this, &MarkupMenus::refreshStyleMenu);
-    QAction &button = m_workbench.commands().add(QStringLiteral("actSkrifttypeKnap"), QStringLiteral("Skrifttype"));
-    button.setEnabled(false); // the font dialog is not there yet; its drop-down works
-    button.setMenu(styles);
+    m_workbench.commands().add(QStringLiteral("actSkrifttypeKnap"), QStringLiteral("Skrifttype")).setMenu(styles);
 }
 
 void MarkupMenus::buildTableMenu()

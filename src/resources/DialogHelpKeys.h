@@ -99,6 +99,13 @@ constexpr int AlternativeText = 135;
 constexpr int Target = 141;
 } // namespace AreaDialog
 
+// The font dialog: the family box (and the family list), size and sign, and the colour group.
+namespace FontDialog {
+constexpr int Face = 460;
+constexpr int Size = 461;
+constexpr int Colour = 462;
+} // namespace FontDialog
+
 // Every key above once.
 inline constexpr std::array All{
     CommonPanel::Class,
@@ -165,6 +172,9 @@ inline constexpr std::array All{
     AreaDialog::Address,
     AreaDialog::AlternativeText,
     AreaDialog::Target,
+    FontDialog::Face,
+    FontDialog::Size,
+    FontDialog::Colour,
 };
 
 } // namespace DialogHelpKeys

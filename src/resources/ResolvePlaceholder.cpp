@@ -3,48 +3,32 @@
 #include "core/Prompter.h"
 #include "files/RelativePaths.h"
 #include "html/ColourText.h"
-#include "html/CommaText.h"
 
 #include <QColor>
 #include <QDir>
 #include <QFileInfo>
-#include <QFont>
 
 namespace {
 
 const QString AllFiles = QStringLiteral("Alle filer (*.*)");
 constexpr int MaxValueLength = 255;
 
-QString chooseColour(const QString &value, Prompter &prompter)
+QString chooseColour(const QString &value, const PlaceholderContext &context, Prompter &prompter)
 {
-    const RgbColour start = HtmlToColor(value);
+    RgbColour start = HtmlToColor(value);
+    if (context.webColourDialog && context.chooseWebColour)
+        return context.chooseWebColour(start) ? ColorToHtml(start) : value;
     QColor colour(start.red, start.green, start.blue);
     if (!prompter.chooseColour(colour))
         return value;
     return ColorToHtml({colour.red(), colour.green(), colour.blue()});
 }
 
-// The generic families go bare into a family list, every other name in quotes.
-QString familyList(const QStringList &families)
+QString chooseFonts(const QString &value, bool styleMode, const PlaceholderContext &context)
 {
-    static const QStringList generic{"serif", "sans-serif", "cursive", "fantasy", "monospace"};
-    QStringList written;
-    for (const QString &family : families)
-        written.append(generic.contains(family, Qt::CaseInsensitive) ? family : QLatin1Char('\'') + family + QLatin1Char('\''));
-    return written.join(QLatin1Char(','));
-}
-
-// The prompter's font dialog stands in for the font-list dialog until that
-// exists: it starts on the value's families and answers the chosen ones.
-QString chooseFonts(const QString &value, Prompter &prompter)
-{
-    QFont font;
-    const QStringList families = CommaText::split(QString(value).replace(QLatin1Char('\''), QLatin1Char('"')));
-    if (!families.isEmpty())
-        font.setFamilies(families);
-    if (!prompter.chooseFont(font))
+    if (!context.editFontFamilies)
         return value;
-    return familyList(font.families().isEmpty() ? QStringList(font.family()) : font.families());
+    return context.editFontFamilies(value, styleMode).value_or(value);
 }
 
 // The file a reference names: without a url( ) wrapper or single quotes,
@@ -102,9 +86,9 @@ QString ResolvePlaceholder(const QString &value, const QString &placeholder, boo
                            Prompter &prompter)
 {
     if (placeholder == QLatin1String("[farve]"))
-        return chooseColour(value, prompter);
+        return chooseColour(value, context, prompter);
     if (placeholder == QLatin1String("[font]"))
-        return chooseFonts(value, prompter);
+        return chooseFonts(value, styleMode, context);
     if (placeholder == QLatin1String("[url]") || placeholder == QLatin1String("[url(grafik)]"))
         return chooseFile(value, placeholder != QLatin1String("[url]"), styleMode, context, prompter);
     return askForValue(value, placeholder, prompter);

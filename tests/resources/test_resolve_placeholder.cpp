@@ -7,13 +7,6 @@ namespace {
 
 const PlaceholderContext InDocument{false, QStringLiteral("*.htm;*.html"), QStringLiteral("/site/sider/om.htm"), QString()};
 
-QFont fontOf(const QStringList &families)
-{
-    QFont font;
-    font.setFamilies(families);
-    return font;
-}
-
 } // namespace
 
 TEST(ResolvePlaceholder, ColourIsWrittenAsHashAndSixDigits)
@@ -28,17 +21,48 @@ TEST(ResolvePlaceholder, ColourIsWrittenAsHashAndSixDigits)
     EXPECT_TRUE(prompter.allAnswered());
 }
 
-TEST(ResolvePlaceholder, FontListQuotesAllButTheGenericFamilies)
+TEST(ResolvePlaceholder, ColourGoesToTheWebColourDialogWhenChosen)
 {
     ScriptedPrompter prompter;
-    prompter.expectFont(fontOf({"Verdana", "sans-serif"})).expectFont(fontOf({"Times New Roman"})).expectFont(QFont(QString()));
-    EXPECT_EQ(ResolvePlaceholder(QString(), QStringLiteral("[font]"), true, InDocument, prompter),
+    PlaceholderContext context = InDocument;
+    context.webColourDialog = true;
+    QList<RgbColour> starts;
+    bool accept = true;
+    context.chooseWebColour = [&](RgbColour &colour) {
+        starts.append(colour);
+        colour = {0, 51, 102};
+        return accept;
+    };
+    EXPECT_EQ(ResolvePlaceholder(QStringLiteral("red"), QStringLiteral("[farve]"), false, context, prompter),
+              QStringLiteral("#003366"));
+    accept = false;
+    EXPECT_EQ(ResolvePlaceholder(QStringLiteral("red"), QStringLiteral("[farve]"), false, context, prompter),
+              QStringLiteral("red"))
+        << "cancelled: the value stays";
+    EXPECT_EQ(starts, (QList<RgbColour>{{255, 0, 0}, {255, 0, 0}}));
+}
+
+TEST(ResolvePlaceholder, FontListGoesThroughTheFamilyEditor)
+{
+    ScriptedPrompter prompter;
+    PlaceholderContext context = InDocument;
+    QList<std::pair<QString, bool>> asked;
+    std::optional<QString> answer = QStringLiteral("'Verdana',sans-serif");
+    context.editFontFamilies = [&](const QString &value, bool generic) {
+        asked.append({value, generic});
+        return answer;
+    };
+    EXPECT_EQ(ResolvePlaceholder(QStringLiteral("Arial"), QStringLiteral("[font]"), true, context, prompter),
               QStringLiteral("'Verdana',sans-serif"));
-    EXPECT_EQ(ResolvePlaceholder(QStringLiteral("Arial"), QStringLiteral("[font]"), false, InDocument, prompter),
-              QStringLiteral("'Times New Roman'"));
-    EXPECT_EQ(ResolvePlaceholder(QStringLiteral("'Arial',serif"), QStringLiteral("[font]"), true, InDocument, prompter),
-              QStringLiteral("'Arial',serif"));
-    EXPECT_TRUE(prompter.allAnswered());
+    answer.reset();
+    EXPECT_EQ(ResolvePlaceholder(QStringLiteral("'Arial',serif"), QStringLiteral("[font]"), false, context, prompter),
+              QStringLiteral("'Arial',serif"))
+        << "cancelled: the value stays";
+    EXPECT_EQ(asked, (QList<std::pair<QString, bool>>{{"Arial", true}, {"'Arial',serif", false}}))
+        << "the generic families are offered in style mode";
+    EXPECT_EQ(ResolvePlaceholder(QStringLiteral("Arial"), QStringLiteral("[font]"), true, InDocument, prompter),
+              QStringLiteral("Arial"))
+        << "no editor: the value stays";
 }
 
 TEST(ResolvePlaceholder, AddressesStartAtTheCurrentFileAndComeBackRelative)

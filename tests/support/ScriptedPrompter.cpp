@@ -1,34 +1,36 @@
 #include "support/ScriptedPrompter.h"
 
+#include <QDialog>
+
 #include <gtest/gtest.h>
 
 ScriptedPrompter &ScriptedPrompter::expect(const QString &textPart, Button answer)
 {
-    m_script.append({Kind::Message, textPart, answer, {}, std::nullopt, {}, {}});
+    m_script.append({Kind::Message, textPart, answer, {}, std::nullopt, {}, {}, {}});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectPrintDialog(bool accept)
 {
-    m_script.append({Kind::PrintDialog, QString(), accept ? Ok : Cancel, {}, std::nullopt, {}, {}});
+    m_script.append({Kind::PrintDialog, QString(), accept ? Ok : Cancel, {}, std::nullopt, {}, {}, {}});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectPrinterSetup(bool accept)
 {
-    m_script.append({Kind::PrinterSetup, QString(), accept ? Ok : Cancel, {}, std::nullopt, {}, {}});
+    m_script.append({Kind::PrinterSetup, QString(), accept ? Ok : Cancel, {}, std::nullopt, {}, {}, {}});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectFiles(const QStringList &answer)
 {
-    m_script.append({Kind::Files, QString(), Ok, answer, std::nullopt, {}, {}});
+    m_script.append({Kind::Files, QString(), Ok, answer, std::nullopt, {}, {}, {}});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectInput(std::optional<QString> answer)
 {
-    m_script.append({Kind::Input, QString(), Ok, {}, std::move(answer), {}, {}});
+    m_script.append({Kind::Input, QString(), Ok, {}, std::move(answer), {}, {}, {}});
     return *this;
 }
 
@@ -78,13 +80,13 @@ std::optional<QString> ScriptedPrompter::inputText(const QString &caption, const
 
 ScriptedPrompter &ScriptedPrompter::expectFont(const QFont &answer)
 {
-    m_script.append({Kind::Font, QString(), Ok, {}, std::nullopt, answer, {}});
+    m_script.append({Kind::Font, QString(), Ok, {}, std::nullopt, answer, {}, {}});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectColour(const QColor &answer)
 {
-    m_script.append({Kind::Colour, QString(), Ok, {}, std::nullopt, {}, answer});
+    m_script.append({Kind::Colour, QString(), Ok, {}, std::nullopt, {}, answer, {}});
     return *this;
 }
 
@@ -112,6 +114,25 @@ bool ScriptedPrompter::chooseColour(QColor &colour)
         return false;
     colour = step.colour;
     return true;
+}
+
+ScriptedPrompter &ScriptedPrompter::expectDialog(const QString &titlePart, std::function<void(QDialog &)> fill, bool accept)
+{
+    m_script.append({Kind::Dialog, titlePart, accept ? Ok : Cancel, {}, std::nullopt, {}, {}, std::move(fill)});
+    return *this;
+}
+
+bool ScriptedPrompter::runDialog(QDialog &dialog)
+{
+    if (m_script.isEmpty() || m_script.first().kind != Kind::Dialog
+        || !dialog.windowTitle().contains(m_script.first().textPart)) {
+        ADD_FAILURE() << "unexpected dialog " << dialog.windowTitle().toStdString();
+        return false;
+    }
+    const Step step = m_script.takeFirst();
+    if (step.fill)
+        step.fill(dialog);
+    return step.answer == Ok;
 }
 
 bool ScriptedPrompter::dialog(Kind kind, const char *name)

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 #include <optional>
 
 // Answers prompts from a script, in order. A prompt that the script does not
@@ -28,6 +30,10 @@ public:
     // value (an invalid colour, or a font with no family: cancelled).
     ScriptedPrompter &expectFont(const QFont &answer);
     ScriptedPrompter &expectColour(const QColor &answer);
+    // The next prompt must be one of the program's own dialogs whose title
+    // contains titlePart; fill sets its controls as the user would, and the
+    // dialog is then accepted or cancelled.
+    ScriptedPrompter &expectDialog(const QString &titlePart, std::function<void(QDialog &)> fill, bool accept = true);
 
     // The file dialogs and input boxes seen, in order.
     const QList<FileDialog> &fileDialogs() const { return m_fileDialogs; }
@@ -42,6 +48,7 @@ public:
     std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &value) override;
     bool chooseFont(QFont &font) override;
     bool chooseColour(QColor &colour) override;
+    bool runDialog(QDialog &dialog) override;
     bool printDialog(QPrinter &printer) override;
     bool printerSetup(QPrinter &printer) override;
 
@@ -49,7 +56,7 @@ public:
     bool allAnswered() const { return m_script.isEmpty(); }
 
 private:
-    enum class Kind { Message, PrintDialog, PrinterSetup, Files, Input, Font, Colour };
+    enum class Kind { Message, PrintDialog, PrinterSetup, Files, Input, Font, Colour, Dialog };
     struct Step
     {
         Kind kind;
@@ -59,6 +66,7 @@ private:
         std::optional<QString> input;
         QFont font;
         QColor colour;
+        std::function<void(QDialog &)> fill;
     };
     bool dialog(Kind kind, const char *name);
     QStringList files(const char *name);

@@ -27,7 +27,7 @@ ElementDialogCommands::ElementDialogCommands(const TfrmDialog::Services &service
     }
 }
 
-int ElementDialogCommands::open(int kind)
+bool ElementDialogCommands::open(int kind)
 {
     return OpenElementDialog(kind, m_edit, m_services);
 }

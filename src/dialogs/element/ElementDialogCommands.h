@@ -17,8 +17,8 @@ public:
     explicit ElementDialogCommands(const TfrmDialog::Services &services);
 
     ElementEdit &edit() { return m_edit; }
-    // Opens the dialog of a kind with the edit values as they stand.
-    int open(int kind);
+    // Opens the dialog of a kind with the edit values as they stand; whether OK ended it.
+    bool open(int kind);
 
 private:
     TfrmDialog::Services m_services;

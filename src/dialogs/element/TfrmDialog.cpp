@@ -2,6 +2,7 @@
 
 #include "core/OptionsModel.h"
 #include "core/ProductTexts.h"
+#include "core/Prompter.h"
 #include "dialogs/HelpLine.h"
 #include "dialogs/element/CommonPanel.h"
 #include "dialogs/element/DialogKinds.h"
@@ -63,7 +64,7 @@ TfrmDialog::TfrmDialog(int kind, ElementEdit &edit, const Services &services, QW
     cancel->setObjectName(QStringLiteral("btnAnnuller"));
     m_help->attach(ok, QStringLiteral("Indsætter HTML-koden på baggrund af de foretagne valg."));
     m_help->attach(cancel, QStringLiteral("Ser bort fra de foretagne valg og lukker dialogboksen."));
-    connect(buttons, &QDialogButtonBox::accepted, this, &TfrmDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TfrmDialog::reject);
     layout->addWidget(buttons);
     layout->addWidget(m_help);
@@ -119,15 +120,13 @@ ElementPanel *TfrmDialog::makePanel(int kind)
                               services, this);
 }
 
-void TfrmDialog::accept()
+void TfrmDialog::apply()
 {
     Workbench &workbench = m_services.workbench;
     TLEdit &editor = workbench.activeEditor();
     // A read-only document is not touched, and nothing is kept either.
-    if (editor.IsReadOnly()) {
-        QDialog::accept();
+    if (editor.IsReadOnly())
         return;
-    }
     if (m_common)
         m_common->remember();
     PanelContext context{editor, m_common ? m_common->fields() : CommonFields(),
@@ -135,11 +134,13 @@ void TfrmDialog::accept()
     editor.beginEdit();
     m_panel->apply(context);
     editor.endEdit();
-    QDialog::accept();
 }
 
-int OpenElementDialog(int kind, ElementEdit &edit, const TfrmDialog::Services &services)
+bool OpenElementDialog(int kind, ElementEdit &edit, const TfrmDialog::Services &services)
 {
     TfrmDialog dialog(kind, edit, services, &services.workbench.window());
-    return dialog.exec();
+    if (!services.workbench.prompter().runDialog(dialog))
+        return false;
+    dialog.apply();
+    return true;
 }

@@ -38,7 +38,9 @@ public:
     ElementPanel &panel() const { return *m_panel; }
     HelpLine &helpLine() const { return *m_help; }
 
-    void accept() override;
+    // OK's work: the panel's markup into the active document (unless it is
+    // read-only) and what the dialog remembers.
+    void apply();
 
 private:
     ElementPanel *makePanel(int kind);
@@ -51,6 +53,6 @@ private:
     CommonPanel *m_common = nullptr;
 };
 
-// Opens the element dialog of a kind on the active document (modal); the
-// dialog's result.
-int OpenElementDialog(int kind, ElementEdit &edit, const TfrmDialog::Services &services);
+// Shows the element dialog of a kind on the active document through the
+// prompter and applies it on OK; whether OK ended it.
+bool OpenElementDialog(int kind, ElementEdit &edit, const TfrmDialog::Services &services);

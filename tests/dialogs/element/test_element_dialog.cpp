@@ -1,5 +1,6 @@
 // The element dialog in the real window: the entries that open it, what OK
 // writes, and what a read-only document keeps.
+#include "dialogs/DialogCommands.h"
 #include "dialogs/element/DialogKinds.h"
 #include "dialogs/element/ElementDialogCommands.h"
 #include "dialogs/element/ElementPanels.h"
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -28,21 +28,17 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    // Runs the command; the dialog it opens is filled by `fill` and closed with OK.
+    // Runs the command; the dialog it opens is filled by `fill` and answered with OK.
     void runDialog(const char *command, const std::function<void(TfrmDialog &)> &fill = {})
     {
-        bool seen = false;
-        QTimer::singleShot(0, m_window.get(), [&] {
-            auto *dialog = qobject_cast<TfrmDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            seen = true;
+        m_prompter.expectDialog(QString(), [fill](QDialog &shown) {
+            auto *dialog = qobject_cast<TfrmDialog *>(&shown);
+            ASSERT_NE(dialog, nullptr);
             if (fill)
                 fill(*dialog);
-            dialog->accept();
         });
         m_window->command(QString::fromLatin1(command))->trigger();
-        EXPECT_TRUE(seen) << command;
+        EXPECT_TRUE(m_prompter.allAnswered()) << command;
     }
     void setXhtml(bool on)
     {
@@ -133,12 +129,12 @@ TEST_F(ElementDialogTest, AReadOnlyDocumentIsLeftAsItIsAndNothingIsStored)
 
 TEST_F(ElementDialogTest, TheEditValuesAreClearedHoweverTheDialogEnds)
 {
-    ElementEdit &edit = m_window->elementDialogs().edit();
+    ElementEdit &edit = m_window->dialogCommands().elementDialogs().edit();
     edit.EditMode = true;
     edit.ElementValues[1] = QStringLiteral("center");
     edit.PreservedRemainder = QStringLiteral(" x=\"y\"");
-    QTimer::singleShot(0, m_window.get(), [] { QApplication::activeModalWidget()->close(); });
-    m_window->elementDialogs().open(DialogKind::Block);
+    m_prompter.expectDialog(QStringLiteral("Blokformatering"), {}, false);
+    EXPECT_FALSE(m_window->dialogCommands().elementDialogs().open(DialogKind::Block));
     EXPECT_FALSE(edit.EditMode);
     EXPECT_TRUE(edit.ElementValues[1].isEmpty());
     EXPECT_TRUE(edit.PreservedRemainder.isEmpty());
