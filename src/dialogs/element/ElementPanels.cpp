@@ -1,6 +1,7 @@
 #include "dialogs/element/ElementPanels.h"
 
 #include "dialogs/HelpLine.h"
+#include "dialogs/colour/TEditWebColor.h"
 #include "dialogs/element/ElementDialogSettings.h"
 #include "dialogs/element/TitlePanel.h"
 #include "editor/EditableText.h"
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -331,11 +333,13 @@ PagePanel::PagePanel(const Start &start, PanelServices services, bool editMode, 
                                                    {QStringLiteral("Be&søgt henvisning:"), body.visitedLink},
                                                    {QStringLiteral("&Aktiv henvisning:"), body.activeLink}};
     for (const auto &[caption, value] : colours) {
-        auto *field = new QLineEdit(value, this);
+        auto *field = new TEditWebColor(services.prompter, &services.settings, this);
         field->setObjectName(QStringLiteral("edFarve%1").arg(m_colourFields.size() + 1));
+        field->setText(value);
+        field->setWebDialog(services.webColourDialog);
         // Changing a colour includes the colours.
-        connect(field, &QLineEdit::textEdited, m_colours, [this] { m_colours->setChecked(true); });
-        form->addRow(labelFor(caption, field), field);
+        connect(field, &TEditWebColor::textChanged, m_colours, [this] { m_colours->setChecked(true); });
+        form->addRow(labelFor(caption, field->lineEdit()), field);
         m_colourFields.append(field);
     }
     // Without the BODY element there is nothing for the body's fields.
@@ -343,7 +347,7 @@ PagePanel::PagePanel(const Start &start, PanelServices services, bool editMode, 
         const bool on = m_body->isChecked();
         m_background->setEnabled(on);
         m_colours->setEnabled(on);
-        for (QLineEdit *field : std::as_const(m_colourFields))
+        for (TEditWebColor *field : std::as_const(m_colourFields))
             field->setEnabled(on);
         Q_EMIT commonPanelEnabledChanged(on);
     };
@@ -356,11 +360,9 @@ PagePanel::PagePanel(const Start &start, PanelServices services, bool editMode, 
 
     using namespace DialogHelpKeys::ElementDialog;
     services.help.attach(m_title, services.helpText(Title));
-    QLineEdit *const colourFields[] = {m_colourFields[0], m_colourFields[1], m_colourFields[2], m_colourFields[3],
-                                       m_colourFields[4]};
     const int colourKeys[] = {BackgroundColour, TextColour, LinkColour, VisitedLinkColour, ActiveLinkColour};
     for (int i = 0; i < 5; ++i)
-        services.help.attach(colourFields[i], services.helpText(colourKeys[i]));
+        services.help.attach(m_colourFields[i]->lineEdit(), services.helpText(colourKeys[i]), m_colourFields[i]->button());
 }
 
 bool PagePanel::commonPanelEnabled() const

@@ -19,12 +19,17 @@ class QSpinBox;
 class QTableWidget;
 struct ElementEdit;
 
+class Prompter;
+class TEditWebColor;
+
 // What the panels need besides their values.
 struct PanelServices
 {
     SettingsStore &settings;
     HelpLine &help;
     std::function<QString(int helpKey)> helpText;
+    Prompter &prompter;
+    bool webColourDialog = false; // colour fields open the web colour dialog
 };
 
 // "Vandret linie": length (in percent or pixels), thickness, 3D shading,
@@ -132,6 +137,6 @@ private:
     QCheckBox *m_body;
     QLineEdit *m_background;
     QCheckBox *m_colours;
-    QList<QLineEdit *> m_colourFields;
+    QList<TEditWebColor *> m_colourFields;
     qsizetype m_caret = -1;
 };

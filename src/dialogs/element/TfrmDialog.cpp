@@ -4,6 +4,7 @@
 #include "core/ProductTexts.h"
 #include "core/Prompter.h"
 #include "dialogs/HelpLine.h"
+#include "dialogs/colour/TEditWebColor.h"
 #include "dialogs/element/CommonPanel.h"
 #include "dialogs/element/DialogKinds.h"
 #include "dialogs/element/DialogTitles.h"
@@ -19,6 +20,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -45,6 +47,11 @@ TfrmDialog::TfrmDialog(int kind, ElementEdit &edit, const Services &services, QW
         return isColourKey(key) ? text + QStringLiteral(". Tast SHIFT+F8 for at skifte farvedialogboks.") : text;
     };
     m_panel = makePanel(kind);
+    // Shift+F8 switches every colour field between the web and the system colour dialog.
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8), this), &QShortcut::activated, this, [this] {
+        for (TEditWebColor *field : findChildren<TEditWebColor *>())
+            field->setWebDialog(!field->webDialog());
+    });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_panel);
@@ -81,7 +88,8 @@ TfrmDialog::~TfrmDialog()
 ElementPanel *TfrmDialog::makePanel(int kind)
 {
     Workbench &workbench = m_services.workbench;
-    const PanelServices services{workbench.settings(), *m_help, m_services.helpText};
+    const PanelServices services{workbench.settings(), *m_help, m_services.helpText, workbench.prompter(),
+                                 workbench.options().options().webColourDialog};
     if (kind == DialogKind::HorizontalLine)
         return new LinePanel(m_edit.EditMode ? HorizontalLineValues::fromEdit(m_edit)
                                              : HorizontalLineValues::read(workbench.settings()),

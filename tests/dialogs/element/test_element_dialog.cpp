@@ -1,6 +1,8 @@
 // The element dialog in the real window: the entries that open it, what OK
 // writes, and what a read-only document keeps.
 #include "dialogs/DialogCommands.h"
+#include "dialogs/HelpLine.h"
+#include "dialogs/colour/TEditWebColor.h"
 #include "dialogs/element/DialogKinds.h"
 #include "dialogs/element/ElementDialogCommands.h"
 #include "dialogs/element/ElementPanels.h"
@@ -13,6 +15,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QToolBar>
 
@@ -74,6 +77,16 @@ TEST_F(ElementDialogTest, ThePageSkeletonOnAnEmptyUtf8PageLeavesTheCaretInTheBod
     runDialog("actBasiskoder", [](TfrmDialog &dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Basiskoder"));
         field<QLineEdit>(dialog, "edTitel")->setText(QStringLiteral("Min side"));
+        // The colour fields tell of Shift+F8, which switches all of them to the other colour dialog.
+        const QList<TEditWebColor *> colours = dialog.findChildren<TEditWebColor *>();
+        ASSERT_EQ(colours.size(), 5);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(colours[0]->lineEdit(), &enter);
+        EXPECT_TRUE(dialog.helpLine().text().endsWith(QStringLiteral(". Tast SHIFT+F8 for at skifte farvedialogboks.")));
+        const bool web = colours[0]->webDialog();
+        Q_EMIT dialog.findChild<QShortcut *>()->activated();
+        for (const TEditWebColor *colour : colours)
+            EXPECT_EQ(colour->webDialog(), !web);
     });
     const QString text = editor().GetText();
     EXPECT_EQ(text,
