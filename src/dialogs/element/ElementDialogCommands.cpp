@@ -12,6 +12,7 @@ ElementDialogCommands::ElementDialogCommands(const TfrmDialog::Services &service
     : QObject(&services.workbench.window())
     , m_services(services)
 {
+    m_services.noFramesText = &m_noFramesText;
     CommandRegistry &commands = services.workbench.commands();
     const std::pair<const char *, int> entries[] = {
         {"actBasiskoder", DialogKind::Page}, {"actLinie", DialogKind::HorizontalLine}, {"actPunktopstilling", DialogKind::List},

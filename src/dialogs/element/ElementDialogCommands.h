@@ -17,10 +17,13 @@ public:
     explicit ElementDialogCommands(const TfrmDialog::Services &services);
 
     ElementEdit &edit() { return m_edit; }
+    // The frames dialog's no-frames text, edited by the dialog's kind 10.
+    QString &noFramesText() { return m_noFramesText; }
     // Opens the dialog of a kind with the edit values as they stand; whether OK ended it.
     bool open(int kind);
 
 private:
     TfrmDialog::Services m_services;
     ElementEdit m_edit;
+    QString m_noFramesText;
 };

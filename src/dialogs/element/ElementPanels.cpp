@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -404,4 +405,153 @@ void PagePanel::apply(PanelContext &context)
     InsertAtCaret(context.text, page.text);
     context.text.SetSelection(SelectionRecord::at(placeAfter(start, page.text, page.caret)));
     m_caret = page.caret;
+}
+
+// ---------------------------------------------------------------------------
+
+FramesetFieldsPanel::FramesetFieldsPanel(const FramesetValues &start, PanelServices services, QWidget *parent)
+    : ElementPanel(parent)
+    , m_rows(new QLineEdit(start.rows, this))
+    , m_columns(new QLineEdit(start.columns, this))
+    , m_border(new QCheckBox(QStringLiteral("&Kant"), this))
+    , m_thickness(numberField("seTykkelse", 0, 100, start.thickness, this))
+{
+    setObjectName(QStringLiteral("panFrameset"));
+    m_rows->setObjectName(QStringLiteral("edRaekker"));
+    m_columns->setObjectName(QStringLiteral("edKolonner"));
+    m_border->setObjectName(QStringLiteral("cbKant"));
+    m_border->setChecked(start.border);
+    // The one of rows and columns not in use is greyed.
+    (start.rowsGreyed() ? m_rows : m_columns)->setEnabled(false);
+    auto *form = new QFormLayout(this);
+    form->addRow(labelFor(QStringLiteral("&Rækker:"), m_rows), m_rows);
+    form->addRow(labelFor(QStringLiteral("&Kolonner:"), m_columns), m_columns);
+    form->addRow(m_border);
+    form->addRow(labelFor(QStringLiteral("&Tykkelse:"), m_thickness), m_thickness);
+    services.help.attach(m_rows, QStringLiteral("Rækkernes højder, adskilt af komma, fx 100,*. (ROWS=\"\")"));
+    services.help.attach(m_columns, QStringLiteral("Kolonnernes bredder, adskilt af komma, fx 25%,*. (COLS=\"\")"));
+    services.help.attach(m_border, QStringLiteral("Bestemmer, om rammerne skal have kant. (FRAMEBORDER=\"\")"));
+    services.help.attach(m_thickness, QStringLiteral("Kantens tykkelse i pixels. (BORDER=\"\")"));
+}
+
+void FramesetFieldsPanel::apply(PanelContext &context)
+{
+    FramesetValues values;
+    values.rows = m_rows->text().trimmed();
+    values.columns = m_columns->text().trimmed();
+    values.border = m_border->isChecked();
+    values.thickness = m_thickness->value();
+    InsertAtCaret(context.text, buildFrameset(values, context.common));
+}
+
+// ---------------------------------------------------------------------------
+
+TableCellFieldsPanel::TableCellFieldsPanel(const TableCellValues &start, bool row, PanelServices services, QWidget *parent)
+    : ElementPanel(parent)
+    , m_row(row)
+    , m_vertical(new QComboBox(this))
+    , m_horizontal(new QComboBox(this))
+{
+    setObjectName(QStringLiteral("panTabel"));
+    m_vertical->setObjectName(QStringLiteral("cbLodret"));
+    m_vertical->addItems({QStringLiteral("Top"), QStringLiteral("Midten"), QStringLiteral("Bund")});
+    m_vertical->setCurrentIndex(int(start.vertical));
+    m_horizontal->setObjectName(QStringLiteral("cbVandret"));
+    m_horizontal->addItems({QStringLiteral("Venstrestillet"), QStringLiteral("Centreret"), QStringLiteral("Højrestillet")});
+    m_horizontal->setCurrentIndex(int(start.horizontal));
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(labelFor(QStringLiteral("&Tekstjustering top/bund:"), m_vertical), 0, 0);
+    grid->addWidget(m_vertical, 0, 1, 1, 2);
+    grid->addWidget(labelFor(QStringLiteral("Tekstjustering h&øjre/venstre:"), m_horizontal), 1, 0);
+    grid->addWidget(m_horizontal, 1, 1, 1, 2);
+    using namespace DialogHelpKeys;
+    services.help.attach(m_vertical, services.helpText(TableDialog::VerticalAlignment));
+    services.help.attach(m_horizontal, services.helpText(TableDialog::HorizontalAlignment));
+    if (row)
+        return;
+
+    m_rowSpan = numberField("seRaekker", 1, 50, start.rowSpan, this);
+    m_columnSpan = numberField("seKolonner", 1, 50, start.columnSpan, this);
+    grid->addWidget(labelFor(QStringLiteral("Antal &rækker cellen spænder over:"), m_rowSpan), 2, 0);
+    grid->addWidget(m_rowSpan, 2, 1);
+    grid->addWidget(labelFor(QStringLiteral("&Antal kolonner cellen spænder over:"), m_columnSpan), 3, 0);
+    grid->addWidget(m_columnSpan, 3, 1);
+    // A size's box is ticked as soon as its value is changed.
+    const auto sizeRow = [&](int line, const QString &caption, const char *name, int maximum, int value, bool on, bool percent,
+                             int minimum, QCheckBox *&box, QSpinBox *&field, QCheckBox *&percentBox) {
+        box = new QCheckBox(caption, this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setChecked(on);
+        field = numberField(name, minimum, maximum, value, this);
+        field->setObjectName(QString::fromLatin1(name) + QStringLiteral("Vaerdi"));
+        percentBox = new QCheckBox(QStringLiteral("%"), this);
+        percentBox->setChecked(percent);
+        connect(field, &QSpinBox::valueChanged, box, [box] { box->setChecked(true); });
+        grid->addWidget(box, line, 0);
+        grid->addWidget(field, line, 1);
+        grid->addWidget(percentBox, line, 2);
+        services.help.attach(percentBox,
+                             QStringLiteral("Bestemmer, om værdien skal være absolut (i procent) eller relativ (i pixels)."));
+    };
+    sizeRow(4, QStringLiteral("Celle&bredde:"), "cbBredde", 2000, start.width, start.widthOn, start.widthPercent, 0, m_widthOn,
+            m_width, m_widthPercent);
+    sizeRow(5, QStringLiteral("Celle&højde:"), "cbHoejde", 1600, start.height, start.heightOn, start.heightPercent, 1, m_heightOn,
+            m_height, m_heightPercent);
+    m_colourOn = new QCheckBox(QStringLiteral("&Farve"), this);
+    m_colourOn->setObjectName(QStringLiteral("cbFarve"));
+    m_colourOn->setChecked(start.colourOn);
+    m_colour = new TEditWebColor(services.prompter, &services.settings, this);
+    m_colour->setObjectName(QStringLiteral("edFarve"));
+    m_colour->setText(start.colour);
+    m_colour->setWebDialog(services.webColourDialog);
+    connect(m_colour, &TEditWebColor::textChanged, m_colourOn, [this] { m_colourOn->setChecked(true); });
+    grid->addWidget(m_colourOn, 6, 0);
+    grid->addWidget(m_colour, 6, 1, 1, 2);
+    services.help.attach(m_colour->lineEdit(), services.helpText(ElementDialog::CellColour), m_colour->button());
+}
+
+TableCellValues TableCellFieldsPanel::values() const
+{
+    TableCellValues values;
+    values.vertical = TableCellValues::Vertical(m_vertical->currentIndex());
+    values.horizontal = TableCellValues::Horizontal(m_horizontal->currentIndex());
+    if (m_row)
+        return values;
+    values.rowSpan = m_rowSpan->value();
+    values.columnSpan = m_columnSpan->value();
+    values.widthOn = m_widthOn->isChecked();
+    values.width = m_width->value();
+    values.widthPercent = m_widthPercent->isChecked();
+    values.heightOn = m_heightOn->isChecked();
+    values.height = m_height->value();
+    values.heightPercent = m_heightPercent->isChecked();
+    values.colourOn = m_colourOn->isChecked();
+    values.colour = m_colour->text().trimmed();
+    return values;
+}
+
+void TableCellFieldsPanel::apply(PanelContext &context)
+{
+    InsertAtCaret(context.text, m_row ? buildTableRow(values(), context.common) : buildTableCell(values(), context.common));
+}
+
+// ---------------------------------------------------------------------------
+
+NoFramesPanel::NoFramesPanel(QString &text, PanelServices services, QWidget *parent)
+    : ElementPanel(parent)
+    , m_text(text)
+    , m_field(new QPlainTextEdit(text, this))
+{
+    setObjectName(QStringLiteral("panNoFrames"));
+    m_field->setObjectName(QStringLiteral("mmTekst"));
+    m_field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(labelFor(QStringLiteral("&Tekst:"), m_field));
+    layout->addWidget(m_field);
+    services.help.attach(m_field, QStringLiteral("Den tekst, browsere uden rammer viser i stedet for rammerne."));
+}
+
+void NoFramesPanel::apply(PanelContext &)
+{
+    m_text = m_field->toPlainText();
 }

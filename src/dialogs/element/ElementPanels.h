@@ -2,9 +2,11 @@
 
 #include "dialogs/element/AlignmentPanel.h"
 #include "dialogs/element/ElementPanel.h"
+#include "dialogs/element/FramesetPanel.h"
 #include "dialogs/element/HorizontalLinePanel.h"
 #include "dialogs/element/ListPanel.h"
 #include "dialogs/element/PagePanel.h"
+#include "dialogs/element/TableCellPanel.h"
 
 #include <functional>
 
@@ -139,4 +141,62 @@ private:
     QCheckBox *m_colours;
     QList<TEditWebColor *> m_colourFields;
     qsizetype m_caret = -1;
+};
+
+// "Rammer - rediger antal og størrelse": a frameset's rows, columns and border.
+class FramesetFieldsPanel : public ElementPanel
+{
+    Q_OBJECT
+public:
+    FramesetFieldsPanel(const FramesetValues &start, PanelServices services, QWidget *parent = nullptr);
+    QString elementName() const override { return QStringLiteral("frameset"); }
+    void apply(PanelContext &context) override;
+
+private:
+    QLineEdit *m_rows;
+    QLineEdit *m_columns;
+    QCheckBox *m_border;
+    QSpinBox *m_thickness;
+};
+
+// A table cell (all fields) or row (the two alignments).
+class TableCellFieldsPanel : public ElementPanel
+{
+    Q_OBJECT
+public:
+    TableCellFieldsPanel(const TableCellValues &start, bool row, PanelServices services, QWidget *parent = nullptr);
+    QString elementName() const override { return m_row ? QStringLiteral("tr") : QStringLiteral("td"); }
+    void apply(PanelContext &context) override;
+    TableCellValues values() const;
+
+private:
+    bool m_row;
+    QComboBox *m_vertical;
+    QComboBox *m_horizontal;
+    QSpinBox *m_rowSpan = nullptr;
+    QSpinBox *m_columnSpan = nullptr;
+    QCheckBox *m_widthOn = nullptr;
+    QSpinBox *m_width = nullptr;
+    QCheckBox *m_widthPercent = nullptr;
+    QCheckBox *m_heightOn = nullptr;
+    QSpinBox *m_height = nullptr;
+    QCheckBox *m_heightPercent = nullptr;
+    QCheckBox *m_colourOn = nullptr;
+    TEditWebColor *m_colour = nullptr;
+};
+
+// "Rammer - alternativ tekst": the frames dialog's no-frames text, kept in
+// the text given, not written into the document.
+class NoFramesPanel : public ElementPanel
+{
+    Q_OBJECT
+public:
+    NoFramesPanel(QString &text, PanelServices services, QWidget *parent = nullptr);
+    QString elementName() const override { return QStringLiteral("noframes"); }
+    bool hasCommonPanel() const override { return false; }
+    void apply(PanelContext &context) override;
+
+private:
+    QString &m_text;
+    QPlainTextEdit *m_field;
 };

@@ -124,6 +124,13 @@ ElementPanel *TfrmDialog::makePanel(int kind)
             start.values.bodyValues = BodyValues::fromEdit(m_edit);
         return new PagePanel(start, services, m_edit.EditMode, this);
     }
+    if (kind == DialogKind::Frameset)
+        return new FramesetFieldsPanel(FramesetValues::fromEdit(m_edit), services, this);
+    if (kind == DialogKind::TableCell || kind == DialogKind::TableRow)
+        return new TableCellFieldsPanel(m_edit.EditMode ? TableCellValues::fromEdit(m_edit) : TableCellValues(),
+                                        kind == DialogKind::TableRow, services, this);
+    if (kind == DialogKind::NoFrames && m_services.noFramesText)
+        return new NoFramesPanel(*m_services.noFramesText, services, this);
     return new AlignmentPanel(m_edit.EditMode ? AlignmentValues::fromEdit(kind, m_edit) : AlignmentValues::forKind(kind),
                               services, this);
 }

@@ -30,6 +30,8 @@ public:
         std::function<QString(int helpKey)> helpText;
         // Opens a text in an editor: the edited text, or nothing when cancelled.
         std::function<std::optional<QString>(const QString &caption, const QString &text)> textEditor;
+        // The frames dialog's no-frames text, which that panel edits.
+        QString *noFramesText = nullptr;
     };
 
     TfrmDialog(int kind, ElementEdit &edit, const Services &services, QWidget *parent = nullptr);

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSpinBox>
@@ -122,6 +123,49 @@ TEST_F(ElementDialogTest, ListsTitlesAndAlignmentsAreWritten)
     runDialog("actTitel", [](TfrmDialog &dialog) { field<QLineEdit>(dialog, "edTitel")->setText(QStringLiteral("Forside")); });
     EXPECT_TRUE(editor().GetText().contains(QStringLiteral("<head>\n\t<title>Forside</title>\n</head>")))
         << editor().GetText().toStdString();
+}
+
+TEST_F(ElementDialogTest, CellsRowsFramesetsAndTheNoFramesText)
+{
+    ElementDialogCommands &dialogs = m_window->dialogCommands().elementDialogs();
+    const auto open = [&](int kind, const std::function<void(TfrmDialog &)> &fill) {
+        editor().SetText(QString());
+        m_prompter.expectDialog(QString(), [fill](QDialog &shown) { fill(*qobject_cast<TfrmDialog *>(&shown)); });
+        EXPECT_TRUE(dialogs.open(kind));
+        return editor().GetText();
+    };
+    EXPECT_EQ(open(DialogKind::TableCell, [](TfrmDialog &) {}), QStringLiteral("<td>"));
+    EXPECT_EQ(open(DialogKind::TableCell,
+                   [](TfrmDialog &dialog) {
+                       field<QSpinBox>(dialog, "seKolonner")->setValue(2);
+                       field<QSpinBox>(dialog, "cbBreddeVaerdi")->setValue(40); // ticks its box
+                       field<TEditWebColor>(dialog, "edFarve")->setText(QStringLiteral("#FFCC00"));
+                   }),
+              QStringLiteral("<td colspan=\"2\" width=\"40%\" bgcolor=\"#FFCC00\">"));
+    EXPECT_EQ(open(DialogKind::TableRow,
+                   [](TfrmDialog &dialog) {
+                       EXPECT_EQ(dialog.findChild<QSpinBox *>(QStringLiteral("seRaekker")), nullptr);
+                       field<QComboBox>(dialog, "cbLodret")->setCurrentIndex(0);
+                       field<QComboBox>(dialog, "cbVandret")->setCurrentIndex(1);
+                   }),
+              QStringLiteral("<tr valign=\"top\" align=\"center\">"));
+    EXPECT_EQ(open(DialogKind::Frameset,
+                   [](TfrmDialog &dialog) {
+                       field<QLineEdit>(dialog, "edRaekker")->setText(QStringLiteral("100,*"));
+                       field<QCheckBox>(dialog, "cbKant")->setChecked(false);
+                   }),
+              QStringLiteral("<frameset frameborder=\"0\" border=\"0\" framespacing=\"0\" rows=\"100,*\">"));
+
+    dialogs.noFramesText() = QStringLiteral("før");
+    EXPECT_EQ(open(DialogKind::NoFrames,
+                   [](TfrmDialog &dialog) {
+                       auto *text = dialog.findChild<QPlainTextEdit *>(QStringLiteral("mmTekst"));
+                       ASSERT_NE(text, nullptr);
+                       EXPECT_EQ(text->toPlainText(), QStringLiteral("før"));
+                       text->setPlainText(QStringLiteral("Din browser viser ikke rammer."));
+                   }),
+              QString());
+    EXPECT_EQ(dialogs.noFramesText(), QStringLiteral("Din browser viser ikke rammer."));
 }
 
 TEST_F(ElementDialogTest, AReadOnlyDocumentIsLeftAsItIsAndNothingIsStored)
