@@ -290,9 +290,10 @@ void TitlePanel::apply(PanelContext &context)
 
 // ---------------------------------------------------------------------------
 
-PagePanel::PagePanel(const Start &start, PanelServices services, bool editMode, QWidget *parent)
+PagePanel::PagePanel(const Start &start, PanelServices services, bool editMode, FileChooser chooseFile, QWidget *parent)
     : ElementPanel(parent)
     , m_settings(services.settings)
+    , m_chooseFile(std::move(chooseFile))
     , m_encoding(start.encoding)
     , m_version(new QComboBox(this))
     , m_title(new QLineEdit(start.values.title, this))
@@ -322,10 +323,25 @@ PagePanel::PagePanel(const Start &start, PanelServices services, bool editMode, 
     auto *form = new QFormLayout(this);
     form->addRow(labelFor(QStringLiteral("HTML-&version:"), m_version), m_version);
     form->addRow(labelFor(QStringLiteral("&Titel:"), m_title), m_title);
-    form->addRow(labelFor(QStringLiteral("T&ypografiark:"), m_stylesheet), m_stylesheet);
+    // A field with its "Vælg..." button, which fills it with a chosen file.
+    const auto withChooser = [this](QLineEdit *field, const char *name, const QString &caption, bool picture) {
+        auto *row = new QHBoxLayout;
+        auto *choose = new QPushButton(QStringLiteral("Vælg..."), this);
+        choose->setObjectName(QString::fromLatin1(name));
+        connect(choose, &QPushButton::clicked, this, [this, field, caption, picture] {
+            if (const std::optional<QString> path = m_chooseFile(caption, picture))
+                field->setText(*path);
+        });
+        row->addWidget(field, 1);
+        row->addWidget(choose);
+        return row;
+    };
+    form->addRow(labelFor(QStringLiteral("T&ypografiark:"), m_stylesheet),
+                 withChooser(m_stylesheet, "btnTypografiark", QStringLiteral("Typografiark"), false));
     form->addRow(labelFor(QStringLiteral("Standar&ddestinationsramme:"), m_target), m_target);
     form->addRow(m_body);
-    form->addRow(labelFor(QStringLiteral("&Baggrundsfil:"), m_background), m_background);
+    form->addRow(labelFor(QStringLiteral("&Baggrundsfil:"), m_background),
+                 withChooser(m_background, "btnBaggrundsfil", QStringLiteral("Baggrundsbillede"), true));
     form->addRow(m_colours);
     const BodyValues &body = start.values.bodyValues;
     const std::pair<QString, QString> colours[] = {{QStringLiteral("Baggr&und:"), body.background},

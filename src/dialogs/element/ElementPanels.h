@@ -9,6 +9,7 @@
 #include "dialogs/element/TableCellPanel.h"
 
 #include <functional>
+#include <optional>
 
 class HelpLine;
 class QButtonGroup;
@@ -120,7 +121,12 @@ public:
         int version = 0;
         FileEncoding encoding = FileEncoding::Utf8;
     };
-    PagePanel(const Start &start, PanelServices services, bool editMode, QWidget *parent = nullptr);
+    // Chooses a file for a field: the dialog's caption, the filters' text
+    // ("Typografiark (*.css)") and whether it is a picture; the path to write,
+    // relative to the document, or nothing.
+    using FileChooser = std::function<std::optional<QString>(const QString &caption, bool picture)>;
+
+    PagePanel(const Start &start, PanelServices services, bool editMode, FileChooser chooseFile, QWidget *parent = nullptr);
     QString elementName() const override { return QStringLiteral("body"); }
     bool commonPanelEnabled() const override;
     void apply(PanelContext &context) override;
@@ -131,6 +137,7 @@ public:
 
 private:
     SettingsStore &m_settings;
+    FileChooser m_chooseFile;
     FileEncoding m_encoding;
     QComboBox *m_version;
     QLineEdit *m_title;

@@ -13,12 +13,18 @@
 #include "dialogs/element/HtmlVersions.h"
 #include "documents/DocumentList.h"
 #include "editor/TLEdit.h"
+#include "files/RelativePaths.h"
+#include "files/SaveFirst.h"
 #include "html/HeadPlacement.h"
 #include "resources/ElementEvents.h"
 #include "resources/LibraryLists.h"
+#include "workbench/CommandRegistry.h"
 #include "workbench/Workbench.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -122,7 +128,9 @@ ElementPanel *TfrmDialog::makePanel(int kind)
         start.values.title = workbench.documents().active().caption;
         if (m_edit.EditMode)
             start.values.bodyValues = BodyValues::fromEdit(m_edit);
-        return new PagePanel(start, services, m_edit.EditMode, this);
+        return new PagePanel(
+            start, services, m_edit.EditMode,
+            [this](const QString &caption, bool picture) { return chooseRelativeFile(caption, picture); }, this);
     }
     if (kind == DialogKind::Frameset)
         return new FramesetFieldsPanel(FramesetValues::fromEdit(m_edit), services, this);
@@ -133,6 +141,34 @@ ElementPanel *TfrmDialog::makePanel(int kind)
         return new NoFramesPanel(*m_services.noFramesText, services, this);
     return new AlignmentPanel(m_edit.EditMode ? AlignmentValues::fromEdit(kind, m_edit) : AlignmentValues::forKind(kind),
                               services, this);
+}
+
+std::optional<QString> TfrmDialog::chooseRelativeFile(const QString &caption, bool picture)
+{
+    Workbench &workbench = m_services.workbench;
+    DocumentList &documents = workbench.documents();
+    // A path relative to the document needs the document's own place first.
+    if (!EnsureSavedForRelativePath(
+            caption, [&documents] { return !documents.active().path.isEmpty(); },
+            [&workbench] { workbench.commands().require(QStringLiteral("actGem")).trigger(); }, workbench.prompter()))
+        return std::nullopt;
+    const QString document = documents.active().path;
+    // The user's own stylesheets lie in the user data folder; the program's
+    // folder cannot be written, so it is no place to start.
+    const QString ownStylesheets = QDir(workbench.options().options().userDataFolder).filePath(QStringLiteral("typografiark"));
+    Prompter::FileDialog dialog;
+    dialog.caption = caption;
+    dialog.folder = !picture && QFileInfo(ownStylesheets).isDir() ? ownStylesheets : QFileInfo(document).absolutePath();
+    if (picture)
+        dialog.filters = {{QStringLiteral("Billedfiler"), QStringLiteral("*.gif *.jpg *.jpeg *.png")},
+                          {QStringLiteral("Alle filer"), QStringLiteral("*")}};
+    else
+        dialog.filters = {{QStringLiteral("Typografiark"), QStringLiteral("*.css")},
+                          {QStringLiteral("Alle filer"), QStringLiteral("*")}};
+    const QString chosen = workbench.prompter().openFile(dialog);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return RelativePath(document, chosen, true);
 }
 
 void TfrmDialog::apply()

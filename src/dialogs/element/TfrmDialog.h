@@ -46,6 +46,9 @@ public:
 
 private:
     ElementPanel *makePanel(int kind);
+    // A file chosen for a field of the page panel, as a path relative to
+    // the document (which is offered to be saved first when it has no name).
+    std::optional<QString> chooseRelativeFile(const QString &caption, bool picture);
 
     int m_kind;
     ElementEdit &m_edit;

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSpinBox>
@@ -94,6 +95,24 @@ TEST_F(ElementDialogTest, ThePageSkeletonOnAnEmptyUtf8PageLeavesTheCaretInTheBod
               QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n\t<meta charset=\"utf-8\">\n\t<title>Min side</title>\n</head>\n"
                              "<body>\n\n\n\n</body>\n</html>"));
     EXPECT_EQ(editor().GetSelection(), SelectionRecord::at({8, 0}));
+}
+
+TEST_F(ElementDialogTest, TheStylesheetIsChosenAsAPathRelativeToTheSavedPage)
+{
+    const QString page = m_dir.filePath(QStringLiteral("site/side.htm"));
+    QDir().mkpath(m_dir.filePath(QStringLiteral("site/css")));
+    QFile(page).open(QIODevice::WriteOnly);
+    m_window->documentCommands().FilAabn(page);
+    m_prompter.expectDialog(QString(), [this](QDialog &shown) {
+        m_prompter.expectFiles({m_dir.filePath(QStringLiteral("site/css/stil.css"))});
+        shown.findChild<QPushButton *>(QStringLiteral("btnTypografiark"))->click();
+        EXPECT_EQ(shown.findChild<QLineEdit *>(QStringLiteral("edTypografiark"))->text(), QStringLiteral("css/stil.css"));
+    });
+    m_window->command(QStringLiteral("actBasiskoder"))->trigger();
+    EXPECT_TRUE(m_prompter.allAnswered());
+    ASSERT_FALSE(m_prompter.fileDialogs().isEmpty());
+    EXPECT_EQ(m_prompter.fileDialogs().last().caption, QStringLiteral("Typografiark"));
+    EXPECT_TRUE(editor().GetText().contains(QStringLiteral("css/stil.css")));
 }
 
 TEST_F(ElementDialogTest, ListsTitlesAndAlignmentsAreWritten)
