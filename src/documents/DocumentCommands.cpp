@@ -39,6 +39,7 @@ DocumentCommands::DocumentCommands(Workbench &workbench)
     , m_workbench(workbench)
 {
     attachCommands();
+    connect(&workbench.documents(), &DocumentList::titleWritten, this, &DocumentCommands::UpdateDocumentCaption);
 }
 
 void DocumentCommands::attachCommands()

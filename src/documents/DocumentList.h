@@ -41,6 +41,8 @@ public:
     SaveRequest prepareSave(int index, bool danishCodesAsked);
     void announceSaved(int index);
     void announceActiveShown() { Q_EMIT activeShown(); }
+    // The document's title was written anew: its tab and the window take it.
+    void announceTitleWritten(int index) { Q_EMIT titleWritten(index); }
 
 Q_SIGNALS:
     // A file was opened into the document by the user.
@@ -55,6 +57,7 @@ Q_SIGNALS:
     // The active document was brought to the window: its state is to be shown.
     void activeShown();
     void captionChanged(int index);
+    void titleWritten(int index);
 
 private:
     QList<Document> m_documents;

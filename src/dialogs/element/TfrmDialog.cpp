@@ -185,6 +185,9 @@ void TfrmDialog::apply()
     editor.beginEdit();
     m_panel->apply(context);
     editor.endEdit();
+    // A written title is the tab's caption and the window's.
+    if (m_kind == DialogKind::Title || (m_kind == DialogKind::Page && !m_edit.EditMode))
+        workbench.documents().announceTitleWritten(workbench.documents().activeIndex());
 }
 
 bool OpenElementDialog(int kind, ElementEdit &edit, const TfrmDialog::Services &services)

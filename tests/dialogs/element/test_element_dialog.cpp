@@ -142,6 +142,8 @@ TEST_F(ElementDialogTest, ListsTitlesAndAlignmentsAreWritten)
     runDialog("actTitel", [](TfrmDialog &dialog) { field<QLineEdit>(dialog, "edTitel")->setText(QStringLiteral("Forside")); });
     EXPECT_TRUE(editor().GetText().contains(QStringLiteral("<head>\n\t<title>Forside</title>\n</head>")))
         << editor().GetText().toStdString();
+    EXPECT_EQ(m_window->documentArea().captionAt(0), QStringLiteral("Forside"));
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Brindle's Pagewick 4 - Forside"));
 }
 
 TEST_F(ElementDialogTest, CellsRowsFramesetsAndTheNoFramesText)
