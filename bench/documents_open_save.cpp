@@ -1,7 +1,7 @@
 // Measures opening and saving documents through the main window: a 50 MB page
 // in UTF-8 and in Windows-1252, and 50 pages opened at once.
 // Usage: documents_open_save   (run offscreen)
-#include "BenchSupport.h"
+#include "BenchWindow.h"
 #include "app/PagewickApplication.h"
 #include "app/ShellCommands.h"
 #include "app/SingleInstance.h"
@@ -37,21 +37,13 @@ int main(int argc, char **argv)
 {
     PagewickApplication::prepare();
     PagewickApplication app(argc, argv);
-    QTemporaryDir dir;
-    QDir().mkpath(dir.filePath(QStringLiteral("program")));
-    writeFile(dir.filePath(QStringLiteral("program/eventmap.dat")), "");
-    writeFile(dir.filePath(QStringLiteral("program/globalmap.dat")), "");
-    SettingsStore store(dir.filePath(QStringLiteral("Pagewick.ini")));
-    QuietPrompter prompter;
-    TfrmPW4 window({store, prompter, dir.filePath(QStringLiteral("program/")), dir.filePath(QStringLiteral("data/"))});
-    window.resize(1000, 700);
-    window.show();
-    QCoreApplication::processEvents();
+    BenchWindow bench;
+    TfrmPW4 &window = bench.window();
     const long baseline = residentKilobytes();
 
     QElapsedTimer timer;
     for (const bool windows1252 : {false, true}) {
-        const QString path = dir.filePath(windows1252 ? QStringLiteral("cp1252.htm") : QStringLiteral("utf8.htm"));
+        const QString path = bench.filePath(windows1252 ? QStringLiteral("cp1252.htm") : QStringLiteral("utf8.htm"));
         writeFile(path, page(50 << 20, windows1252));
         const double mb = QFileInfo(path).size() / 1048576.0;
         timer.start();
@@ -73,7 +65,7 @@ int main(int argc, char **argv)
 
     QStringList paths;
     for (int i = 0; i < 50; ++i) {
-        const QString path = dir.filePath(QStringLiteral("side%1.htm").arg(i));
+        const QString path = bench.filePath(QStringLiteral("side%1.htm").arg(i));
         writeFile(path, page(40 * 1024, false));
         paths.append(path);
     }

@@ -2,7 +2,7 @@
 // end: the time from creating the dialog to its first paint, the first time
 // and later, for every panel kind the window opens.
 // Usage: element_dialog_open   (run offscreen)
-#include "BenchSupport.h"
+#include "BenchWindow.h"
 #include "app/PagewickApplication.h"
 #include "app/TfrmPW4.h"
 #include "core/SettingsStore.h"
@@ -22,23 +22,15 @@ int main(int argc, char **argv)
 {
     PagewickApplication::prepare();
     PagewickApplication app(argc, argv);
-    QTemporaryDir dir;
-    QDir().mkpath(dir.filePath(QStringLiteral("program")));
-    writeFile(dir.filePath(QStringLiteral("program/eventmap.dat")), "");
-    writeFile(dir.filePath(QStringLiteral("program/globalmap.dat")), "");
-    writeFile(dir.filePath(QStringLiteral("program/html4bib.dat")), "");
-    SettingsStore store(dir.filePath(QStringLiteral("Pagewick.ini")));
-    QuietPrompter prompter;
-    TfrmPW4 window({store, prompter, dir.filePath(QStringLiteral("program/")), dir.filePath(QStringLiteral("data/"))});
-    window.resize(1000, 700);
-    window.show();
+    BenchWindow bench;
+    TfrmPW4 &window = bench.window();
 
     const QByteArray row = "<tr><td class=\"c\">Celle</td><td><a href=\"side.htm\">Link</a></td></tr>\r\n";
     QByteArray html = "<html><head><title>Stor side</title></head><body><table>\r\n";
     while (html.size() < (50 << 20))
         html += row;
     html += "</table></body></html>\r\n";
-    const QString path = dir.filePath(QStringLiteral("stor.htm"));
+    const QString path = bench.filePath(QStringLiteral("stor.htm"));
     writeFile(path, html);
     window.documentCommands().FilAabn(path);
     TLEdit &editor = *window.ActiveEditor();
