@@ -1,5 +1,7 @@
 #include "editor/FileByteStream.h"
 
+#include "core/RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -7,8 +9,6 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -44,13 +44,9 @@ FileByteStream::FileByteStream(const QString &path)
 FileByteStream::FileByteStream(const QByteArray &nativePath)
 {
     // Opened without waiting: a pipe with no writer would never answer.
-    m_file = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat status;
-    if (m_file >= 0 && ::fstat(m_file, &status) == 0 && S_ISREG(status.st_mode)) {
-        m_statedSize = qsizetype(status.st_size);
-    } else if (m_file >= 0) {
-        ::close(m_file);
-        m_file = -1;
+    if (const std::optional<OpenedRegularFile> opened = openRegularFile(nativePath)) {
+        m_file = opened->descriptor;
+        m_statedSize = qsizetype(opened->size);
     }
 }
 
