@@ -20,6 +20,17 @@ struct HintedButton
     const char *icon;
 };
 
+// A button of its own (its hint is not the menu caption) that runs a command
+// and is enabled while the command is.
+QAction *buttonFor(QAction &command, const QString &hint, QObject *parent)
+{
+    auto *button = new QAction(hint, parent);
+    button->setEnabled(command.isEnabled());
+    QObject::connect(button, &QAction::triggered, &command, &QAction::trigger);
+    QObject::connect(&command, &QAction::changed, button, [button, &command] { button->setEnabled(command.isEnabled()); });
+    return button;
+}
+
 void addDisabledRow(QToolBar &row, const QList<HintedButton> &buttons, bool checkable)
 {
     for (const HintedButton &entry : buttons) {
@@ -56,12 +67,8 @@ void buildMain(QMainWindow &window, CommandRegistry &commands)
         // A toolbar button of its own where the hint differs from the menu caption.
         QAction *button = &action;
         if (action.toolTip() != entry.hint && action.menu() == nullptr
-            && entry.hint != action.text().remove(QLatin1Char('&')).remove(QStringLiteral("..."))) {
-            button = new QAction(entry.hint, &window);
-            button->setEnabled(action.isEnabled());
-            QObject::connect(button, &QAction::triggered, &action, &QAction::trigger);
-            QObject::connect(&action, &QAction::changed, button, [button, &action] { button->setEnabled(action.isEnabled()); });
-        }
+            && entry.hint != action.text().remove(QLatin1Char('&')).remove(QStringLiteral("...")))
+            button = buttonFor(action, entry.hint, &window);
         button->setToolTip(entry.hint);
         button->setIcon(ToolbarIcons::icon(entry.icon));
         bar->addAction(button);
@@ -125,8 +132,12 @@ void buildEditor(QToolBar &bar, CommandRegistry &commands)
         button->setEnabled(false);
     }
     bar.addSeparator();
-    const HintedButton editing[] = {{"Rediger titel", "title"},
-                                    {"Rediger typografiregler", "style-rules"},
+    // "Rediger titel" runs "Titel..."; the others wait for their commands.
+    QAction *editTitle = buttonFor(commands.require(QStringLiteral("actTitel")), QStringLiteral("Rediger titel"), &bar);
+    editTitle->setObjectName(QStringLiteral("btnRedigerTitel"));
+    editTitle->setIcon(ToolbarIcons::icon(QStringLiteral("title")));
+    bar.addAction(editTitle);
+    const HintedButton editing[] = {{"Rediger typografiregler", "style-rules"},
                                     {"Rediger skript", "script"},
                                     {"Rediger metainformation", "meta"},
                                     {"Overførselstid", "transfer-time"}};
@@ -141,10 +152,10 @@ void buildEditor(QToolBar &bar, CommandRegistry &commands)
     const QString captions[] = {QStringLiteral("Luk alle dokumenter"), QStringLiteral("Luk dokument")};
     const char *icons[] = {"close-all", "close"};
     for (int i = 0; i < 2; ++i) {
-        QAction *button = bar.addAction(ToolbarIcons::icon(QString::fromLatin1(icons[i])), captions[i]);
+        QAction *button = buttonFor(commands.require(QString::fromLatin1(closers[i].second)), captions[i], &bar);
         button->setObjectName(QString::fromLatin1(closers[i].first));
-        QObject::connect(button, &QAction::triggered, &commands.require(QString::fromLatin1(closers[i].second)),
-                         &QAction::trigger);
+        button->setIcon(ToolbarIcons::icon(QString::fromLatin1(icons[i])));
+        bar.addAction(button);
     }
 }
 

@@ -4,10 +4,6 @@
 #include "workbench/CommandRegistry.h"
 #include "workbench/Workbench.h"
 
-#include "documents/DocumentArea.h"
-#include <QAction>
-#include <QToolBar>
-
 ElementDialogCommands::ElementDialogCommands(const TfrmDialog::Services &services)
     : QObject(&services.workbench.window())
     , m_services(services)
@@ -19,13 +15,6 @@ ElementDialogCommands::ElementDialogCommands(const TfrmDialog::Services &service
         {"actOrd", DialogKind::Word},        {"actBlok", DialogKind::Block},           {"actTitel", DialogKind::Title}};
     for (const auto &[id, kind] : entries)
         commands.handle(QString::fromLatin1(id), [this, kind] { open(kind); });
-    // The editor toolbar's "Rediger titel" opens the title as "Titel..." does.
-    for (QAction *button : services.workbench.documentArea().editorToolBar()->actions()) {
-        if (button->text() == QStringLiteral("Rediger titel")) {
-            button->setEnabled(true);
-            connect(button, &QAction::triggered, this, [this] { open(DialogKind::Title); });
-        }
-    }
 }
 
 bool ElementDialogCommands::open(int kind)

@@ -132,14 +132,14 @@ TEST_F(ElementDialogTest, ListsTitlesAndAlignmentsAreWritten)
 
     editor().SetText(QStringLiteral("<html>\n<head>\n</head>\n<body>\n</body>\n</html>"));
     // The editor toolbar's "Rediger titel" opens the same panel as "Titel...".
-    QAction *editTitle = nullptr;
-    for (QAction *button : m_window->documentArea().editorToolBar()->actions()) {
-        if (button->text() == QStringLiteral("Rediger titel"))
-            editTitle = button;
-    }
+    auto *editTitle = m_window->documentArea().editorToolBar()->findChild<QAction *>(QStringLiteral("btnRedigerTitel"));
     ASSERT_NE(editTitle, nullptr);
     EXPECT_TRUE(editTitle->isEnabled());
-    runDialog("actTitel", [](TfrmDialog &dialog) { field<QLineEdit>(dialog, "edTitel")->setText(QStringLiteral("Forside")); });
+    m_prompter.expectDialog(QStringLiteral("Titel"), [](QDialog &dialog) {
+        dialog.findChild<QLineEdit *>(QStringLiteral("edTitel"))->setText(QStringLiteral("Forside"));
+    });
+    editTitle->trigger();
+    EXPECT_TRUE(m_prompter.allAnswered());
     EXPECT_TRUE(editor().GetText().contains(QStringLiteral("<head>\n\t<title>Forside</title>\n</head>")))
         << editor().GetText().toStdString();
     EXPECT_EQ(m_window->documentArea().captionAt(0), QStringLiteral("Forside"));
