@@ -99,6 +99,18 @@ TEST_F(ElementDialogTest, ThePageSkeletonOnAnEmptyUtf8PageLeavesTheCaretInTheBod
 
 TEST_F(ElementDialogTest, TheStylesheetIsChosenAsAPathRelativeToTheSavedPage)
 {
+    // An unnamed page that the user does not save gets no path, and no file dialog opens.
+    m_prompter.expectDialog(
+        QString(),
+        [this](QDialog &shown) {
+            m_prompter.expect(QStringLiteral("Du bør gemme dokumentet"), Prompter::No);
+            shown.findChild<QPushButton *>(QStringLiteral("btnTypografiark"))->click();
+            EXPECT_TRUE(shown.findChild<QLineEdit *>(QStringLiteral("edTypografiark"))->text().isEmpty());
+        },
+        false);
+    m_window->command(QStringLiteral("actBasiskoder"))->trigger();
+    EXPECT_TRUE(m_prompter.fileDialogs().isEmpty());
+
     const QString page = m_dir.filePath(QStringLiteral("site/side.htm"));
     QDir().mkpath(m_dir.filePath(QStringLiteral("site/css")));
     QFile(page).open(QIODevice::WriteOnly);
