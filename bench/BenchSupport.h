@@ -8,15 +8,23 @@
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <functional>
 
 class QuietPrompter : public DialogFreePrompter
 {
 public:
     Button message(const Message &m) override
     {
+        if (messages)
+            return messages(m);
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(m.text));
         return Cancel;
     }
+    bool runDialog(QDialog &dialog) override { return dialogs ? dialogs(dialog) : false; }
+
+    // What a benchmark does with the dialogs and messages it expects.
+    std::function<bool(QDialog &)> dialogs;
+    std::function<Button(const Message &)> messages;
 };
 
 // Writes the file whole or stops the benchmark: timing a half-written page means nothing.

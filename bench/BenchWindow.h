@@ -23,6 +23,7 @@ public:
     }
 
     TfrmPW4 &window() { return m_window; }
+    QuietPrompter &prompter() { return m_prompter; }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
 
 private:

@@ -132,15 +132,21 @@ void buildEditor(QToolBar &bar, CommandRegistry &commands)
         button->setEnabled(false);
     }
     bar.addSeparator();
-    // "Rediger titel" runs "Titel..."; the others wait for their commands.
+    // "Rediger titel" runs "Titel..."; the buttons with commands of their own
+    // wait for a part to handle them.
     QAction *editTitle = buttonFor(commands.require(QStringLiteral("actTitel")), QStringLiteral("Rediger titel"), &bar);
     editTitle->setObjectName(QStringLiteral("btnRedigerTitel"));
     editTitle->setIcon(ToolbarIcons::icon(QStringLiteral("title")));
     bar.addAction(editTitle);
-    const HintedButton editing[] = {{"Rediger typografiregler", "style-rules"},
-                                    {"Rediger skript", "script"},
-                                    {"Rediger metainformation", "meta"},
-                                    {"Overførselstid", "transfer-time"}};
+    const std::pair<const char *, const char *> ownCommands[] = {{"actRedigerTypografiregler", "style-rules"},
+                                                                 {"actRedigerSkript", "script"}};
+    const QString ownCaptions[] = {QStringLiteral("Rediger typografiregler"), QStringLiteral("Rediger skript")};
+    for (int i = 0; i < 2; ++i) {
+        QAction &command = commands.add(QString::fromLatin1(ownCommands[i].first), ownCaptions[i]);
+        command.setIcon(ToolbarIcons::icon(QString::fromLatin1(ownCommands[i].second)));
+        bar.addAction(&command);
+    }
+    const HintedButton editing[] = {{"Rediger metainformation", "meta"}, {"Overførselstid", "transfer-time"}};
     for (const HintedButton &entry : editing)
         bar.addAction(ToolbarIcons::icon(QString::fromLatin1(entry.icon)), QString::fromUtf8(entry.hint))->setEnabled(false);
     bar.addSeparator();

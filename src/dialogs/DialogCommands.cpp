@@ -2,8 +2,10 @@
 
 #include "core/OptionsModel.h"
 #include "core/Prompter.h"
+#include "dialogs/ElementAtCaretCommands.h"
 #include "dialogs/PlainTextEditor.h"
 #include "dialogs/colour/ColourChoosers.h"
+#include "dialogs/colour/FontElement.h"
 #include "dialogs/colour/TfrmSkrift.h"
 #include "dialogs/element/ElementDialogCommands.h"
 #include "editor/TLEdit.h"
@@ -18,15 +20,25 @@ DialogCommands::DialogCommands(Workbench &workbench, LibraryFiles &library, cons
     : QObject(&workbench.window())
     , m_workbench(workbench)
     , m_library(library)
-    , m_elementDialogs(new ElementDialogCommands(
-          {workbench, lists, [this](int key) { return m_library.HelpText(key); },
-           [this](const QString &caption, const QString &text) { return editPlainText(&m_workbench.window(), caption, text); }}))
+    , m_elementDialogs(
+          new ElementDialogCommands({workbench, lists, [this](int key) { return m_library.HelpText(key); },
+                                     [this](const QString &caption, const QString &text) { return editText(caption, text); }}))
+    , m_elementAtCaret(
+          new ElementAtCaretCommands({workbench, lists, *m_elementDialogs,
+                                      [this](const QString &face, const QString &colour, const QString &size, const QString &kept,
+                                             const QString &remainder) { return editFont(face, colour, size, kept, remainder); },
+                                      [this](const QString &caption, const QString &text) { return editText(caption, text); }}))
 {
     CommandRegistry &commands = workbench.commands();
     commands.handle(QStringLiteral("actSkrifttype"), [this] { insertFont(); });
     commands.handle(QStringLiteral("actSkrifttypeKnap"), [this] { insertFont(); });
     commands.handle(QStringLiteral("actWebfarve"), [this] { insertColour(true); });
     commands.handle(QStringLiteral("actSystemfarve"), [this] { insertColour(false); });
+}
+
+std::optional<QString> DialogCommands::editText(const QString &caption, const QString &text)
+{
+    return editPlainText(m_workbench.prompter(), &m_workbench.window(), caption, text);
 }
 
 void DialogCommands::insertFont()
@@ -40,6 +52,20 @@ void DialogCommands::insertFont()
     TfrmSkrift dialog(FontDialogMode::FontElement, context, &m_workbench.window());
     if (m_workbench.prompter().runDialog(dialog))
         WrapSelection(editor, dialog.resultText(), QStringLiteral("</font>"));
+}
+
+std::optional<QString> DialogCommands::editFont(const QString &face, const QString &colour, const QString &size,
+                                                const QString &kept, const QString &remainder)
+{
+    const SettingsOptions &options = m_workbench.options().options();
+    SettingsStore *settings = m_workbench.activeEditor().IsReadOnly() ? nullptr : &m_workbench.settings();
+    const FontDialogContext context{m_workbench.prompter(), settings, options.webFonts, options.webColourDialog,
+                                    [this](int key) { return m_library.HelpText(key); }};
+    TfrmSkrift dialog(FontDialogMode::FontElement, context, &m_workbench.window());
+    dialog.editElement(FontFieldsFromElement(face, colour, size, kept, remainder));
+    if (!m_workbench.prompter().runDialog(dialog))
+        return std::nullopt;
+    return dialog.resultText();
 }
 
 void DialogCommands::insertColour(bool web)

@@ -1,5 +1,7 @@
 #include "dialogs/PlainTextEditor.h"
 
+#include "core/Prompter.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -7,11 +9,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-std::optional<QString> editPlainText(QWidget *parent, const QString &caption, const QString &text)
+std::optional<QString> editPlainText(Prompter &prompter, QWidget *parent, const QString &caption, const QString &text)
 {
     QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("frmTekstEditor"));
     dialog.setWindowTitle(caption);
     auto *editor = new QPlainTextEdit(text, &dialog);
+    editor->setObjectName(QStringLiteral("txtTekst"));
     editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto *buttons = new QDialogButtonBox(&dialog);
     buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
@@ -22,7 +26,7 @@ std::optional<QString> editPlainText(QWidget *parent, const QString &caption, co
     layout->addWidget(editor);
     layout->addWidget(buttons);
     dialog.resize(480, 320);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!prompter.runDialog(dialog))
         return std::nullopt;
     return editor->toPlainText();
 }

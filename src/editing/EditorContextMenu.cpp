@@ -1,7 +1,5 @@
 #include "editing/EditorContextMenu.h"
 
-#include "core/ProductTexts.h"
-#include "core/Prompter.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentList.h"
 #include "editing/CaretPlacement.h"
@@ -67,12 +65,7 @@ void EditorContextMenu::contextMenuAt(const QPoint &viewportPoint)
         return;
     }
     // A word at the caret: the element around it is edited.
-    if (m_editElement)
-        m_editElement(editor);
-    else
-        m_workbench.prompter().message({Product::Caption,
-                                        QStringLiteral("%1 kan ikke automatisk redigere denne HTML-kode.").arg(Product::Name),
-                                        Prompter::Icon::Information, Prompter::Ok});
+    m_workbench.commands().require(QStringLiteral("actRedigerElement")).trigger();
 }
 
 void EditorContextMenu::contextMenuFromKeyboard()

@@ -24,6 +24,13 @@ std::optional<EditableText::Match> EditableText::findFrom(const QString &what, T
     return findText(what, clamp(from), true, SearchOptions{SearchOptions::Forward, false, false});
 }
 
+std::optional<EditableText::Match> EditableText::findBackFrom(const QString &what, TextPos before) const
+{
+    if (what.isEmpty())
+        return std::nullopt;
+    return findText(what, clamp(before), false, SearchOptions{SearchOptions::Backward, false, false});
+}
+
 std::optional<QString> EditableText::firstTextBetween(const QString &open, const QString &close) const
 {
     const SearchOptions anyCase{SearchOptions::Forward, false, false};

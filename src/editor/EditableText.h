@@ -63,6 +63,8 @@ public:
     // The first occurrence at or after `from`, ignoring case, not by whole
     // words; the selection and the search state stay as they are.
     std::optional<Match> findFrom(const QString &what, TextPos from) const;
+    // The last occurrence ending at or before `before`, ignoring case.
+    std::optional<Match> findBackFrom(const QString &what, TextPos before) const;
 
     // The first line shown, for callers that put back the view after work on
     // the text; an editor without a window has none to keep.

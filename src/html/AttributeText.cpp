@@ -7,18 +7,20 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
 }
 
-// Where the attribute's blank stands, or -1.
+// Where the attribute's blank stands, or -1. A blank inside another
+// attribute's value in double quotes starts no attribute.
 qsizetype findAttribute(const QString &tag, const QString &nameAndEquals)
 {
-    qsizetype from = 1;
-    for (;;) {
-        const qsizetype at = tag.indexOf(nameAndEquals, from, Qt::CaseInsensitive);
-        if (at < 0)
-            return -1;
-        if (isBlank(tag.at(at - 1)))
-            return at - 1;
-        from = at + 1;
+    bool quoted = false;
+    for (qsizetype at = 0; at + nameAndEquals.size() < tag.size(); ++at) {
+        const QChar c = tag.at(at);
+        if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && isBlank(c)
+                 && QStringView(tag).mid(at + 1, nameAndEquals.size()).compare(nameAndEquals, Qt::CaseInsensitive) == 0)
+            return at;
     }
+    return -1;
 }
 
 } // namespace

@@ -323,8 +323,8 @@ TEST_F(EditingAidsTest, ReadOnlyAndWordWrapToggleWithTheirButtons)
 
 TEST_F(EditingAidsTest, ARightClickOpensTheMenuThatFitsOrEditsTheElement)
 {
-    editor().SetText(QStringLiteral("<p>ord</p>   \nanden linie"));
-    // On a word: the element at the caret is edited (not possible yet: said so).
+    editor().SetText(QStringLiteral("<b>ord</b>   \nanden linie"));
+    // On a word: the element at the caret is edited (a b element cannot be: said so).
     m_prompter.expect(CannotEdit);
     QTest::mouseClick(editor().viewport(), Qt::RightButton, Qt::NoModifier, pointOf(1, 4));
     EXPECT_EQ(editor().GetSelection().caret(), (TextPos{1, 4}));

@@ -6,9 +6,8 @@
 #include <QObject>
 
 // The window's entries that open the element dialog on a new element:
-// "Basiskoder, ny side...", "Linie...", "Punktopstilling...", "Ord...",
-// "Blok..." and "Titel..." (which the editor toolbar's "Rediger titel" runs). It owns
-// the edit values that element editing hands the dialog.
+// "Basiskoder, ny side...", "Linie...", "Punktopstilling...", "Ord..." and
+// "Blok...". It owns the edit values that element editing hands the dialog.
 class ElementDialogCommands : public QObject
 {
     Q_OBJECT

@@ -3,67 +3,16 @@
 #include "dialogs/element/DialogKinds.h"
 #include "html/AttributeText.h"
 
-namespace {
-
-QList<DialogElement> makeDialogElements()
+bool ElementReading::hasFlag(const QString &name) const
 {
-    QList<DialogElement> elements{
-        {QStringLiteral("hr"),
-         {QStringLiteral("size"), QStringLiteral("align"), QStringLiteral("width")},
-         DialogKind::HorizontalLine},
-        {QStringLiteral("frameset"),
-         {QStringLiteral("rows"), QStringLiteral("cols"), QStringLiteral("framespacing"), QStringLiteral("frameborder"),
-          QStringLiteral("border")},
-         DialogKind::Frameset},
-        {QStringLiteral("body"),
-         {QStringLiteral("bgcolor"), QStringLiteral("text"), QStringLiteral("link"), QStringLiteral("vlink"),
-          QStringLiteral("alink"), QStringLiteral("background")},
-         DialogKind::Page},
-        {QStringLiteral("td"),
-         {QStringLiteral("valign"), QStringLiteral("align"), QStringLiteral("rowspan"), QStringLiteral("colspan"),
-          QStringLiteral("width"), QStringLiteral("height"), QStringLiteral("bgcolor")},
-         DialogKind::TableCell},
-        {QStringLiteral("tr"), {QStringLiteral("valign"), QStringLiteral("align")}, DialogKind::TableRow},
-        {QStringLiteral("ul"), {QStringLiteral("type")}, DialogKind::List},
-        {QStringLiteral("ol"), {QStringLiteral("type")}, DialogKind::List},
-        {QStringLiteral("title"), {}, DialogKind::Title},
-        {QStringLiteral("div"), {QStringLiteral("align")}, DialogKind::Block},
-        {QStringLiteral("span"), {QStringLiteral("align")}, DialogKind::Word},
-        {QStringLiteral("p"), {QStringLiteral("align")}, DialogKind::Paragraph},
-    };
-    for (int level = 1; level <= 6; ++level)
-        elements.append({QStringLiteral("h%1").arg(level), {QStringLiteral("align")}, DialogKind::Heading1 + level - 1});
-    return elements;
+    QString copy = rest;
+    return TakeFlagAttribute(copy, name);
 }
 
-bool isNameEnd(QChar c)
+ElementReading readElement(QString elementText, const QStringList &attributes, const QStringList &events, bool keepUnknown)
 {
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'/' || c == u'>';
-}
-
-} // namespace
-
-const DialogElement *dialogElement(const QString &name)
-{
-    static const QList<DialogElement> elements = makeDialogElements();
-    for (const DialogElement &element : elements) {
-        if (element.name == name)
-            return &element;
-    }
-    return nullptr;
-}
-
-QString elementNameOf(const QString &elementText)
-{
-    qsizetype end = 1;
-    while (end < elementText.size() - 1 && !isNameEnd(elementText.at(end)))
-        ++end;
-    return elementText.mid(1, end - 1).toLower();
-}
-
-ElementEdit readElement(QString elementText, const QStringList &attributes, const QStringList &events, bool keepUnknown)
-{
-    ElementEdit edit;
+    ElementReading reading;
+    ElementEdit &edit = reading.edit;
     edit.EditMode = true;
     // A self-closed element: its "/" goes, so that it ends no value.
     if (elementText.size() >= 2 && elementText.indexOf(u'/') == elementText.size() - 2)
@@ -79,29 +28,49 @@ ElementEdit readElement(QString elementText, const QStringList &attributes, cons
     elementText.chop(1);
     if (elementText.endsWith(u'/'))
         elementText.chop(1);
+    reading.rest = elementText;
     if (keepUnknown && !elementText.trimmed().isEmpty())
         edit.PreservedRemainder = elementText;
-    return edit;
+    return reading;
 }
 
-std::optional<ElementEdit> readDialogElement(const QString &elementText, const QString &content, const QStringList &events,
-                                             bool keepUnknown)
+ElementReading prepareElementEdit(int index, const QString &elementText, const QString &content, const QStringList &events,
+                                  bool keepUnknown)
 {
-    const DialogElement *element = dialogElement(elementNameOf(elementText));
-    if (!element)
-        return std::nullopt;
-    ElementEdit edit = readElement(elementText, element->attributes, events, keepUnknown);
-    if (element->name == QLatin1String("hr")) {
+    const ElementTableEntry &entry = ElementTable::entry(index);
+    ElementReading reading = readElement(elementText, entry.attributes, events, keepUnknown);
+    ElementEdit &edit = reading.edit;
+    if (ElementTable::isPaired(index))
+        edit.ElementValues[ElementEdit::ContentSlot] = content;
+    const QString &name = entry.name;
+    // Flags are read from the tag itself, so that they count whether or not
+    // its unknown text is kept.
+    if (name == QLatin1String("hr")) {
         edit.splitPercent(3, 0);
-        if (elementText.contains(QLatin1String("noshade"), Qt::CaseInsensitive))
+        if (reading.hasFlag(QStringLiteral("noshade")))
             edit.ElementValues[4] = QStringLiteral("noshade");
-    } else if (element->name == QLatin1String("td")) {
+    } else if (name == QLatin1String("img")) {
+        edit.splitPercent(3, 0);
+        edit.splitPercent(4, 10);
+    } else if (name == QLatin1String("frame")) {
+        if (reading.hasFlag(QStringLiteral("noresize")))
+            edit.ElementValues[6] = QStringLiteral("noresize");
+    } else if (name == QLatin1String("td")) {
         edit.splitPercent(5, 8);
         edit.splitPercent(6, 9);
-    } else if (element->kind == DialogKind::List) {
-        edit.ElementValues[2] = u'<' + element->name;
-    } else if (element->kind == DialogKind::Title) {
-        edit.ElementValues[ElementEdit::ContentSlot] = content;
+    } else if (name == QLatin1String("table")) {
+        edit.splitPercent(1, 0);
+        edit.splitPercent(7, 10);
+    } else if (name == QLatin1String("ul") || name == QLatin1String("ol")) {
+        edit.ElementValues[2] = u'<' + name;
     }
-    return edit;
+    return reading;
+}
+
+int dialogKindFor(int index, const ElementEdit &edit)
+{
+    const ElementTableEntry &entry = ElementTable::entry(index);
+    if (entry.name == QLatin1String("a") && edit.slot(1).contains(QLatin1String("mailto"), Qt::CaseInsensitive))
+        return DialogKind::Email;
+    return entry.kind;
 }

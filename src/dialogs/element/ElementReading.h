@@ -1,32 +1,30 @@
 #pragma once
 
 #include "dialogs/element/ElementEdit.h"
+#include "dialogs/element/ElementTable.h"
 
-#include <optional>
-
-// An element that the element dialog's own panels rewrite: its attribute
-// list (filling slots 1, 2, ... in this order) and the panel that edits it.
-struct DialogElement
+// A start tag taken apart for editing: the listed attributes into value
+// slots 1, 2, ..., class, id and style, the events the element takes, and
+// what is left of the tag.
+struct ElementReading
 {
-    QString name;
-    QStringList attributes;
-    int kind = 0;
+    ElementEdit edit;
+    // The tag's text that no slot took, with its leading blank; it becomes
+    // the edit's remainder only when unknown text is kept.
+    QString rest;
+
+    // Whether a flag attribute such as "noshade" stands in what is left.
+    bool hasFlag(const QString &name) const;
 };
 
-// The element's entry by its lower-case name; nothing for an element these
-// panels do not edit.
-const DialogElement *dialogElement(const QString &name);
+ElementReading readElement(QString elementText, const QStringList &attributes, const QStringList &events, bool keepUnknown);
 
-// The element name of a start tag's text, lower case: from its second
-// character up to the first blank, "/" or ">" before its last character.
-QString elementNameOf(const QString &elementText);
+// Takes an element of the table apart and prepares the slots its editor
+// reads (percent markers, flags, the list kind); `content` is what a paired
+// element holds up to its end tag, for slot 7.
+ElementReading prepareElementEdit(int index, const QString &elementText, const QString &content, const QStringList &events,
+                                  bool keepUnknown);
 
-// Takes a start tag apart for editing: the listed attributes into their
-// slots, class, id and style, the events the element takes (`events`), and
-// what is left as the remainder when unknown text is kept (`keepUnknown`).
-ElementEdit readElement(QString elementText, const QStringList &attributes, const QStringList &events, bool keepUnknown);
-
-// The same for an element of these panels, with the slots its panel reads
-// prepared; `content` is the text of a title. Nothing for any other element.
-std::optional<ElementEdit> readDialogElement(const QString &elementText, const QString &content, const QStringList &events,
-                                             bool keepUnknown);
+// The element dialog kind that rewrites a prepared element of the dialog:
+// a link to a mail address opens the e-mail panel.
+int dialogKindFor(int index, const ElementEdit &edit);

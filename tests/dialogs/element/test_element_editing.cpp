@@ -2,10 +2,12 @@
 #include "dialogs/element/AlignmentPanel.h"
 #include "dialogs/element/DialogKinds.h"
 #include "dialogs/element/ElementReading.h"
+#include "dialogs/element/FormElementStart.h"
 #include "dialogs/element/FramesetPanel.h"
 #include "dialogs/element/HorizontalLinePanel.h"
 #include "dialogs/element/ListPanel.h"
 #include "dialogs/element/PagePanel.h"
+#include "dialogs/element/ScriptElements.h"
 #include "dialogs/element/TableCellPanel.h"
 #include "html/AttributeText.h"
 #include "resources/ElementEvents.h"
@@ -17,94 +19,50 @@ namespace {
 
 const QStringList MouseEvents = {QStringLiteral("onclick"), QStringLiteral("onmouseover")};
 
-ElementEdit read(const char *element, bool keepUnknown = true)
-{
-    const std::optional<ElementEdit> edit = readDialogElement(QString::fromUtf8(element), QString(), MouseEvents, keepUnknown);
-    EXPECT_TRUE(edit.has_value()) << element;
-    return edit.value_or(ElementEdit());
-}
-
-// The element as its panel writes it back when OK is pressed unchanged.
-QString rewritten(const char *element, bool keepUnknown = true)
+ElementReading reading(const char *element, bool keepUnknown = true, const QString &content = QString())
 {
     const QString text = QString::fromUtf8(element);
-    ElementEdit edit = read(element, keepUnknown);
-    const DialogElement *entry = dialogElement(elementNameOf(text));
-    switch (entry->kind) {
-    case DialogKind::HorizontalLine: {
-        const HorizontalLineValues values = HorizontalLineValues::fromEdit(edit);
-        return buildHorizontalLine(values, CommonFields::fromEdit(edit, MouseEvents), {});
-    }
-    case DialogKind::TableCell: {
-        const TableCellValues values = TableCellValues::fromEdit(edit);
-        return buildTableCell(values, CommonFields::fromEdit(edit, MouseEvents));
-    }
-    case DialogKind::TableRow: {
-        const TableCellValues values = TableCellValues::fromEdit(edit);
-        return buildTableRow(values, CommonFields::fromEdit(edit, MouseEvents));
-    }
-    case DialogKind::Frameset:
-        return buildFrameset(FramesetValues::fromEdit(edit), CommonFields::fromEdit(edit, MouseEvents));
-    case DialogKind::Page:
-        return buildBody(BodyValues::fromEdit(edit), CommonFields::fromEdit(edit, MouseEvents));
-    default: {
-        const AlignmentValues values = AlignmentValues::fromEdit(entry->kind, edit);
-        return buildAlignment(values, CommonFields::fromEdit(edit, MouseEvents)).first;
-    }
-    }
+    return prepareElementEdit(ElementIndexOf(text), text, content, MouseEvents, keepUnknown);
 }
 
-TEST(ElementEditing, ElementsComeBackAsTheyWere)
+ElementEdit read(const char *element, bool keepUnknown = true)
+{
+    return reading(element, keepUnknown).edit;
+}
+
+TEST(ElementEditing, ElementIndexes)
 {
     const struct
     {
-        const char *element;
-        const char *markup;
+        const char *text;
+        int index;
     } cases[] = {
-        {"<hr>", "<hr>"}, // no width stays without one
-        {"<hr />", "<hr>"},
-        {"<hr width=\"50%\" size=\"4\" align=\"left\" noshade>",
-         "<hr SIZE=\"4\" align=\"left\" width=\"50%\" noshade=\"noshade\">"},
-        {"<HR WIDTH=300 title=\"t\"/>", "<hr width=\"300\" title=\"t\">"},
-        {"<hr width=\"100%\" noshade=\"noshade\">", "<hr noshade=\"noshade\">"},
-        {"<td valign=top width=\"50%\">", "<td valign=\"top\" width=\"50%\">"},
-        {"<TD ALIGN=\"Center\" ROWSPAN=2 height=\"30\" bgcolor=\"#00FF00\">",
-         "<td align=\"center\" rowspan=\"2\" height=\"30\" bgcolor=\"#00FF00\">"},
-        {"<tr align=right class=\"r\">", "<tr align=\"right\" class=\"r\">"},
-        {"<frameset rows=\"50%,*\" frameborder=\"no\" border=\"3\">",
-         "<frameset frameborder=\"0\" border=\"3\" framespacing=\"3\" rows=\"50%,*\">"},
-        {"<body bgcolor=\"#FFFFFF\">", "<body bgcolor=\"#FFFFFF\">"}, // only the colour it had
-        {"<body link=\"#123456\" background=\"b.gif\" onclick=\"x()\">",
-         "<body link=\"#123456\" background=\"b.gif\" onclick=\"x()\">"},
-        {"<div align=\"center\" class=\"x\" onclick=\"f()\" lang=\"da\">",
-         "<div align=\"center\" class=\"x\" onclick=\"f()\" lang=\"da\">"},
-        {"<span style=\"color:red\">", "<span style=\"color:red\">"},
-        {"<H2 align = \"left\">", "<h2 align = \"left\">"}, // blanks around "=": no attribute, kept as it stands
+        {"<font size=\"2\">", 1},
+        {"<TD valign=top>", 9},
+        {"<a\nhref=\"x\">", 4},
+        {"<br/>", 38},
+        {"<h6>", 34},
+        {"<!DOCTYPE html>", 35},
+        {"</td>", 39},
+        {"<!-- x -->", 39},
+        {"<tdx>", 39},
+        {"<>", 39},
+        {"<area>", 27},
+        {"<base href=\"/\">", 36},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(rewritten(c.element), QString::fromUtf8(c.markup)) << c.element;
+        EXPECT_EQ(ElementIndexOf(QString::fromUtf8(c.text)), c.index) << c.text;
+    EXPECT_EQ(ElementTable::entry(4).attributes, (QStringList{"href", "target", "name"}));
+    EXPECT_TRUE(ElementTable::isPaired(ElementIndexOf(QStringLiteral("<textarea>"))));
+    EXPECT_FALSE(ElementTable::isPaired(ElementIndexOf(QStringLiteral("<td>"))));
 }
 
-TEST(ElementEditing, ValuesNoFieldCanHoldAreKeptUnchanged)
+TEST(ElementEditing, AttributesAreNotFoundInsideOtherValues)
 {
-    const struct
-    {
-        const char *element;
-        const char *markup;
-    } cases[] = {
-        {"<hr width=\"auto\">", "<hr width=\"auto\">"},
-        {"<hr width=\"5x%\" size=\"thin\" align=\"middle\">", "<hr width=\"5x%\" size=\"thin\" align=\"middle\">"},
-        {"<td valign=\"baseline\" rowspan=\"x\" width=\"auto\" height=\"1.5%\">",
-         "<td valign=\"baseline\" rowspan=\"x\" width=\"auto\" height=\"1.5%\">"},
-        {"<p align=\"char\">", "<p align=\"char\">"},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(rewritten(c.element), QString::fromUtf8(c.markup)) << c.element;
-}
-
-TEST(ElementEditing, UnknownTextIsDroppedWhenNotKept)
-{
-    EXPECT_EQ(rewritten("<td width=\"20\" title=\"t\" nowrap>", false), QStringLiteral("<td width=\"20\">"));
+    QString tag = QStringLiteral("<img alt=\"a src=b\"\n\tsrc=c.gif>");
+    EXPECT_EQ(TakeAttribute(tag, QStringLiteral("src"), true), QStringLiteral("c.gif"));
+    EXPECT_EQ(tag, QStringLiteral("<img alt=\"a src=b\"\n>"));
+    EXPECT_TRUE(AttributeValue(QStringLiteral("<a title=\"x href=y\">"), QStringLiteral("href")).isEmpty());
 }
 
 TEST(ElementEditing, SlotsOfTheEditedElement)
@@ -124,11 +82,20 @@ TEST(ElementEditing, SlotsOfTheEditedElement)
     EXPECT_EQ(td.slot(9), QStringLiteral("%"));
 
     EXPECT_EQ(read("<OL type=\"A\">").slot(2), QStringLiteral("<ol"));
-    const std::optional<ElementEdit> title = readDialogElement(QStringLiteral("<title>"), QStringLiteral("Forside"), {}, true);
-    EXPECT_EQ(title->slot(ElementEdit::ContentSlot), QStringLiteral("Forside"));
+    EXPECT_EQ(reading("<title>", true, QStringLiteral("Forside")).edit.slot(ElementEdit::ContentSlot), QStringLiteral("Forside"));
 
-    for (const char *other : {"<br>", "<table width=\"3\">", "</td>", "<!-- x -->"})
-        EXPECT_FALSE(readDialogElement(QString::fromUtf8(other), {}, {}, true)) << other;
+    ElementEdit img = read("<img src=\"a.gif\" width=\"50%\" height=\"20\">");
+    EXPECT_EQ(img.slot(0), QStringLiteral("%"));
+    EXPECT_EQ(img.slot(3), QStringLiteral("50"));
+    EXPECT_EQ(img.slot(10), QStringLiteral("-1"));
+    ElementEdit table = read("<table width=\"80%\" height=\"9\">");
+    EXPECT_EQ(table.slot(0), QStringLiteral("%"));
+    EXPECT_EQ(table.slot(10), QStringLiteral("-1"));
+
+    // Flags count even when unknown text is dropped.
+    EXPECT_EQ(read("<hr noshade>", false).slot(4), QStringLiteral("noshade"));
+    EXPECT_EQ(read("<frame src=\"a.html\" NORESIZE>", false).slot(6), QStringLiteral("noresize"));
+    EXPECT_TRUE(read("<hr title=\"noshade\">").slot(4).isEmpty());
 
     hr.clear();
     EXPECT_FALSE(hr.EditMode);
@@ -155,8 +122,8 @@ TEST(ElementEditing, EventGrid)
     EXPECT_EQ(fresh.at(2), std::make_pair(QStringLiteral("onload"), QString()));
 
     // Edited: the element's own, those with an action first.
-    const ElementEdit body = *readDialogElement(QStringLiteral("<body onunload=\"bye()\" onclick=\"c()\">"), {}, bodyEvents,
-                                                true);
+    const QString bodyTag = QStringLiteral("<body onunload=\"bye()\" onclick=\"c()\">");
+    const ElementEdit body = prepareElementEdit(ElementIndexOf(bodyTag), bodyTag, {}, bodyEvents, true).edit;
     const EventRows rows = body.eventRows(bodyEvents);
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows.at(0), std::make_pair(QStringLiteral("onclick"), QStringLiteral("c()")));
@@ -301,3 +268,60 @@ TEST(ElementEditing, FlagAttributes)
 }
 
 } // namespace
+
+TEST(ElementEditing, FormElementsStartTheFormDialog)
+{
+    const auto start = [](const char *element, bool keepUnknown = true, const QString &content = QString()) {
+        ElementReading read = reading(element, keepUnknown, content);
+        const int index = ElementIndexOf(QString::fromUtf8(element));
+        return std::make_pair(formElementStart(index, read), read.edit.PreservedRemainder);
+    };
+    const auto [input, inputRest] = start("<input type=\"CHECKBOX\" name=\"n\" checked disabled=\"disabled\" tabindex=\"2\">");
+    EXPECT_EQ(input.kind, 6);
+    EXPECT_EQ(input.caption, QStringLiteral("Tjekboks - redigering"));
+    EXPECT_TRUE(input.checked);
+    EXPECT_TRUE(input.disabled);
+    EXPECT_FALSE(input.readOnly);
+    EXPECT_EQ(inputRest, QStringLiteral(" tabindex=\"2\"")); // the flags are not written twice
+
+    // Flags survive when unknown text is dropped.
+    const FormElementStart select = start("<select name=\"s\" size=\"4\" multiple readonly>", false).first;
+    EXPECT_EQ(select.kind, FormElementStart::Select);
+    EXPECT_TRUE(select.multiple);
+    EXPECT_TRUE(select.readOnly);
+    EXPECT_EQ(select.size, QStringLiteral("4"));
+
+    const FormElementStart area = start("<textarea name=\"t\" rows=\"3\" cols=\"40\" wrap=\"OFF\">", true, "Hej").first;
+    EXPECT_EQ(area.caption, QStringLiteral("Tekstboks - redigering"));
+    EXPECT_EQ(area.value, QStringLiteral("Hej"));
+    EXPECT_FALSE(area.wrap);
+    EXPECT_EQ(area.maxLength, QStringLiteral("40"));
+
+    const FormElementStart form = start("<form method=\"post\" action=\"/s\">").first;
+    EXPECT_EQ(form.caption, QStringLiteral("Formular - redigering"));
+    EXPECT_EQ(form.action, QStringLiteral("/s"));
+
+    EXPECT_EQ(inputTypeKind(QString()), 1);
+    EXPECT_EQ(inputTypeKind(QStringLiteral("file")), 12);
+    const FormElementStart unknown = start("<input type=\"range\">").first;
+    EXPECT_EQ(unknown.kind, FormElementStart::UnknownInput);
+    EXPECT_TRUE(unknown.caption.isEmpty());
+}
+
+TEST(ElementEditing, LinksToMailAddressesOpenTheMailPanel)
+{
+    EXPECT_EQ(dialogKindFor(4, read("<a href=\"MAILTO:a@b.dk\">")), DialogKind::Email);
+    EXPECT_EQ(dialogKindFor(4, read("<a href=\"side.html\">")), DialogKind::Link);
+    EXPECT_EQ(dialogKindFor(14, read("<bgsound src=\"a.mid\">")), DialogKind::BackgroundSound);
+}
+
+TEST(ElementEditing, ScriptAndStyleElementsAroundTheirEditedText)
+{
+    EXPECT_EQ(contentForEditing(QStringLiteral("\r\nbody { }\r\np { }\r\n")), QStringLiteral("body { }\r\np { }"));
+    EXPECT_EQ(contentForEditing(QStringLiteral("x")), QStringLiteral("x"));
+    const ElementEdit style = read("<style media=\"print\" id=\"s\" title=\"t\">");
+    EXPECT_EQ(styleElementText(style, QStringLiteral("p { }")),
+              QStringLiteral("<style type=\"text/css\" media=\"print\" id=\"s\" title=\"t\">\r\np { }\r\n</style>"));
+    EXPECT_EQ(scriptElementText(ElementEdit(), QStringLiteral("f();")),
+              QStringLiteral("<script type=\"text/javascript\">\r\nf();\r\n</script>"));
+}
