@@ -3,13 +3,17 @@
 // The panels of the element dialog, by the number the callers open it with.
 namespace DialogKind {
 constexpr int Frameset = 4;
+constexpr int UserCode = 5;
 constexpr int Title = 6;
 constexpr int TableCell = 7;
+constexpr int BrowserEntry = 9;
 constexpr int NoFrames = 10;
 constexpr int Block = 24;
 constexpr int Word = 25;
+constexpr int Password = 26;
 constexpr int HorizontalLine = 27;
 constexpr int TableRow = 28;
+constexpr int WindowOpenCall = 30;
 constexpr int List = 31;
 constexpr int Page = 32;
 constexpr int Paragraph = 35;
