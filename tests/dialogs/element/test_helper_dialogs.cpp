@@ -8,6 +8,7 @@
 #include "dialogs/element/ElementPanel.h"
 #include "dialogs/element/HelperDialogs.h"
 #include "dialogs/element/TfrmDialog.h"
+#include "dialogs/settings/TfrmIndstil.h"
 #include "support/MainWindowFixture.h"
 
 #include <QCheckBox>
@@ -47,7 +48,58 @@ protected:
             accept);
     }
     static QString okHelp(TfrmDialog &dialog) { return dialog.helpLine().helpFor(field<QPushButton>(dialog, "btnOK")); }
+
+    TfrmIndstil &settingsDialog() { return *m_window->settingsDialog(); }
+    QListWidget &browsers() { return *field<QListWidget>(settingsDialog(), "Browsere"); }
+    QList<BrowserEntry> listedBrowsers()
+    {
+        QList<BrowserEntry> listed;
+        for (int row = 0; row < browsers().count(); ++row)
+            listed.append({browsers().item(row)->text(), browsers().item(row)->data(Qt::UserRole).toString()});
+        return listed;
+    }
 };
+
+TEST_F(HelperDialogTest, TheSettingsDialogsBrowserButtonsOpenTheBrowserPanel)
+{
+    QCheckBox *menu = field<QCheckBox>(settingsDialog(), "VisMenu");
+    EXPECT_FALSE(menu->isEnabled());
+
+    expectPanel(QStringLiteral("Browser - rediger"), [](TfrmDialog &dialog) {
+        EXPECT_EQ(dialog.panel().objectName(), QStringLiteral("panBrowser"));
+        field<QLineEdit>(dialog, "edNavn")->setText(QStringLiteral("Firefox"));
+        field<QPushButton>(dialog, "btnVaelg")->click();
+    });
+    m_prompter.expectFiles({QStringLiteral("/usr/bin/firefox")});
+    field<QPushButton>(settingsDialog(), "Tilføj")->click();
+    EXPECT_EQ(m_prompter.fileDialogs().value(0).caption, QStringLiteral("Find Web-browser"));
+    EXPECT_EQ(listedBrowsers(), (QList<BrowserEntry>{{QStringLiteral("Firefox"), QStringLiteral("/usr/bin/firefox")}}));
+    EXPECT_FALSE(menu->isEnabled()) << "one browser needs no menu";
+
+    // Annuller adds nothing.
+    expectPanel(QStringLiteral("Browser - rediger"), {}, false);
+    field<QPushButton>(settingsDialog(), "Tilføj")->click();
+    EXPECT_EQ(browsers().count(), 1);
+
+    expectPanel(QStringLiteral("Browser - rediger"), [](TfrmDialog &dialog) {
+        field<QLineEdit>(dialog, "edNavn")->setText(QStringLiteral("Chromium"));
+        field<QLineEdit>(dialog, "edSti")->setText(QStringLiteral("/usr/bin/chromium"));
+    });
+    field<QPushButton>(settingsDialog(), "Tilføj")->click();
+    EXPECT_TRUE(menu->isEnabled());
+
+    browsers().setCurrentRow(0);
+    expectPanel(QStringLiteral("Browser - rediger - redigering"), [](TfrmDialog &dialog) {
+        EXPECT_EQ(field<QLineEdit>(dialog, "edSti")->text(), QStringLiteral("/usr/bin/firefox"));
+        QLineEdit *name = field<QLineEdit>(dialog, "edNavn");
+        EXPECT_EQ(name->text(), QStringLiteral("Firefox"));
+        name->setText(QStringLiteral("Firefox ESR"));
+    });
+    field<QPushButton>(settingsDialog(), "Rediger")->click();
+    const QList<BrowserEntry> expected{{QStringLiteral("Firefox ESR"), QStringLiteral("/usr/bin/firefox")},
+                                       {QStringLiteral("Chromium"), QStringLiteral("/usr/bin/chromium")}};
+    EXPECT_EQ(listedBrowsers(), expected);
+}
 
 TEST_F(HelperDialogTest, TheBrowserPanelStaysOpenWithoutBothNameAndPath)
 {
