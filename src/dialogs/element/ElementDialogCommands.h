@@ -16,6 +16,8 @@ public:
     explicit ElementDialogCommands(const TfrmDialog::Services &services);
 
     ElementEdit &edit() { return m_edit; }
+    // What the dialog needs, for the dialogs that other parts open.
+    const TfrmDialog::Services &services() const { return m_services; }
     // The frames dialog's no-frames text, edited by the dialog's kind 10.
     QString &noFramesText() { return m_noFramesText; }
     // Opens the dialog of a kind with the edit values as they stand; whether OK ended it.

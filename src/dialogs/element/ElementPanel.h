@@ -37,6 +37,12 @@ public:
     // Whether the common panel applies just now (the page panel without
     // its BODY element has none).
     virtual bool commonPanelEnabled() const { return true; }
+    // Whether OK may close the dialog; a panel that refuses tells the user why.
+    virtual bool accepts() { return true; }
+    // The help text of the dialog's OK button.
+    virtual QString okHelp() const { return QStringLiteral("Indsætter HTML-koden på baggrund af de foretagne valg."); }
+    // Whether the dialog shows its help line with this panel.
+    virtual bool showsHelpLine() const { return true; }
 
 Q_SIGNALS:
     void commonPanelEnabledChanged(bool enabled);

@@ -10,6 +10,7 @@
 #include "dialogs/element/DialogTitles.h"
 #include "dialogs/element/ElementDialogSettings.h"
 #include "dialogs/element/ElementPanels.h"
+#include "dialogs/element/HelperPanels.h"
 #include "dialogs/element/HtmlVersions.h"
 #include "documents/DocumentList.h"
 #include "editor/TLEdit.h"
@@ -75,12 +76,14 @@ TfrmDialog::TfrmDialog(int kind, ElementEdit &edit, const Services &services, QW
     ok->setDefault(true);
     QPushButton *cancel = buttons->addButton(QStringLiteral("Annuller"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("btnAnnuller"));
-    m_help->attach(ok, QStringLiteral("Indsætter HTML-koden på baggrund af de foretagne valg."));
+    m_help->attach(ok, m_panel->okHelp());
     m_help->attach(cancel, QStringLiteral("Ser bort fra de foretagne valg og lukker dialogboksen."));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TfrmDialog::reject);
     layout->addWidget(buttons);
     layout->addWidget(m_help);
+    if (!m_panel->showsHelpLine())
+        m_help->hide();
 }
 
 TfrmDialog::~TfrmDialog()
@@ -96,6 +99,8 @@ ElementPanel *TfrmDialog::makePanel(int kind)
     Workbench &workbench = m_services.workbench;
     const PanelServices services{workbench.settings(), *m_help, m_services.helpText, workbench.prompter(),
                                  workbench.options().options().webColourDialog};
+    if (HelperPanel *panel = makeHelperPanel(kind, m_edit.EditMode, services, this))
+        return panel;
     if (kind == DialogKind::HorizontalLine)
         return new LinePanel(m_edit.EditMode ? HorizontalLineValues::fromEdit(m_edit)
                                              : HorizontalLineValues::read(workbench.settings()),
@@ -177,6 +182,12 @@ std::optional<QString> TfrmDialog::chooseRelativeFile(const QString &caption, bo
     if (chosen.isEmpty())
         return std::nullopt;
     return RelativePath(document, chosen, true);
+}
+
+void TfrmDialog::accept()
+{
+    if (m_panel->accepts())
+        QDialog::accept();
 }
 
 void TfrmDialog::apply()

@@ -40,6 +40,9 @@ public:
     ElementPanel &panel() const { return *m_panel; }
     HelpLine &helpLine() const { return *m_help; }
 
+    // OK closes the dialog only when the panel accepts its fields.
+    void accept() override;
+
     // OK's work: the panel's markup into the active document (unless it is
     // read-only) and what the dialog remembers.
     void apply();

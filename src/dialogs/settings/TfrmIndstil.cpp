@@ -3,7 +3,6 @@
 #include "core/ProductTexts.h"
 #include "core/Prompter.h"
 #include "dialogs/HelpLine.h"
-#include "dialogs/settings/BrowserEntryDialog.h"
 #include "dialogs/settings/SyntaxColourBox.h"
 #include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
@@ -39,12 +38,6 @@ TfrmIndstil::TfrmIndstil(OptionsModel &options, Prompter &prompter, QWidget *par
     , m_shortcuts(shortcuts)
 {
     setWindowTitle(QStringLiteral("Indstillinger"));
-    m_browserEditor = [this](const BrowserEntry &entry) -> std::optional<BrowserEntry> {
-        BrowserEntryDialog dialog(m_prompter, entry, this);
-        if (dialog.exec() != QDialog::Accepted)
-            return std::nullopt;
-        return dialog.entry();
-    };
 
     m_help = new HelpLine(this);
     m_pages = new QTabWidget(this);

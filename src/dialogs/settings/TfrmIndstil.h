@@ -51,7 +51,7 @@ public:
     // Shows the "Programstier" page with the focus in the help file field
     // 0, 1 or 2; the caller then shows the dialog.
     void showHelpFileField(int index);
-    // Replaces the window that "&Tilføj" and "&Rediger" open.
+    // The window that "&Tilføj" and "&Rediger" open; without one they do nothing.
     void setBrowserEditor(BrowserEditor editor) { m_browserEditor = std::move(editor); }
 
     TLEdit *sampleEditor() const { return m_sample; }

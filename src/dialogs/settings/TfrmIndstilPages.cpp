@@ -373,6 +373,8 @@ void TfrmIndstil::addBrowser()
                             Prompter::Icon::Warning, Prompter::Ok});
         return;
     }
+    if (!m_browserEditor)
+        return;
     const std::optional<BrowserEntry> entry = m_browserEditor({});
     if (!entry)
         return;
@@ -385,7 +387,7 @@ void TfrmIndstil::addBrowser()
 void TfrmIndstil::editBrowser()
 {
     QListWidgetItem *item = m_browsers->currentItem();
-    if (!item)
+    if (!item || !m_browserEditor)
         return;
     const std::optional<BrowserEntry> entry = m_browserEditor({item->text(), item->data(Qt::UserRole).toString()});
     if (!entry)

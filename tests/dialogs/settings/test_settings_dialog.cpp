@@ -1,7 +1,6 @@
 #include "core/SettingsKeys.h"
 #include "core/SettingsStore.h"
 #include "dialogs/HelpLine.h"
-#include "dialogs/settings/BrowserEntryDialog.h"
 #include "dialogs/settings/SyntaxColourBox.h"
 #include "dialogs/settings/TfrmIndstil.h"
 #include "editor/DocumentEditorSetup.h"
@@ -446,23 +445,6 @@ TEST_F(SettingsDialogTest, EveryControlIsReachableByKeyboard)
     QTest::keyClick(dialog->sampleEditor(), Qt::Key_Tab);
     EXPECT_NE(QApplication::focusWidget(), dialog->sampleEditor());
     EXPECT_FALSE(dialog->sampleEditor()->GetText().contains(QLatin1Char('\t')));
-}
-
-TEST(BrowserEntryDialog, NeedsBothNameAndPath)
-{
-    ScriptedPrompter prompter;
-    BrowserEntryDialog dialog(prompter, {QStringLiteral("Firefox"), QString()});
-    prompter.expect(QStringLiteral("Du skal angive både stien til browseren og et navn."));
-    dialog.accept();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(prompter.allAnswered());
-
-    prompter.expectFiles({QStringLiteral("/usr/bin/firefox")});
-    dialog.choosePath();
-    EXPECT_EQ(prompter.fileDialogs().value(0).caption, QStringLiteral("Find Web-browser"));
-    dialog.accept();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.entry(), (BrowserEntry{QStringLiteral("Firefox"), QStringLiteral("/usr/bin/firefox")}));
 }
 
 } // namespace
