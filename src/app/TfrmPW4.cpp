@@ -12,8 +12,6 @@
 #include "core/SettingsKeys.h"
 #include "core/SettingsStore.h"
 #include "dialogs/DialogCommands.h"
-#include "dialogs/element/ElementDialogCommands.h"
-#include "dialogs/element/HelperDialogs.h"
 #include "dialogs/settings/TfrmIndstil.h"
 #include "documents/DocumentArea.h"
 #include "documents/DocumentCommands.h"
@@ -158,10 +156,7 @@ void TfrmPW4::attachParts()
     m_searchCommands = new SearchCommands(*this);
     m_completion = new CodeCompletion(*this, m_libraryLists, m_libraryFiles);
     new LibraryCommands(*this, *m_libraryTab);
-    m_dialogCommands = new DialogCommands(*this, m_libraryFiles, m_libraryLists);
-    m_settingsDialog->setBrowserEditor([this](const BrowserEntry &entry) {
-        return editBrowserEntry(m_dialogCommands->elementDialogs().services(), entry, m_settingsDialog);
-    });
+    m_dialogCommands = new DialogCommands(*this, m_libraryFiles, m_libraryLists, *m_settingsDialog);
     m_shellCommands = new ShellCommands(*this, *m_settingsDialog, [this](bool shown) { setResourcePanelShown(shown); });
 
     MainToolBars::buildMain(*this, *m_commands);

@@ -8,6 +8,8 @@
 #include "dialogs/colour/FontElement.h"
 #include "dialogs/colour/TfrmSkrift.h"
 #include "dialogs/element/ElementDialogCommands.h"
+#include "dialogs/element/HelperDialogs.h"
+#include "dialogs/settings/TfrmIndstil.h"
 #include "editor/TLEdit.h"
 #include "html/MarkupWriting.h"
 #include "resources/LibraryIndex.h"
@@ -16,7 +18,8 @@
 
 #include <QAction>
 
-DialogCommands::DialogCommands(Workbench &workbench, LibraryFiles &library, const LibraryLists &lists)
+DialogCommands::DialogCommands(Workbench &workbench, LibraryFiles &library, const LibraryLists &lists,
+                               TfrmIndstil &settingsDialog)
     : QObject(&workbench.window())
     , m_workbench(workbench)
     , m_library(library)
@@ -29,6 +32,9 @@ DialogCommands::DialogCommands(Workbench &workbench, LibraryFiles &library, cons
                                              const QString &remainder) { return editFont(face, colour, size, kept, remainder); },
                                       [this](const QString &caption, const QString &text) { return editText(caption, text); }}))
 {
+    settingsDialog.setBrowserEditor([this, &settingsDialog](const BrowserEntry &entry) {
+        return editBrowserEntry(m_elementDialogs->services(), entry, &settingsDialog);
+    });
     CommandRegistry &commands = workbench.commands();
     commands.handle(QStringLiteral("actSkrifttype"), [this] { insertFont(); });
     commands.handle(QStringLiteral("actSkrifttypeKnap"), [this] { insertFont(); });

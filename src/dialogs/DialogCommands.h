@@ -7,6 +7,7 @@
 class ElementAtCaretCommands;
 class ElementDialogCommands;
 class LibraryFiles;
+class TfrmIndstil;
 class Workbench;
 struct LibraryLists;
 
@@ -17,7 +18,8 @@ class DialogCommands : public QObject
 {
     Q_OBJECT
 public:
-    DialogCommands(Workbench &workbench, LibraryFiles &library, const LibraryLists &lists);
+    // The settings dialog's browser list is edited in the element dialog.
+    DialogCommands(Workbench &workbench, LibraryFiles &library, const LibraryLists &lists, TfrmIndstil &settingsDialog);
 
     ElementDialogCommands &elementDialogs() const { return *m_elementDialogs; }
 
