@@ -2,6 +2,8 @@
 
 // The panels of the element dialog, by the number the callers open it with.
 namespace DialogKind {
+constexpr int Sound = 1;
+constexpr int BackgroundSound = 2; // an edited bgsound, written as embed
 constexpr int Frameset = 4;
 constexpr int Title = 6;
 constexpr int TableCell = 7;
@@ -12,6 +14,7 @@ constexpr int HorizontalLine = 27;
 constexpr int TableRow = 28;
 constexpr int List = 31;
 constexpr int Page = 32;
+constexpr int Image = 34;
 constexpr int Paragraph = 35;
 constexpr int Heading1 = 36; // to Heading1 + 5 for h6
 } // namespace DialogKind

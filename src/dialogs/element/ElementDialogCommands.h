@@ -7,7 +7,8 @@
 
 // The window's entries that open the element dialog on a new element:
 // "Basiskoder, ny side...", "Linie...", "Punktopstilling...", "Ord...",
-// "Blok..." and "Titel..." (which the editor toolbar's "Rediger titel" runs). It owns
+// "Blok...", "Titel..." (which the editor toolbar's "Rediger titel" runs),
+// "Grafik..." and "Lyd...". It owns
 // the edit values that element editing hands the dialog.
 class ElementDialogCommands : public QObject
 {
