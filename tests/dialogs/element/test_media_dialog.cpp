@@ -85,10 +85,18 @@ TEST_F(MediaDialogTest, AChosenPictureIsShownAndGivesItsSize)
         const QSize box = preview->contentsRect().size();
         EXPECT_EQ(preview->pixmap().size(), QSize(12, 7).scaled(box, Qt::KeepAspectRatio));
         field<QLineEdit>(dialog, "edAltTekst")->setText(QStringLiteral("Logo"));
+        // Choosing again starts on the current picture; cancelling keeps it.
+        m_prompter.expectFiles({});
+        field<QPushButton>(dialog, "btnBilledfil")->click();
+        EXPECT_EQ(field<QLineEdit>(dialog, "edBilledfil")->text(), QStringLiteral("billeder/logo.png"));
     });
-    const Prompter::FileDialog &shown = m_prompter.fileDialogs().last();
-    EXPECT_EQ(shown.caption, QStringLiteral("Grafik"));
-    EXPECT_EQ(shown.folder, m_dir.filePath(QStringLiteral("site")));
+    ASSERT_EQ(m_prompter.fileDialogs().size(), 2);
+    const Prompter::FileDialog &first = m_prompter.fileDialogs().first();
+    EXPECT_EQ(first.caption, QStringLiteral("Grafik"));
+    EXPECT_EQ(first.folder, m_dir.filePath(QStringLiteral("site")));
+    const Prompter::FileDialog &again = m_prompter.fileDialogs().last();
+    EXPECT_EQ(again.folder, m_dir.filePath(QStringLiteral("site/billeder")));
+    EXPECT_EQ(again.fileName, QStringLiteral("logo.png"));
     EXPECT_EQ(editor().GetText(),
               QStringLiteral("<img src=\"billeder/logo.png\" width=\"12\" height=\"7\" align=\"bottom\" alt=\"Logo\">"));
 }
