@@ -32,6 +32,20 @@ constexpr int LineNoShade = 403;
 constexpr int ListType = 404;
 constexpr int BlockAlignment = 405;
 constexpr int Title = 406;
+// The image and sound panels.
+constexpr int ImageFile = 420;
+constexpr int ImageAltText = 421;
+constexpr int ImageWidth = 422;
+constexpr int ImageHeight = 423;
+constexpr int ImageBorder = 424;
+constexpr int ImageMarginTopBottom = 425;
+constexpr int ImageMarginLeftRight = 426;
+constexpr int ImageAlignment = 427;
+constexpr int ImageMap = 428;
+constexpr int SoundFile = 429;
+constexpr int SoundWidth = 430;
+constexpr int SoundHeight = 431;
+constexpr int SoundType = 432;
 } // namespace ElementDialog
 
 namespace TableDialog {
@@ -125,6 +139,19 @@ inline constexpr std::array All{
     ElementDialog::ListType,
     ElementDialog::BlockAlignment,
     ElementDialog::Title,
+    ElementDialog::ImageFile,
+    ElementDialog::ImageAltText,
+    ElementDialog::ImageWidth,
+    ElementDialog::ImageHeight,
+    ElementDialog::ImageBorder,
+    ElementDialog::ImageMarginTopBottom,
+    ElementDialog::ImageMarginLeftRight,
+    ElementDialog::ImageAlignment,
+    ElementDialog::ImageMap,
+    ElementDialog::SoundFile,
+    ElementDialog::SoundWidth,
+    ElementDialog::SoundHeight,
+    ElementDialog::SoundType,
     TableDialog::Title,
     TableDialog::VerticalAlignment,
     TableDialog::HorizontalAlignment,

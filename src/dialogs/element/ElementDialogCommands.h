@@ -6,8 +6,9 @@
 #include <QObject>
 
 // The window's entries that open the element dialog on a new element:
-// "Basiskoder, ny side...", "Linie...", "Punktopstilling...", "Ord..." and
-// "Blok...". It owns the edit values that element editing hands the dialog.
+// "Basiskoder, ny side...", "Linie...", "Punktopstilling...", "Ord...",
+// "Blok...", "Grafik..." and "Lyd...". It owns the edit values that element
+// editing hands the dialog.
 class ElementDialogCommands : public QObject
 {
     Q_OBJECT

@@ -12,6 +12,7 @@
 #include "dialogs/element/ElementPanels.h"
 #include "dialogs/element/HelperPanels.h"
 #include "dialogs/element/HtmlVersions.h"
+#include "dialogs/element/MediaPanelFactory.h"
 #include "documents/DocumentList.h"
 #include "editor/TLEdit.h"
 #include "files/RelativePaths.h"
@@ -150,6 +151,8 @@ ElementPanel *TfrmDialog::makePanel(int kind)
     if (kind == DialogKind::TableCell || kind == DialogKind::TableRow)
         return new TableCellFieldsPanel(m_edit.EditMode ? TableCellValues::fromEdit(m_edit) : TableCellValues(),
                                         kind == DialogKind::TableRow, services, this);
+    if (ElementPanel *media = makeMediaPanel(kind, m_edit, workbench, services, this))
+        return media;
     if (kind == DialogKind::NoFrames && m_services.noFramesText)
         return new NoFramesPanel(*m_services.noFramesText, services, this);
     return new AlignmentPanel(m_edit.EditMode ? AlignmentValues::fromEdit(kind, m_edit) : AlignmentValues::forKind(kind),
