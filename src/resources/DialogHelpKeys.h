@@ -32,6 +32,11 @@ constexpr int LineNoShade = 403;
 constexpr int ListType = 404;
 constexpr int BlockAlignment = 405;
 constexpr int Title = 406;
+// The link and e-mail panels.
+constexpr int LinkAddress = 430;
+constexpr int LinkTarget = 431;
+constexpr int LinkName = 432;
+constexpr int LinkText = 433;
 } // namespace ElementDialog
 
 namespace TableDialog {
@@ -125,6 +130,10 @@ inline constexpr std::array All{
     ElementDialog::ListType,
     ElementDialog::BlockAlignment,
     ElementDialog::Title,
+    ElementDialog::LinkAddress,
+    ElementDialog::LinkTarget,
+    ElementDialog::LinkName,
+    ElementDialog::LinkText,
     TableDialog::Title,
     TableDialog::VerticalAlignment,
     TableDialog::HorizontalAlignment,

@@ -12,7 +12,8 @@ ElementDialogCommands::ElementDialogCommands(const TfrmDialog::Services &service
     CommandRegistry &commands = services.workbench.commands();
     const std::pair<const char *, int> entries[] = {
         {"actBasiskoder", DialogKind::Page}, {"actLinie", DialogKind::HorizontalLine}, {"actPunktopstilling", DialogKind::List},
-        {"actOrd", DialogKind::Word},        {"actBlok", DialogKind::Block},           {"actTitel", DialogKind::Title}};
+        {"actOrd", DialogKind::Word},        {"actBlok", DialogKind::Block},           {"actTitel", DialogKind::Title},
+        {"actHenvisning", DialogKind::Link}, {"actEmail", DialogKind::Email}};
     for (const auto &[id, kind] : entries)
         commands.handle(QString::fromLatin1(id), [this, kind] { open(kind); });
 }

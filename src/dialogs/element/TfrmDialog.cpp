@@ -11,6 +11,7 @@
 #include "dialogs/element/ElementDialogSettings.h"
 #include "dialogs/element/ElementPanels.h"
 #include "dialogs/element/HtmlVersions.h"
+#include "dialogs/element/LinkPanels.h"
 #include "documents/DocumentList.h"
 #include "editor/TLEdit.h"
 #include "files/RelativePaths.h"
@@ -137,6 +138,10 @@ ElementPanel *TfrmDialog::makePanel(int kind)
     if (kind == DialogKind::TableCell || kind == DialogKind::TableRow)
         return new TableCellFieldsPanel(m_edit.EditMode ? TableCellValues::fromEdit(m_edit) : TableCellValues(),
                                         kind == DialogKind::TableRow, services, this);
+    if (kind == DialogKind::Link)
+        return makeLinkPanel(m_edit, workbench, services, this);
+    if (kind == DialogKind::Email)
+        return makeEmailPanel(m_edit, workbench, services, this);
     if (kind == DialogKind::NoFrames && m_services.noFramesText)
         return new NoFramesPanel(*m_services.noFramesText, services, this);
     return new AlignmentPanel(m_edit.EditMode ? AlignmentValues::fromEdit(kind, m_edit) : AlignmentValues::forKind(kind),
