@@ -143,6 +143,19 @@ TEST_F(LinkDialogTest, EmailLinksStartFromTheSettingsAndEncodeSubjectAndBody)
     EXPECT_EQ(editor().GetText(), QStringLiteral("<a href=\"mailto:mig@eksempel.dk\">kontakt</a>"));
 }
 
+TEST_F(LinkDialogTest, AReadOnlyDocumentGetsNoLinkAndNoTargetIsStored)
+{
+    editor().SetText(QStringLiteral("<p>uændret</p>"));
+    editor().SetReadOnly(true);
+    runDialog("actHenvisning", [](QDialog &dialog) {
+        field<QLineEdit>(dialog, "edAdresse")->setText(QStringLiteral("http://x.dk/"));
+        field<QComboBox>(dialog, "cbDestinationsramme")->setEditText(QStringLiteral("_top"));
+    });
+    runDialog("actEmail");
+    EXPECT_EQ(editor().GetText(), QStringLiteral("<p>uændret</p>"));
+    EXPECT_EQ(m_window->settings().readText(QStringLiteral("Bokse"), QStringLiteral("Target"), QString()), QString());
+}
+
 TEST_F(LinkDialogTest, EditedLinksComeBackUnchangedOnOk)
 {
     const struct
