@@ -46,6 +46,11 @@ constexpr int SoundFile = 429;
 constexpr int SoundWidth = 430;
 constexpr int SoundHeight = 431;
 constexpr int SoundType = 432;
+// The link and e-mail panels.
+constexpr int LinkAddress = 440;
+constexpr int LinkTarget = 441;
+constexpr int LinkName = 442;
+constexpr int LinkText = 443;
 } // namespace ElementDialog
 
 namespace TableDialog {
@@ -152,6 +157,10 @@ inline constexpr std::array All{
     ElementDialog::SoundWidth,
     ElementDialog::SoundHeight,
     ElementDialog::SoundType,
+    ElementDialog::LinkAddress,
+    ElementDialog::LinkTarget,
+    ElementDialog::LinkName,
+    ElementDialog::LinkText,
     TableDialog::Title,
     TableDialog::VerticalAlignment,
     TableDialog::HorizontalAlignment,

@@ -14,7 +14,8 @@ ElementDialogCommands::ElementDialogCommands(const TfrmDialog::Services &service
         {"actBasiskoder", DialogKind::Page},      {"actLinie", DialogKind::HorizontalLine},
         {"actPunktopstilling", DialogKind::List}, {"actOrd", DialogKind::Word},
         {"actBlok", DialogKind::Block},           {"actGrafik", DialogKind::Image},
-        {"actLyd", DialogKind::Sound}};
+        {"actLyd", DialogKind::Sound},            {"actHenvisning", DialogKind::Link},
+        {"actEmail", DialogKind::Email}};
     for (const auto &[id, kind] : entries)
         commands.handle(QString::fromLatin1(id), [this, kind] { open(kind); });
 }

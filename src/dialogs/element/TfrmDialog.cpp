@@ -13,6 +13,7 @@
 #include "dialogs/element/HelperPanels.h"
 #include "dialogs/element/HtmlVersions.h"
 #include "dialogs/element/MediaPanelFactory.h"
+#include "dialogs/element/LinkPanels.h"
 #include "documents/DocumentList.h"
 #include "editor/TLEdit.h"
 #include "files/RelativePaths.h"
@@ -153,6 +154,10 @@ ElementPanel *TfrmDialog::makePanel(int kind)
                                         kind == DialogKind::TableRow, services, this);
     if (ElementPanel *media = makeMediaPanel(kind, m_edit, workbench, services, this))
         return media;
+    if (kind == DialogKind::Link)
+        return makeLinkPanel(m_edit, workbench, services, this);
+    if (kind == DialogKind::Email)
+        return makeEmailPanel(m_edit, workbench, services, this);
     if (kind == DialogKind::NoFrames && m_services.noFramesText)
         return new NoFramesPanel(*m_services.noFramesText, services, this);
     return new AlignmentPanel(m_edit.EditMode ? AlignmentValues::fromEdit(kind, m_edit) : AlignmentValues::forKind(kind),
