@@ -21,10 +21,7 @@ const QStringList MouseEvents = {QStringLiteral("onclick"), QStringLiteral("onmo
 // and name in slots 1-3 and the link text as the content.
 ElementEdit editOf(const QString &startTag, const QString &content)
 {
-    ElementEdit edit = readElement(startTag, {QStringLiteral("href"), QStringLiteral("target"), QStringLiteral("name")},
-                                   MouseEvents, true);
-    edit.ElementValues[ElementEdit::ContentSlot] = content;
-    return edit;
+    return prepareElementEdit(ElementIndexOf(startTag), startTag, content, MouseEvents, true).edit;
 }
 
 TEST(LinkMarkup, AnEditedLinkComesBackAsItWasWithItsRemainder)
