@@ -47,8 +47,11 @@ std::optional<QString> chooseSound(Workbench &workbench)
 ElementPanel *makeMediaPanel(int kind, ElementEdit &edit, Workbench &workbench, const PanelServices &services, QWidget *parent)
 {
     if (kind == DialogKind::Image) {
+        // An edited image keeps the border it had, or its lack of one; a new
+        // one follows the last choice.
         ImageValues start = edit.EditMode ? ImageValues::fromEdit(edit) : ImageValues();
-        start.borderAlways = start.borderAlways || ElementDialogSettings::imageBorderAlways(workbench.settings());
+        if (!edit.EditMode)
+            start.borderAlways = ElementDialogSettings::imageBorderAlways(workbench.settings());
         return new ImagePanel(
             start, documentPath(workbench), services,
             [&workbench](const QString &currentFile) { return choosePicture(workbench, currentFile); }, parent);

@@ -98,6 +98,24 @@ TEST_F(ElementAtCaretTest, ElementsComeBackAsTheyWere)
          "<ol type=\"a\" start=\"3\">\n\t<li>Et</li>\n\t<li>To</li>\n</ol>"},
         {"<FONT FACE=\"Arial\" size=\"+1\" class=\"k\" lang=\"da\">",
          "<font face=\"Arial\" size=\"+1\" class=\"k\" lang=\"da\">"},
+        {"<A HREF=\"side.html\" target=\"_top\" name=\"x\" class=\"c\" onclick=\"f()\" data-x=\"1\">Tekst</A>",
+         "<a href=\"side.html\" target=\"_top\" name=\"x\" class=\"c\" onclick=\"f()\" data-x=\"1\">Tekst</a>"},
+        {"<a href=\"side.html\" aria-label=\"l\">To\nlinier</a>", "<a href=\"side.html\" aria-label=\"l\">To\nlinier</a>"},
+        {"<a href=\"side.html\" aria-label=\"l\">Tekst</a>", "<a href=\"side.html\">Tekst</a>", false},
+        // Subject and body in any order, encoded, survive.
+        {"<a href=\"mailto:a@b.dk?body=Hej%20med%20dig%26dig&subject=Sp%C3%B8rgsm%C3%A5l\" class=\"m\">Skriv</a>",
+         "<a href=\"mailto:a@b.dk?subject=Spørgsmål&body=Hej%20med%20dig%26dig\" class=\"m\">Skriv</a>"},
+        {"<a name=\"top\" />", "<a name=\"top\"></a>"},
+        {"<img src=\"a.png\" align=\"top\" width=\"50%\" height=\"20\" border=\"0\" alt=\"x\" usemap=\"#k\" class=\"c\" "
+         "data-x=\"1\">",
+         "<img src=\"a.png\" border=\"0\" width=\"50%\" height=\"20\" align=\"top\" alt=\"x\" usemap=\"#k\" class=\"c\" "
+         "data-x=\"1\">"},
+        {"<IMG SRC=a.gif WIDTH=120 onMouseOver=\"f()\">",
+         "<img src=\"a.gif\" width=\"120\" align=\"bottom\" alt=\"\" onmouseover=\"f()\">"},
+        {"<embed src=\"a.mid\" autostart=\"true\" loop=\"false\" width=\"200\" height=\"60\" type=\"audio/midi\" class=\"k\">",
+         "<embed src=\"a.mid\" width=\"200\" height=\"60\" autostart=\"true\" loop=\"false\" type=\"audio/midi\" class=\"k\">"},
+        {"<bgsound src=\"b.wav\" loop=\"infinite\" id=\"s\">",
+         "<embed src=\"b.wav\" width=\"150\" height=\"70\" autostart=\"false\" loop=\"true\" id=\"s\">"},
     };
     for (const auto &c : cases) {
         keepUnknown(c.keepUnknown);
@@ -213,6 +231,18 @@ TEST_F(ElementAtCaretTest, StylesAndScriptsOpenInTheTextEditor)
     answerText("x = 1", "x = 2");
     run("actRedigerSkript");
     EXPECT_EQ(editor().GetText(), QStringLiteral("<body>\n<script type=\"text/vbscript\" defer>\nx = 2\n</script>"));
+}
+
+TEST_F(ElementAtCaretTest, ALinkWithoutItsEndTagIsRewrittenAlone)
+{
+    for (const char *anchor : {"<a name=\"top\" />", "<a name=\"top\">"}) {
+        const QString rest = QStringLiteral("\n<p>Tekst</p>\n<a href=\"side.html\">Side</a>");
+        editor().SetText(QString::fromUtf8(anchor) + rest);
+        editor().SetSelection(SelectionRecord::at({1, 3}));
+        m_prompter.expectDialog(QStringLiteral("Henvisning - redigering"), [](QDialog &) {});
+        run("actRedigerElement");
+        EXPECT_EQ(editor().GetText(), QStringLiteral("<a name=\"top\"></a>") + rest) << anchor;
+    }
 }
 
 } // namespace
