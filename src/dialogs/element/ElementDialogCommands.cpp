@@ -11,11 +11,9 @@ ElementDialogCommands::ElementDialogCommands(const TfrmDialog::Services &service
     m_services.noFramesText = &m_noFramesText;
     CommandRegistry &commands = services.workbench.commands();
     const std::pair<const char *, int> entries[] = {
-        {"actBasiskoder", DialogKind::Page},      {"actLinie", DialogKind::HorizontalLine},
-        {"actPunktopstilling", DialogKind::List}, {"actOrd", DialogKind::Word},
-        {"actBlok", DialogKind::Block},           {"actGrafik", DialogKind::Image},
-        {"actLyd", DialogKind::Sound},            {"actHenvisning", DialogKind::Link},
-        {"actEmail", DialogKind::Email}};
+        {"actBasiskoder", DialogKind::Page}, {"actLinie", DialogKind::HorizontalLine}, {"actPunktopstilling", DialogKind::List},
+        {"actOrd", DialogKind::Word},        {"actBlok", DialogKind::Block},           {"actGrafik", DialogKind::Image},
+        {"actLyd", DialogKind::Sound},       {"actHenvisning", DialogKind::Link},      {"actEmail", DialogKind::Email}};
     for (const auto &[id, kind] : entries)
         commands.handle(QString::fromLatin1(id), [this, kind] { open(kind); });
 }
