@@ -1,10 +1,12 @@
-// Any text as an element the element dialog edits, and as a list it splits:
-// no crash, no read past the text, and every element written back is one
+// Any text as an element the element dialog edits, as a page with a caret
+// in it, and as a list it splits: no crash, no read past the text, every
+// element found starts with its "<", and every element written back is one
 // start tag of the same element.
 #include "FuzzText.h"
 
 #include "dialogs/element/AlignmentPanel.h"
 #include "dialogs/element/DialogKinds.h"
+#include "dialogs/element/ElementLocator.h"
 #include "dialogs/element/ElementReading.h"
 #include "dialogs/element/FramesetPanel.h"
 #include "dialogs/element/HorizontalLinePanel.h"
@@ -12,6 +14,7 @@
 #include "dialogs/element/PagePanel.h"
 #include "dialogs/element/TableCellPanel.h"
 #include "dialogs/element/TitlePanel.h"
+#include "editor/TextBuffer.h"
 
 namespace {
 
@@ -49,9 +52,21 @@ QString rewritten(int kind, ElementEdit &edit)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const FuzzText input(data, size);
-    if (std::optional<ElementEdit> edit = readDialogElement(input.text, input.text, Events, input.options & 1)) {
-        const int kind = dialogElement(elementNameOf(input.text))->kind;
-        require(rewritten(kind, *edit).startsWith(u'<'));
+    const int index = ElementIndexOf(input.text);
+    ElementReading reading = prepareElementEdit(index, input.text, input.text, Events, input.options & 1);
+    if (ElementTable::entry(index).editor == ElementEditor::ElementDialog) {
+        const int kind = dialogKindFor(index, reading.edit);
+        if (kind != DialogKind::Link && kind != DialogKind::Email && kind != DialogKind::Image && kind != DialogKind::Sound
+            && kind != DialogKind::BackgroundSound)
+            require(rewritten(kind, reading.edit).startsWith(u'<'));
+    }
+
+    const TextBuffer page(input.text);
+    const int caretLine = 1 + (input.options & 0x3f) % page.GetLineCount();
+    const TextPos caret{caretLine, int(input.options) % (page.GetLineLength(caretLine) + 1)};
+    if (const std::optional<LocatedElement> found = locateElementAt(page, caret)) {
+        require(found->start < found->end);
+        require(page.textBetween(found->start, found->end).startsWith(found->tag));
     }
 
     const qsizetype start = input.text.indexOf(u'<');

@@ -1,5 +1,6 @@
 #include "dialogs/element/ElementLocator.h"
 
+#include "dialogs/element/ListPanel.h"
 #include "editor/EditableText.h"
 #include "html/ElementSections.h"
 
@@ -68,6 +69,43 @@ bool insideScript(const QList<HTMLElement> &scripts, TextPos place)
     return false;
 }
 
+// The place `offset` characters into a text read from `start`.
+TextPos placeAfter(TextPos start, const QString &text, qsizetype offset)
+{
+    const QString before = text.left(offset);
+    const qsizetype lastBreak = before.lastIndexOf(u'\n');
+    if (lastBreak < 0)
+        return {start.line, start.column + int(offset)};
+    return {start.line + int(before.count(u'\n')), int(offset - lastBreak - 1)};
+}
+
+// Where a list ends: after its end tag, or after its start tag when it has
+// none. Nothing for a list holding another list, whose items cannot be told
+// apart.
+std::optional<TextPos> listEnd(const EditableText &text, const LocatedElement &list)
+{
+    std::optional<EditableText::Match> firstEnd;
+    for (const char *endTag : {"</ul", "</ol"}) {
+        const std::optional<EditableText::Match> end = text.findFrom(QString::fromLatin1(endTag), list.end);
+        if (end && (!firstEnd || end->start < firstEnd->start))
+            firstEnd = end;
+    }
+    if (!firstEnd)
+        return list.end;
+    // Up to the line after the first end tag: enough for its ">".
+    const QString stretch = text.textBetween(list.start, {firstEnd->end.line + 1, 0});
+    const ListExtent extent = findListExtent(stretch, 0);
+    switch (extent.result) {
+    case ListExtent::Result::EndTag:
+        return placeAfter(list.start, stretch, extent.end);
+    case ListExtent::Result::NoEndTag:
+        return list.end;
+    case ListExtent::Result::NestedList:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<LocatedElement> locateElementAt(const EditableText &text, TextPos caret)
@@ -85,8 +123,15 @@ std::optional<LocatedElement> locateElementAt(const EditableText &text, TextPos 
     if (element.tag.count(u'"') % 2 != 0)
         return std::nullopt;
     element.index = ElementIndexOf(element.tag);
+    const QString &name = ElementTable::entry(element.index).name;
+    if (name == QLatin1String("ul") || name == QLatin1String("ol")) {
+        const std::optional<TextPos> end = listEnd(text, element);
+        if (!end)
+            return std::nullopt;
+        element.end = *end;
+        return element;
+    }
     if (ElementTable::isPaired(element.index) && !element.tag.endsWith(QLatin1String("/>"))) {
-        const QString &name = ElementTable::entry(element.index).name;
         if (const std::optional<EditableText::Match> end = endTagOf(text, name, close->end)) {
             element.content = text.textBetween(close->end, end->start);
             element.end = end->end;

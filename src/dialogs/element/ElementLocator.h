@@ -20,9 +20,11 @@ struct LocatedElement
 // The element the caret is in: from the last "<" before the caret to the
 // first ">" after that. A paired element that is not self-closed runs on to
 // its end tag, unless another start tag of the same name comes first (then
-// its end tag is missing and it is the start tag alone). Nothing when there
-// is no "<" before the caret or no ">" after it, or when a quote in the tag
-// is not closed. Only the text around the element is read.
+// its end tag is missing and it is the start tag alone). A list runs to its
+// end tag, items and all, when it has one. Nothing when there is no "<"
+// before the caret or no ">" after it, when a quote in the tag is not
+// closed, or for a list that holds another list. Only the text around the
+// element is read.
 std::optional<LocatedElement> locateElementAt(const EditableText &text, TextPos caret);
 
 // The start of the last map start tag before an element's "<".

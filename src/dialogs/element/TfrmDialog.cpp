@@ -109,15 +109,8 @@ ElementPanel *TfrmDialog::makePanel(int kind)
                              services, this);
     if (kind == DialogKind::List) {
         ListValues values = m_edit.EditMode ? ListValues::fromEdit(m_edit) : ListValues();
-        TLEdit &editor = workbench.activeEditor();
-        // An edited list is rewritten whole: its items up to its end tag.
-        if (m_edit.EditMode) {
-            const SelectionRecord tag = editor.GetSelection();
-            const QString endTag = QStringLiteral("</%1>").arg(m_edit.slot(2).mid(1));
-            if (const std::optional<EditableText::Match> end = editor.findFrom(endTag, tag.end()))
-                editor.SetSelection(SelectionRecord::between(tag.start(), end->end));
-        }
-        const QString selected = editor.GetSelText();
+        // An edited list comes selected with its items up to its end tag.
+        const QString selected = workbench.activeEditor().GetSelText();
         if (!selected.isEmpty())
             values.takeItems(selected);
         return new ListItemsPanel(values, services, this);

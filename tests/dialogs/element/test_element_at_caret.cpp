@@ -94,8 +94,8 @@ TEST_F(ElementAtCaretTest, ElementsComeBackAsTheyWere)
         {"<H2 align = \"left\">", "<h2 align = \"left\">"}, // blanks around "=": no attribute, kept as it stands
         {"<H2 align = \"left\">", "<h2>", false},
         {"<title>Forside</title>", "<title>Forside</title>"},
-        {"<ol type=\"a\" start=\"3\">\n\t<li>Et</li>\n\t<li>To</li>\n</ol>",
-         "<ol type=\"a\" start=\"3\">\n\t<li>Et</li>\n\t<li>To</li>\n</ol>"},
+        {"<ol type=\"a\" start=\"3\">\n\t<li>Et</li>\n\t<li>To</li>\n</ol>\n<ol><li>Tre</li></ol>",
+         "<ol type=\"a\" start=\"3\">\n\t<li>Et</li>\n\t<li>To</li>\n</ol>\n<ol><li>Tre</li></ol>"},
         {"<FONT FACE=\"Arial\" size=\"+1\" class=\"k\" lang=\"da\">",
          "<font face=\"Arial\" size=\"+1\" class=\"k\" lang=\"da\">"},
         {"<A HREF=\"side.html\" target=\"_top\" name=\"x\" class=\"c\" onclick=\"f()\" data-x=\"1\">Tekst</A>",
@@ -125,7 +125,8 @@ TEST_F(ElementAtCaretTest, ElementsComeBackAsTheyWere)
 
 TEST_F(ElementAtCaretTest, WhatCannotBeEditedIsLeftAsItIs)
 {
-    for (const char *text : {"<br>", "<base href=\"/\">", "<!DOCTYPE html>", "<!-- x -->", "<nav>", "<table border=\"1\">"})
+    for (const char *text : {"<br>", "<base href=\"/\">", "<!DOCTYPE html>", "<!-- x -->", "<nav>", "<table border=\"1\">",
+                             "<ul><li>a<ol><li>b</li></ol></li></ul>"})
         expectCannotEdit(QString::fromUtf8(text), {1, 2});
     expectCannotEdit(QStringLiteral("<td>x</td>"), {1, 10}); // an end tag
     expectCannotEdit(QStringLiteral("ingen kode"), {1, 4});

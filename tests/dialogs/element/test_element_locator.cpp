@@ -38,6 +38,9 @@ TEST(ElementLocator, ElementsAroundTheCaret)
         {"<a na|me=\"x\"> tekst <a href=\"y\">B</a>", "<a name=\"x\">", ""},
         {"<a na|me=\"x\"> <abbr>t</abbr> </a>", "<a name=\"x\"> <abbr>t</abbr> </a>", " <abbr>t</abbr> "},
         {"<title>|Side</title>", "<title>Side</title>", "Side"},
+        {"<ol ty|pe=\"a\">\n\t<li>Et</li>\n</ol>\n<ul><li>x</li></ul>", "<ol type=\"a\">\n\t<li>Et</li>\n</ol>", ""},
+        {"<UL>|<li>Et</li>", "<UL>", ""}, // no end tag: the start tag alone
+        {"<ul>|<li>Et<ol><li>To</li></ol></li></ul>", nullptr, nullptr}, // a list in a list
         {"tekst| uden kode", nullptr, nullptr},
         {"<td wid|th=\"3\"", nullptr, nullptr},
         {"<img alt=\"a > b|\" src=\"x\">", nullptr, nullptr}, // an unclosed quote
