@@ -42,6 +42,9 @@ QStringList qtFilters(const QList<Prompter::FileFilter> &filters)
 
 void prepare(QFileDialog &box, const Prompter::FileDialog &dialog)
 {
+    // Qt's own dialog matches the filters without regard to case, as the
+    // program's filters ("*.URL", "*.wav") expect; a desktop's may not.
+    box.setOption(QFileDialog::DontUseNativeDialog);
     box.setWindowTitle(dialog.caption);
     if (!dialog.folder.isEmpty())
         box.setDirectory(dialog.folder);

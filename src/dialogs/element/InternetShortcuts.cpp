@@ -56,8 +56,7 @@ Prompter::FileDialog internetShortcutDialog(const QString &folder)
     Prompter::FileDialog dialog;
     dialog.caption = QStringLiteral("Internet Stifinder Foretrukne");
     dialog.folder = folder;
-    // A set for each letter matches ".url" in any case on every file system.
-    dialog.filters = {{QStringLiteral("Internet Stifinder genveje"), QStringLiteral("*.[uU][rR][lL]")},
+    dialog.filters = {{QStringLiteral("Internet Stifinder genveje"), QStringLiteral("*.URL")},
                       {QStringLiteral("Alle filer"), QStringLiteral("*")}};
     return dialog;
 }
