@@ -46,3 +46,14 @@ struct WordPlace
 
     friend bool operator==(const WordPlace &, const WordPlace &) = default;
 };
+
+// The place `offset` characters into a text that starts at `start`, its
+// lines broken by line feeds.
+inline TextPos placeAfter(TextPos start, QStringView text, qsizetype offset)
+{
+    const QStringView before = text.left(offset);
+    const qsizetype lastBreak = before.lastIndexOf(u'\n');
+    if (lastBreak < 0)
+        return {start.line, start.column + int(before.size())};
+    return {start.line + int(before.count(u'\n')), int(before.size() - lastBreak - 1)};
+}

@@ -69,16 +69,6 @@ bool insideScript(const QList<HTMLElement> &scripts, TextPos place)
     return false;
 }
 
-// The place `offset` characters into a text read from `start`.
-TextPos placeAfter(TextPos start, const QString &text, qsizetype offset)
-{
-    const QString before = text.left(offset);
-    const qsizetype lastBreak = before.lastIndexOf(u'\n');
-    if (lastBreak < 0)
-        return {start.line, start.column + int(offset)};
-    return {start.line + int(before.count(u'\n')), int(offset - lastBreak - 1)};
-}
-
 // Where a list ends: after its end tag, or after its start tag when it has
 // none. Nothing for a list holding another list, whose items cannot be told
 // apart.

@@ -3,6 +3,7 @@
 #include "dialogs/HelpLine.h"
 #include "dialogs/colour/TEditWebColor.h"
 #include "dialogs/element/ElementDialogSettings.h"
+#include "dialogs/element/PanelControls.h"
 #include "dialogs/element/TitlePanel.h"
 #include "editor/EditableText.h"
 #include "html/MarkupWriting.h"
@@ -27,32 +28,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QSpinBox *numberField(const char *name, int minimum, int maximum, int value, QWidget *parent)
-{
-    auto *field = new QSpinBox(parent);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setRange(minimum, maximum);
-    field->setValue(value);
-    return field;
-}
-
-QLabel *labelFor(const QString &caption, QWidget *field)
-{
-    auto *label = new QLabel(caption);
-    label->setBuddy(field);
-    return label;
-}
-
-// Where a text inserted at `start` puts the place `offset` characters into it.
-TextPos placeAfter(TextPos start, const QString &inserted, qsizetype offset)
-{
-    const QString before = inserted.left(offset);
-    const qsizetype breaks = before.count(u'\n');
-    if (breaks == 0)
-        return {start.line, start.column + int(before.size())};
-    return {start.line + int(breaks), int(before.size() - before.lastIndexOf(u'\n') - 1)};
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "core/Prompter.h"
 #include "dialogs/HelpLine.h"
 #include "dialogs/element/DialogKinds.h"
+#include "dialogs/element/PanelControls.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -18,35 +19,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-QLineEdit *textField(const char *name, QWidget *parent)
-{
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(QString::fromLatin1(name));
-    return field;
-}
-
-QSpinBox *numberField(const char *name, int maximum, QWidget *parent)
-{
-    auto *field = new QSpinBox(parent);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setRange(0, maximum);
-    return field;
-}
-
-QPushButton *button(const QString &caption, const char *name, QWidget *parent)
-{
-    auto *made = new QPushButton(caption, parent);
-    made->setObjectName(QString::fromLatin1(name));
-    return made;
-}
-
-QLabel *labelFor(const QString &caption, QWidget *field)
-{
-    auto *label = new QLabel(caption);
-    label->setBuddy(field);
-    return label;
-}
 
 } // namespace
 
@@ -95,9 +67,9 @@ BrowserEntryPanel::BrowserEntryPanel(const PanelServices &services, QWidget *par
     , m_path(textField("edSti", this))
 {
     setObjectName(QStringLiteral("panBrowser"));
-    QPushButton *choose = button(QStringLiteral("Vælg..."), "btnVaelg", this);
-    QPushButton *explorer = button(QStringLiteral("&Explorer"), "btnExplorer", this);
-    QPushButton *netscape = button(QStringLiteral("Nets&cape"), "btnNetscape", this);
+    QPushButton *choose = namedButton(QStringLiteral("Vælg..."), "btnVaelg", this);
+    QPushButton *explorer = namedButton(QStringLiteral("&Explorer"), "btnExplorer", this);
+    QPushButton *netscape = namedButton(QStringLiteral("Nets&cape"), "btnNetscape", this);
     connect(choose, &QPushButton::clicked, this, &BrowserEntryPanel::choosePath);
     connect(explorer, &QPushButton::clicked, this,
             [this] { findBrowser(QStringLiteral("Internet Explorer"), QStringLiteral("iexplore")); });
@@ -194,11 +166,11 @@ WindowOpenPanel::WindowOpenPanel(const PanelServices &services, QWidget *parent)
     , m_address(textField("edAdresse", this))
     , m_name(textField("edNavn", this))
     , m_sizeOn(new QCheckBox(QStringLiteral("Størrelse"), this))
-    , m_width(numberField("seBredde", 2000, this))
-    , m_height(numberField("seHoejde", 1600, this))
+    , m_width(numberField("seBredde", 0, 2000, 0, this))
+    , m_height(numberField("seHoejde", 0, 1600, 0, this))
     , m_positionOn(new QCheckBox(QStringLiteral("Placering"), this))
-    , m_left(numberField("seVenstre", 2000, this))
-    , m_top(numberField("seTop", 1600, this))
+    , m_left(numberField("seVenstre", 0, 2000, 0, this))
+    , m_top(numberField("seTop", 0, 1600, 0, this))
     , m_features(new QListWidget(this))
 {
     setObjectName(QStringLiteral("panBrowservindue"));
@@ -216,9 +188,9 @@ WindowOpenPanel::WindowOpenPanel(const PanelServices &services, QWidget *parent)
 
     // Choosing the address among favourites or a page's links needs windows
     // the program does not have yet.
-    QPushButton *explorer = button(QStringLiteral(" &Explorer "), "btnExplorer", this);
-    QPushButton *netscape = button(QStringLiteral("Nets&cape"), "btnNetscape", this);
-    QPushButton *pages = button(QStringLiteral("&Websider"), "btnWebsider", this);
+    QPushButton *explorer = namedButton(QStringLiteral(" &Explorer "), "btnExplorer", this);
+    QPushButton *netscape = namedButton(QStringLiteral("Nets&cape"), "btnNetscape", this);
+    QPushButton *pages = namedButton(QStringLiteral("&Websider"), "btnWebsider", this);
     for (QPushButton *unavailable : {explorer, netscape, pages})
         unavailable->setEnabled(false);
 

@@ -4,6 +4,7 @@
 #include "core/Prompter.h"
 #include "dialogs/HelpLine.h"
 #include "dialogs/element/ElementDialogSettings.h"
+#include "dialogs/element/PanelControls.h"
 #include "documents/DocumentList.h"
 #include "editor/TLEdit.h"
 #include "files/RelativePaths.h"
@@ -25,25 +26,10 @@
 
 namespace {
 
-QLineEdit *textField(const char *name, const QString &text, QWidget *parent)
-{
-    auto *field = new QLineEdit(text, parent);
-    field->setObjectName(QString::fromLatin1(name));
-    return field;
-}
-
-QPushButton *button(const QString &caption, const char *name, QWidget *parent)
-{
-    auto *made = new QPushButton(caption, parent);
-    made->setObjectName(QString::fromLatin1(name));
-    return made;
-}
-
 // A label for the field, attached to the same help text.
-QLabel *labelFor(const QString &caption, QWidget *field, HelpLine &help, const QString &helpText)
+QLabel *helpedLabelFor(const QString &caption, QWidget *field, HelpLine &help, const QString &helpText)
 {
-    auto *label = new QLabel(caption);
-    label->setBuddy(field);
+    QLabel *label = labelFor(caption, field);
     help.attach(field, helpText, label);
     return label;
 }
@@ -89,10 +75,10 @@ LinkPanel::LinkPanel(const Start &start, PanelServices services, FileChooser cho
     : ElementPanel(parent)
     , m_chooseFile(std::move(chooseFile))
     , m_chooseShortcuts(std::move(chooseShortcuts))
-    , m_address(textField("edAdresse", start.values.address, this))
+    , m_address(textField("edAdresse", this, start.values.address))
     , m_target(new QComboBox(this))
-    , m_name(textField("edNavn", start.values.name, this))
-    , m_description(textField("edBeskrivelse", start.values.description, this))
+    , m_name(textField("edNavn", this, start.values.name))
+    , m_description(textField("edBeskrivelse", this, start.values.description))
 {
     setObjectName(QStringLiteral("panHenvisning"));
     m_target->setObjectName(QStringLiteral("cbDestinationsramme"));
@@ -101,15 +87,15 @@ LinkPanel::LinkPanel(const Start &start, PanelServices services, FileChooser cho
     m_target->setCurrentIndex(-1);
     m_target->setEditText(start.values.target);
 
-    auto *choose = button(QStringLiteral("Vælg..."), "btnVaelg", this);
+    auto *choose = namedButton(QStringLiteral("Vælg..."), "btnVaelg", this);
     connect(choose, &QPushButton::clicked, this, &LinkPanel::takeFile);
-    auto *explorer = button(QStringLiteral(" &Explorer..."), "btnExplorer", this);
+    auto *explorer = namedButton(QStringLiteral(" &Explorer..."), "btnExplorer", this);
     connect(explorer, &QPushButton::clicked, this, &LinkPanel::takeShortcuts);
     // There is no Netscape bookmark file to read here, and the lists of a
     // page's links and targets need the document properties window.
-    auto *netscape = button(QStringLiteral("Nets&cape..."), "btnNetscape", this);
-    auto *pages = button(QStringLiteral("&Websider..."), "btnWebsider", this);
-    auto *targets = button(QStringLiteral("M&ål..."), "btnMaal", this);
+    auto *netscape = namedButton(QStringLiteral("Nets&cape..."), "btnNetscape", this);
+    auto *pages = namedButton(QStringLiteral("&Websider..."), "btnWebsider", this);
+    auto *targets = namedButton(QStringLiteral("M&ål..."), "btnMaal", this);
     for (QPushButton *unavailable : {netscape, pages, targets})
         unavailable->setEnabled(false);
 
@@ -119,14 +105,15 @@ LinkPanel::LinkPanel(const Start &start, PanelServices services, FileChooser cho
     auto *addressRow = new QHBoxLayout;
     addressRow->addWidget(m_address, 1);
     addressRow->addWidget(choose);
-    form->addRow(labelFor(QStringLiteral("&Adresse:"), m_address, help, services.helpText(LinkAddress)), addressRow);
+    form->addRow(helpedLabelFor(QStringLiteral("&Adresse:"), m_address, help, services.helpText(LinkAddress)), addressRow);
     auto *sources = new QHBoxLayout;
     for (QPushButton *source : {explorer, netscape, pages, targets})
         sources->addWidget(source);
     form->addRow(sources);
-    form->addRow(labelFor(QStringLiteral("&Destinationsramme:"), m_target, help, services.helpText(LinkTarget)), m_target);
-    form->addRow(labelFor(QStringLiteral("Na&vn:"), m_name, help, services.helpText(LinkName)), m_name);
-    form->addRow(labelFor(QStringLiteral("&Beskrivelse:"), m_description, help, services.helpText(LinkText)), m_description);
+    form->addRow(helpedLabelFor(QStringLiteral("&Destinationsramme:"), m_target, help, services.helpText(LinkTarget)), m_target);
+    form->addRow(helpedLabelFor(QStringLiteral("Na&vn:"), m_name, help, services.helpText(LinkName)), m_name);
+    form->addRow(helpedLabelFor(QStringLiteral("&Beskrivelse:"), m_description, help, services.helpText(LinkText)),
+                 m_description);
     help.attach(choose, QStringLiteral("Klik for at vælge en fil."));
     help.attach(explorer,
                 QStringLiteral("Henter adresser fra Internet Stifinder-genveje (.URL-filer). Vælg flere for at "
@@ -178,23 +165,24 @@ void LinkPanel::apply(PanelContext &context)
 EmailPanel::EmailPanel(const EmailLink &start, PanelServices services, QWidget *parent)
     : ElementPanel(parent)
     , m_otherFields(start.otherFields)
-    , m_address(textField("edEmail", start.address, this))
-    , m_description(textField("edBeskrivelse", start.description, this))
-    , m_subject(textField("edEmne", start.subject, this))
-    , m_body(textField("edTekst", start.body, this))
+    , m_address(textField("edEmail", this, start.address))
+    , m_description(textField("edBeskrivelse", this, start.description))
+    , m_subject(textField("edEmne", this, start.subject))
+    , m_body(textField("edTekst", this, start.body))
 {
     setObjectName(QStringLiteral("panEmail"));
     using namespace DialogHelpKeys::ElementDialog;
     HelpLine &help = services.help;
     auto *form = new QFormLayout(this);
-    form->addRow(labelFor(QStringLiteral("&E-mail-adresse:"), m_address, help, services.helpText(LinkAddress)), m_address);
-    form->addRow(labelFor(QStringLiteral("&Beskrivelse:"), m_description, help, services.helpText(LinkText)), m_description);
-    form->addRow(labelFor(QStringLiteral("&Titel på e-mail:"), m_subject, help,
-                          QStringLiteral("Emnet, som den nye e-mail får, når der klikkes på henvisningen.")),
+    form->addRow(helpedLabelFor(QStringLiteral("&E-mail-adresse:"), m_address, help, services.helpText(LinkAddress)), m_address);
+    form->addRow(helpedLabelFor(QStringLiteral("&Beskrivelse:"), m_description, help, services.helpText(LinkText)),
+                 m_description);
+    form->addRow(helpedLabelFor(QStringLiteral("&Titel på e-mail:"), m_subject, help,
+                                QStringLiteral("Emnet, som den nye e-mail får, når der klikkes på henvisningen.")),
                  m_subject);
-    form->addRow(
-        labelFor(QStringLiteral("Te&kst i e-mail:"), m_body, help, QStringLiteral("Teksten, som den nye e-mail begynder med.")),
-        m_body);
+    form->addRow(helpedLabelFor(QStringLiteral("Te&kst i e-mail:"), m_body, help,
+                                QStringLiteral("Teksten, som den nye e-mail begynder med.")),
+                 m_body);
 }
 
 EmailLink EmailPanel::values() const

@@ -2,6 +2,7 @@
 
 #include "dialogs/HelpLine.h"
 #include "dialogs/element/ElementDialogSettings.h"
+#include "dialogs/element/PanelControls.h"
 #include "files/RelativePaths.h"
 #include "html/MarkupWriting.h"
 #include "picture/LoadPicture.h"
@@ -25,35 +26,9 @@ const QString ChooseFileHelp = QStringLiteral("Klik for at vælge en fil.");
 const QString PercentHelp = QStringLiteral("Bestemmer, om værdien skal være absolut (i procent) eller relativ (i pixels).");
 const QSize PreviewSize(160, 120);
 
-QSpinBox *numberField(const char *name, int maximum, int value, QWidget *parent)
-{
-    auto *field = new QSpinBox(parent);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setRange(0, maximum);
-    field->setValue(value);
-    return field;
-}
-
-QCheckBox *tickBox(const QString &caption, const char *name, bool checked, QWidget *parent)
-{
-    auto *box = new QCheckBox(caption, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setChecked(checked);
-    return box;
-}
-
-QLabel *labelFor(const QString &caption, QWidget *field)
-{
-    auto *label = new QLabel(caption);
-    label->setBuddy(field);
-    return label;
-}
-
 QPushButton *chooseButton(const char *name, QWidget *parent)
 {
-    auto *button = new QPushButton(QStringLiteral("Vælg..."), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
+    return namedButton(QStringLiteral("Vælg..."), name, parent);
 }
 
 } // namespace
@@ -67,14 +42,14 @@ ImagePanel::ImagePanel(const ImageValues &start, const QString &documentPath, Pa
     , m_preview(new QLabel(this))
     , m_fit(tickBox(QStringLiteral("Tilp&as billede"), "cbTilpas", false, this))
     , m_altText(new QLineEdit(start.altText, this))
-    , m_width(numberField("seBredde", 10000, start.width, this))
+    , m_width(numberField("seBredde", 0, 10000, start.width, this))
     , m_widthPercent(tickBox(QStringLiteral("%"), "cbBreddeProcent", start.widthPercent, this))
-    , m_height(numberField("seHoejde", 10000, start.height, this))
+    , m_height(numberField("seHoejde", 0, 10000, start.height, this))
     , m_heightPercent(tickBox(QStringLiteral("%"), "cbHoejdeProcent", start.heightPercent, this))
-    , m_border(numberField("seRamme", 100, start.border, this))
+    , m_border(numberField("seRamme", 0, 100, start.border, this))
     , m_borderAlways(tickBox(QStringLiteral("Altid"), "cbRammeAltid", start.borderAlways || start.border != 0, this))
-    , m_marginTopBottom(numberField("seMarginTopBund", 100, start.marginTopBottom, this))
-    , m_marginLeftRight(numberField("seMarginHoejreVenstre", 100, start.marginLeftRight, this))
+    , m_marginTopBottom(numberField("seMarginTopBund", 0, 100, start.marginTopBottom, this))
+    , m_marginLeftRight(numberField("seMarginHoejreVenstre", 0, 100, start.marginLeftRight, this))
     , m_alignment(new QComboBox(this))
     , m_map(new QLineEdit(start.mapName, this))
 {
@@ -230,8 +205,8 @@ void ImagePanel::apply(PanelContext &context)
 SoundPanel::SoundPanel(const SoundValues &start, PanelServices services, FileChooser chooseFile, QWidget *parent)
     : ElementPanel(parent)
     , m_file(new QLineEdit(start.file, this))
-    , m_width(numberField("seBredde", 1600, start.width, this))
-    , m_height(numberField("seHoejde", 2000, start.height, this))
+    , m_width(numberField("seBredde", 0, 1600, start.width, this))
+    , m_height(numberField("seHoejde", 0, 2000, start.height, this))
     , m_autostart(tickBox(QStringLiteral("&Autostart"), "cbAutostart", start.autostart, this))
     , m_loop(tickBox(QStringLiteral("&Kør i løkke"), "cbLoekke", start.loop, this))
     , m_type(new QLineEdit(start.type, this))
