@@ -85,6 +85,11 @@ void TfrmIndstil::setElementNames(const QSet<QString> &names)
     refreshSample();
 }
 
+void TfrmIndstil::showPage(Page page)
+{
+    m_pages->setCurrentIndex(page);
+}
+
 void TfrmIndstil::showHelpFileField(int index)
 {
     m_pages->setCurrentIndex(ProgramPathsPage);

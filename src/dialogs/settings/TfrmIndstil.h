@@ -48,6 +48,8 @@ public:
 
     // Element names (lower case) the sample colours as elements.
     void setElementNames(const QSet<QString> &names);
+    // Shows the page when the dialog opens next.
+    void showPage(Page page);
     // Shows the "Programstier" page with the focus in the help file field
     // 0, 1 or 2; the caller then shows the dialog.
     void showHelpFileField(int index);
