@@ -2,6 +2,7 @@
 
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QTcpSocket>
 
 HttpEndpoint::HttpEndpoint(Handler handler, QObject *parent)
     : QAbstractHttpServer(parent)
@@ -15,6 +16,9 @@ bool HttpEndpoint::handleRequest(const QHttpServerRequest &request, QTcpSocket *
     // class and offered as a new WebSocket connection.
     if (request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0)
         return true;
+    // Without this the end of a large answer waits for the client's delayed
+    // acknowledgement on a kept-alive connection.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     QHttpServerResponder responder = makeResponder(request, socket);
     m_handler(request, responder);
     return true;

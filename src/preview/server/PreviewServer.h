@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preview/server/FileCache.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -55,6 +57,7 @@ private:
     OpenDocumentText m_openDocumentText;
     QString m_root;
     quint16 m_port = 0;
+    FileCache m_files;
     std::unique_ptr<HttpEndpoint> m_endpoint;
     QList<QWebSocket *> m_reloadListeners;
 };

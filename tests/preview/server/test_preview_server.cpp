@@ -149,6 +149,24 @@ TEST_F(PreviewServerTest, ServesFilesWithTheirTypesAndAddsTheReloadScriptToPages
     EXPECT_EQ(picture.body, m_picture);
 }
 
+TEST_F(PreviewServerTest, AFileChangedOnDiskIsServedAfresh)
+{
+    EXPECT_EQ(get(url("/stil.css")).body, "body { color: red }");
+    writeFile(path("stil.css"), "p { margin: 0 }");
+    EXPECT_EQ(get(url("/stil.css")).body, "p { margin: 0 }");
+
+    // The same size: told apart by the time alone.
+    writeFile(path("stil.css"), "p { margin: 1 }");
+    QFile file(path("stil.css"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_EQ(get(url("/stil.css")).body, "p { margin: 1 }");
+
+    QFile::remove(path("stil.css"));
+    EXPECT_EQ(get(url("/stil.css")).status, 404);
+}
+
 TEST_F(PreviewServerTest, AnOpenDocumentIsServedFromTheEditorsText)
 {
     m_openDocuments.insert(path("side.html"), QStringLiteral("<html><body><p>Rettet i editoren: æøå</p></body></html>"));
