@@ -4,21 +4,12 @@
 
 namespace {
 
-// Plain ES5 without "<" or "&", so that it stands in XHTML pages as well.
+// Plain ES5 without "<" or "&", so that it stands in XHTML pages as well. A
+// reload keeps the reader's scroll position: browsers restore it themselves.
 constexpr char Script[] = R"(<script>
 (function () {
-  var key = "pagewick-scroll:" + location.pathname;
-  var saved = sessionStorage.getItem(key);
-  if (saved) {
-    sessionStorage.removeItem(key);
-    var at = JSON.parse(saved);
-    addEventListener("load", function () { scrollTo(at[0], at[1]); });
-  }
   var socket = new WebSocket("ws://" + location.host + "%1");
-  socket.onmessage = function () {
-    sessionStorage.setItem(key, JSON.stringify([scrollX, scrollY]));
-    location.reload();
-  };
+  socket.onmessage = function () { location.reload(); };
 })();
 </script>
 )";

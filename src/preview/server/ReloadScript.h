@@ -6,6 +6,5 @@
 inline constexpr char ReloadSocketPath[] = "/.pagewick/reload";
 
 // The page with a few lines of script added before its closing body tag (or
-// at its end): the script reloads the page when the server says so, and
-// scrolls the reloaded page back to where the reader was.
+// at its end): the script reloads the page when the server says so.
 QByteArray withReloadScript(const QByteArray &page);
