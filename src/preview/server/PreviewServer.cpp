@@ -13,6 +13,8 @@
 #include <QHttpServerResponder>
 #include <QWebSocket>
 
+#include <utility>
+
 namespace {
 
 using Status = QHttpServerResponder::StatusCode;
@@ -47,7 +49,11 @@ PreviewServer::PreviewServer(OpenDocumentText openDocumentText, QObject *parent)
 
 PreviewServer::~PreviewServer()
 {
-    qDeleteAll(m_reloadListeners);
+    // A listener closing as it goes must not reach back into this half-gone server.
+    for (QWebSocket *listener : std::exchange(m_reloadListeners, {})) {
+        listener->disconnect(this);
+        delete listener;
+    }
 }
 
 void PreviewServer::setRoot(const QString &folder)
