@@ -22,6 +22,7 @@
 #include "editor/TLEditLines.h"
 #include "html/CommaText.h"
 #include "html/HtmlCommands.h"
+#include "preview/server/ServerPreviewCommands.h"
 #include "resources/LibraryCommands.h"
 #include "resources/LibraryTab.h"
 #include "resources/TextMaps.h"
@@ -158,6 +159,7 @@ void TfrmPW4::attachParts()
     new LibraryCommands(*this, *m_libraryTab);
     m_dialogCommands = new DialogCommands(*this, m_libraryFiles, m_libraryLists, *m_settingsDialog);
     m_shellCommands = new ShellCommands(*this, *m_settingsDialog, [this](bool shown) { setResourcePanelShown(shown); });
+    new ServerPreviewCommands(*this);
 
     MainToolBars::buildMain(*this, *m_commands);
     MainToolBars::buildFilePanel(*m_resourcePanel->widget(0));
