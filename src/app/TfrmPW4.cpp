@@ -23,6 +23,7 @@
 #include "html/CommaText.h"
 #include "html/HtmlCommands.h"
 #include "preview/PreviewCommands.h"
+#include "preview/server/ServerPreviewCommands.h"
 #include "resources/LibraryCommands.h"
 #include "resources/LibraryTab.h"
 #include "resources/TextMaps.h"
@@ -161,6 +162,7 @@ void TfrmPW4::attachParts()
     m_shellCommands = new ShellCommands(*this, *m_settingsDialog, [this](bool shown) { setResourcePanelShown(shown); });
     new PreviewCommands(*this, *m_settingsDialog,
                         {[this](int tab) { return m_documentCommands->FilGem(tab); }, [this] { return m_state.fileFolder; }});
+    new ServerPreviewCommands(*this);
 
     MainToolBars::buildMain(*this, *m_commands);
     MainToolBars::buildFilePanel(*m_resourcePanel->widget(0));
