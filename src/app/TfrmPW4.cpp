@@ -22,6 +22,7 @@
 #include "editor/TLEditLines.h"
 #include "html/CommaText.h"
 #include "html/HtmlCommands.h"
+#include "preview/browser/InternalBrowserCommands.h"
 #include "resources/LibraryCommands.h"
 #include "resources/LibraryTab.h"
 #include "resources/TextMaps.h"
@@ -158,6 +159,13 @@ void TfrmPW4::attachParts()
     new LibraryCommands(*this, *m_libraryTab);
     m_dialogCommands = new DialogCommands(*this, m_libraryFiles, m_libraryLists, *m_settingsDialog);
     m_shellCommands = new ShellCommands(*this, *m_settingsDialog, [this](bool shown) { setResourcePanelShown(shown); });
+    new InternalBrowserCommands(
+        *this,
+        [this]() -> std::optional<QString> {
+            const QString path = m_documentArea->pathAt(m_documentArea->currentIndex());
+            return path.isEmpty() ? std::nullopt : std::optional(path);
+        },
+        [this] { m_documentCommands->UpdateDocumentCaption(m_documentArea->currentIndex()); });
 
     MainToolBars::buildMain(*this, *m_commands);
     MainToolBars::buildFilePanel(*m_resourcePanel->widget(0));
@@ -428,6 +436,7 @@ void TfrmPW4::writeState()
         state.resourcePanelWidth = m_splitter->sizes().value(0, state.resourcePanelWidth);
     state.resourcePage = m_resourcePanel->currentIndex();
     state.resourcePanelShown = !m_resourcePanel->isHidden();
+    state.workOffline = m_commands->require(QStringLiteral("actArbejdOffline")).isChecked();
     state.write(m_settings, {});
     m_settings.writeBool(Keys::Indstillinger, Keys::MSIE, m_options->options().internalExplorer);
 }
