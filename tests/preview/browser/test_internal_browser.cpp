@@ -104,7 +104,11 @@ TEST_F(InternalBrowserTest, ShowsThePageInPlaceOfTheEditorAndComesBackToTheSameS
     run("actOpdater");
     EXPECT_TRUE(waitUntil([&] { return view()->title() == QLatin1String("Ny titel"); }, 20000));
 
-    run("actKodeeditor");
+    // The shortcut back works from inside the page.
+    QWidget *focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(view()->isAncestorOf(focus) || focus == view());
+    QTest::keyClick(focus, Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(view()->isVisible());
     EXPECT_TRUE(editor().isVisible());
     EXPECT_TRUE(area.gutter()->isVisible());

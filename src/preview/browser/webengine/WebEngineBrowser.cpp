@@ -1,7 +1,32 @@
 #include "preview/browser/webengine/WebEngineBrowser.h"
 
+#include <QCoreApplication>
+#include <QOpenGLContext>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+
+// Qt's own modules set the context that every later OpenGL context shares with.
+void qt_gl_set_global_share_context(QOpenGLContext *context);
+
+namespace {
+
+// The engine draws through an OpenGL context shared with the window's. Qt
+// makes that context at start-up only when asked before the application
+// exists, which would cost every start a context and tens of megabytes; the
+// engine is loaded later, so the context is made here, as Qt would have.
+void shareOpenGlWithTheEngine()
+{
+    if (QOpenGLContext::globalShareContext())
+        return;
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    auto *context = new QOpenGLContext(QCoreApplication::instance());
+    if (context->create())
+        qt_gl_set_global_share_context(context);
+    else
+        delete context; // no OpenGL here: the engine draws in software
+}
+
+} // namespace
 
 WebEngineBrowser::WebEngineBrowser(QWidget *parent)
     : m_view(new QWebEngineView(parent))
@@ -43,5 +68,6 @@ void WebEngineBrowser::setOffline(bool offline)
 
 extern "C" Q_DECL_EXPORT BrowserEngine *pagewickCreateBrowserEngine(QWidget *parent)
 {
+    shareOpenGlWithTheEngine();
     return new WebEngineBrowser(parent);
 }
