@@ -188,3 +188,11 @@ TEST_F(InternalBrowserTest, BrowserSizeGivesTheAreaOrSaysHowFarTheScreenAllows)
     EXPECT_LE(m_window->width(), std::max(room.width(), narrowest));
     ASSERT_TRUE(waitUntil([&] { return area.browserAreaSize().height() == 648; }));
 }
+
+TEST_F(InternalBrowserTest, RefreshBesideTheCodeRenewsTheDocumentsCaption)
+{
+    editor().SetText(QStringLiteral("<html><head><title>Andet navn</title></head></html>"));
+    run("actOpdater");
+    EXPECT_EQ(m_window->documentArea().captionAt(m_window->documentArea().currentIndex()), QStringLiteral("Andet navn"));
+    EXPECT_EQ(view(), nullptr); // the engine is not needed for that
+}
