@@ -57,10 +57,8 @@ InternalBrowserCommands::InternalBrowserCommands(Workbench &workbench, TargetCho
     commands.handle(QStringLiteral("actStoerrelse800"), [this] { sizeBrowserArea({800, 480}); });
     commands.handle(QStringLiteral("actStoerrelse1024"), [this] { sizeBrowserArea({1024, 648}); });
 
-    // The rulers measure the browser's page; beside the code they measure nothing.
-    DocumentArea &area = workbench.documentArea();
-    area.topRuler()->hide();
-    area.leftRuler()->hide();
+    showRulers();
+    connect(&workbench.options(), &OptionsModel::changed, this, &InternalBrowserCommands::showRulers);
 
     DocumentList &documents = workbench.documents();
     connect(&documents, &DocumentList::activeChanged, this, [this] {
@@ -93,12 +91,9 @@ void InternalBrowserCommands::ShowInternalBrowser()
     m_selectionLeft = m_editorLeft->GetSelection();
     setInternalBrowserOption(true);
 
-    DocumentArea &area = m_workbench.documentArea();
     m_chrome->showBrowserView(true);
-    area.showBrowserView(true);
-    const bool rulers = m_workbench.options().options().browserRuler;
-    area.topRuler()->setVisible(rulers);
-    area.leftRuler()->setVisible(rulers);
+    m_workbench.documentArea().showBrowserView(true);
+    showRulers();
     navigate(*target);
 }
 
@@ -107,11 +102,9 @@ void InternalBrowserCommands::ShowCodeEditor()
     if (!browserShown())
         return;
     m_engine->stop();
-    DocumentArea &area = m_workbench.documentArea();
-    area.showBrowserView(false);
-    area.topRuler()->hide();
-    area.leftRuler()->hide();
+    m_workbench.documentArea().showBrowserView(false);
     m_chrome->showBrowserView(false);
+    showRulers();
     TLEdit &editor = m_workbench.activeEditor();
     editor.setFocus();
     // The selection belongs to the document that was shown then.
@@ -121,10 +114,21 @@ void InternalBrowserCommands::ShowCodeEditor()
 
 void InternalBrowserCommands::RefreshPreview()
 {
+    if (!browserShown())
+        return;
     if (const std::optional<QString> target = m_chooseTarget())
         navigate(*target);
     else
         m_engine->navigate(QUrl(QStringLiteral("about:blank")));
+}
+
+void InternalBrowserCommands::showRulers()
+{
+    // The rulers measure the browser's page; beside the code they measure nothing.
+    const bool shown = browserShown() && m_workbench.options().options().browserRuler;
+    DocumentArea &area = m_workbench.documentArea();
+    area.topRuler()->setVisible(shown);
+    area.leftRuler()->setVisible(shown);
 }
 
 bool InternalBrowserCommands::createEngine()

@@ -37,6 +37,7 @@ public:
     void RefreshPreview();
 
 private:
+    void showRulers();
     bool createEngine();
     void navigate(const QString &target);
     void refresh();

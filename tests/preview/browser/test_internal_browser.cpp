@@ -82,6 +82,11 @@ TEST_F(InternalBrowserTest, ShowsThePageInPlaceOfTheEditorAndComesBackToTheSameS
     EXPECT_FALSE(area.editorToolBar()->isVisible());
     EXPECT_TRUE(area.topRuler()->isVisible());
     EXPECT_TRUE(area.leftRuler()->isVisible());
+    SettingsOptions options = m_window->options().options();
+    options.browserRuler = false; // "Lineal i intern browser" off, applied in the settings
+    m_window->options().apply(options);
+    EXPECT_FALSE(area.topRuler()->isVisible());
+    EXPECT_FALSE(area.leftRuler()->isVisible());
     ASSERT_NE(toolBar("tbInternBrowser"), nullptr);
     EXPECT_TRUE(toolBar("tbInternBrowser")->isVisible());
     EXPECT_EQ(toolBar("tbInternBrowser")->findChild<QLabel *>()->text(), QStringLiteral("  INTERN BROWSER"));
