@@ -23,6 +23,7 @@
 #include "html/CommaText.h"
 #include "html/HtmlCommands.h"
 #include "preview/PreviewCommands.h"
+#include "preview/browser/InternalBrowserCommands.h"
 #include "preview/server/ServerPreviewCommands.h"
 #include "resources/LibraryCommands.h"
 #include "resources/LibraryTab.h"
@@ -160,9 +161,13 @@ void TfrmPW4::attachParts()
     new LibraryCommands(*this, *m_libraryTab);
     m_dialogCommands = new DialogCommands(*this, m_libraryFiles, m_libraryLists, *m_settingsDialog);
     m_shellCommands = new ShellCommands(*this, *m_settingsDialog, [this](bool shown) { setResourcePanelShown(shown); });
-    new PreviewCommands(*this, *m_settingsDialog,
-                        {[this](int tab) { return m_documentCommands->FilGem(tab); }, [this] { return m_state.fileFolder; }});
+    auto *preview = new PreviewCommands(
+        *this, *m_settingsDialog,
+        {[this](int tab) { return m_documentCommands->FilGem(tab); }, [this] { return m_state.fileFolder; }});
     new ServerPreviewCommands(*this);
+    new InternalBrowserCommands(
+        *this, [preview] { return preview->internalTarget(); },
+        [this] { m_documentCommands->UpdateDocumentCaption(m_documentArea->currentIndex()); });
 
     MainToolBars::buildMain(*this, *m_commands);
     MainToolBars::buildFilePanel(*m_resourcePanel->widget(0));
@@ -433,6 +438,7 @@ void TfrmPW4::writeState()
         state.resourcePanelWidth = m_splitter->sizes().value(0, state.resourcePanelWidth);
     state.resourcePage = m_resourcePanel->currentIndex();
     state.resourcePanelShown = !m_resourcePanel->isHidden();
+    state.workOffline = m_commands->require(QStringLiteral("actArbejdOffline")).isChecked();
     state.write(m_settings, {});
     m_settings.writeBool(Keys::Indstillinger, Keys::MSIE, m_options->options().internalExplorer);
 }

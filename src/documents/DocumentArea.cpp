@@ -21,6 +21,7 @@ DocumentArea::DocumentArea(DocumentList &documents, QWidget *parent)
     , m_topRuler(new TRuler(this))
     , m_leftRuler(new TRuler(this))
     , m_gutter(new TLEditLines(this))
+    , m_grid(new QGridLayout)
     , m_documents(documents)
 {
     m_tabs->setObjectName(QStringLiteral("tabDocuments"));
@@ -38,20 +39,19 @@ DocumentArea::DocumentArea(DocumentList &documents, QWidget *parent)
     m_topRuler->SetOffset(m_leftRuler->width());
     m_gutter->setObjectName(QStringLiteral("LEditLines"));
 
-    auto *grid = new QGridLayout;
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(0);
-    grid->addWidget(m_topRuler, 0, 0, 1, 3);
-    grid->addWidget(m_leftRuler, 1, 0);
-    grid->addWidget(m_gutter, 1, 1);
-    grid->addWidget(m_editors, 1, 2);
+    m_grid->setContentsMargins(0, 0, 0, 0);
+    m_grid->setSpacing(0);
+    m_grid->addWidget(m_topRuler, 0, 0, 1, 3);
+    m_grid->addWidget(m_leftRuler, 1, 0);
+    m_grid->addWidget(m_gutter, 1, 1);
+    m_grid->addWidget(m_editors, 1, 2);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_tabs);
     layout->addWidget(m_editorToolBar);
-    layout->addLayout(grid, 1);
+    layout->addLayout(m_grid, 1);
 
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int tab) {
         if (tab >= 0 && tab < m_editors->count()) {
@@ -110,6 +110,26 @@ void DocumentArea::removeDocument(int tab)
     m_tabs->setCurrentIndex(selected);
     m_editors->setCurrentIndex(selected);
     m_gutter->SetEditor(editorAt(selected));
+}
+
+void DocumentArea::placeBrowserView(QWidget &view)
+{
+    m_browserView = &view;
+    view.hide();
+    m_grid->addWidget(&view, 1, 1, 1, 2);
+}
+
+void DocumentArea::showBrowserView(bool shown)
+{
+    m_gutter->setVisible(!shown);
+    m_editors->setVisible(!shown);
+    if (m_browserView)
+        m_browserView->setVisible(shown);
+}
+
+QSize DocumentArea::browserAreaSize() const
+{
+    return m_grid->cellRect(1, 1).united(m_grid->cellRect(1, 2)).size();
 }
 
 TLEdit *DocumentArea::editorAt(int tab) const

@@ -8,6 +8,7 @@ class DocumentList;
 class TLEdit;
 class TLEditLines;
 class TRuler;
+class QGridLayout;
 class QStackedWidget;
 class QTabBar;
 class QToolBar;
@@ -47,6 +48,13 @@ public:
     TRuler *topRuler() const { return m_topRuler; }
     TRuler *leftRuler() const { return m_leftRuler; }
 
+    // The internal browser takes the place of the gutter and the editors,
+    // between the rulers, and hides them while it is shown.
+    void placeBrowserView(QWidget &view);
+    void showBrowserView(bool shown);
+    // The size of that place, whichever view fills it.
+    QSize browserAreaSize() const;
+
 Q_SIGNALS:
     // A new document's editor, set up.
     void editorAdded(TLEdit &editor);
@@ -64,6 +72,8 @@ private:
     TRuler *m_topRuler;
     TRuler *m_leftRuler;
     TLEditLines *m_gutter;
+    QGridLayout *m_grid;
+    QWidget *m_browserView = nullptr;
     DocumentList &m_documents;
     std::function<void(TLEdit &)> m_setupEditor;
 };
