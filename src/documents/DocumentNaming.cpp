@@ -25,7 +25,9 @@ QString withHtmlExtension(const QString &name)
 
 bool isTemporaryCopy(const QString &path)
 {
-    return QFileInfo(path).fileName().startsWith(QLatin1String("~pwtemp"));
+    // The preview writes its copies of unsaved pages as "~pwtmp<n>.htm".
+    const QString name = QFileInfo(path).fileName();
+    return name.startsWith(QLatin1String("~pwtemp")) || name.startsWith(QLatin1String("~pwtmp"));
 }
 
 } // namespace DocumentNaming

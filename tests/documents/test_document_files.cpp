@@ -71,6 +71,7 @@ TEST(DocumentNaming, SaveAsHtmlAddsTheExtensionOnlyWhereNoneIsGiven)
     for (const auto &c : cases)
         EXPECT_EQ(DocumentNaming::withHtmlExtension(QString::fromUtf8(c.name)), QString::fromUtf8(c.saved));
     EXPECT_TRUE(DocumentNaming::isTemporaryCopy(QStringLiteral("/tmp/~pwtemp3.htm")));
+    EXPECT_TRUE(DocumentNaming::isTemporaryCopy(QStringLiteral("/tmp/~pwtmp3.htm"))); // the preview's copies
     EXPECT_FALSE(DocumentNaming::isTemporaryCopy(QStringLiteral("/tmp/~PWTEMP3.htm")));
 }
 
