@@ -100,8 +100,17 @@ int DocumentCommands::NewDocumentTab(bool named)
     return m_workbench.documentArea().addDocument(caption);
 }
 
+// Commands that work in the editor leave the internal browser first.
+void DocumentCommands::showCodeEditor()
+{
+    QAction &codeEditor = m_workbench.commands().require(QStringLiteral("actKodeeditor"));
+    if (!codeEditor.isChecked())
+        codeEditor.trigger();
+}
+
 void DocumentCommands::NewDocument()
 {
+    showCodeEditor();
     NewDocumentTab(true);
     ShowActiveDocument();
     m_workbench.activeEditor().setFocus();
@@ -293,6 +302,7 @@ void DocumentCommands::saveWithDanishCodes()
 
 bool DocumentCommands::CloseDocument()
 {
+    showCodeEditor();
     DocumentArea &area = m_workbench.documentArea();
     DocumentList &documents = m_workbench.documents();
     const int tab = area.currentIndex();
@@ -333,6 +343,7 @@ bool DocumentCommands::CloseDocument()
 
 bool DocumentCommands::closeAll()
 {
+    showCodeEditor();
     DocumentArea &area = m_workbench.documentArea();
     for (int tab = area.count() - 1; tab >= 0; --tab) {
         area.setCurrentIndex(tab);

@@ -52,6 +52,7 @@ public:
 
 private:
     void attachCommands();
+    void showCodeEditor();
     void saveCurrent(bool danishCodes);
     bool offerSaveAs(int tab, const QString &path, const FileWriteError &error);
     bool loadInto(int tab, const QString &path, bool opened);

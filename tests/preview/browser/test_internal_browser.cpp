@@ -206,3 +206,17 @@ TEST_F(InternalBrowserTest, RefreshBesideTheCodeRenewsTheDocumentsCaption)
     EXPECT_EQ(m_window->documentArea().captionAt(m_window->documentArea().currentIndex()), QStringLiteral("Andet navn"));
     EXPECT_EQ(view(), nullptr); // the engine is not needed for that
 }
+
+TEST_F(InternalBrowserTest, NewAndCloseReturnToTheCodeEditor)
+{
+    DocumentArea &area = m_window->documentArea();
+    for (const char *id : {"actNy", "actLuk", "actLukAlle"}) {
+        run("actInternBrowser");
+        ASSERT_TRUE(view()->isVisible()) << id;
+        run(id);
+        EXPECT_FALSE(view()->isVisible()) << id;
+        EXPECT_TRUE(command("actKodeeditor")->isChecked()) << id;
+        EXPECT_TRUE(area.gutter()->isVisible()) << id;
+        EXPECT_TRUE(editor().isVisible()) << id;
+    }
+}
