@@ -2,8 +2,11 @@
 
 #include "core/ProductTexts.h"
 #include "core/Prompter.h"
+#include "core/SettingsStore.h"
+#include "documents/DocumentArea.h"
 #include "documents/DocumentList.h"
 #include "editor/EditableText.h"
+#include "editor/TLEdit.h"
 #include "workbench/CommandRegistry.h"
 #include "workbench/Workbench.h"
 
@@ -15,17 +18,21 @@
 namespace {
 
 const QString CommandId = QStringLiteral("actEksternBrowserServer");
+const QString WhileTypingId = QStringLiteral("actOpdaterUnderSkrivning");
+const QString WhileTypingSection = QStringLiteral("Start");
+const QString WhileTypingKey = QStringLiteral("OpdaterUnderSkrivning");
+// Long enough that a word is typed whole, short enough to feel live.
+constexpr int TypingPauseMs = 600;
 
-// The command goes right after "Vis side i ekstern browser" in its menus.
-void placeAfterExternalPreview(CommandRegistry &commands, QAction &action)
+// The server's commands go right after the given command in its menus.
+void placeAfter(QAction &before, QAction &action)
 {
-    QAction &external = commands.require(QStringLiteral("actEksternBrowser"));
-    for (QObject *holder : external.associatedObjects()) {
+    for (QObject *holder : before.associatedObjects()) {
         auto *menu = qobject_cast<QMenu *>(holder);
         if (!menu)
             continue;
         const QList<QAction *> actions = menu->actions();
-        const qsizetype next = actions.indexOf(&external) + 1;
+        const qsizetype next = actions.indexOf(&before) + 1;
         menu->insertAction(next < actions.size() ? actions[next] : nullptr, &action);
     }
 }
@@ -39,9 +46,32 @@ ServerPreviewCommands::ServerPreviewCommands(Workbench &workbench)
 {
     CommandRegistry &commands = workbench.commands();
     QAction &action = commands.add(CommandId, QStringLiteral("Vis i ekstern browser via forhåndsvisningsserver"));
-    placeAfterExternalPreview(commands, action);
+    placeAfter(commands.require(QStringLiteral("actEksternBrowser")), action);
     commands.handle(CommandId, [this] { showThroughServer(); });
     connect(&workbench.documents(), &DocumentList::saved, &m_server, &PreviewServer::announceReload);
+
+    QAction &whileTyping = commands.add(WhileTypingId, QStringLiteral("Opdater forhåndsvisningen, mens du skriver"));
+    whileTyping.setCheckable(true);
+    whileTyping.setChecked(workbench.settings().readBool(WhileTypingSection, WhileTypingKey, false));
+    placeAfter(action, whileTyping);
+    connect(&whileTyping, &QAction::toggled, this, [this](bool on) {
+        m_workbench.settings().writeBool(WhileTypingSection, WhileTypingKey, on);
+        if (!on)
+            m_typingPause.stop();
+    });
+    m_typingPause.setSingleShot(true);
+    m_typingPause.setInterval(TypingPauseMs);
+    connect(&m_typingPause, &QTimer::timeout, &m_server, &PreviewServer::announceReload);
+    connect(&workbench.documentArea(), &DocumentArea::editorAdded, this, &ServerPreviewCommands::watchTyping);
+}
+
+void ServerPreviewCommands::watchTyping(TLEdit &editor)
+{
+    // The editor reports changes of its text with its screen updates.
+    connect(&editor, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if ((updated & QsciScintillaBase::SC_UPDATE_CONTENT) && m_workbench.commands().require(WhileTypingId).isChecked())
+            m_typingPause.start();
+    });
 }
 
 void ServerPreviewCommands::showThroughServer()

@@ -71,6 +71,37 @@ TEST_F(ServerPreviewCommandTest, TheBrowserGetsTheServersAddressAndTheEditorsTex
     EXPECT_TRUE(waitUntil([&] { return !notices.isEmpty(); }));
 }
 
+TEST_F(ServerPreviewCommandTest, WithTheOptionOnAPauseInTypingAnnouncesAReload)
+{
+    const QString page = m_dir.filePath(QStringLiteral("side.html"));
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html><body><p>Gemt</p></body></html>");
+    file.close();
+    m_window->documentCommands().FilAabn(page);
+    run("actEksternBrowserServer");
+    ASSERT_EQ(m_browser.opened.size(), 1);
+
+    QWebSocket listener;
+    QStringList notices;
+    QObject::connect(&listener, &QWebSocket::textMessageReceived, [&](const QString &notice) { notices.append(notice); });
+    listener.open(QUrl(u"ws://" % m_browser.opened.first().authority() % QString::fromLatin1(ReloadSocketPath)));
+    ASSERT_TRUE(waitUntil([&] { return listener.state() == QAbstractSocket::ConnectedState; }));
+
+    // Off, as it starts: typing alone reloads nothing.
+    ASSERT_FALSE(command("actOpdaterUnderSkrivning")->isChecked());
+    QTest::keyClicks(&editor(), QStringLiteral("abc"));
+    QTest::qWait(1000);
+    EXPECT_TRUE(notices.isEmpty());
+
+    run("actOpdaterUnderSkrivning");
+    EXPECT_TRUE(settings().readBool(QStringLiteral("Start"), QStringLiteral("OpdaterUnderSkrivning"), false));
+    QTest::keyClicks(&editor(), QStringLiteral("def"));
+    ASSERT_TRUE(waitUntil([&] { return !notices.isEmpty(); }));
+    EXPECT_EQ(notices.size(), 1); // one reload for the pause, not one per key
+    EXPECT_TRUE(QString::fromUtf8(fetch(m_browser.opened.first())).contains(QStringLiteral("def")));
+}
+
 TEST_F(ServerPreviewCommandTest, AnUnsavedDocumentIsNotShown)
 {
     m_prompter.expect(QStringLiteral("Gem dokumentet, før det kan vises"));
