@@ -137,7 +137,13 @@ TEST_F(FileNameCorrection, TheDialogShowsTheFolderAndTheReportComesExactlyWhenAR
 
     // A clash: reported with the name that kept it, in the described words.
     create(QStringLiteral("Min side.htm"), "3");
-    m_prompter.expectDialog(QStringLiteral("Ret filnavne"), [](QDialog &) {})
+    m_prompter
+        .expectDialog(QStringLiteral("Ret filnavne"),
+                      [](QDialog &dialog) {
+                          // The options of the last use come back.
+                          EXPECT_EQ(dialog.findChild<QLineEdit *>(QStringLiteral("aaReplacement"))->text(),
+                                    QStringLiteral("aaa"));
+                      })
         .expect(QStringLiteral("Der skete en fejl under omdøbningen. | Følgende filer blev ikke omdøbt:\n\nMin side.htm"));
     result = correctFileNames(m_prompter, nullptr, m_dir.path(), QStringLiteral("*.*"), names());
     EXPECT_EQ(result.failed, QStringList{QStringLiteral("Min side.htm")});

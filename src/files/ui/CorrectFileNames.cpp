@@ -8,6 +8,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// The options stay as the user left them for the rest of the run.
+FileNameRules &lastRules()
+{
+    static FileNameRules rules;
+    return rules;
+}
+
+} // namespace
+
 FileNameCorrectionResult correctFileNames(Prompter &prompter, QWidget *parent, const QString &folder, const QString &mask,
                                           const QStringList &fileNames)
 {
@@ -15,6 +26,7 @@ FileNameCorrectionResult correctFileNames(Prompter &prompter, QWidget *parent, c
     dialog.setWindowTitle(QStringLiteral("Ret filnavne"));
     auto *page = new FileNameOptionsPage;
     page->setFiles(folder, mask);
+    page->setRules(lastRules());
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuller"));
@@ -26,7 +38,8 @@ FileNameCorrectionResult correctFileNames(Prompter &prompter, QWidget *parent, c
     if (!prompter.runDialog(dialog))
         return {};
 
-    const FileNameCorrectionResult result = applyFileNameCorrection(folder, planFileNameCorrection(fileNames, page->rules()));
+    lastRules() = page->rules();
+    const FileNameCorrectionResult result = applyFileNameCorrection(folder, planFileNameCorrection(fileNames, lastRules()));
     if (!result.failed.isEmpty()) {
         QString text = QStringLiteral("Følgende filer blev ikke omdøbt:\n");
         for (const QString &name : result.failed)
