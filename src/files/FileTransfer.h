@@ -2,6 +2,7 @@
 
 #include "core/Progress.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -53,4 +54,6 @@ private:
     qint64 m_doneBytes = 0;
     int m_lastPercent = -1;
     bool m_stopped = false;
+    QByteArray m_buffer;
+    QByteArray m_checkBuffer;
 };
