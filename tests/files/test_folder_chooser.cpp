@@ -1,7 +1,9 @@
+#include "app/QtPrompter.h"
 #include "files/TargetFolder.h"
 #include "files/ui/TBrowseDirectoryDlg.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileSystemModel>
@@ -12,6 +14,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -71,6 +74,29 @@ TEST(TBrowseDirectoryDlg, OpensOnTheSelectionAndGivesTheHighlightedFolder)
     dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.selection(), dir.filePath(QStringLiteral("site/billeder/")));
+}
+
+TEST(TBrowseDirectoryDlg, IsTheFolderChooserOfTheRunningProgram)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("site")));
+    QString title;
+    QTimer::singleShot(0, [&title] {
+        auto *chooser = qobject_cast<TBrowseDirectoryDlg *>(QApplication::activeModalWidget());
+        if (!chooser)
+            return;
+        title = chooser->title();
+        chooser->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    // Should the chooser not be found, it is closed rather than left waiting.
+    QTimer::singleShot(5000, [] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    QtPrompter prompter;
+    EXPECT_EQ(prompter.chooseFolder(QStringLiteral("Vælg den lokale servers rodmappe:"), dir.filePath(QStringLiteral("site"))),
+              dir.filePath(QStringLiteral("site")));
+    EXPECT_EQ(title, QStringLiteral("Vælg den lokale servers rodmappe:"));
 }
 
 TEST(TBrowseDirectoryDlg, LongPathsGiveWayFromTheFront)
