@@ -177,8 +177,14 @@ bool isPlainFileName(const QString &name)
 
 bool renameWithoutReplacing(const QString &path, const QString &newPath)
 {
-    // QFile refuses a name that is taken (but for a change of case on a file
-    // system that ignores case) and renames without replacing where it can.
+    // A taken name is refused, also one held by a dangling link (QFile would
+    // copy through it); only the file itself may be found under the new name,
+    // when just the letter case changes on a file system that ignores case.
+    std::error_code error;
+    if (entryExists(newPath)
+        && !std::filesystem::equivalent(std::filesystem::path(path.toStdU16String()),
+                                        std::filesystem::path(newPath.toStdU16String()), error))
+        return false;
     return QFile::rename(path, newPath);
 }
 
@@ -191,8 +197,6 @@ FileOperationOutcome renameFile(const QString &path, const QString &newName, Pro
     const QString newPath = QDir(info.absolutePath()).filePath(newName);
     if (!isPlainFileName(newName)) {
         refuseRename(prompter, QString());
-    } else if (entryExists(newPath) && info.fileName().compare(newName, Qt::CaseInsensitive) != 0) {
-        refuseRename(prompter, QStringLiteral("Der findes allerede en fil med navnet \"%1\".").arg(newName));
     } else if (!renameWithoutReplacing(path, newPath)) {
         refuseRename(prompter,
                      entryExists(newPath) ? QStringLiteral("Der findes allerede en fil med navnet \"%1\".").arg(newName)

@@ -107,6 +107,17 @@ TEST_F(FileNameCorrection, TwoFilesOfTheListGoingToOneNameRenameOnlyTheFirst)
     EXPECT_EQ(checksums(), before);
 }
 
+TEST_F(FileNameCorrection, ALinkToNothingKeepsItsNameAndIsNotWrittenThrough)
+{
+    create(QStringLiteral("Ny Side.htm"), "side");
+    ASSERT_TRUE(QFile::link(m_dir.filePath(QStringLiteral("mål.htm")), m_dir.filePath(QStringLiteral("ny_side.htm"))));
+    const FileNameCorrectionResult result = applyFileNameCorrection(
+        m_dir.path(), {{QStringLiteral("Ny Side.htm"), QStringLiteral("ny_side.htm")}});
+    EXPECT_EQ(result.failed, QStringList{QStringLiteral("Ny Side.htm")});
+    EXPECT_TRUE(QFile::exists(m_dir.filePath(QStringLiteral("Ny Side.htm"))));
+    EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("mål.htm"))));
+}
+
 TEST_F(FileNameCorrection, AReplacementWithASlashCannotMoveAFile)
 {
     QDir(m_dir.path()).mkdir(QStringLiteral("a"));

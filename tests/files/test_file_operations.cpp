@@ -249,13 +249,15 @@ TEST_F(FileOperations, RenameRefusesTakenAndImproperNames)
     write(from(QStringLiteral("side.htm")), "lille");
     write(from(QStringLiteral("andet.htm")), "andet");
     QDir().mkpath(from(QStringLiteral("mappe")));
+    // A link to nothing still holds its name; renaming onto it must not write through it.
+    ASSERT_TRUE(QFile::link(m_dir.filePath(QStringLiteral("mål.htm")), from(QStringLiteral("borte.htm"))));
     const struct
     {
         const char *file;
         const char *newName;
     } refused[] = {
-        {"andet.htm", "side.htm"}, {"Side.htm", "side.htm"},   {"mappe", "andet.htm"},
-        {"andet.htm", "mappe"},    {"andet.htm", "../ud.htm"}, {"andet.htm", ""},
+        {"andet.htm", "side.htm"},  {"Side.htm", "side.htm"}, {"mappe", "andet.htm"},     {"andet.htm", "mappe"},
+        {"andet.htm", "../ud.htm"}, {"andet.htm", ""},        {"andet.htm", "borte.htm"},
     };
     for (const auto &c : refused) {
         m_prompter.expect(QStringLiteral("Der skete en fejl under omdøbningen."));
@@ -269,6 +271,7 @@ TEST_F(FileOperations, RenameRefusesTakenAndImproperNames)
     EXPECT_EQ(read(from(QStringLiteral("side.htm"))), "lille");
     EXPECT_EQ(read(from(QStringLiteral("andet.htm"))), "andet");
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(QStringLiteral("ud.htm"))));
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(QStringLiteral("mål.htm"))));
 
     EXPECT_TRUE(renameFile(from(QStringLiteral("andet.htm")), QStringLiteral("nyt navn.htm"), m_prompter).anyChanged());
     EXPECT_TRUE(renameFile(from(QStringLiteral("mappe")), QStringLiteral("Mappe 2"), m_prompter).anyChanged());
