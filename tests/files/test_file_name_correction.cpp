@@ -146,7 +146,7 @@ TEST_F(FileNameCorrection, TheDialogShowsTheFolderAndTheReportComesExactlyWhenAR
     EXPECT_TRUE(result.failed.isEmpty());
     EXPECT_EQ(names(), QStringList({QStringLiteral("blaaa.gif"), QStringLiteral("min_side.htm")}));
 
-    // A clash: reported with the name that kept it, in the described words.
+    // A clash: the report names the file that kept its name.
     create(QStringLiteral("Min side.htm"), "3");
     m_prompter
         .expectDialog(QStringLiteral("Ret filnavne"),
