@@ -4,6 +4,7 @@
 #include "files/RelativePaths.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QSet>
 
 namespace {
@@ -54,10 +55,10 @@ qint64 fileBytes(const QString &file)
     return info.isFile() ? info.size() : -1;
 }
 
-// Tenths as "n,d KB ".
+// Tenths as "n,d KB ", with the decimal sign that FormatSize writes.
 QString tenthsText(qint64 tenths)
 {
-    return QStringLiteral("%1,%2 KB ").arg(tenths / 10).arg(tenths % 10);
+    return QStringLiteral("%1%2%3 KB ").arg(tenths / 10).arg(QLocale().decimalPoint()).arg(tenths % 10);
 }
 
 QString secondsText(qint64 seconds)

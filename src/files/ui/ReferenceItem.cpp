@@ -32,9 +32,9 @@ bool ReferenceItem::operator<(const QTreeWidgetItem &other) const
 void sortOnHeaderClicks(QTreeWidget &list)
 {
     list.header()->setSectionsClickable(true);
-    list.header()->setSortIndicatorShown(true);
     QObject::connect(list.header(), &QHeaderView::sectionClicked, &list, [&list](int column) {
         sortsAscending = !sortsAscending;
+        list.header()->setSortIndicatorShown(true);
         list.sortItems(column, sortsAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
     });
 }
