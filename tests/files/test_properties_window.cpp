@@ -1,3 +1,4 @@
+#include "dialogs/HelpLine.h"
 #include "files/ui/ReferencePage.h"
 #include "files/ui/TfrmEgenskaber.h"
 #include "support/MainWindowFixture.h"
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -110,6 +112,17 @@ TEST_F(PropertiesWindowTest, APageShowsItsReferencesTransferTimesAndFacts)
 
     window.showTransferPage();
     EXPECT_EQ(window.pages().currentWidget()->objectName(), QStringLiteral("tsOverfoerselstid"));
+
+    const HelpLine *help = window.findChild<HelpLine *>();
+    EXPECT_TRUE(help->helpFor(transfer).startsWith(QStringLiteral("Den udregnede overførselstid er den teoretisk mulige.")));
+    EXPECT_EQ(help->helpFor(window.findChild<QPushButton *>(QStringLiteral("cmdLuk"))), QStringLiteral("Lukker dialogboksen"));
+    QSignalSpy helpAsked(&window, &TfrmEgenskaber::helpRequested);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    ASSERT_EQ(helpAsked.size(), 1);
+    EXPECT_EQ(helpAsked.first().first().toInt(), 14);
 }
 
 TEST_F(PropertiesWindowTest, FiltersBringTheMatchingRowsToTheFront)

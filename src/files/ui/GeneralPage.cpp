@@ -47,7 +47,7 @@ GeneralPage::GeneralPage(QWidget *parent)
     m_form->addRow(QStringLiteral("Sidst åbnet:"), m_lastOpened);
 }
 
-void GeneralPage::show(const GeneralFacts &facts, const QIcon &typeIcon)
+void GeneralPage::showFacts(const GeneralFacts &facts, const QIcon &typeIcon)
 {
     m_fileName->setText(facts.fileName);
     m_typeIcon->setPixmap(typeIcon.pixmap(16, 16));

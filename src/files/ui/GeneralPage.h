@@ -13,7 +13,7 @@ class GeneralPage : public QWidget
     Q_OBJECT
 public:
     explicit GeneralPage(QWidget *parent = nullptr);
-    void show(const GeneralFacts &facts, const QIcon &typeIcon);
+    void showFacts(const GeneralFacts &facts, const QIcon &typeIcon);
     void setTitle(const QString &title);
     // The title row shows a picture's width and height instead.
     void setDimensions(const QSize &size);

@@ -64,7 +64,6 @@ QFont editorFont(const SettingsOptions &options)
 
 TfrmEgenskaber::TfrmEgenskaber(Mode mode, const SettingsOptions &options, Prompter &prompter, QWidget *parent)
     : QDialog(parent)
-    , m_mode(mode)
     , m_options(options)
     , m_pages(new QTabWidget(this))
     , m_references(new ReferencePage(prompter, editorFont(options), m_pages))
@@ -145,7 +144,7 @@ void TfrmEgenskaber::showFile(const QString &path, const std::optional<ListedFil
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     setWindowTitle(QStringLiteral("Egenskaber for ") + QDir::toNativeSeparators(path));
-    m_general->show(listed ? ListedGeneralFacts(*listed) : FileGeneralFacts(path), fileTypeIcon(path));
+    m_general->showFacts(listed ? ListedGeneralFacts(*listed) : FileGeneralFacts(path), fileTypeIcon(path));
 
     if (FileClasses::isHtmlFile(path, m_options.htmlFilter)) {
         m_general->setTitle(DocumentTitle(path));
@@ -156,7 +155,7 @@ void TfrmEgenskaber::showFile(const QString &path, const std::optional<ListedFil
         for (const ReferenceRow &row : rows)
             links.append(row.link);
         m_references->setRows(links);
-        m_transfer->show(ComputeTransferTimes(path, rows, masks));
+        m_transfer->showTimes(ComputeTransferTimes(path, rows, masks));
         m_help->attach(&m_transfer->list(),
                        QStringLiteral("Den udregnede overførselstid er den teoretisk mulige. "
                                       "I praksis kan overførselstiden være væsentlig højere."));

@@ -48,7 +48,6 @@ private:
     void attachHelp(bool htmlDocument);
     void removePage(QWidget *page);
 
-    Mode m_mode;
     const SettingsOptions &m_options;
     QTabWidget *m_pages;
     ReferencePage *m_references;

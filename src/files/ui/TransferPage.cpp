@@ -67,7 +67,7 @@ TransferPage::TransferPage(QWidget *parent)
     layout->addLayout(side);
 }
 
-void TransferPage::show(const TransferTimes &times)
+void TransferPage::showTimes(const TransferTimes &times)
 {
     m_list->clear();
     QList<QTreeWidgetItem *> items;

@@ -14,7 +14,7 @@ class TransferPage : public QWidget
     Q_OBJECT
 public:
     explicit TransferPage(QWidget *parent = nullptr);
-    void show(const TransferTimes &times);
+    void showTimes(const TransferTimes &times);
     QTreeWidget &list() const { return *m_list; }
 
 private:
