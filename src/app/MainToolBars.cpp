@@ -146,9 +146,10 @@ void buildEditor(QToolBar &bar, CommandRegistry &commands)
         command.setIcon(ToolbarIcons::icon(QString::fromLatin1(ownCommands[i].second)));
         bar.addAction(&command);
     }
-    const HintedButton editing[] = {{"Rediger metainformation", "meta"}, {"Overførselstid", "transfer-time"}};
-    for (const HintedButton &entry : editing)
-        bar.addAction(ToolbarIcons::icon(QString::fromLatin1(entry.icon)), QString::fromUtf8(entry.hint))->setEnabled(false);
+    bar.addAction(ToolbarIcons::icon(QStringLiteral("meta")), QStringLiteral("Rediger metainformation"))->setEnabled(false);
+    QAction &transferTime = commands.add(QStringLiteral("actOverfoerselstid"), QStringLiteral("Overførselstid"));
+    transferTime.setIcon(ToolbarIcons::icon(QStringLiteral("transfer-time")));
+    bar.addAction(&transferTime);
     bar.addSeparator();
     addCommand("actKodeeditor", "code-editor");
     addCommand("actInternBrowser", "internal-browser");

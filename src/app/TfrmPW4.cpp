@@ -20,6 +20,7 @@
 #include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
 #include "editor/TLEditLines.h"
+#include "files/ui/PropertiesCommands.h"
 #include "html/CommaText.h"
 #include "html/HtmlCommands.h"
 #include "preview/PreviewCommands.h"
@@ -159,6 +160,7 @@ void TfrmPW4::attachParts()
     m_searchCommands = new SearchCommands(*this);
     m_completion = new CodeCompletion(*this, m_libraryLists, m_libraryFiles);
     new LibraryCommands(*this, *m_libraryTab);
+    new PropertiesCommands(*this);
     m_dialogCommands = new DialogCommands(*this, m_libraryFiles, m_libraryLists, *m_settingsDialog);
     m_shellCommands = new ShellCommands(*this, *m_settingsDialog, [this](bool shown) { setResourcePanelShown(shown); });
     auto *preview = new PreviewCommands(

@@ -161,7 +161,7 @@ QString PasswordPanel::password() const
 
 // ---------------------------------------------------------------------------
 
-WindowOpenPanel::WindowOpenPanel(const PanelServices &services, QWidget *parent)
+WindowOpenPanel::WindowOpenPanel(const PanelServices &services, ReferenceChooser choosePageLinks, QWidget *parent)
     : HelperPanel(parent)
     , m_address(textField("edAdresse", this))
     , m_name(textField("edNavn", this))
@@ -186,13 +186,18 @@ WindowOpenPanel::WindowOpenPanel(const PanelServices &services, QWidget *parent)
     for (QSpinBox *field : {m_left, m_top})
         connect(field, &QSpinBox::valueChanged, m_positionOn, [this] { m_positionOn->setChecked(true); });
 
-    // Choosing the address among favourites or a page's links needs windows
-    // the program does not have yet.
+    // Choosing the address among favourites needs windows the program does
+    // not have yet.
     QPushButton *explorer = namedButton(QStringLiteral(" &Explorer "), "btnExplorer", this);
     QPushButton *netscape = namedButton(QStringLiteral("Nets&cape"), "btnNetscape", this);
-    QPushButton *pages = namedButton(QStringLiteral("&Websider"), "btnWebsider", this);
-    for (QPushButton *unavailable : {explorer, netscape, pages})
+    for (QPushButton *unavailable : {explorer, netscape})
         unavailable->setEnabled(false);
+    QPushButton *pages = namedButton(QStringLiteral("&Websider"), "btnWebsider", this);
+    connect(pages, &QPushButton::clicked, this, [this, choose = std::move(choosePageLinks)] {
+        const QList<LinkItem> rows = choose();
+        if (!rows.isEmpty())
+            m_address->setText(rows.first().target);
+    });
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(labelFor(QStringLiteral("&Adresse:"), m_address), 0, 0);
@@ -243,7 +248,8 @@ WindowOpenValues WindowOpenPanel::values() const
 
 // ---------------------------------------------------------------------------
 
-HelperPanel *makeHelperPanel(int kind, bool editMode, const PanelServices &services, QWidget *parent)
+HelperPanel *makeHelperPanel(int kind, bool editMode, const PanelServices &services, ReferenceChooser choosePageLinks,
+                             QWidget *parent)
 {
     switch (kind) {
     case DialogKind::UserCode:
@@ -253,7 +259,7 @@ HelperPanel *makeHelperPanel(int kind, bool editMode, const PanelServices &servi
     case DialogKind::Password:
         return new PasswordPanel(parent);
     case DialogKind::WindowOpenCall:
-        return new WindowOpenPanel(services, parent);
+        return new WindowOpenPanel(services, std::move(choosePageLinks), parent);
     default:
         return nullptr;
     }

@@ -2,6 +2,7 @@
 
 #include "core/SettingsOptions.h"
 #include "dialogs/element/ElementPanels.h"
+#include "dialogs/element/ReferenceChoosers.h"
 #include "dialogs/element/UserCodes.h"
 #include "dialogs/element/WindowOpenCall.h"
 
@@ -80,7 +81,7 @@ class WindowOpenPanel : public HelperPanel
 {
     Q_OBJECT
 public:
-    WindowOpenPanel(const PanelServices &services, QWidget *parent = nullptr);
+    WindowOpenPanel(const PanelServices &services, ReferenceChooser choosePageLinks, QWidget *parent = nullptr);
     WindowOpenValues values() const;
 
 private:
@@ -95,5 +96,7 @@ private:
     QListWidget *m_features;
 };
 
-// The panel of a helper kind; nothing for the other kinds.
-HelperPanel *makeHelperPanel(int kind, bool editMode, const PanelServices &services, QWidget *parent);
+// The panel of a helper kind; nothing for the other kinds. The browser
+// window's address can be picked among a page's links.
+HelperPanel *makeHelperPanel(int kind, bool editMode, const PanelServices &services, ReferenceChooser choosePageLinks,
+                             QWidget *parent);

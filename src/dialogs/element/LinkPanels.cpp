@@ -71,10 +71,12 @@ QStringList frameNamesOfOpenDocuments(DocumentList &documents)
 } // namespace
 
 LinkPanel::LinkPanel(const Start &start, PanelServices services, FileChooser chooseFile, ShortcutChooser chooseShortcuts,
-                     QWidget *parent)
+                     ReferenceChooser choosePageLinks, ReferenceChooser chooseTargets, QWidget *parent)
     : ElementPanel(parent)
     , m_chooseFile(std::move(chooseFile))
     , m_chooseShortcuts(std::move(chooseShortcuts))
+    , m_choosePageLinks(std::move(choosePageLinks))
+    , m_chooseTargets(std::move(chooseTargets))
     , m_address(textField("edAdresse", this, start.values.address))
     , m_target(new QComboBox(this))
     , m_name(textField("edNavn", this, start.values.name))
@@ -91,13 +93,13 @@ LinkPanel::LinkPanel(const Start &start, PanelServices services, FileChooser cho
     connect(choose, &QPushButton::clicked, this, &LinkPanel::takeFile);
     auto *explorer = namedButton(QStringLiteral(" &Explorer..."), "btnExplorer", this);
     connect(explorer, &QPushButton::clicked, this, &LinkPanel::takeShortcuts);
-    // There is no Netscape bookmark file to read here, and the lists of a
-    // page's links and targets need the document properties window.
+    // There is no Netscape bookmark file to read here.
     auto *netscape = namedButton(QStringLiteral("Nets&cape..."), "btnNetscape", this);
+    netscape->setEnabled(false);
     auto *pages = namedButton(QStringLiteral("&Websider..."), "btnWebsider", this);
+    connect(pages, &QPushButton::clicked, this, [this] { takeReferences(m_choosePageLinks(), false); });
     auto *targets = namedButton(QStringLiteral("M&ål..."), "btnMaal", this);
-    for (QPushButton *unavailable : {netscape, pages, targets})
-        unavailable->setEnabled(false);
+    connect(targets, &QPushButton::clicked, this, [this] { takeReferences(m_chooseTargets(), true); });
 
     using namespace DialogHelpKeys::ElementDialog;
     HelpLine &help = services.help;
@@ -139,6 +141,19 @@ void LinkPanel::takeShortcuts()
     m_address->setText(shortcuts.first().address);
     if (m_description->text().isEmpty())
         m_description->setText(shortcuts.first().name);
+}
+
+void LinkPanel::takeReferences(const QList<LinkItem> &rows, bool targets)
+{
+    if (rows.isEmpty())
+        return;
+    m_shortcuts.clear();
+    for (const LinkItem &row : rows)
+        m_shortcuts.append({row.target, row.description});
+    const QString first = rows.first().target;
+    m_address->setText(targets ? QLatin1Char('#') + QStringView(first).mid(first.startsWith(u'#') ? 1 : 0) : first);
+    if (m_description->text().isEmpty())
+        m_description->setText(rows.first().description);
 }
 
 LinkValues LinkPanel::values() const
@@ -215,7 +230,9 @@ ElementPanel *makeLinkPanel(const ElementEdit &edit, Workbench &workbench, const
     // Browsers keep no favourites folder of their own here: the user's home folder is where to look.
     return new LinkPanel(
         start, services, [&workbench] { return chooseLinkedFile(workbench); },
-        [&workbench] { return workbench.prompter().openFiles(internetShortcutDialog(QDir::homePath())); }, parent);
+        [&workbench] { return workbench.prompter().openFiles(internetShortcutDialog(QDir::homePath())); },
+        [&workbench, parent] { return choosePageLinks(workbench, parent); },
+        [&workbench, parent] { return chooseInternalTargets(workbench, parent); }, parent);
 }
 
 ElementPanel *makeEmailPanel(const ElementEdit &edit, Workbench &workbench, const PanelServices &services, QWidget *parent)

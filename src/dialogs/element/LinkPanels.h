@@ -3,6 +3,7 @@
 #include "dialogs/element/ElementPanels.h"
 #include "dialogs/element/EmailLink.h"
 #include "dialogs/element/LinkValues.h"
+#include "dialogs/element/ReferenceChoosers.h"
 
 class Workbench;
 
@@ -23,7 +24,7 @@ public:
     using ShortcutChooser = std::function<QStringList()>;
 
     LinkPanel(const Start &start, PanelServices services, FileChooser chooseFile, ShortcutChooser chooseShortcuts,
-              QWidget *parent = nullptr);
+              ReferenceChooser choosePageLinks, ReferenceChooser chooseTargets, QWidget *parent = nullptr);
     QString elementName() const override { return QStringLiteral("a"); }
     void apply(PanelContext &context) override;
     LinkValues values() const;
@@ -31,11 +32,16 @@ public:
 private:
     void takeFile();
     void takeShortcuts();
+    // The rows become the link's pairs of address and description: the first
+    // fills the fields, the others are written as links of their own.
+    void takeReferences(const QList<LinkItem> &rows, bool targets);
 
     FileChooser m_chooseFile;
     ShortcutChooser m_chooseShortcuts;
-    // The shortcuts last picked: the first fills the fields, the others are
-    // written as links of their own after the link.
+    ReferenceChooser m_choosePageLinks;
+    ReferenceChooser m_chooseTargets;
+    // The shortcuts or references last picked: the first fills the fields,
+    // the others are written as links of their own after the link.
     QList<InternetShortcut> m_shortcuts;
     QLineEdit *m_address;
     QComboBox *m_target;

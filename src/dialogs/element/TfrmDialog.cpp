@@ -101,7 +101,8 @@ ElementPanel *TfrmDialog::makePanel(int kind)
     Workbench &workbench = m_services.workbench;
     const PanelServices services{workbench.settings(), *m_help, m_services.helpText, workbench.prompter(),
                                  workbench.options().options().webColourDialog};
-    if (HelperPanel *panel = makeHelperPanel(kind, m_edit.EditMode, services, this))
+    if (HelperPanel *panel = makeHelperPanel(
+            kind, m_edit.EditMode, services, [&workbench, this] { return choosePageLinks(workbench, this); }, this))
         return panel;
     if (kind == DialogKind::HorizontalLine)
         return new LinePanel(m_edit.EditMode ? HorizontalLineValues::fromEdit(m_edit)

@@ -9,6 +9,8 @@
 #include "dialogs/element/HelperDialogs.h"
 #include "dialogs/element/TfrmDialog.h"
 #include "dialogs/settings/TfrmIndstil.h"
+#include "files/ui/ReferencePage.h"
+#include "files/ui/TfrmEgenskaber.h"
 #include "support/MainWindowFixture.h"
 
 #include <QCheckBox>
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTreeWidget>
 
 namespace {
 
@@ -210,11 +213,23 @@ TEST_F(HelperDialogTest, ThePasswordPromptReturnsWhatWasTyped)
 TEST_F(HelperDialogTest, TheBrowserWindowPanelBuildsTheCallForItsCaller)
 {
     editor().SetText(QStringLiteral("<p>"));
-    expectPanel(QStringLiteral("Browservindue"), [](TfrmDialog &dialog) {
+    const QString links = m_dir.filePath(QStringLiteral("links.htm"));
+    QFile file(links);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<a href=\"forside.htm\">Forside</a><a href=\"side.htm\">Side</a>");
+    file.close();
+    expectPanel(QStringLiteral("Browservindue"), [this, links](TfrmDialog &dialog) {
         EXPECT_EQ(dialog.panel().objectName(), QStringLiteral("panBrowservindue"));
         QLineEdit *address = field<QLineEdit>(dialog, "edAdresse");
         EXPECT_EQ(address->text(), QStringLiteral("http://"));
-        address->setText(QStringLiteral("side.htm"));
+        // The address is picked among the links of a page.
+        m_prompter.expectFiles({links}).expectDialog(QStringLiteral("Henvisninger i links.htm"), [](QDialog &shown) {
+            auto &window = static_cast<TfrmEgenskaber &>(shown);
+            window.references().fullList().topLevelItem(1)->setSelected(true);
+            window.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+        });
+        field<QPushButton>(dialog, "btnWebsider")->click();
+        EXPECT_EQ(address->text(), QStringLiteral("side.htm"));
         field<QLineEdit>(dialog, "edNavn")->setText(QStringLiteral("info"));
         QListWidget *features = field<QListWidget>(dialog, "clIndstillinger");
         ASSERT_EQ(features->count(), 9);
@@ -227,7 +242,7 @@ TEST_F(HelperDialogTest, TheBrowserWindowPanelBuildsTheCallForItsCaller)
         field<QSpinBox>(dialog, "seBredde")->setValue(300);
         EXPECT_TRUE(size->isChecked()) << "a size typed in ticks its box";
         EXPECT_FALSE(place->isChecked());
-        for (const char *unavailable : {"btnExplorer", "btnNetscape", "btnWebsider"})
+        for (const char *unavailable : {"btnExplorer", "btnNetscape"})
             EXPECT_FALSE(field<QPushButton>(dialog, unavailable)->isEnabled()) << unavailable;
     });
     EXPECT_EQ(askWindowOpenCall(services()),

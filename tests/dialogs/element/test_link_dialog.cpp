@@ -6,11 +6,14 @@
 #include "dialogs/element/DialogKinds.h"
 #include "dialogs/element/ElementDialogCommands.h"
 #include "dialogs/element/TfrmDialog.h"
+#include "files/ui/ReferencePage.h"
+#include "files/ui/TfrmEgenskaber.h"
 #include "support/MainWindowFixture.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -60,8 +63,7 @@ TEST_F(LinkDialogTest, CtrlShiftHWritesALinkToAFrameOfAnOpenFrameset)
         ASSERT_EQ(target->count(), 6);
         EXPECT_EQ(target->itemText(0), QStringLiteral("hoved"));
         EXPECT_EQ(target->itemText(1), QStringLiteral("menu"));
-        for (const char *unavailable : {"btnNetscape", "btnWebsider", "btnMaal"})
-            EXPECT_FALSE(field<QPushButton>(dialog, unavailable)->isEnabled()) << unavailable;
+        EXPECT_FALSE(field<QPushButton>(dialog, "btnNetscape")->isEnabled());
         field<QLineEdit>(dialog, "edAdresse")->setText(QStringLiteral("http://x.dk/"));
         target->setCurrentIndex(0);
         field<QLineEdit>(dialog, "edNavn")->setText(QStringLiteral("top"));
@@ -191,6 +193,60 @@ TEST_F(LinkDialogTest, EditedLinksComeBackUnchangedOnOk)
         EXPECT_TRUE(dialogs.open(c.kind)) << c.title;
         EXPECT_EQ(editor().GetText(), QString::fromUtf8(c.element));
     }
+}
+
+// Selects the rows of the properties window's list and chooses them with OK.
+std::function<void(QDialog &)> chooseRows(QList<int> rows)
+{
+    return [rows](QDialog &dialog) {
+        auto &window = static_cast<TfrmEgenskaber &>(dialog);
+        for (int row : rows)
+            window.references().fullList().topLevelItem(row)->setSelected(true);
+        window.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    };
+}
+
+TEST_F(LinkDialogTest, LinksOfAnotherPageAreChosenInThePropertiesWindow)
+{
+    const QString other = writeFile("andre.htm",
+                                    "<title>Andre</title><a href=\"a.htm\">A</a><a href=\"b.htm\">B</a>"
+                                    "<map><area href=\"c.htm\" alt=\"C\"></map><img src=\"x.gif\">");
+    runDialog("actHenvisning", [&](QDialog &dialog) {
+        m_prompter.expectFiles({other}).expectDialog(QStringLiteral("Henvisninger i andre.htm"), chooseRows({2, 0, 1}));
+        field<QPushButton>(dialog, "btnWebsider")->click();
+        EXPECT_EQ(field<QLineEdit>(dialog, "edAdresse")->text(), QStringLiteral("a.htm"));
+        EXPECT_EQ(field<QLineEdit>(dialog, "edBeskrivelse")->text(), QStringLiteral("A"));
+    });
+    EXPECT_EQ(editor().GetText(),
+              QStringLiteral("<a href=\"a.htm\">A</a>\n<a href=\"b.htm\">B</a><br>\n<a href=\"c.htm\">C</a><br>"));
+}
+
+TEST_F(LinkDialogTest, AnInternalTargetIsChosenAfterTheDocumentIsSaved)
+{
+    const QString page = writeFile("side.htm", {});
+    m_window->documentCommands().FilAabn(page);
+    // The marker keeps the save from asking about an update date.
+    editor().SetText(QStringLiteral("<!-- Minus AutoDato -->\n<a name=\"top\"></a><a name=\"bund\"></a>"));
+    editor().SetSelection(selection(2, 0, 2, 0));
+    runDialog("actHenvisning", [&](QDialog &dialog) {
+        m_prompter.expect(QStringLiteral("Pagewick gemmer det aktive dokument."))
+            .expectDialog(QStringLiteral("Interne mål i side.htm"), chooseRows({1}));
+        field<QLineEdit>(dialog, "edBeskrivelse")->setText(QStringLiteral("Ned"));
+        field<QPushButton>(dialog, "btnMaal")->click();
+        EXPECT_EQ(m_prompter.seen().first().caption, QStringLiteral("Internt mål"));
+        EXPECT_FALSE(editor().IsModified());
+        EXPECT_EQ(field<QLineEdit>(dialog, "edAdresse")->text(), QStringLiteral("#bund"));
+        EXPECT_EQ(field<QLineEdit>(dialog, "edBeskrivelse")->text(), QStringLiteral("Ned"));
+    });
+    EXPECT_EQ(editor().GetLine(2), QStringLiteral("<a href=\"#bund\">Ned</a><a name=\"top\"></a><a name=\"bund\"></a>"));
+
+    // Cancelling the save question lists nothing.
+    editor().SetText(QStringLiteral("<a name=\"x\"></a>"));
+    runDialog("actHenvisning", [&](QDialog &dialog) {
+        m_prompter.expect(QStringLiteral("gemmer det aktive dokument"), Prompter::Cancel);
+        field<QPushButton>(dialog, "btnMaal")->click();
+        EXPECT_EQ(field<QLineEdit>(dialog, "edAdresse")->text(), QStringLiteral("http://"));
+    });
 }
 
 } // namespace
