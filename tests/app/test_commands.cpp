@@ -106,7 +106,7 @@ TEST_F(CommandsTest, TheMenusHoldEveryCommandWithItsCaptionAndShortcut)
         {"Vis",
          {"Vis>", "Filtyper>", "Biblioteker>", "Resursefaner|F7", "Søgeresultater", "Opdater|F5", "Kodeeditor|Ctrl+Shift+F12",
           "Intern browser|Shift+F12", "Arbejd offline", "Intern browserstørrelse>", "Vis side i ekstern browser|F11",
-          "Vis i ekstern browser via forhåndsvisningsserver"}},
+          "Vis i ekstern browser via forhåndsvisningsserver", "Opdater forhåndsvisningen, mens du skriver"}},
         {"Formater",
          {"Fed|Ctrl+B", "Kursiv|Ctrl+I", "Understreget|Ctrl+U", "Fontstørrelse +1|Ctrl++", "Fontstørrelse -1|Ctrl+Num+/",
           "Overskrift>", "Ord...", "Blok...", "Skrivemaskine", "Præformateret", "Fjern formatering", "Centrér|Ctrl+Shift+C",
