@@ -1,10 +1,12 @@
 // Measures the internal browser on a 100 KB page: the first preview, which
-// loads and starts the web engine, and later previews, each from the command
-// to the page's load signal, and the memory the engine adds.
+// loads and starts the web engine, later previews, and "Gem" while the page
+// is shown, each from the command to the page's load signal, and the memory
+// the engine adds.
 // Usage: internal_preview   (run offscreen)
 #include "BenchWindow.h"
 #include "app/PagewickApplication.h"
 #include "documents/DocumentCommands.h"
+#include "editor/TLEdit.h"
 #include "workbench/CommandRegistry.h"
 
 #include <QAction>
@@ -27,11 +29,11 @@ QByteArray page(qsizetype bytes)
 }
 
 // From the command to the page's load signal, in milliseconds; -1 when it never came.
-double previewMs(TfrmPW4 &window)
+double loadMs(TfrmPW4 &window, const char *command)
 {
     QElapsedTimer timer;
     timer.start();
-    window.commands().require(QStringLiteral("actInternBrowser")).trigger();
+    window.commands().require(QString::fromLatin1(command)).trigger();
     auto *view = window.findChild<QWebEngineView *>(QStringLiteral("wbInternBrowser"));
     if (!view)
         return -1;
@@ -39,6 +41,13 @@ double previewMs(TfrmPW4 &window)
     if (!finished.wait(30000))
         return -1;
     return timer.nsecsElapsed() / 1e6;
+}
+
+void printMedian(const char *what, QList<double> runs)
+{
+    std::sort(runs.begin(), runs.end());
+    std::printf("%s: median %.0f ms, max %.0f ms (%lld runs)\n", what, runs.at(runs.size() / 2), runs.last(),
+                static_cast<long long>(runs.size()));
 }
 
 } // namespace
@@ -54,17 +63,23 @@ int main(int argc, char **argv)
     window.documentCommands().FilAabn(path);
     const long before = residentKilobytes();
 
-    const double first = previewMs(window);
+    const double first = loadMs(window, "actInternBrowser");
     std::printf("first preview of a 100 KB page (engine cold): %.0f ms\n", first);
     std::printf("memory added by the engine: %.0f MB\n", (residentKilobytes() - before) / 1024.0);
 
     QList<double> later;
     for (int run = 0; run < 10; ++run) {
         window.commands().require(QStringLiteral("actKodeeditor")).trigger();
-        later.append(previewMs(window));
+        later.append(loadMs(window, "actInternBrowser"));
     }
-    std::sort(later.begin(), later.end());
-    std::printf("later previews: median %.0f ms, max %.0f ms (%lld runs)\n", later.at(later.size() / 2), later.last(),
-                static_cast<long long>(later.size()));
+    printMedian("later previews", later);
+
+    // A page changed (by "Gem alle", say) and saved while it is shown.
+    QList<double> saves;
+    for (int run = 0; run < 10; ++run) {
+        window.activeEditor().SetText(QString::fromUtf8(page(100 * 1024 + run)));
+        saves.append(loadMs(window, "actGem"));
+    }
+    printMedian("save to reloaded page", saves);
     return 0;
 }

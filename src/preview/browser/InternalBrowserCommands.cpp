@@ -65,6 +65,11 @@ InternalBrowserCommands::InternalBrowserCommands(Workbench &workbench, TargetCho
         if (browserShown())
             RefreshPreview();
     });
+    // A page saved while it is shown is shown as saved.
+    connect(&documents, &DocumentList::saved, this, [this, &documents](Document &document) {
+        if (browserShown() && &document == &documents.active())
+            RefreshPreview();
+    });
     connect(&documents, &DocumentList::opened, this, [this](Document &document) {
         if (browserShown())
             m_engine->navigate(QUrl::fromLocalFile(document.path));
@@ -91,10 +96,13 @@ void InternalBrowserCommands::ShowInternalBrowser()
     m_selectionLeft = m_editorLeft->GetSelection();
     setInternalBrowserOption(true);
 
+    // The engine loads in its own process while the window lays itself out.
+    m_engine->navigate(urlOf(*target));
     m_chrome->showBrowserView(true);
     m_workbench.documentArea().showBrowserView(true);
     showRulers();
-    navigate(*target);
+    m_engine->view().raise();
+    m_engine->view().setFocus();
 }
 
 void InternalBrowserCommands::ShowCodeEditor()

@@ -220,3 +220,23 @@ TEST_F(InternalBrowserTest, NewAndCloseReturnToTheCodeEditor)
         EXPECT_TRUE(editor().isVisible()) << id;
     }
 }
+
+TEST_F(InternalBrowserTest, SavingWhileShownReloadsThePageWhereTheReaderWas)
+{
+    const QString tall = QStringLiteral("<div style=\"height: 5000px\">Høj</div>");
+    editor().SetText(QStringLiteral("<html><head><title>Lang</title></head><body>%1</body></html>").arg(tall));
+    m_prompter.expect(QStringLiteral("indeholder ikke en Auto-opdateringsdato"), Prompter::No);
+    run("actGem");
+    run("actInternBrowser");
+    ASSERT_TRUE(waitUntil([&] { return view()->title() == QLatin1String("Lang"); }, 20000));
+    evaluate(QStringLiteral("window.scrollTo(0, 1200)"));
+    ASSERT_TRUE(waitUntil([&] { return evaluate(QStringLiteral("window.scrollY")).toInt() == 1200; }));
+
+    // "Gem" works beside the page: the page shown follows the file.
+    editor().SetText(QStringLiteral("<html><head><title>Gemt igen</title></head><body>%1</body></html>").arg(tall));
+    m_prompter.expect(QStringLiteral("indeholder ikke en Auto-opdateringsdato"), Prompter::No);
+    run("actGem");
+    ASSERT_TRUE(waitUntil([&] { return view()->title() == QLatin1String("Gemt igen"); }, 20000));
+    EXPECT_TRUE(waitUntil([&] { return evaluate(QStringLiteral("window.scrollY")).toInt() == 1200; }));
+    EXPECT_TRUE(view()->isVisible());
+}
