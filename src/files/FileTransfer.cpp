@@ -112,6 +112,25 @@ void FileTransfer::advance(qint64 bytes)
     }
 }
 
+// An entry stands at the target: the same entry stays as it is, a folder is
+// never replaced by a file or the other way round, and a file only when the
+// user says so. Nothing when the transfer goes on.
+std::optional<FileTransfer::Outcome> FileTransfer::settleClash(const QString &source, const QString &target, Result &result)
+{
+    if (sameEntry(source, target))
+        return Outcome::Skipped;
+    if (isRealFolder(source) || isRealFolder(target)) {
+        result.failed = true;
+        return Outcome::Failed;
+    }
+    const ClashAnswer answer = m_askClash(target);
+    if (answer == ClashAnswer::Stop)
+        m_stopped = true;
+    if (answer != ClashAnswer::Replace)
+        return Outcome::Skipped;
+    return std::nullopt;
+}
+
 FileTransfer::Outcome FileTransfer::copyEntry(const QString &source, const QString &target, Result &result)
 {
     if (!entryExists(source)) {
@@ -121,17 +140,8 @@ FileTransfer::Outcome FileTransfer::copyEntry(const QString &source, const QStri
     if (isRealFolder(source))
         return copyFolder(source, target, result);
     if (entryExists(target)) {
-        if (sameEntry(source, target))
-            return Outcome::Skipped;
-        if (isRealFolder(target)) {
-            result.failed = true;
-            return Outcome::Failed;
-        }
-        const ClashAnswer answer = m_askClash(target);
-        if (answer == ClashAnswer::Stop)
-            m_stopped = true;
-        if (answer != ClashAnswer::Replace)
-            return Outcome::Skipped;
+        if (const std::optional<Outcome> settled = settleClash(source, target, result))
+            return *settled;
     }
     bool copied = false;
     if (QFileInfo(source).isSymLink()) {
@@ -209,17 +219,8 @@ FileTransfer::Outcome FileTransfer::moveEntry(const QString &source, const QStri
             }
             return all;
         }
-        if (sameEntry(source, target))
-            return Outcome::Skipped;
-        if (isRealFolder(source) || isRealFolder(target)) {
-            result.failed = true;
-            return Outcome::Failed;
-        }
-        const ClashAnswer answer = m_askClash(target);
-        if (answer == ClashAnswer::Stop)
-            m_stopped = true;
-        if (answer != ClashAnswer::Replace)
-            return Outcome::Skipped;
+        if (const std::optional<Outcome> settled = settleClash(source, target, result))
+            return *settled;
     }
     std::error_code error;
     std::filesystem::rename(nativePath(source), nativePath(target), error);

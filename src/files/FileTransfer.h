@@ -41,6 +41,7 @@ public:
 
 private:
     enum class Outcome { Done, Skipped, Failed };
+    std::optional<Outcome> settleClash(const QString &source, const QString &target, Result &result);
     Outcome copyEntry(const QString &source, const QString &target, Result &result);
     Outcome moveEntry(const QString &source, const QString &target, Result &result);
     Outcome copyAcross(const QString &source, const QString &target, Result &result);

@@ -36,16 +36,6 @@ QList<ReferenceRow> urlRows(const QString &path, const QString &owner, const QSt
     return rows;
 }
 
-LinkScan scanOf(int first, int last, const ReferenceMasks &masks)
-{
-    LinkScan scan;
-    scan.first = first;
-    scan.last = last;
-    scan.htmlFilter = masks.htmlFilter;
-    scan.scriptFilter = masks.scriptFilter;
-    return scan;
-}
-
 } // namespace
 
 QList<ReferenceRow> ScanReferenceRows(const QString &path, int first, int last, const ReferenceMasks &masks)
@@ -58,7 +48,7 @@ QList<ReferenceRow> ScanReferenceRows(const QString &path, int first, int last, 
     // The link entries are scanned without the stylesheets' own references,
     // which are added here with the folder of their stylesheet.
     QList<LinkItem> links;
-    ScanLinksInText(*text, folder, scanOf(first, qMin(last, LastLinkEntry), masks), links);
+    ScanLinksInText(*text, folder, ReferenceScan(first, qMin(last, LastLinkEntry), masks), links);
     for (LinkItem &link : links) {
         const bool stylesheet = link.icon == LinkIcon::Stylesheet && last > LastLinkEntry;
         rows.append(rowIn(folder, std::move(link)));
@@ -67,7 +57,7 @@ QList<ReferenceRow> ScanReferenceRows(const QString &path, int first, int last, 
     }
     if (last > LastLinkEntry) {
         QList<LinkItem> resources;
-        ScanLinksInText(*text, folder, scanOf(qMax(first, LastLinkEntry + 1), last, masks), resources);
+        ScanLinksInText(*text, folder, ReferenceScan(qMax(first, LastLinkEntry + 1), last, masks), resources);
         for (LinkItem &link : resources)
             rows.append(rowIn(folder, std::move(link)));
     }
@@ -84,4 +74,14 @@ QList<ReferenceRow> DocumentReferences(const QString &path, const ReferenceMasks
     QList<ReferenceRow> rows = OwnUrlReferences(path, masks);
     rows += ScanReferenceRows(path, 1, 10, masks);
     return rows;
+}
+
+LinkScan ReferenceScan(int first, int last, const ReferenceMasks &masks)
+{
+    LinkScan scan;
+    scan.first = first;
+    scan.last = last;
+    scan.htmlFilter = masks.htmlFilter;
+    scan.scriptFilter = masks.scriptFilter;
+    return scan;
 }

@@ -21,6 +21,9 @@ struct ReferenceMasks
     QString scriptFilter;
 };
 
+// The scan of the scanner's entries first to last, with these masks.
+LinkScan ReferenceScan(int first, int last, const ReferenceMasks &masks);
+
 // The reference list of a page: the "url(" references of its own text first,
 // then every reference of the scanner's entries 1 to 10, duplicates included.
 // Nothing for a file that cannot be read.

@@ -6,6 +6,7 @@
 #include "documents/DocumentList.h"
 #include "editor/EditableText.h"
 #include "files/ui/TfrmEgenskaber.h"
+#include "html/DocumentReferences.h"
 #include "html/DocumentTitle.h"
 #include "workbench/CommandRegistry.h"
 #include "workbench/Workbench.h"
@@ -19,14 +20,9 @@ constexpr int LinkEntry = 2; // a href
 constexpr int AreaEntry = 3; // area href
 constexpr int TargetEntry = 11; // a name
 
-LinkScan scanOf(int first, int last, const SettingsOptions &options)
+ReferenceMasks masksOf(const SettingsOptions &options)
 {
-    LinkScan scan;
-    scan.first = first;
-    scan.last = last;
-    scan.htmlFilter = options.htmlFilter;
-    scan.scriptFilter = options.scriptFilter;
-    return scan;
+    return {options.htmlFilter, options.scriptFilter};
 }
 
 } // namespace
@@ -45,7 +41,7 @@ QList<LinkItem> choosePageLinks(Workbench &workbench, QWidget *parent)
     if (file.isEmpty())
         return {};
     QList<LinkItem> rows;
-    ScanLinks(file, scanOf(LinkEntry, AreaEntry, options), rows);
+    ScanLinks(file, ReferenceScan(LinkEntry, AreaEntry, masksOf(options)), rows);
     return ChooseReferences(TfrmEgenskaber::Mode::LinkList, rows, DocumentTitle(file),
                             QStringLiteral("Henvisninger i %1").arg(QFileInfo(file).fileName()), options, workbench.prompter(),
                             parent);
@@ -68,7 +64,7 @@ QList<LinkItem> chooseInternalTargets(Workbench &workbench, QWidget *parent)
     const SettingsOptions &options = workbench.options().options();
     QList<LinkItem> rows;
     const QString folder = document.path.isEmpty() ? QString() : QFileInfo(document.path).absolutePath();
-    ScanLinksInText(document.text->GetText(), folder, scanOf(TargetEntry, TargetEntry, options), rows);
+    ScanLinksInText(document.text->GetText(), folder, ReferenceScan(TargetEntry, TargetEntry, masksOf(options)), rows);
     const QString name = document.path.isEmpty() ? document.caption : QFileInfo(document.path).fileName();
     return ChooseReferences(TfrmEgenskaber::Mode::Target, rows, DocumentTitle(document.path, document.text),
                             QStringLiteral("Interne mål i ") + name, options, workbench.prompter(), parent);
