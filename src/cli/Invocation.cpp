@@ -15,6 +15,7 @@ struct CommandSpec
     bool takesMode; // a word before the files, such as convert's conversion
     QStringList ownOptions; // options besides --settings and --help
     bool singleFile;
+    int texts = 0; // texts before the files, such as search's find text
 };
 
 const CommandSpec Commands[] = {
@@ -22,6 +23,8 @@ const CommandSpec Commands[] = {
     {QLatin1StringView("convert"), true, {QStringLiteral("stdout")}, false},
     {QLatin1StringView("date"), false, {QStringLiteral("insert")}, false},
     {QLatin1StringView("links"), false, {}, true},
+    {QLatin1StringView("search"), false, {QStringLiteral("i"), QStringLiteral("w")}, false, 1},
+    {QLatin1StringView("replace"), false, {QStringLiteral("i"), QStringLiteral("backup")}, false, 2},
 };
 
 const CommandSpec *findCommand(const QString &name)
@@ -54,7 +57,10 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
     const QCommandLineOption settings(QStringLiteral("settings"), QString(), QStringLiteral("fil"));
     const QCommandLineOption toStdout(QStringLiteral("stdout"), QString());
     const QCommandLineOption insert(QStringLiteral("insert"), QString());
-    parser.addOptions({help, settings, toStdout, insert});
+    const QCommandLineOption ignoreCase(QStringLiteral("i"), QString());
+    const QCommandLineOption wholeWord(QStringLiteral("w"), QString());
+    const QCommandLineOption backup(QStringLiteral("backup"), QString());
+    parser.addOptions({help, settings, toStdout, insert, ignoreCase, wholeWord, backup});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
@@ -69,20 +75,28 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
     }
     QStringList words = parser.positionalArguments();
     if (words.isEmpty())
-        return usageError(QStringLiteral("Angiv en kommando: check, convert, date eller links."));
+        return usageError(QStringLiteral("Angiv en kommando: check, convert, date, links, search eller replace."));
     invocation.command = words.takeFirst();
     const CommandSpec *spec = findCommand(invocation.command);
     if (spec == nullptr)
         return usageError(QStringLiteral("Ukendt kommando: %1").arg(invocation.command));
-    for (const QString &option : {toStdout.names().first(), insert.names().first()}) {
+    for (const QString &option : {toStdout.names().first(), insert.names().first(), ignoreCase.names().first(),
+                                  wholeWord.names().first(), backup.names().first()}) {
         if (parser.isSet(option) && !spec->ownOptions.contains(option))
-            return usageError(QStringLiteral("Tilvalget --%1 kan ikke bruges med %2.").arg(option, invocation.command));
+            return usageError(QStringLiteral("Tilvalget %1 kan ikke bruges med %2.").arg(dashed(option), invocation.command));
     }
     if (spec->takesMode) {
         if (words.isEmpty())
             return usageError(QStringLiteral("Angiv, hvilken konvertering %1 skal lave.").arg(invocation.command));
         invocation.mode = words.takeFirst();
     }
+    if (words.size() < spec->texts)
+        return usageError(spec->texts == 1 ? QStringLiteral("Angiv teksten, der søges efter.")
+                                           : QStringLiteral("Angiv teksten, der søges efter, og teksten, den erstattes med."));
+    invocation.texts = words.mid(0, spec->texts);
+    words.remove(0, spec->texts);
+    if (invocation.texts.contains(QString()))
+        return usageError(QStringLiteral("Teksten, der søges efter, må ikke være tom."));
     if (words.isEmpty())
         return usageError(QStringLiteral("Angiv mindst én fil."));
     if (spec->singleFile && words.size() > 1)
@@ -93,6 +107,9 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
     invocation.settingsFile = QString::fromUtf8(encodeArgument(parser.value(settings)));
     invocation.toStdout = parser.isSet(toStdout);
     invocation.insert = parser.isSet(insert);
+    invocation.ignoreCase = parser.isSet(ignoreCase);
+    invocation.wholeWord = parser.isSet(wholeWord);
+    invocation.backup = parser.isSet(backup);
     return invocation;
 }
 
@@ -114,6 +131,10 @@ QString helpText()
                           "                                en datolinje der, hvor gem ville sætte den.\n"
                           "  links FIL                     Vis filens henvisninger, én pr. linje, adskilt af\n"
                           "                                tabulatorer: mål, beskrivelse, type og størrelse.\n"
+                          "  search [-i] [-w] TEKST FIL... Vis hver linje med TEKST som sti:linje:tekst.\n"
+                          "  replace [-i] [--backup] TEKST ERSTATNING FIL...\n"
+                          "                                Erstat TEKST i filerne og vis antallet pr. fil som\n"
+                          "                                sti:antal. Filens tegnsæt og linjeskift bevares.\n"
                           "\n"
                           "Konverteringer (MÅDE):\n"
                           "  danish-to-refs     æ, ø og å bliver til koder (&aelig; ...)\n"
@@ -128,6 +149,9 @@ QString helpText()
                           "Tilvalg:\n"
                           "  --stdout           Skriv resultatet på standard-output i stedet for i filen.\n"
                           "  --insert           Indsæt en dato i filer, der ikke har en.\n"
+                          "  -i                 Søg uden forskel på store og små bogstaver.\n"
+                          "  -w                 Find kun hele ord.\n"
+                          "  --backup           Gem en kopi af hver fil som FIL.BAK, før den ændres.\n"
                           "  --settings FIL     Læs indstillingerne fra FIL i stedet for brugerens egne.\n"
                           "  -h, --help         Vis denne hjælp.\n"
                           "\n"
@@ -137,6 +161,7 @@ QString helpText()
                           "\n"
                           "Afslutningskoder:\n"
                           "  0  alt gik godt (check: ingen fejl i nogen fil)\n"
-                          "  1  check: mindst én fil har fejl; date: en ødelagt dato blev ikke rørt\n"
+                          "  1  check: mindst én fil har fejl; date: en ødelagt dato blev ikke rørt;\n"
+                          "     search: teksten blev ikke fundet\n"
                           "  2  forkerte argumenter, eller en fil kunne ikke læses eller skrives\n");
 }

@@ -11,13 +11,17 @@
 // One run of pwtool as the command line asks for it.
 struct Invocation
 {
-    QString command; // "check", "convert", "date", "links"; empty with help
+    QString command; // "check", "convert", "date", "links", "search", "replace"; empty with help
     QString mode; // convert: the conversion
+    QStringList texts; // search: the find text; replace: the find text and its replacement
     QList<FileArgument> files;
     QString settingsFile; // --settings; empty for the user's own store
     bool help = false;
     bool toStdout = false; // convert --stdout
     bool insert = false; // date --insert
+    bool ignoreCase = false; // search and replace -i
+    bool wholeWord = false; // search -w
+    bool backup = false; // replace --backup
 };
 
 // The invocation, or nothing after the problem was told on standard error.

@@ -23,6 +23,10 @@ int run(const Invocation &invocation)
         return runConvert(invocation, *context);
     if (invocation.command == QLatin1String("date"))
         return runDate(invocation, *context);
+    if (invocation.command == QLatin1String("search"))
+        return runSearch(invocation, *context);
+    if (invocation.command == QLatin1String("replace"))
+        return runReplace(invocation, *context);
     return runLinks(invocation, *context);
 }
 

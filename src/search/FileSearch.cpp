@@ -1,0 +1,62 @@
+#include "search/FileSearch.h"
+
+#include "editor/EditableText.h"
+#include "html/CharacterReferences.h"
+#include "search/FileText.h"
+
+#include <QtConcurrent/QtConcurrentMap>
+
+namespace {
+
+SourceMatches searchOne(const SearchSource &source, const SearchQuery &query)
+{
+    SourceMatches result;
+    result.name = source.name;
+    if (!source.isFile()) {
+        result.matches = findMatches(source.text, query);
+        return result;
+    }
+    // Each thread reads every file into the same memory: fresh memory for
+    // each file costs more than reading it.
+    thread_local QByteArray bytes;
+    FileText file;
+    if (!readFileText(source.path, bytes, file, result.problem))
+        return result;
+    if (query.referencesAsLetters)
+        file.text = ReferencesToDanish(file.text);
+    result.matches = findMatches(file.text, query);
+    return result;
+}
+
+} // namespace
+
+SearchSource SearchSource::file(const QString &path)
+{
+    return {path, path, QString()};
+}
+
+SearchSource SearchSource::document(const QString &name, const EditableText &editor)
+{
+    return {name, QString(), editor.GetText()};
+}
+
+bool searchSources(const QList<SearchSource> &sources, const SearchQuery &query, const SearchRun &run)
+{
+    if (query.text.isEmpty())
+        return true;
+    QFuture<SourceMatches> results = QtConcurrent::mapped(
+        sources, [&query](const SearchSource &source) { return searchOne(source, query); });
+    const int total = int(sources.size());
+    for (int at = 0; at < total; ++at) {
+        if (run.stop && run.stop->load()) {
+            results.cancel();
+            results.waitForFinished();
+            return false;
+        }
+        if (run.found)
+            run.found(results.resultAt(at));
+        if (run.progress)
+            run.progress(at + 1, total);
+    }
+    return true;
+}
