@@ -95,7 +95,7 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
                                            : QStringLiteral("Angiv teksten, der søges efter, og teksten, den erstattes med."));
     invocation.texts = words.mid(0, spec->texts);
     words.remove(0, spec->texts);
-    if (invocation.texts.contains(QString()))
+    if (spec->texts > 0 && invocation.texts.first().isEmpty())
         return usageError(QStringLiteral("Teksten, der søges efter, må ikke være tom."));
     if (words.isEmpty())
         return usageError(QStringLiteral("Angiv mindst én fil."));

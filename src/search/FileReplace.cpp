@@ -40,7 +40,9 @@ FileReplacement replaceInFile(const QString &path, const ReplaceJob &job)
         result.problem = QStringLiteral("Erstatningen har tegn, som filens tegnsæt (Windows-1252) ikke kan gemme.");
         return result;
     }
-    if (!QFileInfo(path).isWritable()) {
+    // A file its owner may not write is protected, even from a user who could.
+    const QFileInfo info(path);
+    if (!info.isWritable() || !info.permission(QFile::WriteOwner)) {
         result.problem = QStringLiteral("Filen er skrivebeskyttet.");
         return result;
     }
