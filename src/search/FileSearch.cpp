@@ -2,13 +2,14 @@
 
 #include "editor/EditableText.h"
 #include "html/CharacterReferences.h"
+#include "search/BytePrefilter.h"
 #include "search/FileText.h"
 
 #include <QtConcurrent/QtConcurrentMap>
 
 namespace {
 
-SourceMatches searchOne(const SearchSource &source, const SearchQuery &query)
+SourceMatches searchOne(const SearchSource &source, const SearchQuery &query, const BytePrefilter &filter)
 {
     SourceMatches result;
     result.name = source.name;
@@ -19,9 +20,13 @@ SourceMatches searchOne(const SearchSource &source, const SearchQuery &query)
     // Each thread reads every file into the same memory: fresh memory for
     // each file costs more than reading it.
     thread_local QByteArray bytes;
-    FileText file;
-    if (!readFileText(source.path, bytes, file, result.problem))
+    if (!readDocumentBytes(source.path, bytes)) {
+        result.problem = unreadableReason(source.path);
         return result;
+    }
+    if (!filter.mayMatch(bytes))
+        return result;
+    FileText file = decodeFileText(bytes);
     if (query.referencesAsLetters)
         file.text = ReferencesToDanish(file.text);
     result.matches = findMatches(file.text, query);
@@ -44,8 +49,9 @@ bool searchSources(const QList<SearchSource> &sources, const SearchQuery &query,
 {
     if (query.text.isEmpty())
         return true;
+    const BytePrefilter filter(query);
     QFuture<SourceMatches> results = QtConcurrent::mapped(
-        sources, [&query](const SearchSource &source) { return searchOne(source, query); });
+        sources, [&query, &filter](const SearchSource &source) { return searchOne(source, query, filter); });
     const int total = int(sources.size());
     for (int at = 0; at < total; ++at) {
         if (run.stop && run.stop->load()) {

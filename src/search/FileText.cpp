@@ -8,6 +8,13 @@ bool readFileText(const QString &path, QByteArray &bytes, FileText &file, QStrin
         problem = unreadableReason(path);
         return false;
     }
+    file = decodeFileText(bytes);
+    return true;
+}
+
+FileText decodeFileText(const QByteArray &bytes)
+{
+    FileText file;
     file.encoding = detectFileEncoding(bytes);
     switch (file.encoding) {
     case FileEncoding::Utf8:
@@ -20,7 +27,7 @@ bool readFileText(const QString &path, QByteArray &bytes, FileText &file, QStrin
         file.text = QString::fromUtf8(decodedAsUtf8(bytes, file.encoding));
         break;
     }
-    return true;
+    return file;
 }
 
 QString unreadableReason(const QString &path)

@@ -17,5 +17,8 @@ struct FileText
 // false, with the reason a person reads, when the file cannot be read.
 bool readFileText(const QString &path, QByteArray &bytes, FileText &file, QString &problem);
 
+// The text of a file's bytes.
+FileText decodeFileText(const QByteArray &bytes);
+
 // Why a file that could not be read was skipped.
 QString unreadableReason(const QString &path);

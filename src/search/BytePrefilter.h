@@ -1,0 +1,27 @@
+#pragma once
+
+#include "search/SearchQuery.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <optional>
+
+// Tells from a file's raw bytes, before they are decoded, that the file
+// cannot hold the find text, so that most files of a search are never
+// decoded. It only rules files out: a file it lets through is searched as text.
+class BytePrefilter
+{
+public:
+    explicit BytePrefilter(const SearchQuery &query);
+
+    // False only when no decoding of the bytes (UTF-8 or Windows-1252) can
+    // match the query.
+    bool mayMatch(QByteArrayView bytes) const;
+
+private:
+    bool m_usable = false;
+    bool m_matchCase = false;
+    QByteArray m_utf8;
+    std::optional<QByteArray> m_windows1252; // when it differs from the UTF-8
+};
