@@ -18,7 +18,7 @@ char asciiLower(char c)
 }
 
 // A Horspool search over bytes that compares ASCII letters without case.
-bool containsIgnoringAsciiCase(QByteArrayView bytes, QByteArrayView what)
+qsizetype indexIgnoringAsciiCase(QByteArrayView bytes, QByteArrayView what, qsizetype from)
 {
     const qsizetype last = what.size() - 1;
     std::array<qsizetype, 256> shift;
@@ -28,14 +28,14 @@ bool containsIgnoringAsciiCase(QByteArrayView bytes, QByteArrayView what)
         shift[quint8(c)] = last - at;
         shift[quint8(c >= 'a' && c <= 'z' ? char(c - ('a' - 'A')) : c)] = last - at;
     }
-    for (qsizetype at = 0; at + last < bytes.size(); at += shift[quint8(bytes[at + last])]) {
+    for (qsizetype at = from; at + last < bytes.size(); at += shift[quint8(bytes[at + last])]) {
         qsizetype back = last;
         while (back >= 0 && asciiLower(bytes[at + back]) == asciiLower(what[back]))
             --back;
         if (back < 0)
-            return true;
+            return at;
     }
-    return false;
+    return -1;
 }
 
 // Letters outside ASCII that match an ASCII letter when case is ignored:
@@ -71,8 +71,18 @@ bool BytePrefilter::mayMatch(QByteArrayView bytes) const
     if (!m_usable)
         return true;
     if (!m_matchCase)
-        return containsIgnoringAsciiCase(bytes, m_utf8) || holdsLetterFoldingTo(bytes, m_utf8);
+        return indexIgnoringAsciiCase(bytes, m_utf8, 0) >= 0 || holdsLetterFoldingTo(bytes, m_utf8);
     if (bytes.contains(m_utf8))
         return true;
     return m_windows1252 && bytes.contains(*m_windows1252);
+}
+
+bool BytePrefilter::findsEveryMatchIn(QByteArrayView utf8) const
+{
+    return m_usable && (m_matchCase || !holdsLetterFoldingTo(utf8, m_utf8));
+}
+
+qsizetype BytePrefilter::find(QByteArrayView bytes, qsizetype from) const
+{
+    return m_matchCase ? bytes.indexOf(m_utf8, from) : indexIgnoringAsciiCase(bytes, m_utf8, from);
 }

@@ -19,6 +19,13 @@ public:
     // match the query.
     bool mayMatch(QByteArrayView bytes) const;
 
+    // Whether every match in these UTF-8 bytes starts where find() finds
+    // the text's UTF-8 bytes, so that the bytes can be searched in place of the text.
+    bool findsEveryMatchIn(QByteArrayView utf8) const;
+    // The next place at or after `from` where the find text's UTF-8 bytes
+    // stand (without ASCII case when case is ignored); -1 when there is none.
+    qsizetype find(QByteArrayView bytes, qsizetype from) const;
+
 private:
     bool m_usable = false;
     bool m_matchCase = false;

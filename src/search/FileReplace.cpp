@@ -1,5 +1,6 @@
 #include "search/FileReplace.h"
 
+#include "search/BytePrefilter.h"
 #include "search/FileText.h"
 #include "search/TextMatches.h"
 
@@ -12,6 +13,7 @@ namespace {
 struct ReplaceJob
 {
     const SearchQuery &query;
+    const BytePrefilter &filter;
     const QString &replacement;
     bool backup;
     const std::atomic_bool *stop;
@@ -27,9 +29,13 @@ FileReplacement replaceInFile(const QString &path, const ReplaceJob &job)
     FileReplacement result;
     result.path = path;
     QByteArray bytes;
-    FileText file;
-    if (!readFileText(path, bytes, file, result.problem))
+    if (!readDocumentBytes(path, bytes)) {
+        result.problem = unreadableReason(path);
         return result;
+    }
+    if (!job.filter.mayMatch(bytes))
+        return result;
+    const FileText file = decodeFileText(bytes);
     int count = 0;
     const QString text = replaceMatches(file.text, job.query, job.replacement, count);
     if (count == 0)
@@ -102,7 +108,8 @@ ReplaceReport replaceInFiles(const QStringList &paths, const SearchQuery &query,
     ReplaceReport report;
     if (query.text.isEmpty())
         return report;
-    const ReplaceJob job{query, replacement, backup, stop};
+    const BytePrefilter filter(query);
+    const ReplaceJob job{query, filter, replacement, backup, stop};
     const QList<std::optional<FileReplacement>> results = QtConcurrent::blockingMapped<QList<std::optional<FileReplacement>>>(
         distinctFiles(paths), [&job](const QString &path) -> std::optional<FileReplacement> {
             if (stopped(job.stop))

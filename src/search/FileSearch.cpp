@@ -4,6 +4,7 @@
 #include "html/CharacterReferences.h"
 #include "search/BytePrefilter.h"
 #include "search/FileText.h"
+#include "search/Utf8LineSearch.h"
 
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -26,6 +27,17 @@ SourceMatches searchOne(const SearchSource &source, const SearchQuery &query, co
     }
     if (!filter.mayMatch(bytes))
         return result;
+    if (!query.referencesAsLetters) {
+        const FileEncoding encoding = detectFileEncoding(bytes);
+        if (encoding != FileEncoding::Windows1252) {
+            // Past the byte order mark, if any.
+            const QByteArrayView utf8 = QByteArrayView(bytes).sliced(encoding == FileEncoding::Utf8WithBom ? 3 : 0);
+            if (std::optional<QList<SearchMatch>> matches = findMatchesInUtf8(utf8, query, filter)) {
+                result.matches = std::move(*matches);
+                return result;
+            }
+        }
+    }
     FileText file = decodeFileText(bytes);
     if (query.referencesAsLetters)
         file.text = ReferencesToDanish(file.text);

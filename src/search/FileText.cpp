@@ -2,16 +2,6 @@
 
 #include <QFileInfo>
 
-bool readFileText(const QString &path, QByteArray &bytes, FileText &file, QString &problem)
-{
-    if (!readDocumentBytes(path, bytes)) {
-        problem = unreadableReason(path);
-        return false;
-    }
-    file = decodeFileText(bytes);
-    return true;
-}
-
 FileText decodeFileText(const QByteArray &bytes)
 {
     FileText file;
