@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -12,30 +13,26 @@ bool isAscii(QByteArrayView bytes)
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return quint8(c) < 0x80; });
 }
 
-char asciiLower(char c)
+// Each byte with ASCII letters in lower case.
+const std::array<quint8, 256> AsciiLower = [] {
+    std::array<quint8, 256> table;
+    for (int byte = 0; byte < 256; ++byte)
+        table[byte] = quint8(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte);
+    return table;
+}();
+
+// The two bytes ending at `end`, in lower case, as one key.
+quint16 pairAt(const quint8 *bytes, qsizetype end)
 {
-    return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
+    return quint16(AsciiLower[bytes[end - 1]] << 8 | AsciiLower[bytes[end]]);
 }
 
-// A Horspool search over bytes that compares ASCII letters without case.
-qsizetype indexIgnoringAsciiCase(QByteArrayView bytes, QByteArrayView what, qsizetype from)
+// Where the bytes stand, by the C library's search, much faster than a
+// general one on short texts; -1 when they do not.
+qsizetype indexOf(QByteArrayView bytes, QByteArrayView what, qsizetype from = 0)
 {
-    const qsizetype last = what.size() - 1;
-    std::array<qsizetype, 256> shift;
-    shift.fill(what.size());
-    for (qsizetype at = 0; at < last; ++at) {
-        const char c = asciiLower(what[at]);
-        shift[quint8(c)] = last - at;
-        shift[quint8(c >= 'a' && c <= 'z' ? char(c - ('a' - 'A')) : c)] = last - at;
-    }
-    for (qsizetype at = from; at + last < bytes.size(); at += shift[quint8(bytes[at + last])]) {
-        qsizetype back = last;
-        while (back >= 0 && asciiLower(bytes[at + back]) == asciiLower(what[back]))
-            --back;
-        if (back < 0)
-            return at;
-    }
-    return -1;
+    const void *found = ::memmem(bytes.data() + from, size_t(bytes.size() - from), what.data(), size_t(what.size()));
+    return found ? static_cast<const char *>(found) - bytes.data() : -1;
 }
 
 // Letters outside ASCII that match an ASCII letter when case is ignored:
@@ -43,8 +40,7 @@ qsizetype indexIgnoringAsciiCase(QByteArrayView bytes, QByteArrayView what, qsiz
 bool holdsLetterFoldingTo(QByteArrayView bytes, QByteArrayView what)
 {
     const auto has = [what](char letter) { return what.contains(letter) || what.contains(char(letter - ('a' - 'A'))); };
-    return (has('s') && bytes.contains(QByteArrayView("\xC5\xBF")))
-        || (has('k') && bytes.contains(QByteArrayView("\xE2\x84\xAA")));
+    return (has('s') && indexOf(bytes, "\xC5\xBF") >= 0) || (has('k') && indexOf(bytes, "\xE2\x84\xAA") >= 0);
 }
 
 } // namespace
@@ -56,6 +52,8 @@ BytePrefilter::BytePrefilter(const SearchQuery &query)
     // References read as letters and line breaks written as each file's own
     // change the text, so its bytes tell nothing then.
     m_usable = !query.referencesAsLetters && !query.text.isEmpty() && !m_utf8.contains('\n') && !m_utf8.contains('\r');
+    if (m_usable && !m_matchCase && isAscii(m_utf8))
+        buildShifts();
     if (!m_usable || isAscii(m_utf8))
         return;
     if (!m_matchCase) {
@@ -71,10 +69,10 @@ bool BytePrefilter::mayMatch(QByteArrayView bytes) const
     if (!m_usable)
         return true;
     if (!m_matchCase)
-        return indexIgnoringAsciiCase(bytes, m_utf8, 0) >= 0 || holdsLetterFoldingTo(bytes, m_utf8);
-    if (bytes.contains(m_utf8))
+        return find(bytes, 0) >= 0 || holdsLetterFoldingTo(bytes, m_utf8);
+    if (indexOf(bytes, m_utf8) >= 0)
         return true;
-    return m_windows1252 && bytes.contains(*m_windows1252);
+    return m_windows1252 && indexOf(bytes, *m_windows1252) >= 0;
 }
 
 bool BytePrefilter::findsEveryMatchIn(QByteArrayView utf8) const
@@ -84,5 +82,40 @@ bool BytePrefilter::findsEveryMatchIn(QByteArrayView utf8) const
 
 qsizetype BytePrefilter::find(QByteArrayView bytes, qsizetype from) const
 {
-    return m_matchCase ? bytes.indexOf(m_utf8, from) : indexIgnoringAsciiCase(bytes, m_utf8, from);
+    return m_matchCase ? indexOf(bytes, m_utf8, from) : findIgnoringAsciiCase(bytes, from);
+}
+
+// A Horspool search that takes its shifts from the two bytes ending the
+// window, which skips much farther than one byte in text of few letters.
+void BytePrefilter::buildShifts()
+{
+    const qsizetype last = m_utf8.size() - 1;
+    m_shifts.assign(1 << 16, quint32(std::max<qsizetype>(last, 1)));
+    for (qsizetype end = 1; end < last; ++end)
+        m_shifts[pairAt(reinterpret_cast<const quint8 *>(m_utf8.constData()), end)] = quint32(last - end);
+}
+
+qsizetype BytePrefilter::findIgnoringAsciiCase(QByteArrayView bytes, qsizetype from) const
+{
+    const qsizetype last = m_utf8.size() - 1;
+    const quint8 *data = reinterpret_cast<const quint8 *>(bytes.data());
+    const quint8 *needle = reinterpret_cast<const quint8 *>(m_utf8.constData());
+    if (last == 0) {
+        for (qsizetype at = from; at < bytes.size(); ++at) {
+            if (AsciiLower[data[at]] == AsciiLower[needle[0]])
+                return at;
+        }
+        return -1;
+    }
+    const quint16 lastPair = pairAt(needle, last);
+    for (qsizetype at = from; at + last < bytes.size(); at += m_shifts[pairAt(data, at + last)]) {
+        if (pairAt(data, at + last) != lastPair)
+            continue;
+        qsizetype back = last - 2;
+        while (back >= 0 && AsciiLower[data[at + back]] == AsciiLower[needle[back]])
+            --back;
+        if (back < 0)
+            return at;
+    }
+    return -1;
 }
