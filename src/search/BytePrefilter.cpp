@@ -6,6 +6,10 @@
 #include <array>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 bool isAscii(QByteArrayView bytes)
@@ -20,12 +24,6 @@ const std::array<quint8, 256> AsciiLower = [] {
         table[byte] = quint8(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte);
     return table;
 }();
-
-// The two bytes ending at `end`, in lower case, as one key.
-quint16 pairAt(const quint8 *bytes, qsizetype end)
-{
-    return quint16(AsciiLower[bytes[end - 1]] << 8 | AsciiLower[bytes[end]]);
-}
 
 // Where the bytes stand, by the C library's search, much faster than a
 // general one on short texts; -1 when they do not.
@@ -52,8 +50,6 @@ BytePrefilter::BytePrefilter(const SearchQuery &query)
     // References read as letters and line breaks written as each file's own
     // change the text, so its bytes tell nothing then.
     m_usable = !query.referencesAsLetters && !query.text.isEmpty() && !m_utf8.contains('\n') && !m_utf8.contains('\r');
-    if (m_usable && !m_matchCase && isAscii(m_utf8))
-        buildShifts();
     if (!m_usable || isAscii(m_utf8))
         return;
     if (!m_matchCase) {
@@ -85,36 +81,40 @@ qsizetype BytePrefilter::find(QByteArrayView bytes, qsizetype from) const
     return m_matchCase ? indexOf(bytes, m_utf8, from) : findIgnoringAsciiCase(bytes, from);
 }
 
-// A Horspool search that takes its shifts from the two bytes ending the
-// window, which skips much farther than one byte in text of few letters.
-void BytePrefilter::buildShifts()
-{
-    const qsizetype last = m_utf8.size() - 1;
-    m_shifts.assign(1 << 16, quint32(std::max<qsizetype>(last, 1)));
-    for (qsizetype end = 1; end < last; ++end)
-        m_shifts[pairAt(reinterpret_cast<const quint8 *>(m_utf8.constData()), end)] = quint32(last - end);
-}
-
+// Compares sixteen places at a time by their first and last bytes, with
+// 0x20 set in each (which turns ASCII capitals into small letters), and
+// compares the whole text only where both agree.
 qsizetype BytePrefilter::findIgnoringAsciiCase(QByteArrayView bytes, qsizetype from) const
 {
     const qsizetype last = m_utf8.size() - 1;
     const quint8 *data = reinterpret_cast<const quint8 *>(bytes.data());
     const quint8 *needle = reinterpret_cast<const quint8 *>(m_utf8.constData());
-    if (last == 0) {
-        for (qsizetype at = from; at < bytes.size(); ++at) {
-            if (AsciiLower[data[at]] == AsciiLower[needle[0]])
-                return at;
+    const auto matchesAt = [&](qsizetype at) {
+        for (qsizetype k = 0; k <= last; ++k) {
+            if (AsciiLower[data[at + k]] != AsciiLower[needle[k]])
+                return false;
         }
-        return -1;
+        return true;
+    };
+    qsizetype at = from;
+#ifdef __SSE2__
+    const __m128i fold = _mm_set1_epi8(0x20);
+    const __m128i first = _mm_set1_epi8(char(needle[0] | 0x20));
+    const __m128i lastByte = _mm_set1_epi8(char(needle[last] | 0x20));
+    for (; at + last + 16 <= bytes.size(); at += 16) {
+        const __m128i starts = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(data + at)), fold);
+        const __m128i ends = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(data + at + last)), fold);
+        for (unsigned mask =
+                 unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(starts, first), _mm_cmpeq_epi8(ends, lastByte))));
+             mask != 0; mask &= mask - 1) {
+            const qsizetype place = at + qCountTrailingZeroBits(mask);
+            if (matchesAt(place))
+                return place;
+        }
     }
-    const quint16 lastPair = pairAt(needle, last);
-    for (qsizetype at = from; at + last < bytes.size(); at += m_shifts[pairAt(data, at + last)]) {
-        if (pairAt(data, at + last) != lastPair)
-            continue;
-        qsizetype back = last - 2;
-        while (back >= 0 && AsciiLower[data[at + back]] == AsciiLower[needle[back]])
-            --back;
-        if (back < 0)
+#endif
+    for (; at + last < bytes.size(); ++at) {
+        if (matchesAt(at))
             return at;
     }
     return -1;

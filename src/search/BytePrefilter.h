@@ -6,7 +6,6 @@
 #include <QByteArrayView>
 
 #include <optional>
-#include <vector>
 
 // Tells from a file's raw bytes, before they are decoded, that the file
 // cannot hold the find text, so that most files of a search are never
@@ -28,12 +27,10 @@ public:
     qsizetype find(QByteArrayView bytes, qsizetype from) const;
 
 private:
-    void buildShifts();
     qsizetype findIgnoringAsciiCase(QByteArrayView bytes, qsizetype from) const;
 
     bool m_usable = false;
     bool m_matchCase = false;
     QByteArray m_utf8;
     std::optional<QByteArray> m_windows1252; // when it differs from the UTF-8
-    std::vector<quint32> m_shifts; // without case: the shift for each pair of bytes, in lower case
 };

@@ -32,6 +32,13 @@ TEST(BytePrefilterTest, NeverRulesOutAFileThatMatches)
          "\xE2\x84\xAA"
          "at",
          QStringLiteral("kat"), false, true},
+        // Long enough to be compared sixteen places at a time, the match
+        // in the middle or in the last bytes.
+        {"long, in the middle", QByteArray(70, 'x') + "KaTTeGat" + QByteArray(40, 'y'), QStringLiteral("kattegat"), false, true},
+        {"long, at the end", QByteArray(61, 'x') + "kattEGAT", QStringLiteral("Kattegat"), false, true},
+        {"long, nearly", QByteArray(40, 'x') + "kattegak kattegat" + QByteArray(30, 'x'), QStringLiteral("kattegak kattegaq"),
+         false, false},
+        {"signs differing in 0x20", QByteArray(40, 'x') + "a`b", QStringLiteral("a@b"), false, false},
         {"line breaks of the file", "en\r\nkat", QStringLiteral("en\nkat"), true, true},
     };
     for (const Case &test : cases) {
