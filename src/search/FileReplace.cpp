@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <QThread>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
 namespace {
@@ -110,8 +112,12 @@ ReplaceReport replaceInFiles(const QStringList &paths, const SearchQuery &query,
         return report;
     const BytePrefilter filter(query);
     const ReplaceJob job{query, filter, replacement, backup, stop};
+    // Each file written waits until the disk holds it before it takes the
+    // old one's place; many files waiting at once let the disk take them together.
+    QThreadPool writers;
+    writers.setMaxThreadCount(std::max(16, QThread::idealThreadCount()));
     const QList<std::optional<FileReplacement>> results = QtConcurrent::blockingMapped<QList<std::optional<FileReplacement>>>(
-        distinctFiles(paths), [&job](const QString &path) -> std::optional<FileReplacement> {
+        &writers, distinctFiles(paths), [&job](const QString &path) -> std::optional<FileReplacement> {
             if (stopped(job.stop))
                 return std::nullopt;
             return replaceInFile(path, job);
