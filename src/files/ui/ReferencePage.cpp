@@ -4,6 +4,7 @@
 #include "editor/TLEdit.h"
 #include "files/ui/ReferenceFilters.h"
 #include "files/ui/ReferenceItem.h"
+#include "workbench/ToolbarIcons.h"
 
 #include <Qsci/qsciprinter.h>
 
@@ -39,6 +40,7 @@ ReferencePage::ReferencePage(Prompter &prompter, const QFont &editorFont, QWidge
 {
     setObjectName(QStringLiteral("tsForbindelser"));
     m_toolBar->setObjectName(QStringLiteral("tbForbindelser"));
+    m_toolBar->setIconSize(QSize(16, 16));
     m_menu->setObjectName(QStringLiteral("popForbindelser"));
     m_lists->addWidget(m_full);
     m_lists->addWidget(m_filtered);
@@ -58,9 +60,9 @@ ReferencePage::ReferencePage(Prompter &prompter, const QFont &editorFont, QWidge
     m_menu->addSeparator();
     for (int number = 0; number < int(ReferenceFilters.size()); ++number) {
         const ReferenceFilter &filter = ReferenceFilters[number];
-        QAction *button = m_toolBar->addAction(QString::number(number));
+        QAction *button = m_toolBar->addAction(ToolbarIcons::icon(QString::fromLatin1(filter.icon)),
+                                               QString::fromUtf8(filter.hint));
         button->setObjectName(QStringLiteral("Knap%1").arg(number));
-        button->setToolTip(QString::fromUtf8(filter.hint));
         button->setCheckable(true);
         m_buttons->addAction(button);
         connect(button, &QAction::triggered, this, [this, number] { applyFilter(number); });
