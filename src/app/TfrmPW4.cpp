@@ -20,6 +20,7 @@
 #include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
 #include "editor/TLEditLines.h"
+#include "files/ui/FilePanelCommands.h"
 #include "html/CommaText.h"
 #include "html/HtmlCommands.h"
 #include "preview/PreviewCommands.h"
@@ -171,6 +172,11 @@ void TfrmPW4::attachParts()
 
     MainToolBars::buildMain(*this, *m_commands);
     MainToolBars::buildFilePanel(*m_resourcePanel->widget(0));
+    new FilePanelCommands(*this, *m_resourcePanel->widget(0),
+                          {[this] { return m_state.fileFolder; },
+                           [this](const QString &folder) { m_state.fileFolder = folder; },
+                           [this](const QString &path) { m_documentCommands->FilAabn(path); },
+                           {}});
     auto *toResources = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Tab), this);
     toResources->setContext(Qt::WindowShortcut);
     connect(toResources, &QShortcut::activated, this, [this] {
@@ -439,6 +445,6 @@ void TfrmPW4::writeState()
     state.resourcePage = m_resourcePanel->currentIndex();
     state.resourcePanelShown = !m_resourcePanel->isHidden();
     state.workOffline = m_commands->require(QStringLiteral("actArbejdOffline")).isChecked();
-    state.write(m_settings, {});
+    state.write(m_settings, {m_resourcePanel->widget(0)->isVisible(), false});
     m_settings.writeBool(Keys::Indstillinger, Keys::MSIE, m_options->options().internalExplorer);
 }
