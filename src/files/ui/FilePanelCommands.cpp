@@ -133,7 +133,6 @@ void FilePanelCommands::attachCommands()
         commands.handle(id, [this, filter] { chooseFilter(FileTypeFilter(filter)); });
         commands.checkWhile(id, CommandCause::View, [this, filter] { return int(m_filter) == filter; });
     }
-    commands.refresh(CommandCause::View);
     // F5 in the code view reads the folders and the files again; the internal
     // browser's view keeps F5 for itself.
     QAction &codeView = commands.require(QStringLiteral("actKodeeditor"));
