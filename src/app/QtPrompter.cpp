@@ -1,7 +1,11 @@
 #include "app/QtPrompter.h"
 
+#include "core/ProductTexts.h"
+#include "files/ui/TBrowseDirectoryDlg.h"
+
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -86,7 +90,15 @@ QString QtPrompter::saveFile(const FileDialog &dialog)
 
 QString QtPrompter::chooseFolder(const QString &caption, const QString &startFolder)
 {
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, startFolder);
+    TBrowseDirectoryDlg dialog(QApplication::activeWindow());
+    dialog.setCaption(Product::Caption);
+    dialog.setTitle(caption);
+    dialog.setShowSelectionInStatus(true);
+    dialog.setSelection(startFolder.isEmpty() ? QDir::homePath() : startFolder);
+    if (!dialog.execute())
+        return {};
+    const QString folder = dialog.selection();
+    return folder.size() > 1 && folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder;
 }
 
 std::optional<QString> QtPrompter::inputText(const QString &caption, const QString &prompt, const QString &value)

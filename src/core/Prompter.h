@@ -65,7 +65,8 @@ public:
     virtual QString openFile(const FileDialog &dialog) = 0;
     // Save dialog that asks before overwriting; empty when cancelled.
     virtual QString saveFile(const FileDialog &dialog) = 0;
-    // Folder chooser; empty when cancelled.
+    // Folder chooser; the folder without a trailing separator (but for the
+    // root), empty when cancelled.
     virtual QString chooseFolder(const QString &caption, const QString &startFolder) = 0;
     // Text input box; nothing when cancelled.
     virtual std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &value) = 0;
