@@ -10,8 +10,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QToolBar>
 #include <QTreeView>
+#include <QUrl>
 
 namespace {
 
@@ -203,6 +205,59 @@ TEST_F(FilePanel, NewFolderIsMadeInTheTreesFolder)
     }
     EXPECT_TRUE(QFileInfo(site() + QStringLiteral("billeder")).isDir());
     EXPECT_EQ(tree().currentFolder(), site());
+}
+
+} // namespace
+
+namespace {
+
+// A drag's whole visit to a widget: entering, moving and dropping at a point.
+bool dropOn(QWidget &target, const QPoint &at, QMimeData &mime)
+{
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &move);
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &drop);
+    return drop.isAccepted();
+}
+
+TEST_F(FilePanel, EntriesDroppedOnAFolderMoveThereAndOtherProgramsFilesAreCopiedIn)
+{
+    select(QStringLiteral("om.HTML"));
+    std::unique_ptr<QMimeData> entries(details().model()->mimeData({details().currentIndex()}));
+    tree().currentItem()->setExpanded(true);
+    QTreeWidgetItem *under = nullptr;
+    for (int i = 0; i < tree().currentItem()->childCount(); ++i) {
+        if (tree().currentItem()->child(i)->text(0) == QStringLiteral("under"))
+            under = tree().currentItem()->child(i);
+    }
+    ASSERT_NE(under, nullptr);
+    ASSERT_TRUE(dropOn(*tree().viewport(), tree().visualItemRect(under).center(), *entries));
+    EXPECT_TRUE(QFileInfo::exists(site() + QStringLiteral("under/om.HTML")));
+    waitForListing();
+    EXPECT_EQ(shownNames(), QStringList{QStringLiteral("index.htm")});
+
+    QTemporaryDir elsewhere;
+    QFile outside(elsewhere.filePath(QStringLiteral("ude.htm")));
+    ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
+    outside.close();
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(outside.fileName())});
+    ASSERT_TRUE(dropOn(*details().viewport(), QPoint(5, 5), files));
+    EXPECT_TRUE(QFileInfo::exists(outside.fileName()));
+    waitForListing();
+    EXPECT_EQ(shownNames(), (QStringList{QStringLiteral("index.htm"), QStringLiteral("ude.htm")}));
+}
+
+TEST_F(FilePanel, RenamingInPlaceRenamesTheFile)
+{
+    select(QStringLiteral("om.HTML"));
+    EXPECT_TRUE(details().model()->setData(details().currentIndex(), QStringLiteral("om-os.htm")));
+    EXPECT_TRUE(QFileInfo::exists(site() + QStringLiteral("om-os.htm")));
+    EXPECT_TRUE(waitUntil([this] { return shownNames().contains(QStringLiteral("om-os.htm")); }));
+    EXPECT_EQ(list().selectedPaths(), QStringList{site() + QStringLiteral("om-os.htm")});
 }
 
 } // namespace

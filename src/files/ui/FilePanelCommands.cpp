@@ -6,7 +6,10 @@
 #include "documents/DocumentList.h"
 #include "editor/TLEdit.h"
 #include "files/FileClasses.h"
+#include "files/FileOperations.h"
 #include "files/FileTexts.h"
+#include "files/TargetFolder.h"
+#include "files/ui/CorrectFileNames.h"
 #include "files/ui/FileListMenu.h"
 #include "files/ui/ImagePreview.h"
 #include "files/ui/TDirTree.h"
@@ -26,6 +29,7 @@
 #include <QMenu>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -202,10 +206,41 @@ void FilePanelCommands::attachMenu()
     connect(m_menu->selectAll, &QAction::triggered, m_list, &TFileList::selectAll);
     connect(m_menu->refresh, &QAction::triggered, m_list, &TFileList::refresh);
     connect(m_menu->properties, &QAction::triggered, this, &FilePanelCommands::showProperties);
+    connect(m_menu->moveTo, &QAction::triggered, this, [this] { transferSelected(TargetFolderPurpose::Move); });
+    connect(m_menu->copyTo, &QAction::triggered, this, [this] { transferSelected(TargetFolderPurpose::Copy); });
+    connect(m_menu->remove, &QAction::triggered, this, [this] {
+        deleteFiles(m_list->selectedPaths(), m_workbench.prompter());
+        m_list->refresh();
+    });
+    connect(m_menu->rename, &QAction::triggered, m_list, &TFileList::startRename);
+    m_list->setRenamer([this](const ListedEntry &entry, const QString &newName) {
+        const bool renamed = renameFile(m_list->Directory() + entry.name, newName, m_workbench.prompter()).anyChanged();
+        // The list is read again once the view has finished with the edited entry.
+        QTimer::singleShot(0, m_list, [list = m_list, newName] {
+            list->refresh();
+            list->selectName(newName);
+        });
+        return renamed;
+    });
+    connect(m_menu->correctNames, &QAction::triggered, this, &FilePanelCommands::correctNames);
+    m_workbench.commands().handle(QStringLiteral("actRetFilnavne"), [this] { correctNames(); });
+    connect(m_list, &TFileList::filesDropped, this, [this](const QStringList &paths) {
+        {
+            BusyDisplay busy(m_workbench.status().progressBar());
+            copyFiles(paths, m_list->Directory(), m_workbench.prompter(), busy.progress());
+        }
+        m_list->refresh();
+    });
+    connect(m_tree, &TDirTree::entriesDropped, this, [this](const QStringList &paths, const QString &folder) {
+        {
+            BusyDisplay busy(m_workbench.status().progressBar());
+            moveFiles(paths, folder, m_workbench.prompter(), busy.progress());
+        }
+        m_list->refresh();
+    });
     // Waiting for the parts they belong to.
-    for (QAction *later : {m_menu->moveTo, m_menu->copyTo, m_menu->upload, m_menu->remove, m_menu->rename, m_menu->correctNames,
-                           m_menu->imageViewer})
-        later->setEnabled(false);
+    m_menu->upload->setEnabled(false);
+    m_menu->imageViewer->setEnabled(false);
 }
 
 void FilePanelCommands::settleMenu()
@@ -365,6 +400,27 @@ void FilePanelCommands::showProperties()
     const std::optional<ListedFileFacts> facts = m_list->currentFacts();
     if (facts && m_services.showProperties)
         m_services.showProperties(facts->folder + facts->name, *facts);
+}
+
+void FilePanelCommands::transferSelected(TargetFolderPurpose purpose)
+{
+    const QStringList paths = m_list->selectedPaths();
+    const QString target = chooseTargetFolder(m_workbench.prompter(), purpose, m_list->Directory());
+    if (paths.isEmpty() || target.isEmpty())
+        return;
+    BusyDisplay busy(m_workbench.status().progressBar());
+    if (purpose == TargetFolderPurpose::Move) {
+        moveFiles(paths, target, m_workbench.prompter(), busy.progress());
+        m_list->refresh();
+    } else {
+        copyFiles(paths, target, m_workbench.prompter(), busy.progress());
+    }
+}
+
+void FilePanelCommands::correctNames()
+{
+    correctFileNames(m_workbench.prompter(), &m_workbench.window(), m_list->Directory(), m_list->Mask(), m_list->names());
+    m_list->refresh();
 }
 
 void FilePanelCommands::createFolder()

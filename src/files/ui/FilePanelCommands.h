@@ -2,6 +2,7 @@
 
 #include "files/FileTypeFilters.h"
 #include "files/ListedFileFacts.h"
+#include "files/TargetFolder.h"
 
 #include <QObject>
 #include <QSize>
@@ -64,6 +65,8 @@ private:
     void openSelected();
     void insertReference();
     void showProperties();
+    void transferSelected(TargetFolderPurpose purpose);
+    void correctNames();
     void createFolder();
     void setViewStyle(int style);
     void sizePreviewPane();

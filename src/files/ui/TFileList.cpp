@@ -204,6 +204,14 @@ QStringList TFileList::selectedPaths() const
     return paths;
 }
 
+QStringList TFileList::names() const
+{
+    QStringList names;
+    for (int row = 0; row < m_order->rowCount(); ++row)
+        names << entryAt(m_order->index(row, 0)).name;
+    return names;
+}
+
 std::optional<ListedFileFacts> TFileList::currentFacts() const
 {
     const QModelIndex current = m_details->selectionModel()->currentIndex();

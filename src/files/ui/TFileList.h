@@ -51,6 +51,8 @@ public:
 
     // The selected entries' full paths, in the order the list shows them.
     QStringList selectedPaths() const;
+    // Every entry's name, in the order the list shows them.
+    QStringList names() const;
     // The facts of the entry under the cursor, when it is selected.
     std::optional<ListedFileFacts> currentFacts() const;
     void selectAll();
