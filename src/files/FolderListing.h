@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include <limits>
 #include <memory>
 
 // One entry of a file list, with everything its columns and its order need.
@@ -16,9 +17,12 @@ struct ListedEntry
     QString sortName; // the name in upper case, the order's text
     QString typeName;
     qint64 size = 0; // bytes; 0 for a folder
-    QDateTime modified;
-    QDateTime created; // invalid where the file system does not keep it
-    QDateTime lastAccess;
+    // Milliseconds since the epoch (UTC), or NoTime where the file system does
+    // not keep the time: a listing turns them into dates only for display.
+    static constexpr qint64 NoTime = std::numeric_limits<qint64>::min();
+    qint64 modified = NoTime;
+    qint64 created = NoTime;
+    qint64 lastAccess = NoTime;
     bool folder = false;
     bool writable = true;
     bool hidden = false; // a dot-name
@@ -26,6 +30,8 @@ struct ListedEntry
     // "D" (folder), "A" (changed since publishing), "R" (not writable), "H"
     // (hidden), in that order.
     QString attributes() const;
+    // A time in local time; invalid for NoTime.
+    static QDateTime dateTime(qint64 time);
 };
 
 // The type name the desktop gives files of this name, or of folders.

@@ -21,11 +21,11 @@ constexpr ColumnLook Columns[] = {{"Navn", 120},    {"Størrelse", 58},   {"Type
                                   {"Oprettet", 90}, {"Sidst åbnet", 90}, {"Attributter", 60}};
 static_assert(std::size(Columns) == std::size_t(FileColumn::Count));
 
-QString dateText(const QDateTime &moment)
+QString dateText(qint64 time)
 {
-    if (!moment.isValid())
+    const QDateTime local = ListedEntry::dateTime(time);
+    if (!local.isValid())
         return QString();
-    const QDateTime local = moment.toLocalTime();
     return danishLocale().toString(local.date(), QLocale::ShortFormat) + QStringLiteral("  ")
         + local.time().toString(QStringLiteral("HH:mm"));
 }

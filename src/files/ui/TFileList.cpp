@@ -146,6 +146,9 @@ void TFileList::refresh()
     if (m_directory.isEmpty())
         return;
     m_scan = std::make_unique<FolderScan>(m_directory, m_masks, m_displayDirectory);
+    // Entries put in order one piece at a time would move the rows shown many
+    // times over: they come in as read, and are put in order once at the end.
+    m_order->setDynamicSortFilter(false);
     readPiece();
 }
 
@@ -163,6 +166,8 @@ void TFileList::readPiece()
     }
     m_pieces->stop();
     m_scan.reset();
+    m_order->setDynamicSortFilter(true);
+    m_order->sort(m_order->sortColumn(), m_order->sortOrder());
     Q_EMIT listed();
 }
 
@@ -218,7 +223,13 @@ std::optional<ListedFileFacts> TFileList::currentFacts() const
     if (!current.isValid() || !m_details->selectionModel()->isRowSelected(current.row()))
         return std::nullopt;
     const ListedEntry entry = entryAt(current);
-    return ListedFileFacts{entry.name, m_directory, entry.typeName, entry.size, entry.created, entry.modified, entry.lastAccess};
+    return ListedFileFacts{entry.name,
+                           m_directory,
+                           entry.typeName,
+                           entry.size,
+                           ListedEntry::dateTime(entry.created),
+                           ListedEntry::dateTime(entry.modified),
+                           ListedEntry::dateTime(entry.lastAccess)};
 }
 
 void TFileList::selectAll()
