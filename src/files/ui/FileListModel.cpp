@@ -8,6 +8,9 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
 struct ColumnLook
@@ -82,13 +85,59 @@ void FileListModel::clear()
     endResetModel();
 }
 
-void FileListModel::append(const QList<ListedEntry> &entries)
+bool FileListModel::before(const ListedEntry &a, const ListedEntry &b) const
+{
+    return entryBefore(a, b, m_column, m_order);
+}
+
+void FileListModel::append(QList<ListedEntry> entries)
 {
     if (entries.isEmpty())
         return;
-    beginInsertRows({}, int(m_entries.size()), int(m_entries.size() + entries.size() - 1));
+    std::sort(entries.begin(), entries.end(), [this](const ListedEntry &a, const ListedEntry &b) { return before(a, b); });
+    const int kept = int(m_entries.size());
+    beginInsertRows({}, kept, int(kept + entries.size() - 1));
     m_entries += entries;
     endInsertRows();
+    if (kept == 0 || !before(m_entries.at(kept), m_entries.at(kept - 1)))
+        return;
+    std::vector<int> rows(m_entries.size());
+    std::iota(rows.begin(), rows.end(), 0);
+    std::inplace_merge(rows.begin(), rows.begin() + kept, rows.end(),
+                       [this](int a, int b) { return before(m_entries.at(a), m_entries.at(b)); });
+    reorder(rows);
+}
+
+void FileListModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= int(FileColumn::Count))
+        return;
+    m_column = FileColumn(column);
+    m_order = order;
+    std::vector<int> rows(m_entries.size());
+    std::iota(rows.begin(), rows.end(), 0);
+    std::sort(rows.begin(), rows.end(), [this](int a, int b) { return before(m_entries.at(a), m_entries.at(b)); });
+    reorder(rows);
+}
+
+void FileListModel::reorder(const std::vector<int> &oldRows)
+{
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> newRowOf(oldRows.size());
+    QList<ListedEntry> ordered;
+    ordered.reserve(m_entries.size());
+    for (int row = 0; row < int(oldRows.size()); ++row) {
+        newRowOf[oldRows[row]] = row;
+        ordered.append(std::move(m_entries[oldRows[row]]));
+    }
+    m_entries = std::move(ordered);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &index : before)
+        after.append(index.isValid() ? this->index(newRowOf[index.row()], index.column()) : QModelIndex());
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int FileListModel::rowCount(const QModelIndex &parent) const
@@ -170,12 +219,4 @@ QMimeData *FileListModel::mimeData(const QModelIndexList &indexes) const
 Qt::DropActions FileListModel::supportedDragActions() const
 {
     return Qt::CopyAction | Qt::MoveAction;
-}
-
-bool FileListOrderProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const
-{
-    const auto *model = static_cast<const FileListModel *>(sourceModel());
-    const bool before = entryBefore(model->entry(left.row()), model->entry(right.row()), FileColumn(sortColumn()), sortOrder());
-    // The proxy turns the answer round for a descending order; the folders stay first.
-    return sortOrder() == Qt::AscendingOrder ? before : !before;
 }

@@ -4,13 +4,15 @@
 #include "files/FolderListing.h"
 
 #include <QAbstractTableModel>
-#include <QSortFilterProxyModel>
 
 #include <functional>
+#include <vector>
 
 // The entries of one folder as the file list's views show them: a row per
 // entry, a column per detail, the desktop's icons, and the names editable
-// for renaming in place.
+// for renaming in place. The rows are always in the list's order: entries
+// added in pieces are merged in, so a filling list moves each row only once
+// per piece.
 class FileListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -23,7 +25,8 @@ public:
 
     void setFolder(const QString &folder) { m_folder = folder; }
     void clear();
-    void append(const QList<ListedEntry> &entries);
+    // Adds the entries in their places in the order.
+    void append(QList<ListedEntry> entries);
     const ListedEntry &entry(int row) const { return m_entries.at(row); }
     void setRenamer(Renamer renamer) { m_renamer = std::move(renamer); }
 
@@ -36,21 +39,18 @@ public:
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QModelIndexList &indexes) const override;
     Qt::DropActions supportedDragActions() const override;
+    void sort(int column, Qt::SortOrder order) override;
+    int sortColumn() const { return int(m_column); }
+    Qt::SortOrder sortOrder() const { return m_order; }
 
 private:
+    bool before(const ListedEntry &a, const ListedEntry &b) const;
+    // Moves the rows so that row i holds what row oldRows[i] held.
+    void reorder(const std::vector<int> &oldRows);
+
     QString m_folder; // ends with "/"
     QList<ListedEntry> m_entries;
     Renamer m_renamer;
-};
-
-// The order of the views over the model.
-class FileListOrderProxy : public QSortFilterProxyModel
-{
-    Q_OBJECT
-
-public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
-
-protected:
-    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
+    FileColumn m_column = FileColumn::Name;
+    Qt::SortOrder m_order = Qt::AscendingOrder;
 };

@@ -49,7 +49,6 @@ void setUpView(QAbstractItemView &view)
 TFileList::TFileList(QWidget *parent)
     : QWidget(parent)
     , m_model(new FileListModel(this))
-    , m_order(new FileListOrderProxy(this))
     , m_icons(new QListView)
     , m_details(new QTreeView)
     , m_stack(new QStackedLayout(this))
@@ -58,11 +57,9 @@ TFileList::TFileList(QWidget *parent)
     , m_changedOnDisk(new QTimer(this))
 {
     setObjectName(QStringLiteral("lwFiler"));
-    m_order->setSourceModel(m_model);
-    m_order->sort(int(FileColumn::Name), Qt::AscendingOrder);
 
     m_details->setObjectName(QStringLiteral("lwFilerDetaljer"));
-    m_details->setModel(m_order);
+    m_details->setModel(m_model);
     m_details->setRootIsDecorated(false);
     m_details->setUniformRowHeights(true);
     m_details->setAllColumnsShowFocus(true);
@@ -74,7 +71,7 @@ TFileList::TFileList(QWidget *parent)
         m_details->header()->resizeSection(column,
                                            m_model->headerData(column, Qt::Horizontal, Qt::SizeHintRole).toSize().width());
     m_icons->setObjectName(QStringLiteral("lwFilerIkoner"));
-    m_icons->setModel(m_order);
+    m_icons->setModel(m_model);
     m_icons->setSelectionModel(m_details->selectionModel());
     m_icons->setUniformItemSizes(true);
     m_icons->setLayoutMode(QListView::Batched);
@@ -146,9 +143,6 @@ void TFileList::refresh()
     if (m_directory.isEmpty())
         return;
     m_scan = std::make_unique<FolderScan>(m_directory, m_masks, m_displayDirectory);
-    // Entries put in order one piece at a time would move the rows shown many
-    // times over: they come in as read, and are put in order once at the end.
-    m_order->setDynamicSortFilter(false);
     readPiece();
 }
 
@@ -166,8 +160,6 @@ void TFileList::readPiece()
     }
     m_pieces->stop();
     m_scan.reset();
-    m_order->setDynamicSortFilter(true);
-    m_order->sort(m_order->sortColumn(), m_order->sortOrder());
     Q_EMIT listed();
 }
 
@@ -196,7 +188,7 @@ QList<QAbstractItemView *> TFileList::views() const
 
 ListedEntry TFileList::entryAt(const QModelIndex &viewIndex) const
 {
-    return m_model->entry(m_order->mapToSource(viewIndex).row());
+    return m_model->entry(viewIndex.row());
 }
 
 QStringList TFileList::selectedPaths() const
@@ -212,8 +204,8 @@ QStringList TFileList::selectedPaths() const
 QStringList TFileList::names() const
 {
     QStringList names;
-    for (int row = 0; row < m_order->rowCount(); ++row)
-        names << entryAt(m_order->index(row, 0)).name;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        names << entryAt(m_model->index(row, 0)).name;
     return names;
 }
 
@@ -239,8 +231,8 @@ void TFileList::selectAll()
 
 void TFileList::selectName(const QString &name)
 {
-    for (int row = 0; row < m_order->rowCount(); ++row) {
-        const QModelIndex index = m_order->index(row, 0);
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const QModelIndex index = m_model->index(row, 0);
         if (entryAt(index).name == name) {
             m_details->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
             view()->scrollTo(index);

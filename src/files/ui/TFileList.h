@@ -86,7 +86,6 @@ private:
     ListedEntry entryAt(const QModelIndex &viewIndex) const;
 
     FileListModel *m_model;
-    FileListOrderProxy *m_order;
     QListView *m_icons;
     QTreeView *m_details;
     QStackedLayout *m_stack;
