@@ -51,8 +51,12 @@ FileListMenu::FileListMenu(TFileList &list, QMenu &views, QMenu &filters)
     m_menu->addActions({imageViewer, properties});
     for (QAbstractItemView *view : list.views()) {
         view->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(view, &QWidget::customContextMenuRequested, this,
-                [this, view](const QPoint &at) { popup(view->viewport()->mapToGlobal(at)); });
+        connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint &at) {
+            // A click beside the entries is about the list as a whole.
+            if (!view->indexAt(at).isValid())
+                view->clearSelection();
+            popup(view->viewport()->mapToGlobal(at));
+        });
         view->installEventFilter(this);
     }
 }

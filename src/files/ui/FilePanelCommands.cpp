@@ -266,6 +266,7 @@ bool FilePanelCommands::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Show && !m_shownOnce) {
         m_shownOnce = true;
         showFirstFolder();
+        QTimer::singleShot(0, this, &FilePanelCommands::sizePreviewPane);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -317,25 +318,24 @@ bool FilePanelCommands::previewShown() const
 void FilePanelCommands::sizePreviewPane()
 {
     SettingsStore &settings = m_workbench.settings();
-    const int treeHeight = settings.readInt(StartSection, QStringLiteral("DirHøjde"), DefaultTreeHeight);
     const bool shown = previewShown();
     m_preview->setVisible(shown);
-    m_splitter->setHandleWidth(shown ? PreviewHandleHeight : 1);
-    if (!shown) {
+    if (!shown)
         m_preview->clearPicture();
-        const QList<int> sizes = m_splitter->sizes();
-        m_splitter->setSizes({sizes.value(0, treeHeight), 0, sizes.value(1) + sizes.value(2)});
-        return;
-    }
-    const int previewHeight = std::max(SmallestPreviewHeight,
-                                       settings.readInt(StartSection, QStringLiteral("ViewerHoejde"), DefaultPreviewHeight));
-    const int total = std::max(m_splitter->height(), treeHeight + previewHeight + SmallestListHeight);
-    int tree = m_splitter->sizes().value(0, treeHeight);
+    m_splitter->setHandleWidth(shown ? PreviewHandleHeight : 1);
+    if (!m_shownOnce)
+        return; // sized when the page first shows, once it has its height
+    // The tree keeps the height the user gave it, and starts at the stored one.
+    int tree = std::exchange(m_treeSized, true) ? m_splitter->sizes().value(0)
+                                                : settings.readInt(StartSection, QStringLiteral("DirHøjde"), DefaultTreeHeight);
+    const int preview = shown
+        ? std::max(SmallestPreviewHeight, settings.readInt(StartSection, QStringLiteral("ViewerHoejde"), DefaultPreviewHeight))
+        : 0;
+    const int total = m_splitter->height();
     // A list lower than its least height takes the difference from the tree.
-    const int listHeight = total - tree - previewHeight;
-    if (listHeight < SmallestListHeight)
-        tree = std::max(0, tree - (SmallestListHeight - listHeight));
-    m_splitter->setSizes({tree, previewHeight, total - tree - previewHeight});
+    if (shown && total - tree - preview < SmallestListHeight)
+        tree = std::max(0, tree - (SmallestListHeight - (total - tree - preview)));
+    m_splitter->setSizes({tree, preview, std::max(0, total - tree - preview)});
 }
 
 void FilePanelCommands::setViewStyle(int style)

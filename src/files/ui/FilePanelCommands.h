@@ -88,4 +88,5 @@ private:
     QSize m_lastPictureSize; // of the picture previewed last, for references
     bool m_announceListing = false; // the next listing's count goes to the status bar
     bool m_shownOnce = false;
+    bool m_treeSized = false; // the tree has had its first height
 };

@@ -73,7 +73,7 @@ TFileList::TFileList(QWidget *parent)
     m_icons->setObjectName(QStringLiteral("lwFilerIkoner"));
     m_icons->setModel(m_model);
     m_icons->setSelectionModel(m_details->selectionModel());
-    m_icons->setUniformItemSizes(true);
+    m_icons->setWordWrap(true);
     m_icons->setLayoutMode(QListView::Batched);
     m_icons->setResizeMode(QListView::Adjust);
     m_icons->setWrapping(true);
