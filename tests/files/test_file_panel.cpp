@@ -261,3 +261,23 @@ TEST_F(FilePanel, RenamingInPlaceRenamesTheFile)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FilePanel, MoveKeysAskForTheFolderAndTheListLosesTheMovedFiles)
+{
+    editor().SetText(QStringLiteral("tekst"));
+    select(QStringLiteral("index.htm"));
+    list().setFocus();
+    m_prompter.expectFiles({site() + QStringLiteral("under")});
+    QTest::keyClick(&details(), Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(m_prompter.fileDialogs().size(), 1);
+    EXPECT_EQ(m_prompter.fileDialogs().first().caption,
+              QStringLiteral("Vælg den mappe, du ønsker at flytte de markerede filer til."));
+    EXPECT_TRUE(QFileInfo::exists(site() + QStringLiteral("under/index.htm")));
+    waitForListing();
+    EXPECT_EQ(shownNames(), QStringList{QStringLiteral("om.HTML")});
+    EXPECT_EQ(editor().GetText(), QStringLiteral("tekst"));
+}
+
+} // namespace
