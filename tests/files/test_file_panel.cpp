@@ -177,8 +177,10 @@ TEST_F(FilePanel, EnterOpensPagesAsDocumentsAndMarkAllTakesTheFocusedList)
 
 TEST_F(FilePanel, ListFollowsTheDiskAndF5ReadsTheTree)
 {
+    select(QStringLiteral("om.HTML"));
     writeFile(QStringLiteral("ny.htm"), "", 0);
     EXPECT_TRUE(waitUntil([this] { return shownNames().contains(QStringLiteral("ny.htm")); }));
+    EXPECT_EQ(list().selectedPaths(), QStringList{site() + QStringLiteral("om.HTML")}); // kept over the reading
 
     QDir().mkpath(site() + QStringLiteral("nymappe"));
     tree().currentItem()->setExpanded(true);

@@ -24,6 +24,7 @@ public:
     explicit FileListModel(QObject *parent = nullptr);
 
     void setFolder(const QString &folder) { m_folder = folder; }
+    QString folder() const { return m_folder; }
     void clear();
     // Adds the entries in their places in the order.
     void append(QList<ListedEntry> entries);

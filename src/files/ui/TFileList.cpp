@@ -137,6 +137,12 @@ void TFileList::setViewStyle(ViewStyle style)
 void TFileList::refresh()
 {
     m_changedOnDisk->stop();
+    // Reading the same folder again keeps the selection of the entries still there.
+    m_keptSelection.clear();
+    if (m_model->folder() == m_directory) {
+        for (const QString &path : selectedPaths())
+            m_keptSelection.insert(path.mid(m_directory.size()));
+    }
     m_model->clear();
     m_model->setFolder(m_directory);
     m_scan.reset();
@@ -160,7 +166,29 @@ void TFileList::readPiece()
     }
     m_pieces->stop();
     m_scan.reset();
+    restoreSelection();
     Q_EMIT listed();
+}
+
+void TFileList::restoreSelection()
+{
+    if (m_keptSelection.isEmpty())
+        return;
+    QItemSelection kept;
+    QModelIndex first;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (!m_keptSelection.contains(m_model->entry(row).name))
+            continue;
+        const QModelIndex index = m_model->index(row, 0);
+        kept.select(index, index);
+        if (!first.isValid())
+            first = index;
+    }
+    m_keptSelection.clear();
+    QItemSelectionModel *selection = m_details->selectionModel();
+    if (first.isValid())
+        selection->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selection->select(kept, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void TFileList::watchFolder()

@@ -5,6 +5,7 @@
 #include "files/ui/FileListModel.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 #include <QWidget>
 
 #include <memory>
@@ -81,6 +82,7 @@ protected:
 
 private:
     void readPiece();
+    void restoreSelection();
     void watchFolder();
     void chooseCurrent();
     ListedEntry entryAt(const QModelIndex &viewIndex) const;
@@ -94,6 +96,7 @@ private:
     QTimer *m_changedOnDisk;
     std::unique_ptr<FolderScan> m_scan;
     QString m_directory;
+    QSet<QString> m_keptSelection; // names selected before the folder was read again
     FileMasks m_masks;
     bool m_displayDirectory = true;
     ViewStyle m_style = Details;
