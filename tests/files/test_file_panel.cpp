@@ -196,6 +196,13 @@ TEST_F(FilePanel, ListFollowsTheDiskAndF5ReadsTheTree)
     tree().currentItem()->setExpanded(true);
     EXPECT_TRUE(childNames().contains(QStringLiteral("senere")));
     EXPECT_EQ(tree().currentFolder(), site());
+
+    // A folder that has gone gives way to the home folder, in the tree and the list.
+    ASSERT_TRUE(tree().goTo(site() + QStringLiteral("senere")));
+    QDir(site() + QStringLiteral("senere")).removeRecursively();
+    run("actOpdater");
+    EXPECT_EQ(tree().currentFolder(), QDir::homePath() + QLatin1Char('/'));
+    EXPECT_EQ(list().Directory(), QDir::homePath() + QLatin1Char('/'));
 }
 
 TEST_F(FilePanel, NewFolderIsMadeInTheTreesFolder)

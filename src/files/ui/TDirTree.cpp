@@ -146,10 +146,15 @@ bool TDirTree::goTo(const QString &path)
 void TDirTree::reload()
 {
     const QString chosen = currentFolder();
-    const QSignalBlocker quiet(this);
-    buildRoots();
-    if (chosen != QLatin1String("?") && !goTo(chosen))
-        goTo(QDir::homePath());
+    {
+        const QSignalBlocker quiet(this);
+        buildRoots();
+        if (chosen != QLatin1String("?") && !goTo(chosen))
+            goTo(QDir::homePath());
+    }
+    // A chosen folder that has gone gives way to the home folder, which is then shown.
+    if (currentFolder() != chosen && currentFolder() != QLatin1String("?"))
+        Q_EMIT folderChosen(currentFolder());
 }
 
 void TDirTree::dragEnterEvent(QDragEnterEvent *event)
