@@ -176,7 +176,8 @@ void TfrmPW4::attachParts()
                           {[this] { return m_state.fileFolder; },
                            [this](const QString &folder) { m_state.fileFolder = folder; },
                            [this](const QString &path) { m_documentCommands->FilAabn(path); },
-                           {}});
+                           {},
+                           [this](auto inserter) { m_editorCommands->setFileReferenceInserter(std::move(inserter)); }});
     auto *toResources = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Tab), this);
     toResources->setContext(Qt::WindowShortcut);
     connect(toResources, &QShortcut::activated, this, [this] {

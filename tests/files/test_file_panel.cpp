@@ -290,3 +290,18 @@ TEST_F(FilePanel, MoveKeysAskForTheFolderAndTheListLosesTheMovedFiles)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FilePanel, APictureDraggedIntoThePageBecomesAnImageOfItsOwnSize)
+{
+    run("actFilterBilleder");
+    waitForListing();
+    const QModelIndex picture = details().model()->index(0, 0);
+    ASSERT_EQ(picture.data().toString(), QStringLiteral("billede.png"));
+    std::unique_ptr<QMimeData> dragged(details().model()->mimeData({picture}));
+    ASSERT_TRUE(dropOn(*editor().viewport(), pointOf(1, 0), *dragged));
+    EXPECT_TRUE(editor().GetText().contains(QStringLiteral("width=\"20\" height=\"10\""))) << qPrintable(editor().GetText());
+}
+
+} // namespace

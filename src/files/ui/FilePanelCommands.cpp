@@ -25,6 +25,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
+#include <QImageReader>
 #include <QLayout>
 #include <QMenu>
 #include <QSplitter>
@@ -83,6 +84,8 @@ FilePanelCommands::FilePanelCommands(Workbench &workbench, QWidget &page, FilePa
     attachMenu();
     m_list->setDisplayDirectory(false);
     m_list->setMask(filterMask(m_filter));
+    if (m_services.takeReferenceInserter)
+        m_services.takeReferenceInserter([this](TLEdit &editor, const QString &path) { insertReferenceInto(editor, path); });
     connect(&workbench.options(), &OptionsModel::changed, this, [this] {
         if (m_filter == FileTypeFilter::Html || m_filter == FileTypeFilter::Scripts)
             m_list->setMask(filterMask(m_filter));
@@ -355,8 +358,6 @@ void FilePanelCommands::entryChosen(const QString &path, const ListedEntry &entr
             BusyDisplay busy(status.progressBar());
             size = m_preview->showPicture(path);
         }
-        if (size.isValid())
-            m_lastPictureSize = size;
         status.setPanelText(
             0,
             QStringLiteral("Billedfil %1")
@@ -390,9 +391,17 @@ void FilePanelCommands::insertReference()
     if (paths.isEmpty())
         return;
     TLEdit &editor = m_workbench.activeEditor();
-    InsertFileReference(editor, m_workbench.documents().active().path, paths.first(), m_lastPictureSize,
-                        m_workbench.options().options().emptyElementSuffix());
+    insertReferenceInto(editor, paths.first());
     editor.setFocus();
+}
+
+void FilePanelCommands::insertReferenceInto(TLEdit &editor, const QString &path)
+{
+    // A picture's element carries the picture's own size, read from the file
+    // (none when it cannot be read): the picture previewed last may be another.
+    const QSize pictureSize = FileClasses::isImageFile(path) ? QImageReader(path).size().expandedTo(QSize(0, 0)) : QSize();
+    InsertFileReference(editor, m_workbench.documents().active().path, path, pictureSize,
+                        m_workbench.options().options().emptyElementSuffix());
 }
 
 void FilePanelCommands::showProperties()

@@ -5,7 +5,6 @@
 #include "files/TargetFolder.h"
 
 #include <QObject>
-#include <QSize>
 
 #include <functional>
 
@@ -17,6 +16,7 @@ class QSplitter;
 class QToolBar;
 class TDirTree;
 class TFileList;
+class TLEdit;
 class Workbench;
 struct ListedEntry;
 
@@ -30,6 +30,10 @@ struct FilePanelServices
     std::function<void(const QString &path)> openDocument;
     // The properties window for a file, from the facts the list shows; none yet.
     std::function<void(const QString &path, const ListedFileFacts &facts)> showProperties;
+    // Hands the editors the panel's way of turning a file dragged from the
+    // list into a reference.
+    using ReferenceInserter = std::function<void(TLEdit &editor, const QString &path)>;
+    std::function<void(ReferenceInserter)> takeReferenceInserter;
 };
 
 // The "Filer" page of the resource panel: the folder tree, the picture
@@ -64,6 +68,7 @@ private:
     void entryChosen(const QString &path, const ListedEntry &entry);
     void openSelected();
     void insertReference();
+    void insertReferenceInto(TLEdit &editor, const QString &path);
     void showProperties();
     void transferSelected(TargetFolderPurpose purpose);
     void correctNames();
@@ -85,7 +90,6 @@ private:
     QList<QAction *> m_filterEntries; // the context menu's, by filter
     QList<QAction *> m_filterButtons; // the toolbar's, by filter
     FileTypeFilter m_filter = FileTypeFilter::Html;
-    QSize m_lastPictureSize; // of the picture previewed last, for references
     bool m_announceListing = false; // the next listing's count goes to the status bar
     bool m_shownOnce = false;
     bool m_treeSized = false; // the tree has had its first height
