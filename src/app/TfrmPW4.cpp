@@ -172,12 +172,16 @@ void TfrmPW4::attachParts()
 
     MainToolBars::buildMain(*this, *m_commands);
     MainToolBars::buildFilePanel(*m_resourcePanel->widget(0));
-    new FilePanelCommands(*this, *m_resourcePanel->widget(0),
-                          {[this] { return m_state.fileFolder; },
-                           [this](const QString &folder) { m_state.fileFolder = folder; },
-                           [this](const QString &path) { m_documentCommands->FilAabn(path); },
-                           {},
-                           [this](auto inserter) { m_editorCommands->setFileReferenceInserter(std::move(inserter)); }});
+    new FilePanelCommands(
+        *this, *m_resourcePanel->widget(0),
+        {.folder = [this] { return m_state.fileFolder; },
+         .setFolder = [this](const QString &folder) { m_state.fileFolder = folder; },
+         .viewStyle = [this] { return m_state.fileListView; },
+         .setViewStyle = [this](int style) { m_state.fileListView = style; },
+         .treeHeight = [this] { return m_state.folderTreeHeight; },
+         .setTreeHeight = [this](int height) { m_state.folderTreeHeight = height; },
+         .openDocument = [this](const QString &path) { m_documentCommands->FilAabn(path); },
+         .takeReferenceInserter = [this](auto inserter) { m_editorCommands->setFileReferenceInserter(std::move(inserter)); }});
     auto *toResources = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Tab), this);
     toResources->setContext(Qt::WindowShortcut);
     connect(toResources, &QShortcut::activated, this, [this] {

@@ -31,6 +31,7 @@ protected:
         ASSERT_TRUE(picture.save(site() + QStringLiteral("billede.png")));
         QDir().mkpath(site() + QStringLiteral("under"));
         settings().writeText(QStringLiteral("Start"), QStringLiteral("Sti"), site());
+        settings().writeInt(QStringLiteral("Start"), QStringLiteral("Vis"), 2);
         MainWindowFixture::SetUp();
         ASSERT_TRUE(waitUntil([this] { return list().Directory() == site() && !list().listing(); }));
     }
@@ -82,10 +83,13 @@ protected:
     }
 };
 
-TEST_F(FilePanel, ShowsTheStoredFolderWithTheHtmlFilterAndKeepsTheFolder)
+TEST_F(FilePanel, ShowsTheStoredFolderAndViewWithTheHtmlFilterAndKeepsThem)
 {
     EXPECT_EQ(tree().currentFolder(), site());
     EXPECT_EQ(shownNames(), (QStringList{QStringLiteral("index.htm"), QStringLiteral("om.HTML")}));
+    EXPECT_EQ(list().viewStyle(), TFileList::List);
+    EXPECT_TRUE(command("actOversigt")->isChecked());
+    run("actDetaljer");
 
     const QString other = m_dir.filePath(QStringLiteral("site/under"));
     ASSERT_TRUE(tree().goTo(other));
@@ -95,6 +99,7 @@ TEST_F(FilePanel, ShowsTheStoredFolderWithTheHtmlFilterAndKeepsTheFolder)
     EXPECT_EQ(status().panelText(1), QStringLiteral("0 fil(er)"));
     m_window->close();
     EXPECT_EQ(settings().readText(QStringLiteral("Start"), QStringLiteral("Sti"), QString()), other + QLatin1Char('/'));
+    EXPECT_EQ(settings().readInt(QStringLiteral("Start"), QStringLiteral("Vis"), -1), int(TFileList::Details));
 }
 
 TEST_F(FilePanel, TypeFiltersAgreeInEveryPlaceAndPicturesShowTheirSize)

@@ -57,7 +57,6 @@ static_assert(std::size(Filters) == FileTypeFilterCount);
 constexpr const char *ViewCommands[] = {"actStoreIkoner", "actSmaaIkoner", "actOversigt", "actDetaljer"};
 
 const QString StartSection = QStringLiteral("Start");
-constexpr int DefaultTreeHeight = 140;
 constexpr int DefaultPreviewHeight = 96;
 constexpr int SmallestPreviewHeight = 40;
 constexpr int SmallestListHeight = 100;
@@ -108,6 +107,7 @@ void FilePanelCommands::buildPage(QWidget &page)
     m_splitter->addWidget(m_preview);
     m_splitter->addWidget(m_list);
     m_splitter->setStretchFactor(2, 1);
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_services.setTreeHeight(m_splitter->sizes().value(0)); });
     // The page's layout holds the two toolbar rows and a stretch below them.
     QLayout *layout = page.layout();
     if (QLayoutItem *stretch = layout->takeAt(layout->count() - 1))
@@ -268,6 +268,9 @@ bool FilePanelCommands::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Show && !m_shownOnce) {
         m_shownOnce = true;
+        const int style = m_services.viewStyle();
+        if (style >= TFileList::LargeIcons && style <= TFileList::Details)
+            setViewStyle(style);
         showFirstFolder();
         QTimer::singleShot(0, this, &FilePanelCommands::sizePreviewPane);
     }
@@ -329,8 +332,7 @@ void FilePanelCommands::sizePreviewPane()
     if (!m_shownOnce)
         return; // sized when the page first shows, once it has its height
     // The tree keeps the height the user gave it, and starts at the stored one.
-    int tree = std::exchange(m_treeSized, true) ? m_splitter->sizes().value(0)
-                                                : settings.readInt(StartSection, QStringLiteral("DirHøjde"), DefaultTreeHeight);
+    int tree = std::exchange(m_treeSized, true) ? m_splitter->sizes().value(0) : m_services.treeHeight();
     const int preview = shown
         ? std::max(SmallestPreviewHeight, settings.readInt(StartSection, QStringLiteral("ViewerHoejde"), DefaultPreviewHeight))
         : 0;
@@ -344,6 +346,7 @@ void FilePanelCommands::sizePreviewPane()
 void FilePanelCommands::setViewStyle(int style)
 {
     m_list->setViewStyle(TFileList::ViewStyle(style));
+    m_services.setViewStyle(style);
     m_workbench.commands().refresh(CommandCause::View);
 }
 

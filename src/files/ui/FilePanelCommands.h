@@ -23,9 +23,14 @@ struct ListedEntry;
 // What the file panel needs from the main window.
 struct FilePanelServices
 {
-    // The folder the panel shows, kept with the window's state.
+    // What the panel shows, kept with the window's state: the folder, the
+    // list's view (TFileList::ViewStyle) and the folder tree's height.
     std::function<QString()> folder;
     std::function<void(const QString &)> setFolder;
+    std::function<int()> viewStyle;
+    std::function<void(int)> setViewStyle;
+    std::function<int()> treeHeight;
+    std::function<void(int)> setTreeHeight;
     // Opens a page as a document.
     std::function<void(const QString &path)> openDocument;
     // The properties window for a file, from the facts the list shows; none yet.
