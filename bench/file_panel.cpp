@@ -80,9 +80,7 @@ void LongestPauseWhileListing(benchmark::State &state)
     for (auto _ : state) {
         QElapsedTimer sinceTurn;
         QTimer ping;
-        QObject::connect(&ping, &QTimer::timeout, [&] {
-            longest = std::max(longest, sinceTurn.restart());
-        });
+        QObject::connect(&ping, &QTimer::timeout, [&] { longest = std::max(longest, sinceTurn.restart()); });
         ping.start(0);
         sinceTurn.start();
         list.setDirectory(folder.path());
