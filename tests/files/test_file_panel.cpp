@@ -6,6 +6,7 @@
 #include "workbench/TFriendlyStatusBar.h"
 
 #include <QAbstractItemView>
+#include <QDialog>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -167,6 +168,22 @@ TEST_F(FilePanel, MenuOffersListEntriesWithoutSelectionAndFileEntriesWithOne)
     EXPECT_FALSE(entries.contains(QStringLiteral("Ret filnavne...")));
 }
 
+TEST_F(FilePanel, PropertiesOfAnEntryShowTheListsFacts)
+{
+    select(QStringLiteral("om.HTML"));
+    list().setFocus();
+    QString type;
+    QString address;
+    m_prompter.expectDialog(QStringLiteral("Egenskaber for ") + site() + QStringLiteral("om.HTML"), [&](QDialog &dialog) {
+        type = dialog.findChild<QLabel *>(QStringLiteral("lblFiltype"))->text();
+        address = dialog.findChild<QLabel *>(QStringLiteral("lblAdresse"))->text();
+    });
+    QTest::keyClick(&details(), Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(address, site());
+    EXPECT_EQ(type, details().model()->index(details().currentIndex().row(), 2).data().toString());
+    EXPECT_FALSE(type.isEmpty());
+}
+
 TEST_F(FilePanel, EnterOpensPagesAsDocumentsAndMarkAllTakesTheFocusedList)
 {
     list().setFocus();
@@ -221,10 +238,6 @@ TEST_F(FilePanel, NewFolderIsMadeInTheTreesFolder)
     EXPECT_EQ(tree().currentFolder(), site());
 }
 
-} // namespace
-
-namespace {
-
 // A drag's whole visit to a widget: entering, moving and dropping at a point.
 bool dropOn(QWidget &target, const QPoint &at, QMimeData &mime)
 {
@@ -274,10 +287,6 @@ TEST_F(FilePanel, RenamingInPlaceRenamesTheFile)
     EXPECT_EQ(list().selectedPaths(), QStringList{site() + QStringLiteral("om-os.htm")});
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(FilePanel, MoveKeysAskForTheFolderAndTheListLosesTheMovedFiles)
 {
     editor().SetText(QStringLiteral("tekst"));
@@ -293,10 +302,6 @@ TEST_F(FilePanel, MoveKeysAskForTheFolderAndTheListLosesTheMovedFiles)
     EXPECT_EQ(shownNames(), QStringList{QStringLiteral("om.HTML")});
     EXPECT_EQ(editor().GetText(), QStringLiteral("tekst"));
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(FilePanel, APictureDraggedIntoThePageBecomesAnImageOfItsOwnSize)
 {
