@@ -2,8 +2,8 @@
 // folder of 10,000 files read into the details view, set beside `ls -l` on the
 // same folder; the longest time the window does not answer while a folder of
 // 50,000 files fills the list; and opening a tree node with 2,000 subfolders.
-#include "files/ui/TDirTree.h"
-#include "files/ui/TFileList.h"
+#include "filepanel/TDirTree.h"
+#include "filepanel/TFileList.h"
 
 #include <QApplication>
 #include <QDir>

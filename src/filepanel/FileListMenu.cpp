@@ -1,6 +1,6 @@
-#include "files/ui/FileListMenu.h"
+#include "filepanel/FileListMenu.h"
 
-#include "files/ui/TFileList.h"
+#include "filepanel/TFileList.h"
 
 #include <QAbstractItemView>
 #include <QAction>

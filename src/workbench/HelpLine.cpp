@@ -1,4 +1,4 @@
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 
 #include <QEvent>
 

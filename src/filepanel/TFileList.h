@@ -2,7 +2,7 @@
 
 #include "files/FileMasks.h"
 #include "files/ListedFileFacts.h"
-#include "files/ui/FileListModel.h"
+#include "filepanel/FileListModel.h"
 
 #include <QElapsedTimer>
 #include <QSet>

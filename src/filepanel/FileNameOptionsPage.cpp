@@ -1,4 +1,4 @@
-#include "files/ui/FileNameOptionsPage.h"
+#include "filepanel/FileNameOptionsPage.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "files/ui/FileListModel.h"
+#include "filepanel/FileListModel.h"
 
 #include "core/DanishLocale.h"
 #include "editing/DocumentDrops.h"

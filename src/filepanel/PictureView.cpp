@@ -1,4 +1,4 @@
-#include "files/ui/PictureView.h"
+#include "filepanel/PictureView.h"
 
 #include "core/ProductTexts.h"
 #include "picture/LoadPicture.h"

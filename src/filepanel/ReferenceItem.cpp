@@ -1,4 +1,4 @@
-#include "files/ui/ReferenceItem.h"
+#include "filepanel/ReferenceItem.h"
 
 #include <QApplication>
 #include <QHash>

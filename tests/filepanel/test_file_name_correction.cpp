@@ -1,6 +1,6 @@
 #include "files/FileNameCorrection.h"
-#include "files/ui/CorrectFileNames.h"
-#include "files/ui/FileNameOptionsPage.h"
+#include "filepanel/CorrectFileNames.h"
+#include "filepanel/FileNameOptionsPage.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QCheckBox>

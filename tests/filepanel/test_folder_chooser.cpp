@@ -1,6 +1,6 @@
 #include "app/QtPrompter.h"
 #include "files/TargetFolder.h"
-#include "files/ui/TBrowseDirectoryDlg.h"
+#include "filepanel/TBrowseDirectoryDlg.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QApplication>

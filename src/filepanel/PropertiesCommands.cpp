@@ -1,9 +1,9 @@
-#include "files/ui/PropertiesCommands.h"
+#include "filepanel/PropertiesCommands.h"
 
 #include "core/OptionsModel.h"
 #include "core/Prompter.h"
 #include "documents/DocumentList.h"
-#include "files/ui/TfrmEgenskaber.h"
+#include "filepanel/TfrmEgenskaber.h"
 #include "workbench/CommandRegistry.h"
 #include "workbench/Workbench.h"
 

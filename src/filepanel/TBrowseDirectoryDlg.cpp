@@ -1,4 +1,4 @@
-#include "files/ui/TBrowseDirectoryDlg.h"
+#include "filepanel/TBrowseDirectoryDlg.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

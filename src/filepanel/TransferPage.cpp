@@ -1,7 +1,7 @@
-#include "files/ui/TransferPage.h"
+#include "filepanel/TransferPage.h"
 
 #include "files/FileTexts.h"
-#include "files/ui/ReferenceItem.h"
+#include "filepanel/ReferenceItem.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "dialogs/HelpLine.h"
-#include "files/ui/ReferencePage.h"
-#include "files/ui/TfrmEgenskaber.h"
+#include "workbench/HelpLine.h"
+#include "filepanel/ReferencePage.h"
+#include "filepanel/TfrmEgenskaber.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedPrompter.h"
 

@@ -1,4 +1,4 @@
-#include "files/ui/ImagePreview.h"
+#include "filepanel/ImagePreview.h"
 
 #include "picture/LoadPicture.h"
 

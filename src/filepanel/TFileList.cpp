@@ -1,4 +1,4 @@
-#include "files/ui/TFileList.h"
+#include "filepanel/TFileList.h"
 
 #include "editing/DocumentDrops.h"
 

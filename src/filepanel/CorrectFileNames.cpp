@@ -1,7 +1,7 @@
-#include "files/ui/CorrectFileNames.h"
+#include "filepanel/CorrectFileNames.h"
 
 #include "core/Prompter.h"
-#include "files/ui/FileNameOptionsPage.h"
+#include "filepanel/FileNameOptionsPage.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

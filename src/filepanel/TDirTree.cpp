@@ -1,4 +1,4 @@
-#include "files/ui/TDirTree.h"
+#include "filepanel/TDirTree.h"
 
 #include "editing/DocumentDrops.h"
 

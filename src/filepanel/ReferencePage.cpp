@@ -1,9 +1,9 @@
-#include "files/ui/ReferencePage.h"
+#include "filepanel/ReferencePage.h"
 
 #include "core/Prompter.h"
 #include "editor/TLEdit.h"
-#include "files/ui/ReferenceFilters.h"
-#include "files/ui/ReferenceItem.h"
+#include "filepanel/ReferenceFilters.h"
+#include "filepanel/ReferenceItem.h"
 #include "workbench/ToolbarIcons.h"
 
 #include <Qsci/qsciprinter.h>

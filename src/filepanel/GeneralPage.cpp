@@ -1,4 +1,4 @@
-#include "files/ui/GeneralPage.h"
+#include "filepanel/GeneralPage.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
