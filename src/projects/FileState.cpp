@@ -2,8 +2,9 @@
 
 #include "core/RegularFile.h"
 
-#include <QCryptographicHash>
 #include <QFile>
+
+#include <openssl/evp.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,20 +39,24 @@ QByteArray fileSha256(const QString &path)
     const std::optional<OpenedRegularFile> file = openRegularFile(QFile::encodeName(path));
     if (!file)
         return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    // OpenSSL's SHA-256 uses the processor's SHA instructions where there are any.
+    const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
+    bool hashed = context && EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) == 1;
     char *buffer = readBuffer();
-    bool failed = false;
-    for (;;) {
+    while (hashed) {
         const ssize_t count = ::read(file->descriptor, buffer, ReadBufferSize);
-        if (count > 0) {
-            hash.addData(QByteArrayView(buffer, count));
-        } else if (count == 0) {
+        if (count == 0)
             break;
-        } else if (errno != EINTR) {
-            failed = true;
-            break;
-        }
+        if (count > 0)
+            hashed = EVP_DigestUpdate(context.get(), buffer, size_t(count)) == 1;
+        else
+            hashed = errno == EINTR;
     }
     ::close(file->descriptor);
-    return failed ? QByteArray() : hash.result();
+    QByteArray digest(EVP_MAX_MD_SIZE, Qt::Uninitialized);
+    unsigned int length = 0;
+    if (!hashed || EVP_DigestFinal_ex(context.get(), reinterpret_cast<unsigned char *>(digest.data()), &length) != 1)
+        return {};
+    digest.resize(length);
+    return digest;
 }
