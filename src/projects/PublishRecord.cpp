@@ -56,6 +56,19 @@ QString recordPath(const QString &path)
 
 } // namespace
 
+std::optional<UploadedFile> captureFile(const QString &path)
+{
+    const QString absolute = recordPath(path);
+    const std::optional<FileState> state = readFileState(absolute);
+    if (!state)
+        return std::nullopt;
+    const QByteArray sha256 = fileSha256(absolute);
+    // A file written while it was read is not recorded in a state it never had.
+    if (sha256.isEmpty() || readFileState(absolute) != state)
+        return std::nullopt;
+    return UploadedFile{absolute, RecordedFile{*state, sha256}};
+}
+
 QString PublishRecord::fileIn(const QString &userDataFolder)
 {
     return AppFolders::join(userDataFolder, QStringLiteral("publish-record.sqlite"));
@@ -224,18 +237,7 @@ bool PublishRecord::record(const QString &site, const QList<UploadedFile> &files
 
 bool PublishRecord::recordUploaded(const QString &site, const QString &title, const QStringList &paths)
 {
-    const QList<std::optional<UploadedFile>> states = QtConcurrent::blockingMapped(
-        paths, [](const QString &path) -> std::optional<UploadedFile> {
-            const QString absolute = recordPath(path);
-            const std::optional<FileState> state = readFileState(absolute);
-            if (!state)
-                return std::nullopt;
-            const QByteArray sha256 = fileSha256(absolute);
-            // A file written while it was read is not recorded in a state it never had.
-            if (sha256.isEmpty() || readFileState(absolute) != state)
-                return std::nullopt;
-            return UploadedFile{absolute, RecordedFile{*state, sha256}};
-        });
+    const QList<std::optional<UploadedFile>> states = QtConcurrent::blockingMapped(paths, captureFile);
     QList<UploadedFile> files;
     for (const std::optional<UploadedFile> &state : states) {
         if (state)

@@ -24,6 +24,12 @@ struct UploadedFile
     RecordedFile recorded;
 };
 
+// A file's present state as the record keeps it, with its absolute, clean
+// path; nothing when it is no regular file or cannot be read whole. A transfer
+// takes it before sending the file and records it once the upload succeeded,
+// so that an edit made during the upload leaves the file changed.
+std::optional<UploadedFile> captureFile(const QString &path);
+
 // The publish record: for every site (by its normalised address, see
 // SiteAddress.h) and every absolute file path, the file's size, time and
 // SHA-256 at its last successful upload. It lives in one SQLite database in
@@ -58,9 +64,8 @@ public:
     // Records the files in the given states, in one transaction, and the
     // site's title (unless empty), which no other site keeps then.
     bool record(const QString &site, const QList<UploadedFile> &files, const QString &title = QString());
-    // Reads each file's present state (on every core) and records it as
-    // uploaded; a file that cannot be read, or is written while it is read, is
-    // left out and so stays changed.
+    // Captures each file's present state (on every core) and records it as
+    // uploaded; a file that cannot be captured is left out and so stays changed.
     bool recordUploaded(const QString &site, const QString &title, const QStringList &paths);
 
     // The program moved or renamed a file or a folder: its records, for every

@@ -121,6 +121,20 @@ TEST_F(PublishRecordTest, MissingFilesAreNeverChangedAndUnreadableOnesAlwaysAre)
     EXPECT_EQ(checkFiles(damaged, paths({QStringLiteral("site/a.html")})).changed, paths({QStringLiteral("site/a.html")}));
 }
 
+TEST_F(PublishRecordTest, AFileEditedDuringItsUploadStaysChanged)
+{
+    writeFile(QStringLiteral("site/a.html"), "<p>sendt</p>");
+    const std::optional<UploadedFile> sent = captureFile(path(QStringLiteral("site/./a.html")));
+    ASSERT_TRUE(sent.has_value());
+    EXPECT_EQ(sent->path, path(QStringLiteral("site/a.html")));
+    writeFile(QStringLiteral("site/a.html"), "<p>rettet</p>");
+    shiftTime(QStringLiteral("site/a.html"), 1);
+    PublishRecord record(databasePath());
+    ASSERT_TRUE(record.open());
+    ASSERT_TRUE(record.record(Site, {*sent}));
+    EXPECT_EQ(changed(record, Site), paths({QStringLiteral("site/a.html")}));
+}
+
 TEST_F(PublishRecordTest, RecordsFollowAMovedFileAndFolderForEverySite)
 {
     for (const char *name : {"site/a.html", "site/old/b.html", "site/old/deep/c.html", "site/old2/d.html", "site/new/stale.html"})
