@@ -21,7 +21,9 @@ FileFinding inspect(const RecordedFile *record, const QString &path)
         return {Finding::Changed, *state};
     if (record->state.modified == state->modified)
         return {Finding::Unchanged, *state};
-    return {fileSha256(path) == record->sha256 ? Finding::Touched : Finding::Changed, *state};
+    // Touched only when the file kept still while it was read.
+    const bool sameContent = fileSha256(path) == record->sha256 && readFileState(path) == state;
+    return {sameContent ? Finding::Touched : Finding::Changed, *state};
 }
 
 } // namespace
@@ -49,7 +51,9 @@ std::optional<QStringList> changedSincePublishing(PublishRecord &record, const Q
     if (!recorded)
         return std::nullopt;
     const ChangeCheck check = checkFiles(*recorded, files);
-    if (!check.touched.isEmpty() && !record.record(site, check.touched))
-        return std::nullopt;
+    // Keeping the touched files' times only spares work the next time, so a
+    // record busy with another program's write does not fail the answer.
+    if (!check.touched.isEmpty())
+        record.record(site, check.touched);
     return check.changed;
 }

@@ -23,6 +23,6 @@ struct ChangeCheck
 ChangeCheck checkFiles(const QHash<QString, RecordedFile> &recorded, const QStringList &files);
 
 // The files changed since they were last published to the site; the touched
-// ones get their new time recorded. Nothing when the record fails (its
-// errorText() tells why).
+// ones get their new time recorded where the record can be written. Nothing
+// when the record cannot be read (its errorText() tells why).
 std::optional<QStringList> changedSincePublishing(PublishRecord &record, const QString &site, const QStringList &files);
