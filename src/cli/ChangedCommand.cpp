@@ -48,9 +48,8 @@ QString shownBelow(const QString &named, const QString &folder, const QString &f
 
 } // namespace
 
-int runChanged(const Invocation &invocation, const ToolContext &context)
+int runChanged(const Invocation &invocation, const ToolContext &)
 {
-    Q_UNUSED(context);
     if (invocation.siteTitle.isEmpty() == invocation.siteAddress.isEmpty()) {
         Console::complain(QStringLiteral("Angiv serveren med enten --site TITEL eller --to ADRESSE."));
         return ExitFailure;
