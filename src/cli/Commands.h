@@ -8,3 +8,4 @@ int runCheck(const Invocation &invocation, const ToolContext &context);
 int runConvert(const Invocation &invocation, const ToolContext &context);
 int runDate(const Invocation &invocation, const ToolContext &context);
 int runLinks(const Invocation &invocation, const ToolContext &context);
+int runChanged(const Invocation &invocation, const ToolContext &context);

@@ -22,6 +22,7 @@ const CommandSpec Commands[] = {
     {QLatin1StringView("convert"), true, {QStringLiteral("stdout")}, false},
     {QLatin1StringView("date"), false, {QStringLiteral("insert")}, false},
     {QLatin1StringView("links"), false, {}, true},
+    {QLatin1StringView("changed"), false, {QStringLiteral("site"), QStringLiteral("to")}, true},
 };
 
 const CommandSpec *findCommand(const QString &name)
@@ -54,11 +55,16 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
     const QCommandLineOption settings(QStringLiteral("settings"), QString(), QStringLiteral("fil"));
     const QCommandLineOption toStdout(QStringLiteral("stdout"), QString());
     const QCommandLineOption insert(QStringLiteral("insert"), QString());
-    parser.addOptions({help, settings, toStdout, insert});
+    const QCommandLineOption site(QStringLiteral("site"), QString(), QStringLiteral("titel"));
+    const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("adresse"));
+    parser.addOptions({help, settings, toStdout, insert, site, to});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
             return usageError(QStringLiteral("Ukendt tilvalg: %1").arg(dashed(unknown.first())));
+        // Only an option at the end can lack its value.
+        if (arguments.last() != QLatin1String("--settings"))
+            return usageError(QStringLiteral("Tilvalget %1 skal efterfølges af en værdi.").arg(arguments.last()));
         return usageError(QStringLiteral("Tilvalget --settings skal efterfølges af en fil."));
     }
 
@@ -74,7 +80,7 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
     const CommandSpec *spec = findCommand(invocation.command);
     if (spec == nullptr)
         return usageError(QStringLiteral("Ukendt kommando: %1").arg(invocation.command));
-    for (const QString &option : {toStdout.names().first(), insert.names().first()}) {
+    for (const QString &option : {toStdout.names().first(), insert.names().first(), site.names().first(), to.names().first()}) {
         if (parser.isSet(option) && !spec->ownOptions.contains(option))
             return usageError(QStringLiteral("Tilvalget --%1 kan ikke bruges med %2.").arg(option, invocation.command));
     }
@@ -93,6 +99,8 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
     invocation.settingsFile = QString::fromUtf8(encodeArgument(parser.value(settings)));
     invocation.toStdout = parser.isSet(toStdout);
     invocation.insert = parser.isSet(insert);
+    invocation.siteTitle = parser.value(site);
+    invocation.siteAddress = parser.value(to);
     return invocation;
 }
 
@@ -114,6 +122,9 @@ QString helpText()
                           "                                en datolinje der, hvor gem ville sætte den.\n"
                           "  links FIL                     Vis filens henvisninger, én pr. linje, adskilt af\n"
                           "                                tabulatorer: mål, beskrivelse, type og størrelse.\n"
+                          "  changed (--site TITEL | --to ADRESSE) STI\n"
+                          "                                Vis filerne i mappen STI (med undermapper), der er\n"
+                          "                                ændret, siden de sidst blev overført til serveren.\n"
                           "\n"
                           "Konverteringer (MÅDE):\n"
                           "  danish-to-refs     æ, ø og å bliver til koder (&aelig; ...)\n"

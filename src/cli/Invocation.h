@@ -18,6 +18,8 @@ struct Invocation
     bool help = false;
     bool toStdout = false; // convert --stdout
     bool insert = false; // date --insert
+    QString siteTitle; // changed --site
+    QString siteAddress; // changed --to
 };
 
 // The invocation, or nothing after the problem was told on standard error.
