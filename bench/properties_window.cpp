@@ -2,8 +2,8 @@
 // creating it to its first paint (run with QT_QPA_PLATFORM=offscreen).
 #include "BenchSupport.h"
 #include "core/SettingsOptions.h"
-#include "files/ui/ReferencePage.h"
-#include "files/ui/TfrmEgenskaber.h"
+#include "filepanel/ReferencePage.h"
+#include "filepanel/TfrmEgenskaber.h"
 
 #include <QApplication>
 #include <QDir>

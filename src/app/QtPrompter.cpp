@@ -1,7 +1,7 @@
 #include "app/QtPrompter.h"
 
 #include "core/ProductTexts.h"
-#include "files/ui/TBrowseDirectoryDlg.h"
+#include "filepanel/TBrowseDirectoryDlg.h"
 
 #include <QApplication>
 #include <QColorDialog>

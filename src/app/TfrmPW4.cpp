@@ -20,7 +20,8 @@
 #include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"
 #include "editor/TLEditLines.h"
-#include "files/ui/PropertiesCommands.h"
+#include "filepanel/FilePanelCommands.h"
+#include "filepanel/PropertiesCommands.h"
 #include "html/CommaText.h"
 #include "html/HtmlCommands.h"
 #include "preview/PreviewCommands.h"
@@ -160,7 +161,7 @@ void TfrmPW4::attachParts()
     m_searchCommands = new SearchCommands(*this);
     m_completion = new CodeCompletion(*this, m_libraryLists, m_libraryFiles);
     new LibraryCommands(*this, *m_libraryTab);
-    new PropertiesCommands(*this);
+    auto *properties = new PropertiesCommands(*this);
     m_dialogCommands = new DialogCommands(*this, m_libraryFiles, m_libraryLists, *m_settingsDialog);
     m_shellCommands = new ShellCommands(*this, *m_settingsDialog, [this](bool shown) { setResourcePanelShown(shown); });
     auto *preview = new PreviewCommands(
@@ -173,6 +174,18 @@ void TfrmPW4::attachParts()
 
     MainToolBars::buildMain(*this, *m_commands);
     MainToolBars::buildFilePanel(*m_resourcePanel->widget(0));
+    new FilePanelCommands(
+        *this, *m_resourcePanel->widget(0),
+        {.folder = [this] { return m_state.fileFolder; },
+         .setFolder = [this](const QString &folder) { m_state.fileFolder = folder; },
+         .viewStyle = [this] { return m_state.fileListView; },
+         .setViewStyle = [this](int style) { m_state.fileListView = style; },
+         .treeHeight = [this] { return m_state.folderTreeHeight; },
+         .setTreeHeight = [this](int height) { m_state.folderTreeHeight = height; },
+         .openDocument = [this](const QString &path) { m_documentCommands->FilAabn(path); },
+         .showProperties = [properties](const QString &path,
+                                        const ListedFileFacts &facts) { properties->showFileProperties(path, facts); },
+         .takeReferenceInserter = [this](auto inserter) { m_editorCommands->setFileReferenceInserter(std::move(inserter)); }});
     auto *toResources = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Tab), this);
     toResources->setContext(Qt::WindowShortcut);
     connect(toResources, &QShortcut::activated, this, [this] {
@@ -441,6 +454,6 @@ void TfrmPW4::writeState()
     state.resourcePage = m_resourcePanel->currentIndex();
     state.resourcePanelShown = !m_resourcePanel->isHidden();
     state.workOffline = m_commands->require(QStringLiteral("actArbejdOffline")).isChecked();
-    state.write(m_settings, {});
+    state.write(m_settings, {m_resourcePanel->widget(0)->isVisible(), false});
     m_settings.writeBool(Keys::Indstillinger, Keys::MSIE, m_options->options().internalExplorer);
 }

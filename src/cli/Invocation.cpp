@@ -23,6 +23,7 @@ const CommandSpec Commands[] = {
     {QLatin1StringView("convert"), true, {QStringLiteral("stdout")}, false},
     {QLatin1StringView("date"), false, {QStringLiteral("insert")}, false},
     {QLatin1StringView("links"), false, {}, true},
+    {QLatin1StringView("changed"), false, {QStringLiteral("site"), QStringLiteral("to")}, true},
     {QLatin1StringView("search"), false, {QStringLiteral("i"), QStringLiteral("w")}, false, 1},
     {QLatin1StringView("replace"), false, {QStringLiteral("i"), QStringLiteral("backup")}, false, 2},
 };
@@ -60,11 +61,16 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
     const QCommandLineOption ignoreCase(QStringLiteral("i"), QString());
     const QCommandLineOption wholeWord(QStringLiteral("w"), QString());
     const QCommandLineOption backup(QStringLiteral("backup"), QString());
-    parser.addOptions({help, settings, toStdout, insert, ignoreCase, wholeWord, backup});
+    const QCommandLineOption site(QStringLiteral("site"), QString(), QStringLiteral("titel"));
+    const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("adresse"));
+    parser.addOptions({help, settings, toStdout, insert, ignoreCase, wholeWord, backup, site, to});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
             return usageError(QStringLiteral("Ukendt tilvalg: %1").arg(dashed(unknown.first())));
+        // Only an option at the end can lack its value.
+        if (arguments.last() != QLatin1String("--settings"))
+            return usageError(QStringLiteral("Tilvalget %1 skal efterfølges af en værdi.").arg(arguments.last()));
         return usageError(QStringLiteral("Tilvalget --settings skal efterfølges af en fil."));
     }
 
@@ -75,13 +81,13 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
     }
     QStringList words = parser.positionalArguments();
     if (words.isEmpty())
-        return usageError(QStringLiteral("Angiv en kommando: check, convert, date, links, search eller replace."));
+        return usageError(QStringLiteral("Angiv en kommando: check, convert, date, links, changed, search eller replace."));
     invocation.command = words.takeFirst();
     const CommandSpec *spec = findCommand(invocation.command);
     if (spec == nullptr)
         return usageError(QStringLiteral("Ukendt kommando: %1").arg(invocation.command));
     for (const QString &option : {toStdout.names().first(), insert.names().first(), ignoreCase.names().first(),
-                                  wholeWord.names().first(), backup.names().first()}) {
+                                  wholeWord.names().first(), backup.names().first(), site.names().first(), to.names().first()}) {
         if (parser.isSet(option) && !spec->ownOptions.contains(option))
             return usageError(QStringLiteral("Tilvalget %1 kan ikke bruges med %2.").arg(dashed(option), invocation.command));
     }
@@ -110,6 +116,8 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
     invocation.ignoreCase = parser.isSet(ignoreCase);
     invocation.wholeWord = parser.isSet(wholeWord);
     invocation.backup = parser.isSet(backup);
+    invocation.siteTitle = parser.value(site);
+    invocation.siteAddress = parser.value(to);
     return invocation;
 }
 
@@ -131,6 +139,9 @@ QString helpText()
                           "                                en datolinje der, hvor gem ville sætte den.\n"
                           "  links FIL                     Vis filens henvisninger, én pr. linje, adskilt af\n"
                           "                                tabulatorer: mål, beskrivelse, type og størrelse.\n"
+                          "  changed (--site TITEL | --to ADRESSE) STI\n"
+                          "                                Vis filerne i mappen STI (med undermapper), der er\n"
+                          "                                ændret, siden de sidst blev overført til serveren.\n"
                           "  search [-i] [-w] TEKST FIL... Vis hver linje med TEKST som sti:linje:tekst.\n"
                           "  replace [-i] [--backup] TEKST ERSTATNING FIL...\n"
                           "                                Erstat TEKST i filerne og vis antallet pr. fil som\n"

@@ -23,6 +23,8 @@ int run(const Invocation &invocation)
         return runConvert(invocation, *context);
     if (invocation.command == QLatin1String("date"))
         return runDate(invocation, *context);
+    if (invocation.command == QLatin1String("changed"))
+        return runChanged(invocation, *context);
     if (invocation.command == QLatin1String("search"))
         return runSearch(invocation, *context);
     if (invocation.command == QLatin1String("replace"))

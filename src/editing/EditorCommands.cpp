@@ -17,6 +17,7 @@
 #include "workbench/TFriendlyStatusBar.h"
 #include "workbench/Workbench.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -66,7 +67,14 @@ void EditorCommands::attachCommands()
     commands.handle(QStringLiteral("actKopier"), [this] { m_workbench.activeEditor().CopyToClipboard(); });
     commands.handle(QStringLiteral("actSaetInd"), [this] { m_workbench.activeEditor().PasteFromClipboard(); });
     commands.handle(QStringLiteral("actSlet"), [this] { m_workbench.activeEditor().DeleteSelection(); });
-    commands.handle(QStringLiteral("actMarkerAlt"), [this] { m_workbench.activeEditor().SelectAll(); });
+    commands.handle(QStringLiteral("actMarkerAlt"), [this] {
+        // A list of several-at-once entries, such as the file list, takes it while it has the focus.
+        auto *list = qobject_cast<QAbstractItemView *>(QApplication::focusWidget());
+        if (list && list->selectionMode() == QAbstractItemView::ExtendedSelection)
+            list->selectAll();
+        else
+            m_workbench.activeEditor().SelectAll();
+    });
     const auto selected = [this] { return !m_workbench.activeEditor().GetSelection().isEmpty(); };
     for (const char *id : {"actKlip", "actKopier", "actSlet"})
         commands.enableWhile(QString::fromLatin1(id), CommandCause::Selection, selected);

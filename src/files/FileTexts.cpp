@@ -18,7 +18,7 @@ constexpr qint64 GiB = 1073741824;
 
 QString FormatSize(qint64 bytes, bool withBytes)
 {
-    const QLocale locale;
+    const QLocale locale = danishLocale();
     QString text;
     if (bytes > GiB)
         text = locale.toString(double(bytes) / GiB, 'f', 1) + QStringLiteral(" GB");
@@ -33,7 +33,7 @@ QString FormatSize(qint64 bytes, bool withBytes)
 
 qint64 ParseSize(const QString &text)
 {
-    const QString decimalPoint = QLocale().decimalPoint();
+    const QString decimalPoint = danishLocale().decimalPoint();
     const qsizetype separator = text.indexOf(decimalPoint);
     constexpr qint64 limit = std::numeric_limits<qint64>::max() / 10;
     qint64 value = 0;

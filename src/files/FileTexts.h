@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The texts a file list shows about a file. Numbers use the separators of the
-// default locale (QLocale()).
+// The texts a file list shows about a file, in Danish whatever the system's
+// language is, like the program's dates.
 
 // A byte count as "%.1n GB" above 1 GiB, "%.1n KB" up to 1 MiB, else "%.1n MB";
 // with bytes, followed by " (n bytes)". A missing file's size, -1, is

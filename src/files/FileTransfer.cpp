@@ -143,16 +143,7 @@ FileTransfer::Outcome FileTransfer::copyEntry(const QString &source, const QStri
         if (const std::optional<Outcome> settled = settleClash(source, target, result))
             return *settled;
     }
-    bool copied = false;
-    if (QFileInfo(source).isSymLink()) {
-        std::error_code error;
-        if (!entryExists(target) || removeEntry(target))
-            std::filesystem::copy_symlink(nativePath(source), nativePath(target), error);
-        copied = !error && entryExists(target);
-    } else {
-        copied = copyFileVerified(source, target);
-    }
-    if (!copied) {
+    if (!copyLinkOrFile(source, target)) {
         result.failed = true;
         return Outcome::Failed;
     }
@@ -244,13 +235,8 @@ FileTransfer::Outcome FileTransfer::copyAcross(const QString &source, const QStr
         copied = copyFolder(source, target, copy) == Outcome::Done;
         if (!copied)
             removeEntry(target); // the folder was new: leave no half copy behind
-    } else if (QFileInfo(source).isSymLink()) {
-        std::error_code error;
-        if (!entryExists(target) || removeEntry(target))
-            std::filesystem::copy_symlink(nativePath(source), nativePath(target), error);
-        copied = !error;
     } else {
-        copied = copyFileVerified(source, target);
+        copied = copyLinkOrFile(source, target);
     }
     if (!copied) {
         result.failed = true;
@@ -262,6 +248,17 @@ FileTransfer::Outcome FileTransfer::copyAcross(const QString &source, const QStr
         return Outcome::Failed;
     }
     return Outcome::Done;
+}
+
+// A link is copied as a link, never followed; a file is copied and compared.
+bool FileTransfer::copyLinkOrFile(const QString &source, const QString &target)
+{
+    if (!QFileInfo(source).isSymLink())
+        return copyFileVerified(source, target);
+    std::error_code error;
+    if (!entryExists(target) || removeEntry(target))
+        std::filesystem::copy_symlink(nativePath(source), nativePath(target), error);
+    return !error && entryExists(target);
 }
 
 bool FileTransfer::copyFileVerified(const QString &source, const QString &target)

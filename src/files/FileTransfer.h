@@ -46,6 +46,7 @@ private:
     Outcome moveEntry(const QString &source, const QString &target, Result &result);
     Outcome copyAcross(const QString &source, const QString &target, Result &result);
     Outcome copyFolder(const QString &source, const QString &target, Result &result);
+    bool copyLinkOrFile(const QString &source, const QString &target);
     bool copyFileVerified(const QString &source, const QString &target);
     void advance(qint64 bytes);
 

@@ -1,10 +1,10 @@
 #include "html/TransferTimes.h"
 
+#include "core/DanishLocale.h"
 #include "files/FileTexts.h"
 #include "files/RelativePaths.h"
 
 #include <QFileInfo>
-#include <QLocale>
 #include <QSet>
 
 namespace {
@@ -58,7 +58,7 @@ qint64 fileBytes(const QString &file)
 // Tenths as "n,d KB ", with the decimal sign that FormatSize writes.
 QString tenthsText(qint64 tenths)
 {
-    return QStringLiteral("%1%2%3 KB ").arg(tenths / 10).arg(QLocale().decimalPoint()).arg(tenths % 10);
+    return QStringLiteral("%1%2%3 KB ").arg(tenths / 10).arg(danishLocale().decimalPoint()).arg(tenths % 10);
 }
 
 QString secondsText(qint64 seconds)

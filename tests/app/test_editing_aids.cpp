@@ -447,19 +447,20 @@ TEST_F(EditingAidsTest, FilesFromTheProgramsListsBecomeReferencesAtTheDropPoint)
     QMimeData mime;
     mime.setData(DocumentDrops::FileListFormat, m_dir.filePath(QStringLiteral("site/billeder/logo.gif")).toUtf8());
     sendDrag(QEvent::Drop, pointOf(1, 3), &mime);
-    EXPECT_EQ(editor().GetText(), QStringLiteral("<p>billeder/logo.gif</p>"));
+    // A picture that cannot be read gets no size.
+    EXPECT_EQ(editor().GetText(), QStringLiteral("<p><img src=\"billeder/logo.gif\" border=\"0\" alt=\"\"></p>"));
 
-    // The file helpers' reference takes over once it is there.
+    // Another way of writing references can take over.
     aids().setFileReferenceInserter([](TLEdit &target, const QString &path) {
         target.ReplaceSelection(QStringLiteral("[%1]").arg(QFileInfo(path).fileName()));
     });
     sendDrag(QEvent::Drop, pointOf(1, 0), &mime);
-    EXPECT_EQ(editor().GetText(), QStringLiteral("[logo.gif]<p>billeder/logo.gif</p>"));
+    EXPECT_EQ(editor().GetText(), QStringLiteral("[logo.gif]<p><img src=\"billeder/logo.gif\" border=\"0\" alt=\"\"></p>"));
 
     // A read-only document takes nothing.
     editor().SetReadOnly(true);
     sendDrag(QEvent::Drop, pointOf(1, 0), &mime);
-    EXPECT_EQ(editor().GetText(), QStringLiteral("[logo.gif]<p>billeder/logo.gif</p>"));
+    EXPECT_EQ(editor().GetText(), QStringLiteral("[logo.gif]<p><img src=\"billeder/logo.gif\" border=\"0\" alt=\"\"></p>"));
     editor().SetReadOnly(false);
 }
 

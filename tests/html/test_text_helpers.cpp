@@ -17,12 +17,12 @@
 
 namespace {
 
-// Sizes and dates are written with the separators of the default locale; the
-// tests use Danish ones.
+// Sizes and dates are written in Danish whatever the system's language: the
+// tests run under an English one.
 class TextHelpers : public ::testing::Test
 {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark)); }
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
     QString writeFile(const QString &name, const QByteArray &bytes)

@@ -1,6 +1,6 @@
 #include "dialogs/colour/TfrmSkrift.h"
 
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 #include "dialogs/colour/ColourGrid.h"
 #include "dialogs/colour/FontFamilyList.h"
 #include "dialogs/colour/TEditWebColor.h"

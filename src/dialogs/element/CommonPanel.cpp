@@ -1,7 +1,7 @@
 #include "dialogs/element/CommonPanel.h"
 
 #include "core/SettingsStore.h"
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 #include "dialogs/element/ElementDialogSettings.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "dialogs/element/ElementPanels.h"
 
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 #include "dialogs/colour/TEditWebColor.h"
 #include "dialogs/element/ElementDialogSettings.h"
 #include "dialogs/element/PanelControls.h"

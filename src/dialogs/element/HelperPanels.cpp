@@ -2,7 +2,7 @@
 
 #include "core/ProductTexts.h"
 #include "core/Prompter.h"
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 #include "dialogs/element/DialogKinds.h"
 #include "dialogs/element/PanelControls.h"
 

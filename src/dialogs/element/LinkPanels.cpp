@@ -2,7 +2,7 @@
 
 #include "core/OptionsModel.h"
 #include "core/Prompter.h"
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 #include "dialogs/element/ElementDialogSettings.h"
 #include "dialogs/element/PanelControls.h"
 #include "documents/DocumentList.h"

@@ -1,6 +1,6 @@
 #include "dialogs/element/MediaPanels.h"
 
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 #include "dialogs/element/ElementDialogSettings.h"
 #include "dialogs/element/PanelControls.h"
 #include "files/RelativePaths.h"

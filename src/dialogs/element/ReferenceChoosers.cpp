@@ -5,7 +5,7 @@
 #include "core/Prompter.h"
 #include "documents/DocumentList.h"
 #include "editor/EditableText.h"
-#include "files/ui/TfrmEgenskaber.h"
+#include "filepanel/TfrmEgenskaber.h"
 #include "html/DocumentReferences.h"
 #include "html/DocumentTitle.h"
 #include "workbench/CommandRegistry.h"

@@ -3,7 +3,7 @@
 #include "core/OptionsModel.h"
 #include "core/ProductTexts.h"
 #include "core/Prompter.h"
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 #include "dialogs/colour/TEditWebColor.h"
 #include "dialogs/element/CommonPanel.h"
 #include "dialogs/element/DialogKinds.h"

@@ -1,7 +1,7 @@
 #include "dialogs/settings/SyntaxColourBox.h"
 
 #include "core/Prompter.h"
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

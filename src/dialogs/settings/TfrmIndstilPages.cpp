@@ -3,7 +3,7 @@
 
 #include "core/ProductTexts.h"
 #include "core/Prompter.h"
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 #include "dialogs/settings/SyntaxColourBox.h"
 #include "editor/DocumentEditorSetup.h"
 #include "editor/TLEdit.h"

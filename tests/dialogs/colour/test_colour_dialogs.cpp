@@ -1,7 +1,7 @@
 // The colour field, the web colour dialog and the font dialog, on screen
 // (offscreen), answered through the prompt seam.
 #include "core/SettingsStore.h"
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 #include "dialogs/colour/ColourChoosers.h"
 #include "dialogs/colour/ColourGrid.h"
 #include "dialogs/colour/TEditWebColor.h"

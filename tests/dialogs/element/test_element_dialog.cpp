@@ -1,7 +1,7 @@
 // The element dialog in the real window: the entries that open it, what OK
 // writes, and what a read-only document keeps.
 #include "dialogs/DialogCommands.h"
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 #include "dialogs/colour/TEditWebColor.h"
 #include "dialogs/element/DialogKinds.h"
 #include "dialogs/element/ElementDialogCommands.h"

@@ -2,15 +2,15 @@
 // window: the settings dialog's browsers, user codes, the password prompt
 // and a script's window.open call. None writes into the document.
 #include "dialogs/DialogCommands.h"
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 #include "dialogs/element/CommonPanel.h"
 #include "dialogs/element/ElementDialogCommands.h"
 #include "dialogs/element/ElementPanel.h"
 #include "dialogs/element/HelperDialogs.h"
 #include "dialogs/element/TfrmDialog.h"
 #include "dialogs/settings/TfrmIndstil.h"
-#include "files/ui/ReferencePage.h"
-#include "files/ui/TfrmEgenskaber.h"
+#include "filepanel/ReferencePage.h"
+#include "filepanel/TfrmEgenskaber.h"
 #include "support/MainWindowFixture.h"
 
 #include <QCheckBox>

@@ -6,8 +6,8 @@
 #include "dialogs/element/DialogKinds.h"
 #include "dialogs/element/ElementDialogCommands.h"
 #include "dialogs/element/TfrmDialog.h"
-#include "files/ui/ReferencePage.h"
-#include "files/ui/TfrmEgenskaber.h"
+#include "filepanel/ReferencePage.h"
+#include "filepanel/TfrmEgenskaber.h"
 #include "support/MainWindowFixture.h"
 
 #include <QComboBox>

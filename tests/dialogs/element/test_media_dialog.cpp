@@ -1,7 +1,7 @@
 // The image and sound panels of the element dialog in the real window:
 // choosing files beside a saved page, what OK writes, and edited elements.
 #include "dialogs/DialogCommands.h"
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 #include "dialogs/element/DialogKinds.h"
 #include "dialogs/element/ElementDialogCommands.h"
 #include "dialogs/element/TfrmDialog.h"

@@ -1,6 +1,6 @@
 #include "core/SettingsKeys.h"
 #include "core/SettingsStore.h"
-#include "dialogs/HelpLine.h"
+#include "workbench/HelpLine.h"
 #include "dialogs/settings/SyntaxColourBox.h"
 #include "dialogs/settings/TfrmIndstil.h"
 #include "editor/DocumentEditorSetup.h"
