@@ -71,6 +71,28 @@ TEST_F(FileReplaceTest, KeepsEachFilesEncodingLineBreaksAndLastLineBreak)
     EXPECT_EQ(report.replaced(), 6);
 }
 
+TEST_F(FileReplaceTest, AFindTextOfSeveralLinesMatchesAcrossEachFilesOwnLineBreaks)
+{
+    writeFile(QStringLiteral("crlf.htm"), "<p>\r\nen\r\nto</p>\r\n");
+    writeFile(QStringLiteral("lf.htm"), "<p>\nen\nto</p>");
+    SearchQuery query;
+    query.text = QStringLiteral("en\nto");
+    QList<int> lines;
+    SearchRun run;
+    run.found = [&](const SourceMatches &source) {
+        for (const SearchMatch &match : source.matches)
+            lines.append(match.line);
+    };
+    searchSources({SearchSource::file(path(QStringLiteral("crlf.htm"))), SearchSource::file(path(QStringLiteral("lf.htm")))},
+                  query, run);
+    EXPECT_EQ(lines, QList<int>({2, 2}));
+    const ReplaceReport report = replace({QStringLiteral("crlf.htm"), QStringLiteral("lf.htm")}, QStringLiteral("en\r\nto"),
+                                         QStringLiteral("et\nto\ntre"));
+    EXPECT_EQ(report.replaced(), 2);
+    EXPECT_EQ(readFile(QStringLiteral("crlf.htm")), QByteArray("<p>\r\net\r\nto\r\ntre</p>\r\n"));
+    EXPECT_EQ(readFile(QStringLiteral("lf.htm")), QByteArray("<p>\net\nto\ntre</p>"));
+}
+
 TEST_F(FileReplaceTest, AWindows1252FileIsNotTurnedIntoAnotherEncoding)
 {
     writeFile(QStringLiteral("side.htm"), "bl\xE5 hans\n");
