@@ -7,9 +7,9 @@
 
 #include <optional>
 
-// Tells from a file's raw bytes, before they are decoded, that the file
-// cannot hold the find text, so that most files of a search are never
-// decoded. It only rules files out: a file it lets through is searched as text.
+// The find text looked for in a file's raw bytes, before they are decoded:
+// it rules out files that cannot hold it, so that most files of a search are
+// never decoded, and in a UTF-8 file it finds the places worth decoding.
 class BytePrefilter
 {
 public:
