@@ -9,8 +9,6 @@ struct TreeNode
 {
     QString text;
     QList<TreeNode> children;
-
-    friend bool operator==(const TreeNode &, const TreeNode &) = default;
 };
 
 // The nodes read from indented lines.

@@ -14,6 +14,12 @@ namespace {
 
 const QString Unreadable = QStringLiteral("-1");
 
+// The scanner's entries a project's resources come from: a href to embed
+// src; up to link href and script src they are links whose kind decides.
+constexpr int FirstResourceEntry = 2;
+constexpr int LastLinkEntry = 5;
+constexpr int LastResourceEntry = 8;
+
 bool isListed(const QList<ProjectFileRow> &rows, const QString &path)
 {
     return std::any_of(rows.cbegin(), rows.cend(), [&path](const ProjectFileRow &row) { return row.path == path; });
@@ -42,17 +48,50 @@ ProjectFileRow documentRow(const QString &text, const QString &file)
     return row;
 }
 
-// What a document refers to, as written in it.
-QList<LinkItem> resourcesOf(const QString &file, const ReferenceMasks &masks)
+ReferenceRow referenceIn(const QString &folder, LinkItem link)
 {
-    LinkScan scan = ReferenceScan(2, 8, masks);
+    const QString file = isAddress(link.target) ? QString() : ResolvePath(folder, link.target);
+    return ReferenceRow{std::move(link), file};
+}
+
+// The scan of the entries for resources, each reference listed once.
+QList<LinkItem> scanResources(const QString &file, int first, int last, const ReferenceMasks &masks)
+{
+    LinkScan scan = ReferenceScan(first, last, masks);
     scan.skipDuplicates = true;
     scan.resourcesOnly = true;
     QList<LinkItem> links;
     ScanLinks(file, scan, links);
-    if (const std::optional<QString> text = readFileText(file))
-        links += StylesheetUrlReferences(*text, QString(), QFileInfo(file).fileName(), masks.htmlFilter);
     return links;
+}
+
+void appendUrlReferences(QList<ReferenceRow> &rows, const QString &file, const QString &owner, const QString &htmlFilter)
+{
+    const std::optional<QString> text = readFileText(file);
+    if (!text)
+        return;
+    const QString folder = QFileInfo(file).path();
+    for (LinkItem &link : StylesheetUrlReferences(*text, folder, owner, htmlFilter))
+        rows.append(referenceIn(folder, std::move(link)));
+}
+
+// What a document refers to, each with its file: a stylesheet's own "url( )"
+// references follow it and are read from the stylesheet's folder, the rest
+// from the document's.
+QList<ReferenceRow> resourcesOf(const QString &file, const ReferenceMasks &masks)
+{
+    const QString folder = QFileInfo(file).path();
+    QList<ReferenceRow> rows;
+    for (LinkItem &link : scanResources(file, FirstResourceEntry, LastLinkEntry, masks)) {
+        const bool stylesheet = link.icon == LinkIcon::Stylesheet;
+        rows.append(referenceIn(folder, std::move(link)));
+        if (stylesheet && !rows.last().file.isEmpty())
+            appendUrlReferences(rows, rows.last().file, rows.last().link.target, masks.htmlFilter);
+    }
+    for (LinkItem &link : scanResources(file, LastLinkEntry + 1, LastResourceEntry, masks))
+        rows.append(referenceIn(folder, std::move(link)));
+    appendUrlReferences(rows, file, QFileInfo(file).fileName(), masks.htmlFilter);
+    return rows;
 }
 
 } // namespace
@@ -68,12 +107,11 @@ QList<ProjectFileRow> ProjectFileList(const ProjectTree &tree, int project, cons
         if (!isListed(rows, text)) {
             const QString file = tree.documentPath(project, d);
             rows.append(documentRow(text, file));
-            const QString folder = QFileInfo(file).path();
-            for (const LinkItem &link : resourcesOf(file, masks)) {
-                const QString path = isAddress(link.target) ? link.target : documentText(root, ResolvePath(folder, link.target));
-                if (isListed(rows, path))
-                    continue;
-                rows.append(ProjectFileRow{path, link.description, link.kind, link.size, false, link.icon, false});
+            for (const ReferenceRow &reference : resourcesOf(file, masks)) {
+                const LinkItem &link = reference.link;
+                const QString path = reference.file.isEmpty() ? link.target : documentText(root, reference.file);
+                if (!isListed(rows, path))
+                    rows.append(ProjectFileRow{path, link.description, link.kind, link.size, false, link.icon, false});
             }
         }
         if (documentDone)
