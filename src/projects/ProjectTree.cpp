@@ -3,6 +3,7 @@
 #include "projects/ProjectPaths.h"
 
 #include <QCollator>
+#include <QFile>
 
 #include <algorithm>
 
@@ -107,6 +108,24 @@ void ProjectTree::removeDocument(int project, int document)
 void ProjectTree::setDocumentText(int project, int document, const QString &text)
 {
     projectNode(project).children[FirstDocument + document].text = text;
+}
+
+bool ProjectTree::renameDocument(int project, int document, const QString &text)
+{
+    const QString oldFile = documentPath(project, document);
+    setDocumentText(project, document, text);
+    return QFile::rename(oldFile, documentPath(project, document));
+}
+
+std::optional<DocumentPlace> ProjectTree::findDocument(const QString &path) const
+{
+    for (int project = 0; project < projectCount(); ++project) {
+        const qsizetype count = documents(project).size();
+        for (int document = 0; document < count; ++document)
+            if (documentPath(project, document) == path)
+                return DocumentPlace{project, document};
+    }
+    return std::nullopt;
 }
 
 void ProjectTree::setRootFolder(int project, const QString &folder, bool rewritePaths)

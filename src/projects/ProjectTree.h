@@ -6,8 +6,19 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The encoding the project file was read in, and is written back in.
 enum class ProjectFileEncoding { Utf8, Utf8WithMark, Windows1252 };
+
+// A document by its project's number and its own within the project.
+struct DocumentPlace
+{
+    int project = 0;
+    int document = 0;
+
+    friend bool operator==(const DocumentPlace &, const DocumentPlace &) = default;
+};
 
 // The projects as the project file keeps them: a single root node, under it
 // one node per project (its title), and under each project first its root
@@ -60,6 +71,13 @@ public:
     void removeDocument(int project, int document);
     // The entry's new relative path; the file itself is not touched.
     void setDocumentText(int project, int document, const QString &text);
+    // Gives the entry its new relative path and its file the name that path
+    // gives; the entry keeps the new path also when the file could not be
+    // renamed (an existing file of that name is never replaced). False then.
+    bool renameDocument(int project, int document, const QString &text);
+
+    // The first document, in tree order, whose file is this path exactly.
+    std::optional<DocumentPlace> findDocument(const QString &path) const;
 
     // Gives the project another root folder. With rewritePaths every
     // document keeps naming its file: its path is resolved against the old

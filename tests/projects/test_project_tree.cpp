@@ -1,5 +1,9 @@
 #include "projects/ProjectTree.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,6 +55,43 @@ TEST(ProjectTree, RemovesAndRenamesEntriesAndProjects)
     EXPECT_EQ(tree.documents(project), texts({"undermappe\\c.html"}));
     tree.removeProject(project);
     EXPECT_EQ(tree.projectCount(), 0);
+}
+
+TEST(ProjectTree, RenamingADocumentRenamesItsFileButNeverOverAnother)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    for (const char *name : {"a.html", "b.html"}) {
+        QFile file(dir.filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(name);
+    }
+    ProjectTree tree;
+    const int project = tree.addProject(root);
+    tree.addDocument(project, dir.filePath(QStringLiteral("a.html")));
+    tree.addDocument(project, dir.filePath(QStringLiteral("b.html")));
+
+    EXPECT_TRUE(tree.renameDocument(project, 0, QStringLiteral("A.html")));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("A.html"))));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("a.html"))));
+
+    EXPECT_FALSE(tree.renameDocument(project, 0, QStringLiteral("b.html")));
+    EXPECT_EQ(tree.documents(project), texts({"b.html", "b.html"}));
+    QFile kept(dir.filePath(QStringLiteral("b.html")));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("b.html"));
+}
+
+TEST(ProjectTree, FindsTheFirstDocumentOfAFileByItsExactPath)
+{
+    ProjectTree tree;
+    for (int i = 0; i < 2; ++i) {
+        const int project = tree.addProject(Site);
+        tree.addDocument(project, Site + QStringLiteral("/Om.html"));
+        tree.addDocument(project, Site + QStringLiteral("/om.html"));
+    }
+    EXPECT_EQ(tree.findDocument(Site + QStringLiteral("/om.html")), (DocumentPlace{0, 1}));
+    EXPECT_EQ(tree.findDocument(Site + QStringLiteral("/OM.html")), std::nullopt);
 }
 
 TEST(ProjectTree, NewRootFolderRewritesThePathsOnlyWhenAsked)
