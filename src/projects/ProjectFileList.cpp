@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace {
 
@@ -19,11 +20,6 @@ const QString Unreadable = QStringLiteral("-1");
 constexpr int FirstResourceEntry = 2;
 constexpr int LastLinkEntry = 5;
 constexpr int LastResourceEntry = 8;
-
-bool isListed(const QList<ProjectFileRow> &rows, const QString &path)
-{
-    return std::any_of(rows.cbegin(), rows.cend(), [&path](const ProjectFileRow &row) { return row.path == path; });
-}
 
 // A reference with a scheme ("http:", "mailto:") names no file of the site;
 // one letter and a colon is a drive.
@@ -102,16 +98,20 @@ QList<ProjectFileRow> ProjectFileList(const ProjectTree &tree, int project, cons
     const QString root = tree.rootFolder(project);
     const QStringList documents = tree.documents(project);
     QList<ProjectFileRow> rows;
+    QSet<QString> listed; // the paths of the rows, compared exactly
     for (int d = 0; d < documents.size(); ++d) {
         const QString &text = documents.at(d);
-        if (!isListed(rows, text)) {
+        if (!listed.contains(text)) {
+            listed.insert(text);
             const QString file = tree.documentPath(project, d);
             rows.append(documentRow(text, file));
             for (const ReferenceRow &reference : resourcesOf(file, masks)) {
                 const LinkItem &link = reference.link;
                 const QString path = reference.file.isEmpty() ? link.target : documentText(root, reference.file);
-                if (!isListed(rows, path))
+                if (!listed.contains(path)) {
+                    listed.insert(path);
                     rows.append(ProjectFileRow{path, link.description, link.kind, link.size, false, link.icon, false});
+                }
             }
         }
         if (documentDone)
