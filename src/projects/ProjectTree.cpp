@@ -4,6 +4,7 @@
 
 #include <QCollator>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -18,6 +19,18 @@ void sortByText(QList<TreeNode>::iterator begin, QList<TreeNode>::iterator end)
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(begin, end,
                      [&collator](const TreeNode &a, const TreeNode &b) { return collator.compare(a.text, b.text) < 0; });
+}
+
+// A node's text as a line of the file can hold it: leading blanks and tabs
+// would read back as levels and a line break as another node.
+QString storableText(const QString &text)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n]+"));
+    QString line = QString(text).replace(lineBreaks, QStringLiteral(" "));
+    qsizetype indent = 0;
+    while (indent < line.size() && (line.at(indent) == QLatin1Char(' ') || line.at(indent) == QLatin1Char('\t')))
+        ++indent;
+    return line.mid(indent);
 }
 
 } // namespace
@@ -57,7 +70,7 @@ QString ProjectTree::title(int project) const
 
 void ProjectTree::setTitle(int project, const QString &title)
 {
-    projectNode(project).text = title;
+    projectNode(project).text = storableText(title);
 }
 
 QString ProjectTree::rootFolder(int project) const
@@ -107,7 +120,7 @@ void ProjectTree::removeDocument(int project, int document)
 
 void ProjectTree::setDocumentText(int project, int document, const QString &text)
 {
-    projectNode(project).children[FirstDocument + document].text = text;
+    projectNode(project).children[FirstDocument + document].text = storableText(text);
 }
 
 bool ProjectTree::renameDocument(int project, int document, const QString &text)

@@ -52,6 +52,8 @@ public:
 
     int projectCount() const;
     QString title(int project) const;
+    // Titles and document paths lose leading blanks and tabs, and line
+    // breaks become blanks: the file could not give them back.
     void setTitle(int project, const QString &title);
     // The root folder as stored: backslashes and a trailing backslash.
     QString rootFolder(int project) const;
