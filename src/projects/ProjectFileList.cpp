@@ -80,9 +80,10 @@ QList<ReferenceRow> resourcesOf(const QString &file, const ReferenceMasks &masks
     QList<ReferenceRow> rows;
     for (LinkItem &link : scanResources(file, FirstResourceEntry, LastLinkEntry, masks)) {
         const bool stylesheet = link.icon == LinkIcon::Stylesheet;
-        rows.append(referenceIn(folder, std::move(link)));
-        if (stylesheet && !rows.last().file.isEmpty())
-            appendUrlReferences(rows, rows.last().file, rows.last().link.target, masks.htmlFilter);
+        const ReferenceRow reference = referenceIn(folder, std::move(link));
+        rows.append(reference);
+        if (stylesheet && !reference.file.isEmpty())
+            appendUrlReferences(rows, reference.file, reference.link.target, masks.htmlFilter);
     }
     for (LinkItem &link : scanResources(file, LastLinkEntry + 1, LastResourceEntry, masks))
         rows.append(referenceIn(folder, std::move(link)));
