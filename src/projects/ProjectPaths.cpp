@@ -6,19 +6,20 @@
 
 QString storedPath(const QString &path)
 {
-    return QString(path).replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return QDir::toNativeSeparators(path);
 }
 
 QString storedFolder(const QString &folder)
 {
     QString stored = storedPath(folder);
-    if (!stored.endsWith(QLatin1Char('\\')))
-        stored += QLatin1Char('\\');
+    if (!stored.endsWith(QDir::separator()))
+        stored += QDir::separator();
     return stored;
 }
 
 QString fileSystemPath(const QString &stored)
 {
+    // Files written where the separator is a backslash read the same here.
     return QString(stored).replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 

@@ -2,13 +2,13 @@
 
 #include <QString>
 
-// The project file keeps paths with backslashes, a root folder ending in one;
-// the file system is reached with forward slashes.
+// The project file keeps paths with the system's own separator, a root folder
+// ending in one; the file system is reached with forward slashes.
 
 // A path as the project file keeps it.
 QString storedPath(const QString &path);
 
-// A folder as the project file keeps a root folder: backslashes, one at the end.
+// A folder as the project file keeps a root folder: one separator at the end.
 QString storedFolder(const QString &folder);
 
 // A stored path as the file system takes it.

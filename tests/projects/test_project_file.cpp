@@ -100,7 +100,7 @@ TEST_F(ProjectFile, KeepsItsShapeWhateverATitleOrPathIsTyped)
     EXPECT_FALSE(loaded.isDamaged());
     ASSERT_EQ(loaded.projectCount(), 1);
     EXPECT_EQ(loaded.title(0), QStringLiteral("To linjer"));
-    EXPECT_EQ(loaded.rootFolder(0), QStringLiteral("\\web\\site\\"));
+    EXPECT_EQ(loaded.rootFolder(0), QStringLiteral("/web/site/"));
     EXPECT_EQ(loaded.documents(0), QStringList({QStringLiteral("b.html")}));
 }
 

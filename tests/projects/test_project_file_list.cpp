@@ -65,10 +65,10 @@ TEST_F(ProjectFileListTest, ListsEachDocumentAndTheFilesItUsesOnceRelativeToTheR
     EXPECT_EQ(done, 4);
     EXPECT_EQ(
         paths(rows),
-        QStringList({QStringLiteral("index.html"), QStringLiteral("filer\\priser.zip"), QStringLiteral("css\\stil.css"),
-                     QStringLiteral("billeder\\papir.png"), QStringLiteral("js\\menu.js"), QStringLiteral("billeder\\Logo.gif"),
-                     QStringLiteral("billeder\\logo.gif"), QStringLiteral("billeder\\bg.gif"), QStringLiteral("sider\\om.html"),
-                     QStringLiteral("billeder\\ny.png"), QStringLiteral("INDEX.html")}));
+        QStringList({QStringLiteral("index.html"), QStringLiteral("filer/priser.zip"), QStringLiteral("css/stil.css"),
+                     QStringLiteral("billeder/papir.png"), QStringLiteral("js/menu.js"), QStringLiteral("billeder/Logo.gif"),
+                     QStringLiteral("billeder/logo.gif"), QStringLiteral("billeder/bg.gif"), QStringLiteral("sider\\om.html"),
+                     QStringLiteral("billeder/ny.png"), QStringLiteral("INDEX.html")}));
 
     const ProjectFileRow &index = rows.first();
     EXPECT_TRUE(index.document);
