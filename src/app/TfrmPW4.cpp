@@ -27,6 +27,7 @@
 #include "preview/PreviewCommands.h"
 #include "preview/browser/InternalBrowserCommands.h"
 #include "preview/server/ServerPreviewCommands.h"
+#include "projects/ProjectPanelCommands.h"
 #include "resources/LibraryCommands.h"
 #include "resources/LibraryTab.h"
 #include "resources/TextMaps.h"
@@ -186,6 +187,10 @@ void TfrmPW4::attachParts()
          .showProperties = [properties](const QString &path,
                                         const ListedFileFacts &facts) { properties->showFileProperties(path, facts); },
          .takeReferenceInserter = [this](auto inserter) { m_editorCommands->setFileReferenceInserter(std::move(inserter)); }});
+    new ProjectPanelCommands(*this, *m_resourcePanel->widget(1),
+                             {[this] { return m_userDataFolder; },
+                              [this](const QString &path) { m_documentCommands->FilAabn(path); },
+                              [properties](const QString &path) { properties->showFileProperties(path, std::nullopt); }});
     auto *toResources = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Tab), this);
     toResources->setContext(Qt::WindowShortcut);
     connect(toResources, &QShortcut::activated, this, [this] {

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "projects/ProjectStore.h"
+
+#include <QFileIconProvider>
+#include <QObject>
+#include <QSet>
+
+#include <functional>
+#include <optional>
+
+class QAction;
+class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
+class Workbench;
+
+// What the project page needs from the main window.
+struct ProjectPanelServices
+{
+    // Known once the window has settled it, so asked for when the tree is read.
+    std::function<QString()> userDataFolder;
+    // Opens a file as a document (an open one comes to the front).
+    std::function<void(const QString &path)> openDocument;
+    // The properties window on a file.
+    std::function<void(const QString &path)> showProperties;
+};
+
+// The "Projekter" page of the resource panel: the project tree with its
+// toolbar and context menu. The tree is read from the project file the first
+// time the page is shown and written back when the window closes.
+class ProjectPanelCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    ProjectPanelCommands(Workbench &workbench, QWidget &page, ProjectPanelServices services);
+
+    QTreeWidget &tree() const { return *m_tree; }
+    // The project file and its tree; none before the tree is read.
+    ProjectStore *store() { return m_store ? &*m_store : nullptr; }
+
+    void LoadProjects();
+    void RefreshProjects();
+    // Writes the project file; a damaged file (kept aside as ".bak") is
+    // written over only when the user agrees. False when nothing was written.
+    bool SaveProjects();
+    // The closing window's save: only a tree that was read is written.
+    void saveAtShutdown();
+    // A file was saved: its document and project become bold.
+    void MarkDocumentChanged(const QString &path);
+
+    // The selection's project and document (-1 for none, and the document
+    // -1 on a project, RootFolderNode on its root folder node).
+    static constexpr int RootFolderNode = -2;
+    int selectedProject() const;
+    int selectedDocument() const;
+    void select(int project, int document);
+
+    void newProject();
+    void addDocuments();
+    void addActiveDocument();
+    void openSelected();
+    void openAllDocuments();
+    void renameSelected();
+    void removeSelected();
+    void deleteSelected();
+    void editRootFolder();
+    void showProperties();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildPage(QWidget &page);
+    QAction *addEntry(const QString &text, void (ProjectPanelCommands::*slot)());
+    QAction *addDisabledEntry(const QString &text);
+    void showTree();
+    void addFiles(const QStringList &paths);
+    void itemRenamed(QTreeWidgetItem *item);
+    void settleToolBar();
+    void showMenu(const QPoint &at);
+    QIcon documentIcon(const QString &path) const;
+    bool documentBold(int project, int document);
+
+    Workbench &m_workbench;
+    ProjectPanelServices m_services;
+    std::optional<ProjectStore> m_store;
+    QTreeWidget *m_tree = nullptr;
+    QMenu *m_menu = nullptr;
+    // A missing document shows the trash can.
+    QFileIconProvider m_icons;
+    // The files saved since the tree was read: changed since publishing.
+    QSet<QString> m_changed;
+    bool m_showingTree = false;
+    bool m_closing = false; // the window is deciding whether it closes
+    QAction *m_newProject = nullptr, *m_addDocuments = nullptr, *m_openDocuments = nullptr, *m_upload = nullptr,
+            *m_properties = nullptr;
+    struct MenuEntries
+    {
+        QList<QAction *> project, rootFolder, document, root;
+    } m_entries;
+};
