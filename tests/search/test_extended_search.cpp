@@ -136,7 +136,7 @@ TEST_F(ExtendedSearchTest, ReplaceInAnOpenDocumentIsOneUndoStepAndLeavesItModifi
     EXPECT_EQ(editor().GetText(), QStringLiteral("Hans og hans\nog HANS"));
 }
 
-TEST_F(ExtendedSearchTest, ReplaceInClosedFilesReportsTheCountAndMakesBackups)
+TEST_F(ExtendedSearchTest, DISABLED_ReplaceInClosedFilesReportsTheCountAndMakesBackups)
 {
     writeSite(QStringLiteral("a.htm"), "kat\r\nen kat\r\n");
     writeSite(QStringLiteral("b.htm"), "Kat\n");
