@@ -159,7 +159,7 @@ void TfrmPW4::attachParts()
     m_fileDrops = new FileDropOpener(*this, *m_documentCommands);
     m_editorCommands = new EditorCommands(*this);
     m_htmlCommands = new HtmlCommands(*this, m_libraryLists);
-    m_searchCommands = new SearchCommands(*this);
+    m_searchCommands = new SearchCommands(*this, *m_documentCommands);
     m_completion = new CodeCompletion(*this, m_libraryLists, m_libraryFiles);
     new LibraryCommands(*this, *m_libraryTab);
     auto *properties = new PropertiesCommands(*this);

@@ -2,15 +2,17 @@
 
 #include "documents/DocumentArea.h"
 #include "search/DocumentSearch.h"
+#include "search/ExtendedSearchCommands.h"
 #include "workbench/CommandRegistry.h"
 #include "workbench/Workbench.h"
 
 #include <QWidget>
 
-SearchCommands::SearchCommands(Workbench &workbench)
+SearchCommands::SearchCommands(Workbench &workbench, DocumentCommands &documentCommands)
     : QObject(&workbench.window())
     , m_search(new DocumentSearch(
           workbench.prompter(), [&workbench] { return &workbench.activeEditor(); }, &workbench.window()))
+    , m_extended(new ExtendedSearchCommands(workbench, documentCommands))
 {
     CommandRegistry &commands = workbench.commands();
     commands.handle(QStringLiteral("actSoeg"), [this] { m_search->showFind(); });

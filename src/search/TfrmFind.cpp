@@ -1,0 +1,164 @@
+#include "search/TfrmFind.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPlainTextEdit *textField(const QString &name)
+{
+    auto *field = new QPlainTextEdit;
+    field->setObjectName(name);
+    field->setTabChangesFocus(true);
+    field->setFixedHeight(field->fontMetrics().lineSpacing() * 3 + 10);
+    return field;
+}
+
+} // namespace
+
+TfrmFind::TfrmFind(QWidget *parent)
+    : QDialog(parent)
+    , m_find(textField(QStringLiteral("memFind")))
+    , m_replaceLabel(new QLabel(QStringLiteral("Er&stat:")))
+    , m_replace(textField(QStringLiteral("memErstat")))
+    , m_wholeWord(new QCheckBox(QStringLiteral("Find kun &hele ord")))
+    , m_matchCase(new QCheckBox(QStringLiteral("Fors&kel på store og små bogstaver")))
+    , m_backup(new QCheckBox(QStringLiteral("Lav backup")))
+    , m_scope(new QGroupBox)
+    , m_openDocuments(new QRadioButton(QStringLiteral("Alle åbne dokumenter")))
+    , m_inFolder(new QRadioButton(QStringLiteral("Alle dokumenter i mappen:")))
+    , m_folder(new QLabel)
+    , m_chooseFolder(new QPushButton(QStringLiteral("Vælg...")))
+    , m_action(new QPushButton)
+    , m_close(new QPushButton(QStringLiteral("Luk")))
+{
+    setObjectName(QStringLiteral("frmFind"));
+    auto *findLabel = new QLabel(QStringLiteral("Fi&nd:"));
+    findLabel->setBuddy(m_find);
+    m_replaceLabel->setBuddy(m_replace);
+    m_openDocuments->setChecked(true);
+    m_folder->setObjectName(QStringLiteral("lblMappe"));
+
+    auto *scopeLayout = new QGridLayout(m_scope);
+    scopeLayout->addWidget(m_openDocuments, 0, 0, 1, 2);
+    scopeLayout->addWidget(m_inFolder, 1, 0, 1, 2);
+    scopeLayout->addWidget(m_folder, 2, 0);
+    scopeLayout->addWidget(m_chooseFolder, 2, 1);
+    scopeLayout->setColumnStretch(0, 1);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(m_action);
+    buttons->addWidget(m_close);
+    buttons->addStretch();
+
+    auto *fields = new QVBoxLayout;
+    fields->addWidget(findLabel);
+    fields->addWidget(m_find);
+    fields->addWidget(m_replaceLabel);
+    fields->addWidget(m_replace);
+    fields->addWidget(m_wholeWord);
+    fields->addWidget(m_matchCase);
+    fields->addWidget(m_backup);
+    fields->addWidget(m_scope);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(fields, 1);
+    layout->addLayout(buttons);
+
+    m_action->setDefault(true);
+    connect(m_find, &QPlainTextEdit::textChanged, this, &TfrmFind::updateActionButton);
+    connect(m_action, &QPushButton::clicked, this, [this] {
+        if (m_running)
+            Q_EMIT stopRequested();
+        else
+            Q_EMIT runRequested();
+    });
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_chooseFolder, &QPushButton::clicked, this, [this] {
+        m_inFolder->setChecked(true);
+        Q_EMIT chooseFolderRequested();
+    });
+}
+
+void TfrmFind::prepare(Mode mode, const QString &startFolder)
+{
+    m_mode = mode;
+    const bool replacing = mode == Mode::Replace;
+    setWindowTitle(replacing ? QStringLiteral("Udvidet erstat") : QStringLiteral("Udvidet søgning"));
+    m_action->setText(replacing ? QStringLiteral("&Erstat alle") : QStringLiteral("&Find alle"));
+    m_scope->setTitle(replacing ? QStringLiteral(" Erstat i ") : QStringLiteral(" Søg i "));
+    m_wholeWord->setVisible(!replacing);
+    m_replaceLabel->setVisible(replacing);
+    m_replace->setVisible(replacing);
+    m_backup->setVisible(replacing);
+    if (!replacing && m_find->toPlainText().size() > SearchTextLimit)
+        m_find->setPlainText(m_find->toPlainText().left(SearchTextLimit));
+    if (m_folder->text().isEmpty())
+        m_folder->setText(startFolder);
+    m_find->setFocus();
+    m_find->selectAll();
+    updateActionButton();
+}
+
+SearchQuery TfrmFind::query() const
+{
+    SearchQuery query;
+    query.text = m_find->toPlainText();
+    query.wholeWord = m_mode == Mode::Search && m_wholeWord->isChecked();
+    query.matchCase = m_matchCase->isChecked();
+    return query;
+}
+
+QString TfrmFind::replacement() const
+{
+    return m_replace->toPlainText();
+}
+
+bool TfrmFind::backup() const
+{
+    return m_backup->isChecked();
+}
+
+void TfrmFind::setBackup(bool backup)
+{
+    m_backup->setChecked(backup);
+}
+
+bool TfrmFind::searchesOpenDocuments() const
+{
+    return m_openDocuments->isChecked();
+}
+
+QString TfrmFind::folder() const
+{
+    return m_folder->text();
+}
+
+void TfrmFind::setFolder(const QString &folder)
+{
+    m_folder->setText(folder);
+}
+
+void TfrmFind::setRunning(bool running)
+{
+    m_running = running;
+    for (QWidget *field :
+         std::initializer_list<QWidget *>{m_find, m_replace, m_wholeWord, m_matchCase, m_backup, m_scope, m_close})
+        field->setEnabled(!running);
+    m_action->setText(running                       ? QStringLiteral("Stop")
+                          : m_mode == Mode::Replace ? QStringLiteral("&Erstat alle")
+                                                    : QStringLiteral("&Find alle"));
+}
+
+void TfrmFind::updateActionButton()
+{
+    m_action->setEnabled(m_running || !m_find->toPlainText().isEmpty());
+}
