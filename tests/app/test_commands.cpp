@@ -146,7 +146,7 @@ TEST_F(CommandsTest, TheMenusHoldEveryCommandWithItsCaptionAndShortcut)
 
 TEST_F(CommandsTest, CommandsWhosePartIsMissingArePresentButDisabled)
 {
-    for (const char *id : {"actTabel", "actFormular", "actUdvidetSoegning"}) {
+    for (const char *id : {"actTabel", "actFormular", "actBilledfremviser"}) {
         QAction *action = m_window->command(QString::fromLatin1(id));
         ASSERT_NE(action, nullptr) << id;
         EXPECT_FALSE(action->isEnabled()) << id;
