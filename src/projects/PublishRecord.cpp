@@ -1,5 +1,7 @@
 #include "projects/PublishRecord.h"
 
+#include <functional>
+
 #include "core/AppFolders.h"
 
 #include <QAtomicInt>
@@ -246,22 +248,14 @@ bool PublishRecord::recordUploaded(const QString &site, const QString &title, co
     return record(site, files, title);
 }
 
-bool PublishRecord::moveFile(const QString &from, const QString &to)
+// Runs the statements of a move as one transaction: all of them or none.
+bool PublishRecord::moveInOneStep(const std::function<bool(QSqlQuery &)> &statements)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (!db.transaction())
         return fail(db.lastError());
-    const QString source = recordPath(from);
-    const QString target = recordPath(to);
     QSqlQuery query(db);
-    bool moved = query.prepare(QStringLiteral("DELETE FROM published WHERE path = ?"));
-    query.addBindValue(target);
-    moved = moved && query.exec();
-    moved = moved && query.prepare(QStringLiteral("UPDATE published SET path = ? WHERE path = ?"));
-    query.addBindValue(target);
-    query.addBindValue(source);
-    moved = moved && query.exec();
-    if (!moved) {
+    if (!statements(query)) {
         const QSqlError error = query.lastError();
         db.rollback();
         return fail(error);
@@ -269,30 +263,37 @@ bool PublishRecord::moveFile(const QString &from, const QString &to)
     return db.commit() || fail(db.lastError());
 }
 
-bool PublishRecord::moveFolder(const QString &from, const QString &to)
+bool PublishRecord::moveFile(const QString &from, const QString &to)
 {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction())
-        return fail(db.lastError());
     const QString source = recordPath(from);
     const QString target = recordPath(to);
-    QSqlQuery query(db);
-    bool moved = query.prepare(QStringLiteral("DELETE FROM published WHERE path >= ? AND path < ?"));
-    query.addBindValue(folderStart(target));
-    query.addBindValue(folderEnd(target));
-    moved = moved && query.exec();
-    moved = moved
-        && query.prepare(QStringLiteral("UPDATE published SET path = ? || substr(path, length(?) + 1) "
-                                        "WHERE path >= ? AND path < ?"));
-    query.addBindValue(folderStart(target));
-    query.addBindValue(folderStart(source));
-    query.addBindValue(folderStart(source));
-    query.addBindValue(folderEnd(source));
-    moved = moved && query.exec();
-    if (!moved) {
-        const QSqlError error = query.lastError();
-        db.rollback();
-        return fail(error);
-    }
-    return db.commit() || fail(db.lastError());
+    return moveInOneStep([&](QSqlQuery &query) {
+        bool moved = query.prepare(QStringLiteral("DELETE FROM published WHERE path = ?"));
+        query.addBindValue(target);
+        moved = moved && query.exec();
+        moved = moved && query.prepare(QStringLiteral("UPDATE published SET path = ? WHERE path = ?"));
+        query.addBindValue(target);
+        query.addBindValue(source);
+        return moved && query.exec();
+    });
+}
+
+bool PublishRecord::moveFolder(const QString &from, const QString &to)
+{
+    const QString source = recordPath(from);
+    const QString target = recordPath(to);
+    return moveInOneStep([&](QSqlQuery &query) {
+        bool moved = query.prepare(QStringLiteral("DELETE FROM published WHERE path >= ? AND path < ?"));
+        query.addBindValue(folderStart(target));
+        query.addBindValue(folderEnd(target));
+        moved = moved && query.exec();
+        moved = moved
+            && query.prepare(QStringLiteral("UPDATE published SET path = ? || substr(path, length(?) + 1) "
+                                            "WHERE path >= ? AND path < ?"));
+        query.addBindValue(folderStart(target));
+        query.addBindValue(folderStart(source));
+        query.addBindValue(folderStart(source));
+        query.addBindValue(folderEnd(source));
+        return moved && query.exec();
+    });
 }

@@ -6,9 +6,11 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QSqlError;
+class QSqlQuery;
 
 // A file as it was when it was last uploaded to a site.
 struct RecordedFile
@@ -76,6 +78,7 @@ public:
 private:
     bool prepareSchema();
     bool fail(const QSqlError &error);
+    bool moveInOneStep(const std::function<bool(QSqlQuery &)> &statements);
 
     QString m_path;
     QString m_connection;
