@@ -4,6 +4,7 @@
 #include "documents/DocumentList.h"
 #include "resources/LibraryIndex.h"
 #include "resources/LibraryLists.h"
+#include "workbench/PublishRequests.h"
 #include "workbench/Workbench.h"
 
 #include <QMainWindow>
@@ -94,6 +95,7 @@ public:
     CommandRegistry &commands() override { return *m_commands; }
     QString programFolder() const override { return m_programFolder; }
     void showResourcePage(QWidget &page) override;
+    PublishRequests &publishRequests() override { return m_publishRequests; }
 
 Q_SIGNALS:
     // The window has been shown for the first time and has opened the command line's files.
@@ -131,6 +133,7 @@ private:
     MainWindowState m_state;
     QString m_commandLineFiles;
     DocumentList m_documents;
+    PublishRequests m_publishRequests;
     bool m_shownOnce = false;
 
     OptionsModel *m_options = nullptr;

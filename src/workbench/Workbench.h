@@ -7,6 +7,7 @@ class DocumentArea;
 class DocumentList;
 class OptionsModel;
 class Prompter;
+class PublishRequests;
 class QWidget;
 class SettingsStore;
 class TFriendlyStatusBar;
@@ -36,4 +37,6 @@ public:
     virtual QString programFolder() const = 0;
     // Shows the page of the resource panel, showing the panel if it is hidden.
     virtual void showResourcePage(QWidget &page) = 0;
+    // Where files are handed to the publishing window.
+    virtual PublishRequests &publishRequests() = 0;
 };
