@@ -5,10 +5,12 @@
 #include "editing/CaretPlacement.h"
 #include "editor/TLEdit.h"
 #include "workbench/CommandRegistry.h"
+#include "workbench/PublishRequests.h"
 #include "workbench/Workbench.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QMenu>
 #include <QShortcut>
 #include <QTabBar>
@@ -115,7 +117,14 @@ QMenu *EditorContextMenu::documentMenu(bool onTabStrip)
     auto *menu = new QMenu(&m_workbench.window());
     menu->setObjectName(onTabStrip ? QStringLiteral("popFaneblad") : QStringLiteral("popUdenMarkering"));
     addCopy(menu, command("actLuk"), QStringLiteral("Luk"));
-    addCopy(menu, command("actOverfoersel"), QStringLiteral("Overførsel til Internet..."));
+    // Sends the active document; a document never saved has no file to send.
+    const QString path = documents.active().path;
+    PublishRequests &publishing = m_workbench.publishRequests();
+    QAction *upload = menu->addAction(QStringLiteral("Overførsel til Internet..."));
+    upload->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
+    upload->setEnabled(publishing.available() && !path.isEmpty());
+    connect(upload, &QAction::triggered, &publishing,
+            [&publishing, path] { emit publishing.uploadFiles({path}, QFileInfo(path).fileName()); });
     menu->addAction(QStringLiteral("Føj til Favoritfiler"))->setEnabled(false);
     menu->addSeparator();
     addCopy(menu, command("actEksternBrowser"), QStringLiteral("Vis side i ekstern browser"));

@@ -18,6 +18,7 @@
 #include "html/ElementBuilders.h"
 #include "workbench/BusyDisplay.h"
 #include "workbench/CommandRegistry.h"
+#include "workbench/PublishRequests.h"
 #include "workbench/TFriendlyStatusBar.h"
 #include "workbench/Workbench.h"
 
@@ -25,6 +26,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLayout>
 #include <QMenu>
@@ -241,8 +243,21 @@ void FilePanelCommands::attachMenu()
         }
         m_list->refresh();
     });
-    // Waiting for the parts they belong to.
-    m_menu->upload->setEnabled(false);
+    PublishRequests &publishing = m_workbench.publishRequests();
+    connect(m_menu->upload, &QAction::triggered, this, [this, &publishing] {
+        const QStringList paths = m_list->selectedPaths();
+        const QString label = paths.size() == 1 ? QFileInfo(paths.first()).fileName()
+                                                : QStringLiteral("%1 %2").arg(paths.size()).arg(QStringLiteral("fil(er)"));
+        if (!paths.isEmpty())
+            emit publishing.uploadFiles(paths, label);
+    });
+    connect(m_list, &TFileList::remoteFilesDropped, this,
+            [this, &publishing] { emit publishing.downloadInto(m_list->Directory()); });
+    connect(&publishing, &PublishRequests::localFilesChanged, this, [this](const QString &folder) {
+        if (QDir(folder) == QDir(m_list->Directory()))
+            m_list->refresh();
+    });
+    // Waiting for the part it belongs to.
     m_menu->imageViewer->setEnabled(false);
 }
 
@@ -262,6 +277,7 @@ void FilePanelCommands::settleMenu()
     const QString htmlFilter = m_workbench.options().options().htmlFilter;
     m_menu->insertReference->setEnabled(!paths.isEmpty() && referenceable(paths.first(), htmlFilter));
     m_menu->properties->setEnabled(bool(m_services.showProperties));
+    m_menu->upload->setEnabled(m_workbench.publishRequests().available());
 }
 
 bool FilePanelCommands::eventFilter(QObject *watched, QEvent *event)

@@ -1,6 +1,7 @@
 #include "filepanel/TFileList.h"
 
 #include "editing/DocumentDrops.h"
+#include "workbench/PublishRequests.h"
 
 #include <QApplication>
 #include <QDir>
@@ -304,9 +305,17 @@ bool TFileList::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop: {
-        // Files of other programs; the list's own entries are not dropped back on it.
+        // Files of other programs, or remote files to fetch; the list's own
+        // entries are not dropped back on it.
         auto *drop = static_cast<QDropEvent *>(event);
         const QMimeData *mime = drop->mimeData();
+        if (mime->hasFormat(PublishRequests::RemoteFilesFormat)) {
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            if (event->type() == QEvent::Drop)
+                Q_EMIT remoteFilesDropped();
+            return true;
+        }
         if (!mime->hasUrls() || mime->hasFormat(DocumentDrops::FileListFormat)) {
             drop->ignore();
             return true;

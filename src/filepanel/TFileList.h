@@ -76,6 +76,8 @@ Q_SIGNALS:
     void openRequested();
     // Files of other programs dropped on the list.
     void filesDropped(const QStringList &paths);
+    // Entries of the publishing window's remote listing dropped on the list.
+    void remoteFilesDropped();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -26,6 +26,10 @@ class PublishRequests : public QObject
     Q_OBJECT
 
 public:
+    // The format in which entries of the publishing window's remote listing
+    // are dragged: their names, one a line.
+    static inline const QString RemoteFilesFormat = QStringLiteral("application/x-pagewick-remote-files");
+
     using QObject::QObject;
 
     // Whether the publishing commands are attached and take requests; the

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+class HelpLine;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+
+// The properties panel of the publishing window: the fields of one site.
+// While connected the panel is disabled and its fields look greyed.
+class FtpSitePanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FtpSitePanel(HelpLine &help, QWidget *parent = nullptr);
+
+    // Clears server, password, user and start folder ("Ny").
+    void clearLogin();
+    // The protocol list's index: 0 FTP, 1 FTPS, 2 SFTP.
+    int protocolIndex() const;
+
+    QLineEdit *const server;
+    QLineEdit *const startFolder;
+    QLineEdit *const user;
+    QLineEdit *const password;
+    QCheckBox *const savePassword;
+    QCheckBox *const passive;
+    QLineEdit *const proxy;
+    QComboBox *const transferType;
+    QComboBox *const fileSystem;
+    QSpinBox *const port;
+    QComboBox *const protocol;
+    QLineEdit *const certificateFile;
+    QLineEdit *const privateKeyFile;
+
+private:
+    void showProtocolFields();
+
+    QLabel *m_certificateLabel;
+    QLabel *m_privateKeyLabel;
+};

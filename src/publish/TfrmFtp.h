@@ -1,0 +1,156 @@
+#pragma once
+
+#include "publish/FtpTypes.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+
+class FtpLog;
+class FtpSitePanel;
+class HelpLine;
+class Prompter;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QToolButton;
+class RemoteListing;
+class SettingsStore;
+class TSimpleFTP;
+
+// What the publishing window needs from the program around it.
+struct FtpWindowServices
+{
+    SettingsStore &settings;
+    Prompter &prompter;
+    // Where "ftp.log" is written.
+    QString userDataFolder;
+    // The folder the file list shows: where "Overfør til..." starts.
+    std::function<QString()> localFolder;
+    // The main window's document area on the screen, which the window
+    // covers when it opens; empty: the window keeps its own place.
+    std::function<QRect()> documentArea;
+};
+
+// "Overførsel til Internet": the saved sites, the connection to one of
+// them, the server's folders and the management of remote files.
+class TfrmFtp : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    TfrmFtp(const FtpWindowServices &services, QWidget *parent = nullptr);
+    ~TfrmFtp() override;
+
+    // The window's commands by name ("actTilslut", "actStart", ...).
+    QAction *command(const QString &name) const;
+    TSimpleFTP &ftp() { return *m_ftp; }
+    RemoteListing &listing() { return *m_listing; }
+    FtpSitePanel &sitePanel() { return *m_panel; }
+    FtpLog &log() { return *m_log; }
+    HelpLine &helpLine() { return *m_help; }
+    QComboBox &siteList() { return *m_sites; }
+    QComboBox &folderList() { return *m_folders; }
+    QString statusText() const;
+    void setStatusText(const QString &text);
+
+    bool isConnected() const { return m_connected; }
+    bool isBusy() const { return m_busy; }
+
+    // "Tilslut", "Afbryd forbindelsen".
+    void connectToSite();
+    void disconnectFromSite();
+    void refreshListing();
+    void enterFolder(const QString &path);
+    void goUp();
+    // "Opret ny mappe", remote "Slet", and the end of an in-place rename.
+    void newRemoteFolder();
+    void deleteSelected();
+    void renameRemote(const QString &oldName, const QString &newName);
+
+    // "Forbindelsens egenskaber".
+    void toggleProperties();
+    bool propertiesShown() const;
+
+signals:
+    // A download changed files in this local folder.
+    void localFilesChanged(const QString &folder);
+    // A project was dropped on the listing: its file picker should open.
+    void projectDropped(const QString &title);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // A blocking call of the component: the window counts it, so that
+    // closing waits for it, and a close asked for meanwhile happens once it
+    // has returned.
+    class ComponentCall
+    {
+    public:
+        explicit ComponentCall(TfrmFtp &window)
+            : m_window(window)
+        {
+            ++m_window.m_callDepth;
+        }
+        ~ComponentCall() { m_window.finishCall(); }
+        ComponentCall(const ComponentCall &) = delete;
+        ComponentCall &operator=(const ComponentCall &) = delete;
+
+    private:
+        TfrmFtp &m_window;
+    };
+
+    void buildCommands();
+    void buildMenus();
+    void buildToolBar();
+    void buildLayout();
+    void placeWindow();
+    QAction *addCommand(const char *name, const QString &caption, const QString &keys = QString());
+
+    void showState(TWinInetState state);
+    void connected();
+    void disconnected();
+    void goBusy();
+    void ready();
+    void updateCommands();
+    void fillFolderList();
+    void chooseFolderLevel(int index);
+    void showListingMenu(const QPoint &globalPosition);
+    void setView(int view);
+    void stepView();
+    void writeWindowSettings();
+    void finishCall();
+    bool refused(const QString &name, const QString &caption);
+    void message(const QString &caption, const QString &text, int icon);
+    bool hasPendingFiles() const;
+    void clearPending();
+
+    FtpWindowServices m_services;
+    TSimpleFTP *m_ftp;
+    HelpLine *m_help;
+    RemoteListing *m_listing;
+    FtpSitePanel *m_panel;
+    FtpLog *m_log;
+    QWidget *m_propertiesArea;
+    QComboBox *m_sites;
+    QComboBox *m_folders;
+    QLabel *m_statusText;
+    QLabel *m_countText;
+    QLabel *m_sizeText;
+    QToolButton *m_viewButton;
+    QMenu *m_viewMenu;
+    QMenu *m_arrangeMenu;
+    QHash<QString, QAction *> m_commands;
+    QString m_lastError;
+
+    bool m_connected = false;
+    bool m_busy = false;
+    bool m_refreshPending = false;
+    // Calls of the component still running below the current event: the
+    // window and its component stay until the last one has returned.
+    int m_callDepth = 0;
+    bool m_closeAfterCall = false;
+};
