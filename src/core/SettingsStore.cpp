@@ -248,7 +248,11 @@ void SettingsStore::restrictToOwner()
     if (m_ownerOnly)
         return;
     m_ownerOnly = true;
-    m_dirty = true;
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+        | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    const QString target = fileToReplace();
+    if (QFileInfo::exists(target) && (QFile::permissions(target) & others))
+        m_dirty = true; // the mode alone is reason to write the file anew
 }
 
 bool SettingsStore::flush()
