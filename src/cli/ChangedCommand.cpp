@@ -26,6 +26,8 @@ std::optional<QString> siteKey(const Invocation &invocation, SettingsStore &stor
             Console::complain(QStringLiteral("%1 er ikke adressen på en server.").arg(invocation.siteAddress));
         return address;
     }
+    // Sites still in the older layout are found too; the read-only store
+    // keeps the move in memory.
     SiteStore sites(store, SiteStore::PasswordPlace::SettingsFile);
     sites.convertOlderLayout();
     if (const std::optional<QString> stored = sites.address(invocation.siteTitle))
