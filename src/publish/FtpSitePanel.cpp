@@ -1,5 +1,6 @@
 #include "publish/FtpSitePanel.h"
 
+#include "publish/SiteRecord.h"
 #include "workbench/HelpLine.h"
 
 #include <QCheckBox>
@@ -109,9 +110,41 @@ void FtpSitePanel::clearLogin()
         edit->clear();
 }
 
-int FtpSitePanel::protocolIndex() const
+SiteRecord FtpSitePanel::record() const
 {
-    return protocol->currentIndex();
+    SiteRecord site;
+    site.server = server->text().trimmed();
+    site.startFolder = startFolder->text().trimmed();
+    site.user = user->text();
+    site.savePassword = savePassword->isChecked();
+    site.password = site.savePassword ? password->text() : QString();
+    site.passive = passive->isChecked();
+    site.proxy = proxy->text().trimmed();
+    site.transferType = transferType->currentIndex();
+    site.fileSystem = fileSystem->currentIndex();
+    site.port = port->value();
+    static const TransferProtocol protocols[] = {TransferProtocol::Ftp, TransferProtocol::Ftps, TransferProtocol::Sftp};
+    site.protocol = protocols[std::clamp(protocol->currentIndex(), 0, 2)];
+    site.trustedCertificateFile = certificateFile->text().trimmed();
+    site.privateKeyFile = privateKeyFile->text().trimmed();
+    return site;
+}
+
+void FtpSitePanel::load(const SiteRecord &site)
+{
+    server->setText(site.server);
+    startFolder->setText(site.startFolder);
+    user->setText(site.user);
+    password->setText(site.password);
+    savePassword->setChecked(site.savePassword);
+    passive->setChecked(site.passive);
+    proxy->setText(site.proxy);
+    transferType->setCurrentIndex(std::clamp(site.transferType, 0, transferType->count() - 1));
+    fileSystem->setCurrentIndex(std::clamp(site.fileSystem, 0, fileSystem->count() - 1));
+    port->setValue(site.port);
+    protocol->setCurrentIndex(int(site.protocol));
+    certificateFile->setText(site.trustedCertificateFile);
+    privateKeyFile->setText(site.privateKeyFile);
 }
 
 void FtpSitePanel::showProtocolFields()

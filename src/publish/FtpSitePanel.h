@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+struct SiteRecord;
 class HelpLine;
 class QCheckBox;
 class QComboBox;
@@ -20,8 +21,9 @@ public:
 
     // Clears server, password, user and start folder ("Ny").
     void clearLogin();
-    // The protocol list's index: 0 FTP, 1 FTPS, 2 SFTP.
-    int protocolIndex() const;
+    // The fields as a site without title, and a site shown in the fields.
+    SiteRecord record() const;
+    void load(const SiteRecord &site);
 
     QLineEdit *const server;
     QLineEdit *const startFolder;

@@ -46,6 +46,7 @@ int scaled(const QWidget &widget, int pixels)
 TfrmFtp::TfrmFtp(const FtpWindowServices &services, QWidget *parent)
     : QMainWindow(parent, Qt::Window)
     , m_services(services)
+    , m_siteStore(std::make_unique<SiteStore>(services.settings, services.passwordPlace))
     , m_ftp(new TSimpleFTP(this))
     , m_help(new HelpLine)
     , m_listing(new RemoteListing)
@@ -89,11 +90,16 @@ TfrmFtp::TfrmFtp(const FtpWindowServices &services, QWidget *parent)
         QTimer::singleShot(0, this, [this, from, to] { renameRemote(from, to); });
     });
     connect(m_folders, &QComboBox::activated, this, &TfrmFtp::chooseFolderLevel);
+    connect(m_sites, &QComboBox::activated, this, &TfrmFtp::selectSite);
 
     const FtpWindowSettings settings = FtpWindowSettings::read(m_services.settings, scaled(*this, 446));
     resize(settings.width, height());
     placeWindow();
     setView(settings.view);
+    m_siteStore->convertOlderLayout();
+    fillSiteList();
+    if (m_sites->count() > 0)
+        selectSite(std::clamp(settings.site, 0, m_sites->count() - 1));
     disconnected();
     m_log->clear();
     setStatusText(m_ftp->StateText(m_ftp->State()));
@@ -126,9 +132,12 @@ QAction *TfrmFtp::command(const QString &name) const
 
 void TfrmFtp::buildCommands()
 {
-    addCommand("actNy", QStringLiteral("&Ny"), QStringLiteral("Ctrl+N"));
-    addCommand("actGem", QStringLiteral("&Gem som..."), QStringLiteral("Ctrl+S"))->setToolTip(QStringLiteral("Gem forbindelse"));
-    addCommand("actSletForbindelse", QStringLiteral("&Slet"), QStringLiteral("Ctrl+Del"));
+    connect(addCommand("actNy", QStringLiteral("&Ny"), QStringLiteral("Ctrl+N")), &QAction::triggered, this, &TfrmFtp::newSite);
+    QAction *save = addCommand("actGem", QStringLiteral("&Gem som..."), QStringLiteral("Ctrl+S"));
+    save->setToolTip(QStringLiteral("Gem forbindelse"));
+    connect(save, &QAction::triggered, this, &TfrmFtp::saveSite);
+    connect(addCommand("actSletForbindelse", QStringLiteral("&Slet"), QStringLiteral("Ctrl+Del")), &QAction::triggered, this,
+            &TfrmFtp::deleteSite);
     QAction *properties = addCommand("actEgenskaber", QStringLiteral("&Egenskaber"), QStringLiteral("Alt+Return"));
     properties->setToolTip(QStringLiteral("Forbindelsens egenskaber"));
     connect(properties, &QAction::triggered, this, &TfrmFtp::toggleProperties);
@@ -466,6 +475,7 @@ void TfrmFtp::closeEvent(QCloseEvent *event)
         m_ftp->Disconnect();
     writeWindowSettings();
     clearPending();
+    m_projectTitle.clear();
     m_log->add(QStringLiteral("Afsluttet %1").arg(danishLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat)));
     m_log->save(QDir(m_services.userDataFolder).filePath(QStringLiteral("ftp.log")));
     event->accept();

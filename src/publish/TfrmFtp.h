@@ -1,11 +1,13 @@
 #pragma once
 
 #include "publish/FtpTypes.h"
+#include "publish/SiteStore.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class FtpLog;
 class FtpSitePanel;
@@ -32,6 +34,8 @@ struct FtpWindowServices
     // The main window's document area on the screen, which the window
     // covers when it opens; empty: the window keeps its own place.
     std::function<QRect()> documentArea;
+    // Where the sites' passwords are kept.
+    SiteStore::PasswordPlace passwordPlace = SiteStore::PasswordPlace::DesktopWhenRunning;
 };
 
 // "Overførsel til Internet": the saved sites, the connection to one of
@@ -70,7 +74,12 @@ public:
     void deleteSelected();
     void renameRemote(const QString &oldName, const QString &newName);
 
-    // "Forbindelsens egenskaber".
+    // "Ny", "Gem forbindelse", site "Slet", "Forbindelsens egenskaber".
+    void newSite();
+    void saveSite();
+    void deleteSite();
+    // Chooses the site at this position of the site list and shows it.
+    void selectSite(int index);
     void toggleProperties();
     bool propertiesShown() const;
 
@@ -103,6 +112,8 @@ private:
         TfrmFtp &m_window;
     };
 
+    void fillSiteList();
+    void loadSite(const QString &title);
     void buildCommands();
     void buildMenus();
     void buildToolBar();
@@ -129,6 +140,7 @@ private:
     void clearPending();
 
     FtpWindowServices m_services;
+    std::unique_ptr<SiteStore> m_siteStore;
     TSimpleFTP *m_ftp;
     HelpLine *m_help;
     RemoteListing *m_listing;
@@ -145,6 +157,8 @@ private:
     QMenu *m_arrangeMenu;
     QHash<QString, QAction *> m_commands;
     QString m_lastError;
+    // The project whose files are pending: the title proposed for the site.
+    QString m_projectTitle;
 
     bool m_connected = false;
     bool m_busy = false;

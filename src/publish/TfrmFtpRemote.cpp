@@ -2,6 +2,7 @@
 #include "core/ProductTexts.h"
 #include "core/Prompter.h"
 #include "files/FileTexts.h"
+#include "publish/ApplySite.h"
 #include "publish/FtpLog.h"
 #include "publish/FtpPasswordDialog.h"
 #include "publish/FtpSitePanel.h"
@@ -9,6 +10,7 @@
 #include "publish/RemoteListing.h"
 #include "publish/RemoteNameRules.h"
 #include "publish/RemotePath.h"
+#include "publish/SiteRecord.h"
 #include "publish/TSimpleFTP.h"
 #include "publish/TfrmFtp.h"
 
@@ -47,21 +49,8 @@ void TfrmFtp::connectToSite()
             return;
         password = prompt.password();
     }
-    m_ftp->setHostName(m_panel->server->text().trimmed());
-    m_ftp->setUserName(m_panel->user->text());
-    m_ftp->setPassword(password);
+    applySite(m_panel->record(), password, *m_ftp);
     m_log->setSecret(password);
-    m_ftp->setRemoteDir(m_panel->startFolder->text().trimmed());
-    m_ftp->setProxyName(m_panel->proxy->text().trimmed());
-    m_ftp->setPassive(m_panel->passive->isChecked());
-    m_ftp->setPort(m_panel->port->value());
-    static const TFTPTransferType transferTypes[] = {ttBinary, ttAscii, ttUnknown};
-    m_ftp->setTransferType(transferTypes[std::clamp(m_panel->transferType->currentIndex(), 0, 2)]);
-    m_ftp->setFileSystemType(m_panel->fileSystem->currentIndex() == 1 ? ftUnknown : ftUnix);
-    static const TransferProtocol protocols[] = {TransferProtocol::Ftp, TransferProtocol::Ftps, TransferProtocol::Sftp};
-    m_ftp->setProtocol(protocols[std::clamp(m_panel->protocolIndex(), 0, 2)]);
-    m_ftp->setTrustedCertificateFile(m_panel->certificateFile->text().trimmed());
-    m_ftp->setPrivateKeyFile(m_panel->privateKeyFile->text().trimmed());
 
     showMinimized();
     m_lastError.clear();

@@ -39,7 +39,8 @@ protected:
 
     void openWindow()
     {
-        window = new TfrmFtp({store, prompter, data.path(), [this] { return local.path(); }, {}});
+        window = new TfrmFtp(
+            {store, prompter, data.path(), [this] { return local.path(); }, {}, SiteStore::PasswordPlace::SettingsFile});
         window->show();
     }
     // Closes the window and waits until it is gone.

@@ -151,6 +151,57 @@ TEST_F(PublishingWindow, CreatesRenamesAndDeletesRemoteEntries)
     EXPECT_TRUE(QFile::exists(serverFile(QStringLiteral("new.txt"))));
 }
 
+TEST_F(PublishingWindow, SavesAndDeletesSitesFromTheFields)
+{
+    fillSite();
+    window->sitePanel().startFolder->setText(QStringLiteral("web"));
+    prompter.expectInput(QStringLiteral("Min side"));
+    command("actGem").trigger();
+    EXPECT_EQ(prompter.inputPrompts().last(), QStringLiteral("Skriv forbindelsens titel:"));
+    EXPECT_EQ(window->siteList().currentText(), QStringLiteral("Min side"));
+
+    // Another site, then the first one again under its title in other letters.
+    window->sitePanel().server->setText(QStringLiteral("ftp.andet.dk"));
+    prompter.expectInput(QStringLiteral("Andet"));
+    command("actGem").trigger();
+    window->sitePanel().server->setText(QStringLiteral("127.0.0.1"));
+    window->sitePanel().user->setText(QStringLiteral("ny bruger"));
+    prompter.expectInput(QStringLiteral("min side"));
+    command("actGem").trigger();
+    EXPECT_EQ(store.readSection(QStringLiteral("Ftp")),
+              QStringList({QStringLiteral("Ftp1=Andet"), QStringLiteral("Ftp2=min side")}))
+        << "one entry per title, sorted";
+
+    // Choosing a site shows it; deleting it shows the first one left.
+    window->selectSite(0);
+    EXPECT_EQ(window->sitePanel().server->text(), QStringLiteral("ftp.andet.dk"));
+    prompter.expect(QStringLiteral("Ønsker du at slette Andet?"), Prompter::Yes);
+    command("actSletForbindelse").trigger();
+    EXPECT_EQ(prompter.seen().last().caption, QStringLiteral("Slet forbindelse"));
+    EXPECT_EQ(window->siteList().count(), 1);
+    EXPECT_EQ(window->sitePanel().server->text(), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(window->sitePanel().user->text(), QStringLiteral("ny bruger"));
+
+    // A new window shows the site chosen last, with its kept password.
+    closeWindow();
+    openWindow();
+    EXPECT_EQ(window->siteList().currentText(), QStringLiteral("min side"));
+    EXPECT_EQ(window->sitePanel().startFolder->text(), QStringLiteral("web"));
+    EXPECT_EQ(window->sitePanel().password->text(), FtpTestServer::Password);
+
+    // "Ny" empties the login fields; the last site deleted leaves them as they are.
+    command("actNy").trigger();
+    EXPECT_EQ(window->sitePanel().server->text(), QString());
+    EXPECT_TRUE(window->propertiesShown());
+    window->selectSite(0);
+    prompter.expect(QStringLiteral("Ønsker du at slette"), Prompter::Yes);
+    command("actSletForbindelse").trigger();
+    EXPECT_EQ(window->siteList().count(), 0);
+    EXPECT_EQ(window->sitePanel().server->text(), QStringLiteral("127.0.0.1"));
+    EXPECT_TRUE(store.readSection(QStringLiteral("Ftp")).isEmpty());
+    EXPECT_FALSE(command("actSletForbindelse").isEnabled());
+}
+
 TEST_F(PublishingWindow, ClosingWritesTheLogAndTheWindowSettingsWithoutThePassword)
 {
     connectWindow();
