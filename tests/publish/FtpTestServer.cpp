@@ -20,6 +20,8 @@ FtpTestServer::FtpTestServer(const Options &options)
         arguments << QStringLiteral("--no-rename");
     if (options.silent)
         arguments << QStringLiteral("--silent");
+    if (options.journal)
+        arguments << QStringLiteral("--journal");
     m_port = startPythonServer(m_process, arguments, m_output);
 }
 
@@ -38,6 +40,20 @@ int FtpTestServer::logins()
     m_process.waitForReadyRead(50);
     m_output += m_process.readAllStandardOutput();
     return int(m_output.count("LOGIN "));
+}
+
+QStringList FtpTestServer::journal()
+{
+    // The server writes its last lines a moment after the client is done.
+    while (m_process.waitForReadyRead(100))
+        m_output += m_process.readAllStandardOutput();
+    m_output += m_process.readAllStandardOutput();
+    QStringList lines;
+    for (const QByteArray &line : m_output.split('\n')) {
+        if (line.startsWith("CONNECT") || line.startsWith("CMD "))
+            lines.append(QString::fromUtf8(line));
+    }
+    return lines;
 }
 
 void FtpTestServer::kill()

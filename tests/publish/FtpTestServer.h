@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A real FTP server (pyftpdlib, see ftp_server.py) on 127.0.0.1 and a free
@@ -17,6 +18,7 @@ public:
         bool noMachineListing = false;
         bool noRename = false;
         bool silent = false; // accepts connections and never answers
+        bool journal = false; // tells every connection and command, see journal()
     };
 
     static inline const QString User = QStringLiteral("pw");
@@ -35,6 +37,9 @@ public:
     QString certificateFile() const { return m_certificates.filePath(QStringLiteral("cert.pem")); }
     // Logins seen so far.
     int logins();
+    // With the journal on: "CONNECT" for each connection and "CMD <COMMAND>
+    // <argument>" for each command (login commands left out), in order.
+    QStringList journal();
     // Ends the server at once, as a crash would.
     void kill();
 

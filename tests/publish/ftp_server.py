@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """FTP test server for the transport tests: pyftpdlib on 127.0.0.1.
 
-Prints "PORT <n>" once it listens and "LOGIN <user>" after every login.
+Prints "PORT <n>" once it listens and "LOGIN <user>" after every login;
+with --journal also "CONNECT" for every connection and "CMD <COMMAND> <arg>"
+for every command it is sent.
 """
 import argparse
 import os
@@ -70,6 +72,7 @@ def main():
     parser.add_argument("--no-mlsd", action="store_true")
     parser.add_argument("--no-rename", action="store_true")
     parser.add_argument("--silent", action="store_true")
+    parser.add_argument("--journal", action="store_true")
     args = parser.parse_args()
 
     if args.silent:
@@ -96,8 +99,17 @@ def main():
         base = FTPHandler
 
     class Handler(base):
+        def on_connect(self):
+            if args.journal:
+                say("CONNECT")
+
         def on_login(self, username):
             say("LOGIN " + username)
+
+        def pre_process_command(self, line, cmd, arg):
+            if args.journal and cmd not in ("USER", "PASS"):
+                say("CMD %s %s" % (cmd, arg or ""))
+            super().pre_process_command(line, cmd, arg)
 
     if args.tls:
         Handler.certfile = cert_path

@@ -367,16 +367,20 @@ TEST_F(FtpOperations, FailIfExistsOnGetLeavesTheLocalFileAlone)
     EXPECT_EQ(readFile(target), QByteArray("server"));
 }
 
-TEST_F(FtpOperations, UploadToAServerThatRefusesRenamesStillArrives)
+TEST_F(FtpOperations, UploadToAServerThatRefusesRenamesFailsAndLeavesItsOldFile)
 {
     FtpTestServer noRename({.noRename = true});
     ASSERT_TRUE(noRename.started());
     aimAt(ftp, noRename);
     connect();
+    writeFile(noRename.rootPath(QStringLiteral("a.htm")), "old page");
     const QString source = writeFile(local.filePath(QStringLiteral("a.htm")), "whole page");
-    EXPECT_TRUE(ftp.PutFile(source, QStringLiteral("a.htm")));
-    EXPECT_EQ(readFile(noRename.rootPath(QStringLiteral("a.htm"))), QByteArray("whole page"));
+    // Sent under its own name instead, a broken transfer would leave half a
+    // page there.
+    EXPECT_FALSE(ftp.PutFile(source, QStringLiteral("a.htm")));
+    EXPECT_EQ(readFile(noRename.rootPath(QStringLiteral("a.htm"))), QByteArray("old page"));
     EXPECT_TRUE(leftoverTemporaries(noRename.root()).isEmpty());
+    EXPECT_TRUE(ftp.Connected());
 }
 
 TEST_F(FtpOperations, NamesFromTheServerNeverLeaveTheGivenFolder)
