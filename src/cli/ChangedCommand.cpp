@@ -8,6 +8,7 @@
 #include "projects/FolderFiles.h"
 #include "projects/PublishRecord.h"
 #include "projects/SiteAddress.h"
+#include "publish/SiteStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +18,7 @@ namespace {
 
 // The site's key in the record: a title is looked up among the saved sites
 // first, then among the titles the record kept from earlier uploads.
-std::optional<QString> siteKey(const Invocation &invocation, const SettingsStore &store, PublishRecord &record)
+std::optional<QString> siteKey(const Invocation &invocation, SettingsStore &store, PublishRecord &record)
 {
     if (!invocation.siteAddress.isEmpty()) {
         const std::optional<QString> address = normaliseSiteAddress(invocation.siteAddress);
@@ -25,7 +26,11 @@ std::optional<QString> siteKey(const Invocation &invocation, const SettingsStore
             Console::complain(QStringLiteral("%1 er ikke adressen på en server.").arg(invocation.siteAddress));
         return address;
     }
-    if (const std::optional<QString> stored = storedSiteAddress(store, invocation.siteTitle))
+    // Sites still in the older layout are found too; the read-only store
+    // keeps the move in memory.
+    SiteStore sites(store, SiteStore::PasswordPlace::SettingsFile);
+    sites.convertOlderLayout();
+    if (const std::optional<QString> stored = sites.address(invocation.siteTitle))
         return stored;
     const std::optional<QString> recorded = record.siteForTitle(invocation.siteTitle);
     if (!recorded) {
@@ -60,8 +65,8 @@ int runChanged(const Invocation &invocation, const ToolContext &)
         Console::complain(QStringLiteral("%1 findes ikke.").arg(target.shown));
         return ExitFailure;
     }
-    const SettingsStore store(invocation.settingsFile.isEmpty() ? SettingsStore::defaultPath() : invocation.settingsFile,
-                              SettingsStore::Access::ReadOnly);
+    SettingsStore store(invocation.settingsFile.isEmpty() ? SettingsStore::defaultPath() : invocation.settingsFile,
+                        SettingsStore::Access::ReadOnly);
     const QString userDataFolder = AppFolders::settleUserDataFolder(store, AppFolders::defaultUserDataFolder()).folder;
     PublishRecord record(PublishRecord::fileIn(userDataFolder));
     if (!record.open()) {

@@ -62,6 +62,28 @@ bool keepDamaged(const QString &file, const QByteArray &bytes)
     }
 }
 
+// The permissions the rewritten file gets: the owner's alone when asked,
+// else those of the file it replaces, else the usual ones.
+std::optional<QFileDevice::Permissions> permissionsFor(const QString &target, bool ownerOnly)
+{
+    if (ownerOnly)
+        return QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (QFileInfo::exists(target))
+        return QFile::permissions(target);
+    return std::nullopt;
+}
+
+// Creates the empty file beside the target with its final permissions before
+// anything is written into it, so that no secret is ever readable by others.
+bool createBeside(const QString &temporary, const std::optional<QFileDevice::Permissions> &permissions)
+{
+    QFile::remove(temporary);
+    QFile file(temporary);
+    if (!permissions)
+        return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly, *permissions) && file.setPermissions(*permissions);
+}
+
 } // namespace
 
 SettingsStore::SettingsStore(QString iniPath, Access access)
@@ -221,6 +243,18 @@ void SettingsStore::eraseSection(const QString &section)
         m_dirty = true;
 }
 
+void SettingsStore::restrictToOwner()
+{
+    if (m_ownerOnly)
+        return;
+    m_ownerOnly = true;
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+        | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    const QString target = fileToReplace();
+    if (QFileInfo::exists(target) && (QFile::permissions(target) & others))
+        m_dirty = true; // the mode alone is reason to write the file anew
+}
+
 bool SettingsStore::flush()
 {
     if (!m_dirty)
@@ -236,7 +270,8 @@ bool SettingsStore::flush()
         m_damagedText.reset();
     }
     const QString temporary = target + QStringLiteral(".new");
-    QFile::remove(temporary);
+    if (!createBeside(temporary, permissionsFor(target, m_ownerOnly)))
+        return false;
     {
         QSettings file(temporary, QSettings::IniFormat);
         for (const Section &s : m_sections) {
@@ -250,12 +285,6 @@ bool SettingsStore::flush()
             QFile::remove(temporary);
             return false;
         }
-    }
-    if (!QFileInfo::exists(temporary)) {
-        // An empty store writes no file; an empty file stands for it.
-        QFile empty(temporary);
-        if (!empty.open(QIODevice::WriteOnly))
-            return false;
     }
     std::error_code error;
     std::filesystem::rename(std::filesystem::path(temporary.toStdU16String()), std::filesystem::path(target.toStdU16String()),

@@ -15,7 +15,8 @@
 // after it are read; the damaged file is kept beside it as "NAME.bak" (or
 // "NAME.1.bak", ...) before it is first replaced. A file that cannot be read at
 // all (a pipe, a folder, no permission) leaves the store empty and is never
-// written over. A symbolic link stays a link: its target is replaced.
+// written over. A symbolic link stays a link: its target is replaced. A
+// rewrite keeps the file's permissions.
 class SettingsStore
 {
 public:
@@ -56,6 +57,11 @@ public:
     QStringList readSection(const QString &section) const;
     void eraseSection(const QString &section);
 
+    // From now on the file is readable and writable by its owner alone (for
+    // settings that hold a secret); the next flush() makes it so.
+    void restrictToOwner();
+    bool restrictedToOwner() const { return m_ownerOnly; }
+
     // Writes the whole store beside the file and renames it over the old one, so
     // a failed write leaves the previous file whole. Does nothing when unchanged;
     // false when a read-only store, or one whose file could not be read, holds
@@ -84,6 +90,7 @@ private:
     QList<Section> m_sections;
     bool m_dirty = false;
     bool m_unreadable = false;
+    bool m_ownerOnly = false;
     // The bytes of a file that had damaged lines, until they are kept.
     std::optional<QByteArray> m_damagedText;
 };

@@ -4,8 +4,6 @@
 
 #include <optional>
 
-class SettingsStore;
-
 // A site is known to the publish record by its address, which stays the same
 // when the user renames the site: the scheme, user, host, port and start
 // folder of the connection, written one way only ("ftp://user@host/folder").
@@ -13,7 +11,3 @@ class SettingsStore;
 // left out, the folder is cleaned and has no trailing slash; a password, query
 // or fragment is dropped. Nothing when the text names no host.
 std::optional<QString> normaliseSiteAddress(const QString &address);
-
-// The address of the site saved under this title in the settings store (its
-// server, port, user and start folder); nothing when no such site is saved.
-std::optional<QString> storedSiteAddress(const SettingsStore &store, const QString &title);

@@ -304,4 +304,46 @@ TEST_F(SettingsStoreTest, AFailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(after.readAll(), oldBytes);
 }
 
+TEST_F(SettingsStoreTest, ARewriteKeepsTheFilesModeAndAnOwnerOnlyFileStaysSo)
+{
+    const auto modeOf = [](const QString &path) {
+        struct stat status;
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
+    };
+    {
+        SettingsStore store(iniPath());
+        store.writeText(QStringLiteral("Start"), QStringLiteral("Top"), QStringLiteral("11"));
+        ASSERT_TRUE(store.flush());
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(iniPath()).constData(), 0640), 0);
+    {
+        SettingsStore store(iniPath());
+        store.writeText(QStringLiteral("Start"), QStringLiteral("Top"), QStringLiteral("22"));
+        ASSERT_TRUE(store.flush());
+    }
+    EXPECT_EQ(modeOf(iniPath()), 0640);
+
+    {
+        SettingsStore store(iniPath());
+        store.restrictToOwner(); // nothing else changed: the mode alone is reason to write
+        ASSERT_TRUE(store.flush());
+    }
+    EXPECT_EQ(modeOf(iniPath()), 0600);
+    {
+        SettingsStore store(iniPath());
+        store.writeText(QStringLiteral("Start"), QStringLiteral("Top"), QStringLiteral("33"));
+        ASSERT_TRUE(store.flush());
+    }
+    EXPECT_EQ(modeOf(iniPath()), 0600);
+    EXPECT_EQ(SettingsStore(iniPath()).readInt(QStringLiteral("Start"), QStringLiteral("Top"), 0), 33);
+
+    // A new file is owner-only from the start.
+    const QString fresh = m_dir.filePath(QStringLiteral("Andet/Pagewick.ini"));
+    SettingsStore store(fresh);
+    store.restrictToOwner();
+    store.writeText(QStringLiteral("Ftp2\\Side"), QStringLiteral("Kodeord"), QStringLiteral("12345"));
+    ASSERT_TRUE(store.flush());
+    EXPECT_EQ(modeOf(fresh), 0600);
+}
+
 } // namespace

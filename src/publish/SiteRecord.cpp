@@ -1,0 +1,6 @@
+#include "publish/SiteRecord.h"
+
+int defaultPort(TransferProtocol protocol)
+{
+    return protocol == TransferProtocol::Sftp ? 22 : 21;
+}
