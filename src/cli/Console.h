@@ -21,6 +21,6 @@ bool finish();
 // The exit codes a shell script can rely on.
 enum ExitCode {
     ExitSuccess = 0,
-    ExitFindings = 1, // check: a file has findings; date: a broken date was left alone
+    ExitFindings = 1, // check: a file has findings; date: a broken date was left alone; publish: files not sent
     ExitFailure = 2, // bad arguments, or a file that could not be read or written
 };
