@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -75,6 +76,8 @@ protected:
 
     QTemporaryDir m_dir;
     QString m_programFolder = QStringLiteral(PAGEWICK_DATA_DIR);
+    // Set for every run besides the test's own folders.
+    QHash<QString, QString> m_extraEnvironment;
 
 private:
     QProcessEnvironment environment() const
@@ -83,6 +86,8 @@ private:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
         env.insert(QStringLiteral("PAGEWICK_PROGRAM_DIR"), m_programFolder);
+        for (auto it = m_extraEnvironment.cbegin(); it != m_extraEnvironment.cend(); ++it)
+            env.insert(it.key(), it.value());
         return env;
     }
 
