@@ -19,6 +19,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 
 namespace {
 
@@ -67,18 +68,15 @@ std::optional<PublishFiles> filesToPublish(const FileArgument &target, const QSt
 // The files changed since they were last sent to the site, relative to the root.
 std::optional<QStringList> changedFiles(PublishRecord &record, const QString &key, const PublishFiles &files)
 {
-    const QDir root(files.root);
-    QStringList absolute;
-    for (const QString &relative : files.relativePaths)
-        absolute.append(QDir::cleanPath(root.absoluteFilePath(relative)));
-    const std::optional<QStringList> changed = changedSincePublishing(record, key, absolute);
+    const std::optional<QStringList> changed = changedSincePublishing(record, key, files.absolutePaths);
     if (!changed) {
         Console::complain(record.errorText());
         return std::nullopt;
     }
+    const QSet<QString> changedSet(changed->cbegin(), changed->cend());
     QStringList relative;
-    for (qsizetype i = 0; i < absolute.size(); ++i) {
-        if (changed->contains(absolute.at(i)))
+    for (qsizetype i = 0; i < files.absolutePaths.size(); ++i) {
+        if (changedSet.contains(files.absolutePaths.at(i)))
             relative.append(files.relativePaths.at(i));
     }
     return relative;

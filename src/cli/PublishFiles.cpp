@@ -18,10 +18,13 @@ std::optional<PublishFiles> projectFiles(const QString &name, const QString &use
             continue;
         PublishFiles files;
         files.root = QDir::cleanPath(fileSystemPath(tree.rootFolder(project)));
+        const QDir root(files.root);
         for (const ProjectFileRow &row : ProjectFileList(tree, project, masks)) {
             // A missing file cannot be sent, and a web address is no file here.
-            if (!row.missing && row.icon != LinkIcon::Web && !row.path.contains(QLatin1String("://")))
-                files.relativePaths.append(QDir::cleanPath(fileSystemPath(row.path)));
+            if (row.missing || row.icon == LinkIcon::Web || row.path.contains(QLatin1String("://")))
+                continue;
+            files.relativePaths.append(QDir::cleanPath(fileSystemPath(row.path)));
+            files.absolutePaths.append(QDir::cleanPath(root.absoluteFilePath(files.relativePaths.last())));
         }
         return files;
     }
@@ -35,8 +38,12 @@ std::optional<PublishFiles> folderFiles(const QString &folder)
         return std::nullopt;
     PublishFiles files;
     files.root = QDir::cleanPath(info.absoluteFilePath());
-    const QDir root(files.root);
-    for (const QString &file : filesBelow(files.root))
-        files.relativePaths.append(root.relativeFilePath(file));
+    // The walk gives clean paths below the root, so the relative ones are
+    // their ends (tens of thousands of files make this worth it).
+    files.absolutePaths = filesBelow(files.root);
+    const qsizetype prefix = files.root.endsWith(u'/') ? files.root.size() : files.root.size() + 1;
+    files.relativePaths.reserve(files.absolutePaths.size());
+    for (const QString &file : std::as_const(files.absolutePaths))
+        files.relativePaths.append(file.mid(prefix));
     return files;
 }

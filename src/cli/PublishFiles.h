@@ -13,6 +13,7 @@ struct PublishFiles
 {
     QString root; // absolute, clean
     QStringList relativePaths;
+    QStringList absolutePaths; // clean; same order as relativePaths
 };
 
 // The project titled `name` (compared without regard to case) in the project
