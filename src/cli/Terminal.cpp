@@ -67,10 +67,11 @@ std::optional<QString> readHidden(const QString &prompt)
 {
     if (!available())
         return std::nullopt;
-    ask(prompt);
     std::optional<QString> line;
     {
+        // Off before the prompt shows, so nothing typed after it is echoed.
         const EchoOff quiet;
+        ask(prompt);
         line = readLine();
     }
     // The Enter the user typed was not echoed either.

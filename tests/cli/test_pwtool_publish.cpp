@@ -139,6 +139,29 @@ TEST_F(PublishTest, FilesOutsideTheRootAreHeldBackAndNamedWithoutATerminal)
     EXPECT_EQ(result.out, "../faelles/stil.css (uden for rodmappen)\n");
 }
 
+TEST_F(PublishTest, AtATerminalFilesOutsideTheRootGoAfterAYesAndThePasswordIsAskedWithoutEcho)
+{
+    m_extraEnvironment.remove(QStringLiteral("PAGEWICK_PASSWORD"));
+    ASSERT_TRUE(QDir(server.root()).mkdir(QStringLiteral("www")));
+    ASSERT_TRUE(QDir(server.root()).mkdir(QStringLiteral("faelles")));
+    writeInto(QStringLiteral("web/index.htm"), "<link rel=\"stylesheet\" href=\"../faelles/stil.css\"><p>forside</p>");
+    writeInto(QStringLiteral("faelles/stil.css"), "p { color: red }");
+    writeProject(QStringLiteral("Min side"), QStringLiteral("web"), {QStringLiteral("index.htm")});
+
+    const ToolRun result = runShell(
+        QStringLiteral("/usr/bin/python3 '%1' --expect '(j/n) ' --send j --expect 'Adgangskode til 127.0.0.1: ' --send '%2' "
+                       "-- \"$PWTOOL\" publish --to '%3/www' 'Min side'")
+            .arg(QStringLiteral(PAGEWICK_TERMINAL_SESSION), FtpTestServer::Password, address()),
+        QStringLiteral("C.UTF-8"));
+    const QString shown = QString::fromUtf8(result.out);
+    EXPECT_EQ(result.exitCode, 0) << shown.toStdString() << result.err.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("  ../faelles/stil.css\r\n"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("2 af 2 filer overført"))) << shown.toStdString();
+    EXPECT_FALSE(shown.contains(FtpTestServer::Password));
+    EXPECT_TRUE(QFile::exists(server.rootPath(QStringLiteral("www/index.htm"))));
+    EXPECT_TRUE(QFile::exists(server.rootPath(QStringLiteral("faelles/stil.css"))));
+}
+
 TEST_F(PublishTest, ASavedSiteGivesItsAddressAndItsPassword)
 {
     m_extraEnvironment.remove(QStringLiteral("PAGEWICK_PASSWORD"));
