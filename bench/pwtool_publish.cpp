@@ -5,6 +5,8 @@
 //   3. again with nothing changed (least of five);
 //   4. 100,000 small files of which 10 changed, the rest recorded as published.
 // Usage: pwtool_publish [BUILD_BIN_DIR]
+#include "LocalFtpServer.h"
+
 #include "projects/PublishRecord.h"
 #include "projects/SiteAddress.h"
 #include "publish/TSimpleFTP.h"
@@ -24,35 +26,8 @@
 
 namespace {
 
-const QString User = QStringLiteral("pw");
-const QString Password = QStringLiteral("bench-kode");
-
-struct Server
-{
-    QProcess process;
-    int port = 0;
-    bool start(const QString &root)
-    {
-        process.start(QStringLiteral("/usr/bin/python3"),
-                      {QStringLiteral(PAGEWICK_FTP_SERVER_SCRIPT), QStringLiteral("--root"), root, QStringLiteral("--user"), User,
-                       QStringLiteral("--password"), Password});
-        QByteArray out;
-        for (int i = 0; i < 150 && port == 0; ++i) {
-            process.waitForReadyRead(100);
-            out += process.readAllStandardOutput();
-            const qsizetype at = out.indexOf("PORT ");
-            const qsizetype end = out.indexOf('\n', at);
-            if (at >= 0 && end > at)
-                port = out.mid(at + 5, end - at - 5).trimmed().toInt();
-        }
-        return port > 0;
-    }
-    ~Server()
-    {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-};
+const QString User = LocalFtpServer::User;
+const QString Password = LocalFtpServer::Password;
 
 void writeRandom(const QString &path, qint64 size)
 {
@@ -81,7 +56,7 @@ void change(const QStringList &files)
 class Bench
 {
 public:
-    Bench(const QString &binDir, Server &server, const QString &work)
+    Bench(const QString &binDir, LocalFtpServer &server, const QString &work)
         : m_pwtool(QDir(binDir).absoluteFilePath(QStringLiteral("pwtool")))
         , m_server(server)
         , m_work(work)
@@ -132,7 +107,7 @@ public:
 
 private:
     QString m_pwtool;
-    Server &m_server;
+    LocalFtpServer &m_server;
     QString m_work;
     QProcessEnvironment m_env;
 };
@@ -158,8 +133,8 @@ int main(int argc, char *argv[])
     QDir().mkpath(root + QStringLiteral("/pw"));
     QDir().mkpath(root + QStringLiteral("/lftp"));
     QDir().mkpath(root + QStringLiteral("/many"));
-    Server server;
-    if (!server.start(root)) {
+    LocalFtpServer server;
+    if (!server.start(QStringLiteral(PAGEWICK_FTP_SERVER_SCRIPT), root)) {
         std::printf("the FTP server did not start\n");
         return 1;
     }

@@ -30,7 +30,10 @@ struct TransferSummary
 // are processed, so a window stays responsive and its stop command can call
 // the component's Abort, which ends the run (the files not yet tried count as
 // not sent). Every failure is told through fileFailed with its reason; none
-// is silent. Signals are emitted on the component's thread.
+// is silent. While a run goes, the component raises its failures (the run
+// catches them), so nothing else should use it meanwhile: the caller keeps
+// its own busy state. Signals are emitted on the component's thread; a run
+// object serves one run.
 class TransferRun : public QObject
 {
     Q_OBJECT

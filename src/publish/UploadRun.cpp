@@ -46,6 +46,11 @@ TransferSummary UploadRun::run()
     TransferSummary summary;
     summary.count = int(m_transfer.count());
     const QStringList &names = m_transfer.remoteNames;
+    if (names.size() != m_transfer.localPaths.size()) {
+        emit problem(QStringLiteral("Overførslen mangler navnet på serveren for nogle af filerne og startes ikke"));
+        summary.notSent = m_transfer.localPaths;
+        return summary;
+    }
     if (!createFolders()) {
         leaveRest(names, 0, summary);
         return summary;

@@ -23,7 +23,10 @@ class UploadRun : public TransferRun
 public:
     UploadRun(TSimpleFTP &ftp, PendingTransfer transfer, QObject *parent = nullptr);
 
-    // Records the sent files for the site (its normalised address) under its title.
+    // Records the sent files for the site (its key, see siteAddress) under
+    // its title, which may be empty. Without it nothing is recorded: the
+    // window calls it when "Be&nyt arkivflag ved projektopdatering til
+    // Internet" is on, as pwtool always does.
     void recordIn(PublishRecord &record, const QString &site, const QString &title);
 
     // Blocks until every file was tried or the connection ended.
