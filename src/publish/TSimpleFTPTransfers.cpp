@@ -170,14 +170,22 @@ bool TSimpleFTP::moveIntoPlace(const QString &from, const QString &to)
 {
     if (sendCommand(QStringLiteral("RNFR"), from, to) == Outcome::Done)
         return true;
-    // Some servers will not rename over an existing file: the old one goes
-    // first, so the target is briefly missing but never half written. A
-    // server that takes no renames at all keeps its old file.
+    // Some servers will not rename over an existing file: the old one steps
+    // aside first and comes back when the new one cannot take its place, so
+    // the page is briefly missing but never half written nor lost. A server
+    // that takes no renames at all keeps its old file.
     const bool renamesTaken = m_protocol == TransferProtocol::Sftp || session()->replyCodeOf(QStringLiteral("RNFR")) == 350;
     if (!Connected() || !renamesTaken)
         return false;
-    sendCommand(QStringLiteral("DELE"), to);
-    return sendCommand(QStringLiteral("RNFR"), from, to) == Outcome::Done;
+    const QString aside = temporaryNameFor(to);
+    if (sendCommand(QStringLiteral("RNFR"), to, aside) != Outcome::Done)
+        return false;
+    if (sendCommand(QStringLiteral("RNFR"), from, to) == Outcome::Done) {
+        sendCommand(QStringLiteral("DELE"), aside);
+        return true;
+    }
+    sendCommand(QStringLiteral("RNFR"), aside, to);
+    return false;
 }
 
 bool TSimpleFTP::PutFile(const QString &localFile, const QString &remoteFile)

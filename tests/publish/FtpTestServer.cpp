@@ -18,6 +18,8 @@ FtpTestServer::FtpTestServer(const Options &options)
         arguments << QStringLiteral("--no-mlsd");
     if (options.noRename)
         arguments << QStringLiteral("--no-rename");
+    if (options.noRenameOver)
+        arguments << QStringLiteral("--no-rename-over");
     if (options.silent)
         arguments << QStringLiteral("--silent");
     if (options.journal)

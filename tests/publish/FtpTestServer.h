@@ -17,6 +17,7 @@ public:
         int throttleBytesPerSecond = 0;
         bool noMachineListing = false;
         bool noRename = false;
+        bool noRenameOver = false; // a rename onto an existing file is refused
         bool silent = false; // accepts connections and never answers
         bool journal = false; // tells every connection and command, see journal()
     };

@@ -71,6 +71,8 @@ def main():
     parser.add_argument("--throttle", type=int, default=0, help="bytes per second on data channels")
     parser.add_argument("--no-mlsd", action="store_true")
     parser.add_argument("--no-rename", action="store_true")
+    parser.add_argument("--no-rename-over", action="store_true",
+                        help="refuse a rename onto an existing file")
     parser.add_argument("--silent", action="store_true")
     parser.add_argument("--journal", action="store_true")
     args = parser.parse_args()
@@ -105,6 +107,12 @@ def main():
 
         def on_login(self, username):
             say("LOGIN " + username)
+
+        def ftp_RNTO(self, path):
+            if args.no_rename_over and os.path.exists(path):
+                self.respond("550 File exists.")
+                return
+            return super().ftp_RNTO(path)
 
         def pre_process_command(self, line, cmd, arg):
             if args.journal and cmd not in ("USER", "PASS"):

@@ -383,6 +383,18 @@ TEST_F(FtpOperations, UploadToAServerThatRefusesRenamesFailsAndLeavesItsOldFile)
     EXPECT_TRUE(ftp.Connected());
 }
 
+TEST_F(FtpOperations, UploadOverAFileTheServerWillNotRenameOntoReplacesIt)
+{
+    FtpTestServer noRenameOver({.noRenameOver = true});
+    ASSERT_TRUE(noRenameOver.started());
+    aimAt(ftp, noRenameOver);
+    connect();
+    writeFile(noRenameOver.rootPath(QStringLiteral("a.htm")), "old page");
+    EXPECT_TRUE(ftp.PutFile(writeFile(local.filePath(QStringLiteral("a.htm")), "new page"), QStringLiteral("a.htm")));
+    EXPECT_EQ(readFile(noRenameOver.rootPath(QStringLiteral("a.htm"))), QByteArray("new page"));
+    EXPECT_EQ(QDir(noRenameOver.root()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.htm")});
+}
+
 TEST_F(FtpOperations, NamesFromTheServerNeverLeaveTheGivenFolder)
 {
     writeFile(serverFile(QStringLiteral("back\\slash.htm")), "x");
