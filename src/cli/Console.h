@@ -8,6 +8,9 @@
 namespace Console {
 
 void print(const QString &text);
+// The same, passed on at once: progress that a reader (a pipe, a log) should
+// see as it happens.
+void printNow(const QString &text);
 // False once standard output has failed to take what was written (a full
 // disk, a closed pipe); nothing more is written there, and finish() tells it.
 bool writeBytes(QByteArrayView bytes);

@@ -143,7 +143,7 @@ std::optional<TransferSummary> send(const ChosenSite &chosen, const PendingTrans
     UploadRun run(ftp, transfer);
     run.recordIn(record, chosen.key, chosen.recordTitle);
     QObject::connect(&run, &TransferRun::fileFinished,
-                     [](const QString &name) { Console::print(QStringLiteral("Overført: %1\n").arg(name)); });
+                     [](const QString &name) { Console::printNow(QStringLiteral("Overført: %1\n").arg(name)); });
     QObject::connect(&run, &TransferRun::fileFailed, [](const QString &, const QString &reason) { Console::complain(reason); });
     QObject::connect(&run, &TransferRun::problem, [](const QString &text) { Console::complain(text); });
     const TransferSummary summary = run.run();

@@ -54,6 +54,14 @@ protected:
         return finish(process, QStringLiteral(PAGEWICK_BIN_DIR "/pwtool"), arguments);
     }
 
+    // Starts pwtool in the test folder without waiting for it.
+    void start(QProcess &process, const QStringList &arguments) const
+    {
+        process.setProcessEnvironment(environment());
+        process.setWorkingDirectory(m_dir.path());
+        process.start(QStringLiteral(PAGEWICK_BIN_DIR "/pwtool"), arguments);
+    }
+
     // The same with standard output going to a file, such as /dev/full.
     ToolRun runWithOutputTo(const QString &outputFile, const QStringList &arguments) const
     {

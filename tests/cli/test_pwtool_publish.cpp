@@ -9,6 +9,8 @@
 #include "projects/ProjectFile.h"
 #include "publish/SiteStore.h"
 
+#include <QDeadlineTimer>
+
 namespace {
 
 class PublishTest : public PwtoolTest
@@ -137,6 +139,65 @@ TEST_F(PublishTest, FilesOutsideTheRootAreHeldBackAndNamedWithoutATerminal)
     // Held back, it stays changed.
     result = publish({QStringLiteral("--to"), address(), QStringLiteral("--dry-run"), QStringLiteral("Min side")});
     EXPECT_EQ(result.out, "../faelles/stil.css (uden for rodmappen)\n");
+}
+
+TEST_F(PublishTest, AServerThatDiesMidwayLeavesTheRestNamedAndTheNextPublishSendsExactlyThose)
+{
+    QStringList files;
+    // Each file takes the throttled server about two seconds.
+    constexpr int Size = 1200 * 1024;
+    for (int i = 1; i <= 3; ++i) {
+        files.append(QStringLiteral("mappe/fil%1.bin").arg(i));
+        writeInto(QStringLiteral("web/") + files.last(), QByteArray(Size, char('a' + i)));
+    }
+    FtpTestServer slow({.throttleBytesPerSecond = 512 * 1024});
+    ASSERT_TRUE(slow.started());
+    const QString slowAddress = QStringLiteral("ftp://pw@127.0.0.1:%1").arg(slow.port());
+    QProcess publishing;
+    start(publishing, {QStringLiteral("publish"), QStringLiteral("--to"), slowAddress, QStringLiteral("web")});
+    QByteArray out;
+    // The server dies while the second file is on its way.
+    QDeadlineTimer deadline(20000);
+    while (!out.contains("Overført: ") && !deadline.hasExpired() && publishing.state() != QProcess::NotRunning) {
+        publishing.waitForReadyRead(50);
+        out += publishing.readAllStandardOutput();
+    }
+    slow.kill();
+    ASSERT_TRUE(publishing.waitForFinished(30000));
+    out += publishing.readAllStandardOutput();
+    EXPECT_EQ(publishing.exitCode(), 1) << publishing.readAllStandardError().toStdString();
+
+    // Whatever lies on the server under its own name is whole; the rest is named.
+    QStringList arrived;
+    QStringList missing;
+    for (const QString &file : std::as_const(files)) {
+        if (QFile::exists(slow.rootPath(file))) {
+            EXPECT_EQ(QFile(slow.rootPath(file)).size(), Size) << file.toStdString();
+            arrived.append(file);
+        } else {
+            missing.append(file);
+        }
+    }
+    ASSERT_FALSE(arrived.isEmpty());
+    ASSERT_FALSE(missing.isEmpty());
+    QByteArray expected = QStringLiteral("%1 af 3 filer overført\nIkke overført:\n").arg(arrived.size()).toUtf8();
+    for (const QString &file : std::as_const(missing))
+        expected += "  " + file.toUtf8() + '\n';
+    EXPECT_TRUE(out.endsWith(expected)) << out.toStdString();
+
+    // The same server again, on its port and folder: exactly the rest goes.
+    FtpTestServer again({.journal = true, .port = slow.port(), .root = slow.root()});
+    ASSERT_TRUE(again.started());
+    const ToolRun next = publish({QStringLiteral("--to"), slowAddress, QStringLiteral("web")});
+    EXPECT_EQ(next.exitCode, 0) << next.err.toStdString();
+    QStringList stored;
+    for (const QString &line : again.journal()) {
+        if (line.startsWith(QLatin1String("CMD RNTO /")))
+            stored.append(line.mid(10));
+    }
+    EXPECT_EQ(stored, missing);
+    for (const QString &file : std::as_const(files))
+        EXPECT_EQ(QFile(slow.rootPath(file)).size(), Size) << file.toStdString();
 }
 
 TEST_F(PublishTest, AtATerminalFilesOutsideTheRootGoAfterAYesAndThePasswordIsAskedWithoutEcho)

@@ -2,10 +2,11 @@
 #include "ScriptTestServer.h"
 
 FtpTestServer::FtpTestServer(const Options &options)
+    : m_rootPath(options.root.isEmpty() ? m_root.path() : options.root)
 {
     QStringList arguments = {QStringLiteral(PAGEWICK_FTP_SERVER_SCRIPT),
                              QStringLiteral("--root"),
-                             m_root.path(),
+                             m_rootPath,
                              QStringLiteral("--user"),
                              User,
                              QStringLiteral("--password"),
@@ -24,6 +25,8 @@ FtpTestServer::FtpTestServer(const Options &options)
         arguments << QStringLiteral("--silent");
     if (options.journal)
         arguments << QStringLiteral("--journal");
+    if (options.port > 0)
+        arguments << QStringLiteral("--port") << QString::number(options.port);
     m_port = startPythonServer(m_process, arguments, m_output);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,8 @@ public:
         bool noRenameOver = false; // a rename onto an existing file is refused
         bool silent = false; // accepts connections and never answers
         bool journal = false; // tells every connection and command, see journal()
+        int port = 0; // 0: a free one
+        QString root; // empty: a fresh temporary folder
     };
 
     static inline const QString User = QStringLiteral("pw");
@@ -32,8 +35,8 @@ public:
     bool started() const { return m_port > 0; }
     int port() const { return m_port; }
     // The folder the server shows as "/".
-    QString root() const { return m_root.path(); }
-    QString rootPath(const QString &relative) const { return m_root.filePath(relative); }
+    QString root() const { return m_rootPath; }
+    QString rootPath(const QString &relative) const { return QDir(m_rootPath).filePath(relative); }
     // The server's certificate (TLS only), to be trusted by the client.
     QString certificateFile() const { return m_certificates.filePath(QStringLiteral("cert.pem")); }
     // Logins seen so far.
@@ -46,6 +49,7 @@ public:
 
 private:
     QTemporaryDir m_root;
+    QString m_rootPath;
     QTemporaryDir m_certificates;
     QProcess m_process;
     QByteArray m_output;

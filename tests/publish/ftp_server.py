@@ -65,6 +65,7 @@ def silent_server():
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--root")
+    parser.add_argument("--port", type=int, default=0, help="0: a free one")
     parser.add_argument("--user", default="pw")
     parser.add_argument("--password", default="secret")
     parser.add_argument("--tls", metavar="FOLDER", help="explicit TLS, certificate kept in FOLDER")
@@ -147,7 +148,7 @@ def main():
 
     import logging
     logging.basicConfig(level=logging.CRITICAL)
-    server = FTPServer(("127.0.0.1", 0), Handler)
+    server = FTPServer(("127.0.0.1", args.port), Handler)
     server.max_cons = 64
     say("PORT %d" % server.socket.getsockname()[1])
     server.serve_forever(handle_exit=True)
