@@ -4,6 +4,7 @@
 // protocol needs, and by lftp.
 // Usage: ftp_upload [--listings] [script-of-the-test-server]
 // where --listings skips the uploads and lists a folder made on the spot.
+#include "LocalFtpServer.h"
 #include "PlainFtpLister.h"
 
 #include "publish/TSimpleFTP.h"
@@ -25,35 +26,8 @@
 
 namespace {
 
-const QString User = QStringLiteral("pw");
-const QString Password = QStringLiteral("bench-kode");
-
-struct Server
-{
-    QProcess process;
-    int port = 0;
-    bool start(const QString &script, const QString &root)
-    {
-        process.start(
-            QStringLiteral("/usr/bin/python3"),
-            {script, QStringLiteral("--root"), root, QStringLiteral("--user"), User, QStringLiteral("--password"), Password});
-        QByteArray out;
-        for (int i = 0; i < 150 && port == 0; ++i) {
-            process.waitForReadyRead(100);
-            out += process.readAllStandardOutput();
-            const qsizetype at = out.indexOf("PORT ");
-            const qsizetype end = out.indexOf('\n', at);
-            if (at >= 0 && end > at)
-                port = out.mid(at + 5, end - at - 5).trimmed().toInt();
-        }
-        return port > 0;
-    }
-    ~Server()
-    {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-};
+const QString User = LocalFtpServer::User;
+const QString Password = LocalFtpServer::Password;
 
 void makePages(const QString &root, int count)
 {
@@ -282,7 +256,7 @@ int main(int argc, char **argv)
         makePages(root.path() + QStringLiteral("/own1"), 100);
     else
         makeTree(tree.path());
-    Server server;
+    LocalFtpServer server;
     if (!server.start(script, root.path())) {
         std::fprintf(stderr, "the FTP server did not start\n");
         return 1;

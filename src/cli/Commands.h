@@ -9,5 +9,6 @@ int runConvert(const Invocation &invocation, const ToolContext &context);
 int runDate(const Invocation &invocation, const ToolContext &context);
 int runLinks(const Invocation &invocation, const ToolContext &context);
 int runChanged(const Invocation &invocation, const ToolContext &context);
+int runPublish(const Invocation &invocation, const ToolContext &context);
 int runSearch(const Invocation &invocation, const ToolContext &context);
 int runReplace(const Invocation &invocation, const ToolContext &context);

@@ -26,6 +26,12 @@ void print(const QString &text)
     writeBytes(text.toUtf8());
 }
 
+void printNow(const QString &text)
+{
+    if (writeBytes(text.toUtf8()) && std::fflush(stdout) != 0)
+        noteOutputError();
+}
+
 bool writeBytes(QByteArrayView bytes)
 {
     if (outputError != 0)

@@ -24,6 +24,7 @@ const CommandSpec Commands[] = {
     {QLatin1StringView("date"), false, {QStringLiteral("insert")}, false},
     {QLatin1StringView("links"), false, {}, true},
     {QLatin1StringView("changed"), false, {QStringLiteral("site"), QStringLiteral("to")}, true},
+    {QLatin1StringView("publish"), false, {QStringLiteral("site"), QStringLiteral("to"), QStringLiteral("dry-run")}, true},
     {QLatin1StringView("search"), false, {QStringLiteral("i"), QStringLiteral("w")}, false, 1},
     {QLatin1StringView("replace"), false, {QStringLiteral("i"), QStringLiteral("backup")}, false, 2},
 };
@@ -63,7 +64,8 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
     const QCommandLineOption backup(QStringLiteral("backup"), QString());
     const QCommandLineOption site(QStringLiteral("site"), QString(), QStringLiteral("titel"));
     const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("adresse"));
-    parser.addOptions({help, settings, toStdout, insert, ignoreCase, wholeWord, backup, site, to});
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"), QString());
+    parser.addOptions({help, settings, toStdout, insert, ignoreCase, wholeWord, backup, site, to, dryRun});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
@@ -81,13 +83,15 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
     }
     QStringList words = parser.positionalArguments();
     if (words.isEmpty())
-        return usageError(QStringLiteral("Angiv en kommando: check, convert, date, links, changed, search eller replace."));
+        return usageError(
+            QStringLiteral("Angiv en kommando: check, convert, date, links, changed, publish, search eller replace."));
     invocation.command = words.takeFirst();
     const CommandSpec *spec = findCommand(invocation.command);
     if (spec == nullptr)
         return usageError(QStringLiteral("Ukendt kommando: %1").arg(invocation.command));
-    for (const QString &option : {toStdout.names().first(), insert.names().first(), ignoreCase.names().first(),
-                                  wholeWord.names().first(), backup.names().first(), site.names().first(), to.names().first()}) {
+    for (const QString &option :
+         {toStdout.names().first(), insert.names().first(), ignoreCase.names().first(), wholeWord.names().first(),
+          backup.names().first(), site.names().first(), to.names().first(), dryRun.names().first()}) {
         if (parser.isSet(option) && !spec->ownOptions.contains(option))
             return usageError(QStringLiteral("Tilvalget %1 kan ikke bruges med %2.").arg(dashed(option), invocation.command));
     }
@@ -118,6 +122,7 @@ std::optional<Invocation> parseInvocation(const QStringList &arguments)
     invocation.backup = parser.isSet(backup);
     invocation.siteTitle = parser.value(site);
     invocation.siteAddress = parser.value(to);
+    invocation.dryRun = parser.isSet(dryRun);
     return invocation;
 }
 
@@ -142,6 +147,12 @@ QString helpText()
                           "  changed (--site TITEL | --to ADRESSE) STI\n"
                           "                                Vis filerne i mappen STI (med undermapper), der er\n"
                           "                                ændret, siden de sidst blev overført til serveren.\n"
+                          "  publish (--site TITEL | --to ADRESSE) [--dry-run] STI\n"
+                          "                                Overfør de ændrede filer til serveren: STI er\n"
+                          "                                titlen på et projekt (dets dokumenter og deres\n"
+                          "                                filer) eller en mappe (./NAVN, hvis et projekt\n"
+                          "                                hedder det samme). Viser én linje pr. fil og til\n"
+                          "                                sidst, hvor mange filer der blev overført.\n"
                           "  search [-i] [-w] TEKST FIL... Vis hver linje med TEKST som sti:linje:tekst.\n"
                           "  replace [-i] [--backup] TEKST ERSTATNING FIL...\n"
                           "                                Erstat TEKST i filerne og vis antallet pr. fil som\n"
@@ -163,6 +174,9 @@ QString helpText()
                           "  -i                 Søg uden forskel på store og små bogstaver.\n"
                           "  -w                 Find kun hele ord.\n"
                           "  --backup           Gem en kopi af hver fil som FIL.BAK, før den ændres.\n"
+                          "  --site TITEL       Serveren er forbindelsen, der er gemt med denne titel.\n"
+                          "  --to ADRESSE       Serveren er ftp://, ftps:// eller sftp://[bruger@]vært[:port]/mappe.\n"
+                          "  --dry-run          Vis, hvilke filer publish ville overføre, uden at forbinde.\n"
                           "  --settings FIL     Læs indstillingerne fra FIL i stedet for brugerens egne.\n"
                           "  -h, --help         Vis denne hjælp.\n"
                           "\n"
@@ -170,9 +184,15 @@ QString helpText()
                           "Pagewicks indstillinger. Biblioteksfilerne findes i programmappen\n"
                           "(PAGEWICK_PROGRAM_DIR, ellers share/pagewick ved siden af bin).\n"
                           "\n"
+                          "Adgangskoden til serveren er den, der er gemt med forbindelsen, ellers\n"
+                          "miljøvariablen PAGEWICK_PASSWORD, ellers spørger publish om den i terminalen.\n"
+                          "Den skrives aldrig på kommandolinjen. Filer uden for projektets rodmappe\n"
+                          "overføres kun, når du har svaret ja til at sende dem.\n"
+                          "\n"
                           "Afslutningskoder:\n"
                           "  0  alt gik godt (check: ingen fejl i nogen fil)\n"
                           "  1  check: mindst én fil har fejl; date: en ødelagt dato blev ikke rørt;\n"
-                          "     search: teksten blev ikke fundet\n"
-                          "  2  forkerte argumenter, eller en fil kunne ikke læses eller skrives\n");
+                          "     search: teksten blev ikke fundet; publish: ikke alle filer blev overført\n"
+                          "  2  forkerte argumenter, eller en fil kunne ikke læses eller skrives;\n"
+                          "     publish: der kunne ikke forbindes til serveren\n");
 }

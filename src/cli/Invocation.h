@@ -11,7 +11,7 @@
 // One run of pwtool as the command line asks for it.
 struct Invocation
 {
-    QString command; // "check", "convert", "date", "links", "changed", "search", "replace"; empty with help
+    QString command; // "check", "convert", "date", "links", "changed", "publish", "search", "replace"; empty with help
     QString mode; // convert: the conversion
     QStringList texts; // search: the find text; replace: the find text and its replacement
     QList<FileArgument> files;
@@ -22,8 +22,9 @@ struct Invocation
     bool ignoreCase = false; // search and replace -i
     bool wholeWord = false; // search -w
     bool backup = false; // replace --backup
-    QString siteTitle; // changed --site
-    QString siteAddress; // changed --to
+    QString siteTitle; // changed and publish --site
+    QString siteAddress; // changed and publish --to
+    bool dryRun = false; // publish --dry-run
 };
 
 // The invocation, or nothing after the problem was told on standard error.

@@ -25,6 +25,8 @@ int run(const Invocation &invocation)
         return runDate(invocation, *context);
     if (invocation.command == QLatin1String("changed"))
         return runChanged(invocation, *context);
+    if (invocation.command == QLatin1String("publish"))
+        return runPublish(invocation, *context);
     if (invocation.command == QLatin1String("search"))
         return runSearch(invocation, *context);
     if (invocation.command == QLatin1String("replace"))

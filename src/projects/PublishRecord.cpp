@@ -121,6 +121,12 @@ bool PublishRecord::prepareSchema()
     // The first statement that reads the file tells a damaged one.
     if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
         return fail(query.lastError());
+    // An upload records each file as it arrives: with the log, a commit that
+    // waits for no disk flush still survives the program being killed; only
+    // a power cut can lose the last records, and their files are then sent
+    // again.
+    if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")))
+        return fail(query.lastError());
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
         return fail(query.lastError());
     const int version = query.value(0).toInt();

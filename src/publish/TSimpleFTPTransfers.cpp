@@ -170,12 +170,22 @@ bool TSimpleFTP::moveIntoPlace(const QString &from, const QString &to)
 {
     if (sendCommand(QStringLiteral("RNFR"), from, to) == Outcome::Done)
         return true;
-    // Some servers will not rename over an existing file: the old one goes
-    // first, so the target is briefly missing but never half written.
-    if (!Connected())
+    // Some servers will not rename over an existing file: the old one steps
+    // aside first and comes back when the new one cannot take its place, so
+    // the page is briefly missing but never half written nor lost. A server
+    // that takes no renames at all keeps its old file.
+    const bool renamesTaken = m_protocol == TransferProtocol::Sftp || session()->replyCodeOf(QStringLiteral("RNFR")) == 350;
+    if (!Connected() || !renamesTaken)
         return false;
-    sendCommand(QStringLiteral("DELE"), to);
-    return sendCommand(QStringLiteral("RNFR"), from, to) == Outcome::Done;
+    const QString aside = temporaryNameFor(to);
+    if (sendCommand(QStringLiteral("RNFR"), to, aside) != Outcome::Done)
+        return false;
+    if (sendCommand(QStringLiteral("RNFR"), from, to) == Outcome::Done) {
+        sendCommand(QStringLiteral("DELE"), aside);
+        return true;
+    }
+    sendCommand(QStringLiteral("RNFR"), aside, to);
+    return false;
 }
 
 bool TSimpleFTP::PutFile(const QString &localFile, const QString &remoteFile)
@@ -216,17 +226,10 @@ bool TSimpleFTP::PutFile(const QString &localFile, const QString &remoteFile)
         return true;
     if (!Connected())
         return fail(failure);
-    // A server that refuses renames altogether: send the file under its own
-    // name after all (a broken transfer can then leave a partial file) and
-    // drop the temporary copy.
-    m_progress.BytesTransferred = 0;
-    const int direct = uploadTo(source, target);
-    if (Connected())
-        sendCommand(QStringLiteral("DELE"), temporary);
-    if (direct != CURLE_OK)
-        return failRequest(direct, failure);
-    StatusChanged(31, 0);
-    return true;
+    // Sending the file under its own name instead could leave half a page
+    // there for good: the file fails, and the temporary copy goes.
+    sendCommand(QStringLiteral("DELE"), temporary);
+    return fail(failure + QStringLiteral(": Serveren nægtede at give filen dens navn efter overførslen"));
 }
 
 // ---------------------------------------------------------------------------
@@ -268,8 +271,7 @@ bool TSimpleFTP::GetFile(const QString &remoteFile, const QString &localFile)
         }
         // libcurl itself reads no more than a size the server told; without
         // one, only the free space bounds a download. It is looked at once a
-        // megabyte, so the margin keeps that much in hand. is looked at once a megabyte, so the margin keeps
-        // that much in hand.
+        // megabyte, so the margin keeps that much in hand.
         uncheckedSpace -= qint64(size);
         if (uncheckedSpace < 0) {
             constexpr qint64 SpaceCheckInterval = 1024 * 1024;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -53,6 +54,14 @@ protected:
         return finish(process, QStringLiteral(PAGEWICK_BIN_DIR "/pwtool"), arguments);
     }
 
+    // Starts pwtool in the test folder without waiting for it.
+    void start(QProcess &process, const QStringList &arguments) const
+    {
+        process.setProcessEnvironment(environment());
+        process.setWorkingDirectory(m_dir.path());
+        process.start(QStringLiteral(PAGEWICK_BIN_DIR "/pwtool"), arguments);
+    }
+
     // The same with standard output going to a file, such as /dev/full.
     ToolRun runWithOutputTo(const QString &outputFile, const QStringList &arguments) const
     {
@@ -75,6 +84,8 @@ protected:
 
     QTemporaryDir m_dir;
     QString m_programFolder = QStringLiteral(PAGEWICK_DATA_DIR);
+    // Set for every run besides the test's own folders.
+    QHash<QString, QString> m_extraEnvironment;
 
 private:
     QProcessEnvironment environment() const
@@ -83,6 +94,8 @@ private:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
         env.insert(QStringLiteral("PAGEWICK_PROGRAM_DIR"), m_programFolder);
+        for (auto it = m_extraEnvironment.cbegin(); it != m_extraEnvironment.cend(); ++it)
+            env.insert(it.key(), it.value());
         return env;
     }
 

@@ -29,7 +29,8 @@ TEST_F(ArgumentsTest, BadArgumentsAreRefusedInDanishWithExitTwo)
         const char *message;
     } cases[] = {
         {{}, "Angiv en kommando"},
-        {{QStringLiteral("publish"), QStringLiteral("a.html")}, "Ukendt kommando: publish"},
+        {{QStringLiteral("upload"), QStringLiteral("a.html")}, "Ukendt kommando: upload"},
+        {{QStringLiteral("check"), QStringLiteral("--dry-run"), QStringLiteral("a.html")}, "--dry-run kan ikke bruges med check"},
         {{QStringLiteral("check")}, "Angiv mindst én fil."},
         {{QStringLiteral("check"), QStringLiteral("--fast"), QStringLiteral("a.html")}, "Ukendt tilvalg: --fast"},
         {{QStringLiteral("check"), QStringLiteral("--stdout"), QStringLiteral("a.html")}, "--stdout kan ikke bruges med check"},

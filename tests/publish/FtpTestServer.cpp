@@ -2,10 +2,11 @@
 #include "ScriptTestServer.h"
 
 FtpTestServer::FtpTestServer(const Options &options)
+    : m_rootPath(options.root.isEmpty() ? m_root.path() : options.root)
 {
     QStringList arguments = {QStringLiteral(PAGEWICK_FTP_SERVER_SCRIPT),
                              QStringLiteral("--root"),
-                             m_root.path(),
+                             m_rootPath,
                              QStringLiteral("--user"),
                              User,
                              QStringLiteral("--password"),
@@ -18,8 +19,14 @@ FtpTestServer::FtpTestServer(const Options &options)
         arguments << QStringLiteral("--no-mlsd");
     if (options.noRename)
         arguments << QStringLiteral("--no-rename");
+    if (options.noRenameOver)
+        arguments << QStringLiteral("--no-rename-over");
     if (options.silent)
         arguments << QStringLiteral("--silent");
+    if (options.journal)
+        arguments << QStringLiteral("--journal");
+    if (options.port > 0)
+        arguments << QStringLiteral("--port") << QString::number(options.port);
     m_port = startPythonServer(m_process, arguments, m_output);
 }
 
@@ -38,6 +45,20 @@ int FtpTestServer::logins()
     m_process.waitForReadyRead(50);
     m_output += m_process.readAllStandardOutput();
     return int(m_output.count("LOGIN "));
+}
+
+QStringList FtpTestServer::journal()
+{
+    // The server writes its last lines a moment after the client is done.
+    while (m_process.waitForReadyRead(100))
+        m_output += m_process.readAllStandardOutput();
+    m_output += m_process.readAllStandardOutput();
+    QStringList lines;
+    for (const QByteArray &line : m_output.split('\n')) {
+        if (line.startsWith("CONNECT") || line.startsWith("CMD "))
+            lines.append(QString::fromUtf8(line));
+    }
+    return lines;
 }
 
 void FtpTestServer::kill()

@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """FTP test server for the transport tests: pyftpdlib on 127.0.0.1.
 
-Prints "PORT <n>" once it listens and "LOGIN <user>" after every login.
+Prints "PORT <n>" once it listens and "LOGIN <user>" after every login;
+with --journal also "CONNECT" for every connection and "CMD <COMMAND> <arg>"
+for every command it is sent.
 """
 import argparse
 import os
@@ -63,13 +65,17 @@ def silent_server():
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--root")
+    parser.add_argument("--port", type=int, default=0, help="0: a free one")
     parser.add_argument("--user", default="pw")
     parser.add_argument("--password", default="secret")
     parser.add_argument("--tls", metavar="FOLDER", help="explicit TLS, certificate kept in FOLDER")
     parser.add_argument("--throttle", type=int, default=0, help="bytes per second on data channels")
     parser.add_argument("--no-mlsd", action="store_true")
     parser.add_argument("--no-rename", action="store_true")
+    parser.add_argument("--no-rename-over", action="store_true",
+                        help="refuse a rename onto an existing file")
     parser.add_argument("--silent", action="store_true")
+    parser.add_argument("--journal", action="store_true")
     args = parser.parse_args()
 
     if args.silent:
@@ -96,8 +102,23 @@ def main():
         base = FTPHandler
 
     class Handler(base):
+        def on_connect(self):
+            if args.journal:
+                say("CONNECT")
+
         def on_login(self, username):
             say("LOGIN " + username)
+
+        def ftp_RNTO(self, path):
+            if args.no_rename_over and os.path.exists(path):
+                self.respond("550 File exists.")
+                return
+            return super().ftp_RNTO(path)
+
+        def pre_process_command(self, line, cmd, arg):
+            if args.journal and cmd not in ("USER", "PASS"):
+                say("CMD %s %s" % (cmd, arg or ""))
+            super().pre_process_command(line, cmd, arg)
 
     if args.tls:
         Handler.certfile = cert_path
@@ -127,7 +148,7 @@ def main():
 
     import logging
     logging.basicConfig(level=logging.CRITICAL)
-    server = FTPServer(("127.0.0.1", 0), Handler)
+    server = FTPServer(("127.0.0.1", args.port), Handler)
     server.max_cons = 64
     say("PORT %d" % server.socket.getsockname()[1])
     server.serve_forever(handle_exit=True)

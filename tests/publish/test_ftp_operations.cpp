@@ -367,16 +367,32 @@ TEST_F(FtpOperations, FailIfExistsOnGetLeavesTheLocalFileAlone)
     EXPECT_EQ(readFile(target), QByteArray("server"));
 }
 
-TEST_F(FtpOperations, UploadToAServerThatRefusesRenamesStillArrives)
+TEST_F(FtpOperations, UploadToAServerThatRefusesRenamesFailsAndLeavesItsOldFile)
 {
     FtpTestServer noRename({.noRename = true});
     ASSERT_TRUE(noRename.started());
     aimAt(ftp, noRename);
     connect();
+    writeFile(noRename.rootPath(QStringLiteral("a.htm")), "old page");
     const QString source = writeFile(local.filePath(QStringLiteral("a.htm")), "whole page");
-    EXPECT_TRUE(ftp.PutFile(source, QStringLiteral("a.htm")));
-    EXPECT_EQ(readFile(noRename.rootPath(QStringLiteral("a.htm"))), QByteArray("whole page"));
+    // Sent under its own name instead, a broken transfer would leave half a
+    // page there.
+    EXPECT_FALSE(ftp.PutFile(source, QStringLiteral("a.htm")));
+    EXPECT_EQ(readFile(noRename.rootPath(QStringLiteral("a.htm"))), QByteArray("old page"));
     EXPECT_TRUE(leftoverTemporaries(noRename.root()).isEmpty());
+    EXPECT_TRUE(ftp.Connected());
+}
+
+TEST_F(FtpOperations, UploadOverAFileTheServerWillNotRenameOntoReplacesIt)
+{
+    FtpTestServer noRenameOver({.noRenameOver = true});
+    ASSERT_TRUE(noRenameOver.started());
+    aimAt(ftp, noRenameOver);
+    connect();
+    writeFile(noRenameOver.rootPath(QStringLiteral("a.htm")), "old page");
+    EXPECT_TRUE(ftp.PutFile(writeFile(local.filePath(QStringLiteral("a.htm")), "new page"), QStringLiteral("a.htm")));
+    EXPECT_EQ(readFile(noRenameOver.rootPath(QStringLiteral("a.htm"))), QByteArray("new page"));
+    EXPECT_EQ(QDir(noRenameOver.root()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.htm")});
 }
 
 TEST_F(FtpOperations, NamesFromTheServerNeverLeaveTheGivenFolder)

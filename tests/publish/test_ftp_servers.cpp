@@ -117,13 +117,25 @@ TEST(SystemFtpServers, VsftpdsExplicitTlsWithItsDefaultRulesCarriesRepeatedTrans
     ftp.setTrustedCertificateFile(server.certificateFile());
     QList<quint16> errors;
     QObject::connect(&ftp, &TSimpleFTP::OnError, [&](quint16 code) { errors << code; });
+    // A session this side gives up is gone with its replies: the last one
+    // is kept for the failure's message.
+    QString lastReplyBeforeClosing;
+    QObject::connect(&ftp, &TSimpleFTP::OnStateChange, [&](TWinInetState state) {
+        if (state == fsDisconnecting)
+            lastReplyBeforeClosing = ftp.LastResponse();
+    });
     ASSERT_TRUE(ftp.Connect());
     ftp.setSilentExceptions(false);
     QTemporaryDir local;
     for (int i = 0; i < 12; ++i) {
         const QByteArray content = sampleBytes(200000 + i, i);
         const QString name = QStringLiteral("fil %1.bin").arg(i);
-        ASSERT_TRUE(ftp.PutFile(writeFile(local.filePath(name), content), name)) << i;
+        try {
+            ASSERT_TRUE(ftp.PutFile(writeFile(local.filePath(name), content), name)) << i;
+        } catch (const FtpException &error) {
+            FAIL() << "file " << i << ": " << error.message().toStdString() << "; the server's last reply before the "
+                   << "session closed: " << lastReplyBeforeClosing.toStdString() << "; errors: " << errors.size();
+        }
         EXPECT_EQ(readFile(server.rootPath(name)), content) << i;
     }
     EXPECT_EQ(ftp.FindFiles(), 12);
