@@ -28,6 +28,7 @@
 #include "preview/browser/InternalBrowserCommands.h"
 #include "preview/server/ServerPreviewCommands.h"
 #include "projects/ProjectPanelCommands.h"
+#include "publish/PublishCommands.h"
 #include "resources/LibraryCommands.h"
 #include "resources/LibraryTab.h"
 #include "resources/TextMaps.h"
@@ -191,6 +192,7 @@ void TfrmPW4::attachParts()
                              {[this] { return m_userDataFolder; },
                               [this](const QString &path) { m_documentCommands->FilAabn(path); },
                               [properties](const QString &path) { properties->showFileProperties(path, std::nullopt); }});
+    new PublishCommands(*this, {[this] { return m_userDataFolder; }, [this] { return m_state.fileFolder; }});
     auto *toResources = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Tab), this);
     toResources->setContext(Qt::WindowShortcut);
     connect(toResources, &QShortcut::activated, this, [this] {

@@ -58,8 +58,6 @@ FtpSitePanel::FtpSitePanel(HelpLine &help, QWidget *parent)
     port->setObjectName(QStringLiteral("txtPort"));
     port->setRange(1, 65535);
     port->setValue(21);
-    // Changed with the arrows only, as the port rarely differs from 21.
-    port->findChild<QLineEdit *>()->setReadOnly(true);
     server->setPlaceholderText(QStringLiteral("ftp.udbyder.dk"));
     startFolder->setToolTip(
         QStringLiteral("Angiv det bibliotek, du ønsker at starte i - fx \"public_html\" eller \"public_html/grafik\""));

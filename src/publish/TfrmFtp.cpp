@@ -4,12 +4,14 @@
 #include "core/ProductTexts.h"
 #include "core/Prompter.h"
 #include "core/SettingsStore.h"
+#include "projects/PublishRecord.h"
 #include "publish/FtpLog.h"
 #include "publish/FtpSitePanel.h"
 #include "publish/FtpWindowSettings.h"
 #include "publish/ListingTexts.h"
 #include "publish/RemoteListing.h"
 #include "publish/TSimpleFTP.h"
+#include "publish/TfrmProgress.h"
 #include "workbench/HelpLine.h"
 #include "workbench/UiFont.h"
 
@@ -19,13 +21,14 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
-#include <QFileIconProvider>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -34,6 +37,8 @@
 namespace {
 
 constexpr int PanelHeight = 140;
+const QString ListingHelp = QStringLiteral(
+    "Oversigt over indholdet på serveren. Overfør filer ved at trække dem til og fra Pagewicks filhåndtering.");
 constexpr int ClosedPanelHeight = 2;
 
 int scaled(const QWidget &widget, int pixels)
@@ -44,7 +49,8 @@ int scaled(const QWidget &widget, int pixels)
 } // namespace
 
 TfrmFtp::TfrmFtp(const FtpWindowServices &services, QWidget *parent)
-    : QMainWindow(parent, Qt::Window)
+    // A window of its own that stays above the main window.
+    : QMainWindow(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
     , m_services(services)
     , m_siteStore(std::make_unique<SiteStore>(services.settings, services.passwordPlace))
     , m_ftp(new TSimpleFTP(this))
@@ -85,6 +91,7 @@ TfrmFtp::TfrmFtp(const FtpWindowServices &services, QWidget *parent)
     connect(m_listing, &RemoteListing::menuRequested, this, &TfrmFtp::showListingMenu);
     connect(m_listing, &RemoteListing::deleteRequested, this, &TfrmFtp::deleteSelected);
     connect(m_listing, &RemoteListing::projectDropped, this, &TfrmFtp::projectDropped);
+    connect(m_listing, &RemoteListing::filesDropped, this, &TfrmFtp::uploadDropped);
     connect(&m_listing->model(), &RemoteListingModel::renameRequested, this, [this](const QString &from, const QString &to) {
         // The view is still closing its editor: the rename runs after it.
         QTimer::singleShot(0, this, [this, from, to] { renameRemote(from, to); });
@@ -106,6 +113,11 @@ TfrmFtp::TfrmFtp(const FtpWindowServices &services, QWidget *parent)
 }
 
 TfrmFtp::~TfrmFtp() = default;
+
+TfrmProgress *TfrmFtp::progressWindow() const
+{
+    return m_progress;
+}
 
 void TfrmFtp::finishCall()
 {
@@ -132,41 +144,48 @@ QAction *TfrmFtp::command(const QString &name) const
 
 void TfrmFtp::buildCommands()
 {
-    connect(addCommand("actNy", QStringLiteral("&Ny"), QStringLiteral("Ctrl+N")), &QAction::triggered, this, &TfrmFtp::newSite);
-    QAction *save = addCommand("actGem", QStringLiteral("&Gem som..."), QStringLiteral("Ctrl+S"));
-    save->setToolTip(QStringLiteral("Gem forbindelse"));
-    connect(save, &QAction::triggered, this, &TfrmFtp::saveSite);
-    connect(addCommand("actSletForbindelse", QStringLiteral("&Slet"), QStringLiteral("Ctrl+Del")), &QAction::triggered, this,
-            &TfrmFtp::deleteSite);
-    QAction *properties = addCommand("actEgenskaber", QStringLiteral("&Egenskaber"), QStringLiteral("Alt+Return"));
-    properties->setToolTip(QStringLiteral("Forbindelsens egenskaber"));
-    connect(properties, &QAction::triggered, this, &TfrmFtp::toggleProperties);
-    QAction *connectCommand = addCommand("actTilslut", QStringLiteral("&Tilslut"), QStringLiteral("Ctrl+F"));
-    connectCommand->setToolTip(QStringLiteral("Tilslut"));
-    connect(connectCommand, &QAction::triggered, this, &TfrmFtp::connectToSite);
-    QAction *start = addCommand("actStart", QStringLiteral("Sta&rt overførsel"), QStringLiteral("Ctrl+O"));
-    start->setToolTip(QStringLiteral("Start overførsel"));
-    QAction *stop = addCommand("actStop", QStringLiteral("St&op overførsel"), QStringLiteral("Ctrl+Q"));
-    stop->setToolTip(QStringLiteral("Stop overførsel"));
-    connect(stop, &QAction::triggered, m_ftp, &TWinInetControl::Abort);
-    QAction *disconnectCommand = addCommand("actAfbryd", QStringLiteral("Af&bryd"), QStringLiteral("Ctrl+Shift+Q"));
-    disconnectCommand->setToolTip(QStringLiteral("Afbryd forbindelsen"));
-    connect(disconnectCommand, &QAction::triggered, this, &TfrmFtp::disconnectFromSite);
-    addCommand("actOverfoerTil", QStringLiteral("&Overfør til..."))->setToolTip(QStringLiteral("Overfør til..."));
-    QAction *newFolder = addCommand("actNyMappe", QStringLiteral("&Ny mappe"), QStringLiteral("Ctrl+M"));
-    newFolder->setToolTip(QStringLiteral("Opret ny mappe"));
-    connect(newFolder, &QAction::triggered, this, &TfrmFtp::newRemoteFolder);
-    QAction *remove = addCommand("actSlet", QStringLiteral("&Slet"));
-    connect(remove, &QAction::triggered, this, &TfrmFtp::deleteSelected);
-    connect(addCommand("actOmdoeb", QStringLiteral("O&mdøb"), QStringLiteral("F2")), &QAction::triggered, m_listing,
-            &RemoteListing::startRename);
-    connect(addCommand("actMarkerAlt", QStringLiteral("M&arker alt"), QStringLiteral("Ctrl+A")), &QAction::triggered, m_listing,
-            &RemoteListing::selectAll);
-    connect(addCommand("actOpdater", QStringLiteral("&Opdater"), QStringLiteral("F5")), &QAction::triggered, this,
-            &TfrmFtp::refreshListing);
-    QAction *up = addCommand("actNiveauOp", QStringLiteral("Et niveau op"));
-    up->setToolTip(QStringLiteral("Et niveau op"));
-    connect(up, &QAction::triggered, this, &TfrmFtp::goUp);
+    struct Entry
+    {
+        const char *name;
+        QString caption;
+        QString keys;
+        QString hint; // the tool bar's name for it
+        std::function<void()> run;
+    };
+    const QList<Entry> entries = {
+        {"actNy", QStringLiteral("&Ny"), QStringLiteral("Ctrl+N"), {}, [this] { newSite(); }},
+        {"actGem", QStringLiteral("&Gem som..."), QStringLiteral("Ctrl+S"), QStringLiteral("Gem forbindelse"),
+         [this] { saveSite(); }},
+        {"actSletForbindelse", QStringLiteral("&Slet"), QStringLiteral("Ctrl+Del"), {}, [this] { deleteSite(); }},
+        {"actEgenskaber", QStringLiteral("&Egenskaber"), QStringLiteral("Alt+Return"), QStringLiteral("Forbindelsens egenskaber"),
+         [this] { toggleProperties(); }},
+        {"actTilslut", QStringLiteral("&Tilslut"), QStringLiteral("Ctrl+F"), QStringLiteral("Tilslut"),
+         [this] { connectToSite(); }},
+        {"actStart", QStringLiteral("Sta&rt overførsel"), QStringLiteral("Ctrl+O"), QStringLiteral("Start overførsel"),
+         [this] { startUpload(); }},
+        {"actStop", QStringLiteral("St&op overførsel"), QStringLiteral("Ctrl+Q"), QStringLiteral("Stop overførsel"),
+         [this] { m_ftp->Abort(); }},
+        {"actAfbryd", QStringLiteral("Af&bryd"), QStringLiteral("Ctrl+Shift+Q"), QStringLiteral("Afbryd forbindelsen"),
+         [this] { disconnectFromSite(); }},
+        {"actOverfoerTil",
+         QStringLiteral("&Overfør til..."),
+         {},
+         QStringLiteral("Overfør til..."),
+         [this] { chooseDownloadFolder(); }},
+        {"actNyMappe", QStringLiteral("&Ny mappe"), QStringLiteral("Ctrl+M"), QStringLiteral("Opret ny mappe"),
+         [this] { newRemoteFolder(); }},
+        {"actSlet", QStringLiteral("&Slet"), {}, {}, [this] { deleteSelected(); }},
+        {"actOmdoeb", QStringLiteral("O&mdøb"), QStringLiteral("F2"), {}, [this] { m_listing->startRename(); }},
+        {"actMarkerAlt", QStringLiteral("M&arker alt"), QStringLiteral("Ctrl+A"), {}, [this] { m_listing->selectAll(); }},
+        {"actOpdater", QStringLiteral("&Opdater"), QStringLiteral("F5"), {}, [this] { refreshListing(); }},
+        {"actNiveauOp", QStringLiteral("Et niveau op"), {}, QStringLiteral("Et niveau op"), [this] { goUp(); }},
+    };
+    for (const Entry &entry : entries) {
+        QAction *action = addCommand(entry.name, entry.caption, entry.keys);
+        if (!entry.hint.isEmpty())
+            action->setToolTip(entry.hint);
+        connect(action, &QAction::triggered, this, entry.run);
+    }
 
     const QList<QPair<const char *, QString>> views = {{"actStoreIkoner", QStringLiteral("&Store ikoner")},
                                                        {"actSmaaIkoner", QStringLiteral("S&må ikoner")},
@@ -228,31 +247,32 @@ void TfrmFtp::buildToolBar()
     QToolBar *bar = addToolBar(QStringLiteral("Værktøjslinje"));
     bar->setObjectName(QStringLiteral("tbFtp"));
     bar->setMovable(false);
-    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    const QFileIconProvider icons;
-    command(QStringLiteral("actNiveauOp"))->setIcon(icons.icon(QFileIconProvider::Folder));
-    for (const char *name : {"actTilslut", "actAfbryd", "actStart", "actStop"}) {
-        QAction *action = command(QString::fromLatin1(name));
-        bar->addAction(action);
-        // The bar names each command by its hint.
-        if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(action))) {
-            button->setText(action->toolTip());
-            m_help->attach(button, action->toolTip());
+    bar->setIconSize(QSize(20, 20));
+    // Each button shows its icon, and its hint on the help line.
+    const QList<QPair<const char *, QStyle::StandardPixmap>> buttons = {
+        {"actTilslut", QStyle::SP_DriveNetIcon},
+        {"actAfbryd", QStyle::SP_DialogCloseButton},
+        {"actStart", QStyle::SP_ArrowUp},
+        {"actStop", QStyle::SP_MediaStop},
+        {nullptr, {}},
+        {"actGem", QStyle::SP_DialogSaveButton},
+        {"actEgenskaber", QStyle::SP_FileDialogInfoView},
+    };
+    for (const auto &[name, icon] : buttons) {
+        if (!name) {
+            bar->addSeparator();
+            continue;
         }
-    }
-    bar->addSeparator();
-    for (const char *name : {"actGem", "actEgenskaber"}) {
         QAction *action = command(QString::fromLatin1(name));
+        action->setIcon(style()->standardIcon(icon));
         bar->addAction(action);
-        if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(action))) {
-            button->setText(action->toolTip());
-            m_help->attach(button, action->toolTip());
-        }
+        m_help->attach(bar->widgetForAction(action), action->toolTip());
     }
+    command(QStringLiteral("actNiveauOp"))->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
     bar->addSeparator();
     m_viewButton = new QToolButton;
     m_viewButton->setObjectName(QStringLiteral("btnVisning"));
-    m_viewButton->setText(QStringLiteral("Visning"));
+    m_viewButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
     m_viewButton->setToolTip(QStringLiteral("Visning"));
     m_viewButton->setPopupMode(QToolButton::MenuButtonPopup);
     auto *viewChoices = new QMenu(m_viewButton);
@@ -282,10 +302,17 @@ void TfrmFtp::buildLayout()
     siteRow->addWidget(m_sites, 1);
     layout->addLayout(siteRow);
 
+    // The user may give the log more room at the fields' expense.
+    auto *fieldsAndLog = new QSplitter(Qt::Horizontal);
+    fieldsAndLog->setChildrenCollapsible(false);
+    fieldsAndLog->addWidget(m_panel);
+    fieldsAndLog->addWidget(m_log);
+    fieldsAndLog->setStretchFactor(0, 3);
+    fieldsAndLog->setStretchFactor(1, 2);
+    m_log->setMinimumWidth(scaled(*this, 60));
     auto *propertiesLayout = new QHBoxLayout(m_propertiesArea);
     propertiesLayout->setContentsMargins(0, 0, 0, 0);
-    propertiesLayout->addWidget(m_panel, 3);
-    propertiesLayout->addWidget(m_log, 2);
+    propertiesLayout->addWidget(fieldsAndLog);
     m_propertiesArea->setFixedHeight(scaled(*this, ClosedPanelHeight));
     m_panel->hide();
     m_log->hide();
@@ -303,9 +330,6 @@ void TfrmFtp::buildLayout()
     layout->addLayout(folderRow);
 
     layout->addWidget(m_listing, 1);
-    m_help->attach(m_listing->currentView(),
-                   QStringLiteral("Oversigt over indholdet på serveren. Overfør filer ved at trække dem til og fra "
-                                  "Pagewicks filhåndtering."));
     layout->addWidget(m_help);
     setCentralWidget(central);
 
@@ -360,11 +384,7 @@ void TfrmFtp::setView(int view)
         if (action->isCheckable())
             action->setChecked(action->data().toInt() == view);
     }
-    m_help->attach(m_listing->currentView(),
-                   m_help->helpFor(m_listing->currentView()).isEmpty()
-                       ? QStringLiteral("Oversigt over indholdet på serveren. Overfør filer "
-                                        "ved at trække dem til og fra Pagewicks filhåndtering.")
-                       : m_help->helpFor(m_listing->currentView()));
+    m_help->attach(m_listing->currentView(), ListingHelp);
 }
 
 // The view button steps through large icons, small icons, list and details.

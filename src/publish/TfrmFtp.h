@@ -1,6 +1,7 @@
 #pragma once
 
 #include "publish/FtpTypes.h"
+#include "publish/PendingTransfer.h"
 #include "publish/SiteStore.h"
 
 #include <QMainWindow>
@@ -10,6 +11,12 @@
 #include <memory>
 
 class FtpLog;
+class PublishRecord;
+class TfrmProgress;
+class TransferRun;
+class UploadRun;
+struct ProjectUpload;
+struct TransferSummary;
 class FtpSitePanel;
 class HelpLine;
 class Prompter;
@@ -34,6 +41,9 @@ struct FtpWindowServices
     // The main window's document area on the screen, which the window
     // covers when it opens; empty: the window keeps its own place.
     std::function<QRect()> documentArea;
+    // Whether sent files are noted in the publish record (in the user data
+    // folder), so that they count as unchanged since publishing.
+    std::function<bool()> recordUploads;
     // Where the sites' passwords are kept.
     SiteStore::PasswordPlace passwordPlace = SiteStore::PasswordPlace::DesktopWhenRunning;
 };
@@ -73,6 +83,24 @@ public:
     void newRemoteFolder();
     void deleteSelected();
     void renameRemote(const QString &oldName, const QString &newName);
+
+    // Queues files to send under their own names into the current remote
+    // folder, and sends them at once when connected.
+    void queueUpload(const QStringList &localPaths, const QString &label);
+    // Queues the ticked files of a project with their folders and prepares
+    // the site titled like the project.
+    void queueProject(const ProjectUpload &upload);
+    const PendingTransfer &pending() const { return m_pending; }
+    // "Start overførsel": sends the pending transfer.
+    void startUpload();
+    // Fetches the selected remote files into a local folder ("Overfør til...",
+    // or entries dragged onto the file list).
+    void downloadSelectedInto(const QString &folder);
+    // Files dropped on the listing: sent at once.
+    void uploadDropped(const QStringList &paths);
+    // The window is shown again: "Start overførsel" follows the connection.
+    void enableStartWhenConnected();
+    TfrmProgress *progressWindow() const;
 
     // "Ny", "Gem forbindelse", site "Slet", "Forbindelsens egenskaber".
     void newSite();
@@ -138,6 +166,12 @@ private:
     void message(const QString &caption, const QString &text, int icon);
     bool hasPendingFiles() const;
     void clearPending();
+    bool refusedWhileBusy();
+    void chooseDownloadFolder();
+    void followRun(TransferRun &run);
+    void showProgress();
+    void endRun(const TransferSummary &summary);
+    void recordInto(UploadRun &run);
 
     FtpWindowServices m_services;
     std::unique_ptr<SiteStore> m_siteStore;
@@ -159,6 +193,10 @@ private:
     QString m_lastError;
     // The project whose files are pending: the title proposed for the site.
     QString m_projectTitle;
+    PendingTransfer m_pending;
+    QPointer<TfrmProgress> m_progress;
+    std::unique_ptr<PublishRecord> m_record;
+    SiteRecord m_connectedSite; // the fields the connection was made with
 
     bool m_connected = false;
     bool m_busy = false;

@@ -49,7 +49,8 @@ void TfrmFtp::connectToSite()
             return;
         password = prompt.password();
     }
-    applySite(m_panel->record(), password, *m_ftp);
+    m_connectedSite = m_panel->record();
+    applySite(m_connectedSite, password, *m_ftp);
     m_log->setSecret(password);
 
     showMinimized();

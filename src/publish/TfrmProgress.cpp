@@ -11,6 +11,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -81,15 +83,58 @@ TfrmProgress::TfrmProgress(QWidget *parent)
     layout->addLayout(buttons);
 }
 
+void TfrmProgress::startFile(const QString &name, qint64 size, bool sending, int number, int count)
+{
+    m_figures.startFile(name, size, sending, number, count);
+    showFigures();
+}
+
+void TfrmProgress::showProgress(qint64 bytes, int seconds)
+{
+    m_figures.progress(bytes, seconds);
+    showFigures();
+}
+
+void TfrmProgress::finishFile()
+{
+    m_figures.finishFile();
+    showFigures();
+    bar->setValue(0);
+}
+
+void TfrmProgress::showFigures()
+{
+    setWindowTitle(m_figures.caption());
+    number->setText(m_figures.numberLine());
+    bar->setValue(m_figures.barPercent());
+    fileTransferred->setText(m_figures.fileBytes());
+    fileTime->setText(m_figures.fileTime());
+    fileRemaining->setText(m_figures.fileTimeLeft());
+    allTransferred->setText(m_figures.allBytes());
+    allTime->setText(m_figures.allTime());
+    rate->setText(m_figures.rate());
+}
+
 void TfrmProgress::showEvent(QShowEvent *event)
 {
+    m_figures.reset();
     QDialog::showEvent(event);
     adjustSize();
-    if (const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-        const QRect free = screen->availableGeometry();
-        const QRect frame = frameGeometry();
-        move(free.right() - frame.width() + 1, free.bottom() - frame.height() + 1);
-    }
+    placeInCorner();
+    // The window manager adds the frame after the first show.
+    QTimer::singleShot(100, this, &TfrmProgress::placeInCorner);
+}
+
+void TfrmProgress::placeInCorner()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QSize frame = frameGeometry().size();
+    if (frame == size())
+        frame += QSize(8, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+    const QRect free = screen->availableGeometry();
+    move(free.right() - frame.width() + 1, free.bottom() - frame.height() + 1);
 }
 
 // Escape cancels like the button; the window itself goes when the transfer ends.

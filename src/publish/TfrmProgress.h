@@ -1,5 +1,7 @@
 #pragma once
 
+#include "publish/ProgressFigures.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -15,6 +17,11 @@ class TfrmProgress : public QDialog
 
 public:
     explicit TfrmProgress(QWidget *parent = nullptr);
+
+    // A file begins, goes on and is done; the window shows the figures.
+    void startFile(const QString &name, qint64 size, bool sending, int number, int count);
+    void showProgress(qint64 bytes, int seconds);
+    void finishFile();
 
     QProgressBar *const bar;
     QLabel *const number; // "%d af %d"
@@ -32,4 +39,11 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void reject() override;
+
+private:
+    void showFigures();
+    // The bottom right corner of the screen, frame included.
+    void placeInCorner();
+
+    ProgressFigures m_figures;
 };

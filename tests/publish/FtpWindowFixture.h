@@ -23,12 +23,15 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 class FtpWindowFixture : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(server.started());
+        m_server = std::make_unique<FtpTestServer>(serverOptions);
+        ASSERT_TRUE(server().started());
         openWindow();
     }
     void TearDown() override
@@ -39,8 +42,13 @@ protected:
 
     void openWindow()
     {
-        window = new TfrmFtp(
-            {store, prompter, data.path(), [this] { return local.path(); }, {}, SiteStore::PasswordPlace::SettingsFile});
+        window = new TfrmFtp({store,
+                              prompter,
+                              data.path(),
+                              [this] { return local.path(); },
+                              {},
+                              [] { return true; },
+                              SiteStore::PasswordPlace::SettingsFile});
         window->show();
     }
     // Closes the window and waits until it is gone.
@@ -61,7 +69,7 @@ protected:
     {
         FtpSitePanel &panel = window->sitePanel();
         panel.server->setText(QStringLiteral("127.0.0.1"));
-        panel.port->setValue(server.port());
+        panel.port->setValue(server().port());
         panel.user->setText(FtpTestServer::User);
         panel.password->setText(FtpTestServer::Password);
     }
@@ -106,9 +114,13 @@ protected:
                                                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
     }
-    QString serverFile(const QString &relative) { return server.rootPath(relative); }
+    QString serverFile(const QString &relative) { return server().rootPath(relative); }
 
-    FtpTestServer server;
+    FtpTestServer &server() { return *m_server; }
+
+    // The server's options, set before SetUp.
+    FtpTestServer::Options serverOptions;
+    std::unique_ptr<FtpTestServer> m_server;
     QTemporaryDir data; // the user data folder
     QTemporaryDir local; // the file list's folder
     SettingsStore store{data.filePath(QStringLiteral("Pagewick.ini"))};

@@ -3,6 +3,7 @@
 #include "FtpWindowFixture.h"
 
 #include "publish/FtpLog.h"
+#include "workbench/HelpLine.h"
 
 #include <QComboBox>
 
@@ -22,6 +23,11 @@ TEST_F(PublishingWindow, ConnectsListsEntersFoldersAndGoesBack)
 
     EXPECT_EQ(enabled(StateCommands), QStringList({QStringLiteral("actTilslut"), QStringLiteral("actNy")}));
     EXPECT_TRUE(window->sitePanel().isEnabled());
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(window->listing().currentView(), &enter);
+    EXPECT_EQ(window->helpLine().text(),
+              QStringLiteral("Oversigt over indholdet på serveren. Overfør filer ved at "
+                             "trække dem til og fra Pagewicks filhåndtering."));
 
     connectWindow();
     EXPECT_EQ(shownNames(), QStringList({QStringLiteral("web"), QStringLiteral("Aaa.txt")})) << "folders first";
