@@ -327,6 +327,9 @@ void TfrmFtp::buildLayout()
     folderRow->addWidget(folderLabel);
     folderRow->addWidget(m_folders, 1);
     folderRow->addWidget(upButton);
+    // Controls without a text of their own bring back the first one.
+    for (QWidget *plain : std::initializer_list<QWidget *>{m_folders, upButton, m_log})
+        m_help->attach(plain, HelpLine::InitialText);
     layout->addLayout(folderRow);
 
     layout->addWidget(m_listing, 1);
