@@ -91,9 +91,12 @@ QAbstractItemView *RemoteListing::currentView() const
 
 QList<int> RemoteListing::selectedRows() const
 {
+    // The icon views select the name alone, the details view whole rows.
     QList<int> rows;
-    for (const QModelIndex &index : m_details->selectionModel()->selectedRows())
-        rows << index.row();
+    for (const QModelIndex &index : m_details->selectionModel()->selectedIndexes()) {
+        if (!rows.contains(index.row()))
+            rows << index.row();
+    }
     std::sort(rows.begin(), rows.end());
     return rows;
 }

@@ -110,8 +110,8 @@ protected:
         listing.currentView()->clearSelection();
         for (int row = 0; row < listing.model().rowCount(); ++row) {
             if (names.contains(listing.model().entry(row).name()))
-                listing.currentView()->selectionModel()->select(listing.model().index(row, 0),
-                                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                // As a click in the list view does: the name alone.
+                listing.currentView()->selectionModel()->select(listing.model().index(row, 0), QItemSelectionModel::Select);
         }
     }
     QString serverFile(const QString &relative) { return server().rootPath(relative); }
