@@ -1,7 +1,9 @@
 // The publishing commands in the real main window: the window opened by
 // "Overførsel til Internet...", and the files other parts hand over.
+#include "editing/DocumentDrops.h"
 #include "filepanel/TFileList.h"
 #include "publish/PublishCommands.h"
+#include "publish/RemoteListing.h"
 #include "publish/TfrmFtp.h"
 #include "support/MainWindowFixture.h"
 #include "support/WaitUntil.h"
@@ -107,6 +109,30 @@ TEST_F(PublishCommandsTest, TheFileListSendsItsSelectionAndTakesRemoteFiles)
     QCoreApplication::sendEvent(target, &drop);
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked.first().first().toString(), site());
+}
+
+TEST_F(PublishCommandsTest, AProjectDroppedOnTheListingAsksForItsFilePicker)
+{
+    run("actOverfoersel");
+    QWidget *listing = publishing().window()->listing().currentView()->viewport();
+    const auto drop = [listing](const QString &format, const QByteArray &data) {
+        QMimeData mime;
+        mime.setData(format, data);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(listing, &enter);
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(listing, &dropped);
+        return enter.isAccepted();
+    };
+    QSignalSpy picked(&requests(), &PublishRequests::pickProjectFiles);
+    EXPECT_TRUE(drop(QStringLiteral("application/x-pagewick-project"), QStringLiteral("Min side").toUtf8()));
+    ASSERT_EQ(picked.size(), 1);
+    EXPECT_EQ(picked.first().first().toString(), QStringLiteral("Min side"));
+
+    // Files from the file list need a connection; the listing's own entries are not taken back.
+    m_prompter.expect(QStringLiteral("Du skal være forbundet til serveren"));
+    EXPECT_TRUE(drop(DocumentDrops::FileListFormat, (site() + QStringLiteral("index.htm")).toUtf8()));
+    EXPECT_FALSE(drop(PublishRequests::RemoteFilesFormat, "index.htm"));
 }
 
 TEST_F(PublishCommandsTest, TheDocumentMenuSendsTheActiveDocument)
