@@ -68,7 +68,6 @@ TfrmFtp::TfrmFtp(const FtpWindowServices &services, QWidget *parent)
     setObjectName(QStringLiteral("frmFtp"));
     setWindowTitle(QStringLiteral("Overførsel til Internet"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setAcceptDrops(false);
     applyUiFont(this);
     m_ftp->setSilentExceptions(true);
     m_ftp->setPrompter(&m_services.prompter);
@@ -108,7 +107,6 @@ TfrmFtp::TfrmFtp(const FtpWindowServices &services, QWidget *parent)
     if (m_sites->count() > 0)
         selectSite(std::clamp(settings.site, 0, m_sites->count() - 1));
     disconnected();
-    m_log->clear();
     setStatusText(m_ftp->StateText(m_ftp->State()));
 }
 
