@@ -26,14 +26,15 @@ SearchResultList::SearchResultList(QTreeWidget &list)
     connect(m_goTo, &QAction::triggered, this, &SearchResultList::goToCurrent);
     connect(hideList, &QAction::triggered, this, &SearchResultList::hide);
     connect(&m_list, &QTreeWidget::itemDoubleClicked, this, &SearchResultList::goToCurrent);
-    connect(&m_list, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem *current) { m_goTo->setEnabled(current != nullptr); });
+    connect(&m_list, &QTreeWidget::itemSelectionChanged, this, [this] { m_goTo->setEnabled(!m_list.selectedItems().isEmpty()); });
     m_list.installEventFilter(this);
 }
 
 void SearchResultList::clear()
 {
+    // Emptying the list tells no change of selection.
     m_list.clear();
+    m_goTo->setEnabled(false);
     updateHint();
 }
 
@@ -56,9 +57,10 @@ int SearchResultList::count() const
 
 void SearchResultList::goToCurrent()
 {
-    const QTreeWidgetItem *row = m_list.currentItem();
-    if (!row)
+    const QList<QTreeWidgetItem *> selected = m_list.selectedItems();
+    if (selected.isEmpty())
         return;
+    const QTreeWidgetItem *row = selected.first();
     const QString lineText = row->text(1);
     if (lineText.isEmpty())
         return; // a file that could not be searched
