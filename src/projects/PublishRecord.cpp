@@ -203,7 +203,7 @@ std::optional<QHash<QString, RecordedFile>> PublishRecord::latestFilesIn(const Q
                                  "WHERE path >= ? AND path < ? AND instr(substr(path, length(?) + 1), '/') = 0 "
                                  "GROUP BY path"));
     query.addBindValue(start);
-    query.addBindValue(start.chopped(1) + QLatin1Char('0'));
+    query.addBindValue(QString(start.chopped(1) + QLatin1Char('0')));
     query.addBindValue(start);
     return recordsFrom(query);
 }

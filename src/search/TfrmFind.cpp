@@ -87,7 +87,10 @@ TfrmFind::TfrmFind(QWidget *parent)
     layout->addWidget(m_help);
 
     m_action->setDefault(true);
-    connect(m_find, &QPlainTextEdit::textChanged, this, &TfrmFind::updateActionButton);
+    connect(m_find, &QPlainTextEdit::textChanged, this, [this] {
+        limitSearchText();
+        updateActionButton();
+    });
     connect(m_action, &QPushButton::clicked, this, [this] {
         if (m_running)
             Q_EMIT stopRequested();
@@ -115,8 +118,7 @@ void TfrmFind::prepare(Mode mode, const QString &startFolder)
     m_backup->setVisible(replacing);
     attachHelp();
     m_help->reset();
-    if (!replacing && m_find->toPlainText().size() > SearchTextLimit)
-        m_find->setPlainText(m_find->toPlainText().left(SearchTextLimit));
+    limitSearchText();
     if (m_folder->text().isEmpty())
         m_folder->setText(startFolder);
     m_find->setFocus();
@@ -200,6 +202,14 @@ void TfrmFind::setRunning(bool running)
 void TfrmFind::updateActionButton()
 {
     m_action->setEnabled(m_running || !m_find->toPlainText().isEmpty());
+}
+
+void TfrmFind::limitSearchText()
+{
+    if (m_mode != Mode::Search || m_find->toPlainText().size() <= SearchTextLimit)
+        return;
+    m_find->setPlainText(m_find->toPlainText().left(SearchTextLimit));
+    m_find->moveCursor(QTextCursor::End);
 }
 
 void TfrmFind::updateProjectList()

@@ -60,6 +60,8 @@ Q_SIGNALS:
 
 private:
     void updateActionButton();
+    // A search text is held to its limit; a replace text is not.
+    void limitSearchText();
     void updateProjectList();
     void attachHelp();
 

@@ -167,6 +167,30 @@ TEST_F(ExtendedSearchTest, DanishLettersAreAskedAboutOutsideTheOpenDocumentsAndF
     EXPECT_EQ(rows().size(), 1);
 }
 
+TEST_F(ExtendedSearchTest, AFindTextIsHeldTo128CharactersInSearchModeOnly)
+{
+    const QString longText(200, QLatin1Char('x'));
+    const auto findText = [](QDialog &dialog) { return dialog.findChild<QPlainTextEdit *>(QStringLiteral("memFind")); };
+    m_prompter.expectDialog(
+        QStringLiteral("Udvidet erstat"),
+        [&](QDialog &dialog) {
+            findText(dialog)->setPlainText(longText);
+            EXPECT_EQ(findText(dialog)->toPlainText(), longText);
+        },
+        false);
+    run("actUdvidetErstat");
+    m_prompter.expectDialog(
+        QStringLiteral("Udvidet søgning"),
+        [&](QDialog &dialog) {
+            EXPECT_EQ(findText(dialog)->toPlainText(), longText.left(128));
+            findText(dialog)->moveCursor(QTextCursor::End);
+            findText(dialog)->insertPlainText(QStringLiteral("yyy"));
+            EXPECT_EQ(findText(dialog)->toPlainText().size(), 128) << "typing adds nothing past the limit";
+        },
+        false);
+    run("actUdvidetSoegning");
+}
+
 TEST_F(ExtendedSearchTest, ReplaceInAnOpenDocumentIsOneUndoStepAndLeavesItModified)
 {
     editor().SetText(QStringLiteral("Hans og hans\nog HANS"));
