@@ -124,6 +124,7 @@ TEST_F(FilePanel, AttributesShowAForFilesChangedSinceTheyWereLastPublished)
 
     // A change on disk is seen when the list reads the folder again.
     writeFile(QStringLiteral("index.htm"), "<html><head><title>Ny forside</title></head></html>", 0);
+    list().refresh();
     EXPECT_TRUE(waitUntil([&] { return attributes(QStringLiteral("index.htm")) == QStringLiteral("A"); }));
 }
 
