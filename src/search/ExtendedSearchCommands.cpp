@@ -168,6 +168,7 @@ void ExtendedSearchCommands::search()
         run.stop = &m_stop;
         searchSources(sourcesOf(scope, m_workbench.documents()), query, run);
     }
+    m_results->fitColumns();
     m_dialog->setRunning(false);
     const bool found = m_results->count() > 0;
     setResultsShown(found);

@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int ShownLineLength = 128;
+constexpr int VisibleRows = 8;
 constexpr int ColumnRole = Qt::UserRole;
 
 } // namespace
@@ -18,6 +19,8 @@ SearchResultList::SearchResultList(QTreeWidget &list)
     , m_goTo(new QAction(QStringLiteral("Gå til"), &list))
 {
     m_list.setHeaderHidden(true);
+    // A strip under the documents, as high as a few rows.
+    m_list.setFixedHeight(m_list.fontMetrics().lineSpacing() * VisibleRows + 2 * m_list.frameWidth());
     m_list.setContextMenuPolicy(Qt::ActionsContextMenu);
     auto *hideList = new QAction(QStringLiteral("Skjul søgeresultater"), &list);
     m_list.addAction(m_goTo);
@@ -48,6 +51,12 @@ void SearchResultList::add(const SourceMatches &source)
     if (!source.problem.isEmpty())
         new QTreeWidgetItem(&m_list, {source.name, QString(), source.problem});
     updateHint();
+}
+
+void SearchResultList::fitColumns()
+{
+    m_list.resizeColumnToContents(0);
+    m_list.resizeColumnToContents(1);
 }
 
 int SearchResultList::count() const

@@ -54,6 +54,8 @@ TfrmFind::TfrmFind(QWidget *parent)
     m_folder->setObjectName(QStringLiteral("lblMappe"));
     m_projects->setObjectName(QStringLiteral("cbProjekt"));
     m_help->setObjectName(QStringLiteral("lblHjaelp"));
+    // Room for the longest help text, so that the fields keep their place.
+    m_help->setFixedHeight(m_help->fontMetrics().lineSpacing() * 4 + 2 * m_help->frameWidth() + 4);
 
     auto *scopeLayout = new QGridLayout(m_scope);
     scopeLayout->addWidget(m_openDocuments, 0, 0, 1, 2);
