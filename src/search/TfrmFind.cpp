@@ -55,6 +55,7 @@ TfrmFind::TfrmFind(QWidget *parent)
     m_projects->setObjectName(QStringLiteral("cbProjekt"));
     m_help->setObjectName(QStringLiteral("lblHjaelp"));
     // Room for the longest help text, so that the fields keep their place.
+    m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_help->setFixedHeight(m_help->fontMetrics().lineSpacing() * 4 + 2 * m_help->frameWidth() + 4);
 
     auto *scopeLayout = new QGridLayout(m_scope);
