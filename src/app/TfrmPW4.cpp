@@ -160,7 +160,7 @@ void TfrmPW4::attachParts()
     m_fileDrops = new FileDropOpener(*this, *m_documentCommands);
     m_editorCommands = new EditorCommands(*this);
     m_htmlCommands = new HtmlCommands(*this, m_libraryLists);
-    m_searchCommands = new SearchCommands(*this, *m_documentCommands);
+    m_searchCommands = new SearchCommands(*this, *m_documentCommands, [this] { return m_state.fileFolder; });
     m_completion = new CodeCompletion(*this, m_libraryLists, m_libraryFiles);
     new LibraryCommands(*this, *m_libraryTab);
     auto *properties = new PropertiesCommands(*this);
@@ -187,11 +187,14 @@ void TfrmPW4::attachParts()
          .openDocument = [this](const QString &path) { m_documentCommands->FilAabn(path); },
          .showProperties = [properties](const QString &path,
                                         const ListedFileFacts &facts) { properties->showFileProperties(path, facts); },
-         .takeReferenceInserter = [this](auto inserter) { m_editorCommands->setFileReferenceInserter(std::move(inserter)); }});
+         .takeReferenceInserter = [this](auto inserter) { m_editorCommands->setFileReferenceInserter(std::move(inserter)); },
+         .userDataFolder = [this] { return m_userDataFolder; }});
     new ProjectPanelCommands(*this, *m_resourcePanel->widget(1),
                              {[this] { return m_userDataFolder; },
                               [this](const QString &path) { m_documentCommands->FilAabn(path); },
-                              [properties](const QString &path) { properties->showFileProperties(path, std::nullopt); }});
+                              [properties](const QString &path) { properties->showFileProperties(path, std::nullopt); },
+                              [this](auto projects) { m_searchCommands->setProjects(std::move(projects)); },
+                              [this](int project, bool replacing) { m_searchCommands->showForProject(project, replacing); }});
     new PublishCommands(*this, {[this] { return m_userDataFolder; }, [this] { return m_state.fileFolder; }});
     auto *toResources = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Tab), this);
     toResources->setContext(Qt::WindowShortcut);

@@ -108,6 +108,18 @@ void FileListModel::append(QList<ListedEntry> entries)
     reorder(rows);
 }
 
+void FileListModel::markChanged(const QSet<QString> &names)
+{
+    for (ListedEntry &entry : m_entries)
+        entry.changedSincePublishing = !entry.folder && names.contains(entry.name);
+    if (m_entries.isEmpty())
+        return;
+    const int attributes = int(FileColumn::Attributes);
+    Q_EMIT dataChanged(index(0, attributes), index(int(m_entries.size()) - 1, attributes), {Qt::DisplayRole});
+    if (m_column == FileColumn::Attributes)
+        sort(attributes, m_order);
+}
+
 void FileListModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= int(FileColumn::Count))

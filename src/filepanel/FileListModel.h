@@ -4,6 +4,7 @@
 #include "files/FolderListing.h"
 
 #include <QAbstractTableModel>
+#include <QSet>
 
 #include <functional>
 #include <vector>
@@ -29,6 +30,9 @@ public:
     // Adds the entries in their places in the order.
     void append(QList<ListedEntry> entries);
     const ListedEntry &entry(int row) const { return m_entries.at(row); }
+    // The entries of these names have changed since they were last
+    // published; the others have not.
+    void markChanged(const QSet<QString> &names);
     void setRenamer(Renamer renamer) { m_renamer = std::move(renamer); }
 
     int rowCount(const QModelIndex &parent = {}) const override;

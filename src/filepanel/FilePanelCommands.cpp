@@ -5,17 +5,18 @@
 #include "core/SettingsStore.h"
 #include "documents/DocumentList.h"
 #include "editor/TLEdit.h"
-#include "files/FileClasses.h"
-#include "files/FileOperations.h"
-#include "files/FileTexts.h"
-#include "files/TargetFolder.h"
 #include "filepanel/CorrectFileNames.h"
 #include "filepanel/FileListMenu.h"
 #include "filepanel/ImagePreview.h"
 #include "filepanel/TDirTree.h"
 #include "filepanel/TFileList.h"
+#include "files/FileClasses.h"
+#include "files/FileOperations.h"
+#include "files/FileTexts.h"
+#include "files/TargetFolder.h"
 #include "html/DocumentTitle.h"
 #include "html/ElementBuilders.h"
+#include "projects/ChangedFiles.h"
 #include "workbench/BusyDisplay.h"
 #include "workbench/CommandRegistry.h"
 #include "workbench/PublishRequests.h"
@@ -36,6 +37,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -87,6 +89,12 @@ FilePanelCommands::FilePanelCommands(Workbench &workbench, QWidget &page, FilePa
     m_list->setMask(filterMask(m_filter));
     if (m_services.takeReferenceInserter)
         m_services.takeReferenceInserter([this](TLEdit &editor, const QString &path) { insertReferenceInto(editor, path); });
+    if (m_services.userDataFolder)
+        m_list->setChangeCheck([this](const QString &folder, const QStringList &names) {
+            return QtConcurrent::run([database = PublishRecord::fileIn(m_services.userDataFolder()), folder, names] {
+                return changedSinceLastPublished(database, folder, names).value_or(QSet<QString>());
+            });
+        });
     connect(&workbench.options(), &OptionsModel::changed, this, [this] {
         if (m_filter == FileTypeFilter::Html || m_filter == FileTypeFilter::Scripts)
             m_list->setMask(filterMask(m_filter));

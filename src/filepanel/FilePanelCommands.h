@@ -39,6 +39,9 @@ struct FilePanelServices
     // list into a reference.
     using ReferenceInserter = std::function<void(TLEdit &editor, const QString &path)>;
     std::function<void(ReferenceInserter)> takeReferenceInserter;
+    // The folder of the publish record, which tells the list's files
+    // changed since publishing; known once the window has settled it.
+    std::function<QString()> userDataFolder;
 };
 
 // The "Filer" page of the resource panel: the folder tree, the picture

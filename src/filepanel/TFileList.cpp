@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFileSystemWatcher>
+#include <QFutureWatcher>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QListView>
@@ -144,6 +145,7 @@ void TFileList::refresh()
         for (const QString &path : selectedPaths())
             m_keptSelection.insert(path.mid(m_directory.size()));
     }
+    ++m_listing;
     m_model->clear();
     m_model->setFolder(m_directory);
     m_scan.reset();
@@ -168,7 +170,27 @@ void TFileList::readPiece()
     m_pieces->stop();
     m_scan.reset();
     restoreSelection();
+    checkChanges();
     Q_EMIT listed();
+}
+
+void TFileList::checkChanges()
+{
+    if (!m_changeCheck)
+        return;
+    QStringList files;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (!m_model->entry(row).folder)
+            files << m_model->entry(row).name;
+    }
+    auto *answer = new QFutureWatcher<QSet<QString>>(this);
+    connect(answer, &QFutureWatcherBase::finished, this, [this, answer, listing = m_listing] {
+        // An answer for a listing since replaced is dropped.
+        if (listing == m_listing && answer->future().resultCount() > 0)
+            m_model->markChanged(answer->result());
+        answer->deleteLater();
+    });
+    answer->setFuture(m_changeCheck(m_directory, files));
 }
 
 void TFileList::restoreSelection()

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "filepanel/FileListModel.h"
 #include "files/FileMasks.h"
 #include "files/ListedFileFacts.h"
-#include "filepanel/FileListModel.h"
 
 #include <QElapsedTimer>
+#include <QFuture>
 #include <QSet>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class FolderScan;
@@ -63,6 +65,12 @@ public:
     void startRename();
     void setRenamer(FileListModel::Renamer renamer);
 
+    // Starts finding out which of a folder's files (by name) changed since
+    // they were last published, away from the window's thread. Asked after
+    // every listing; the attribute column shows "A" for them once it knows.
+    using ChangeCheck = std::function<QFuture<QSet<QString>>(const QString &folder, const QStringList &names)>;
+    void setChangeCheck(ChangeCheck check) { m_changeCheck = std::move(check); }
+
     // The view shown: its keys and its menu requests reach the caller.
     QAbstractItemView *view() const;
     QList<QAbstractItemView *> views() const;
@@ -85,6 +93,7 @@ protected:
 private:
     void readPiece();
     void restoreSelection();
+    void checkChanges();
     void watchFolder();
     void chooseCurrent();
     ListedEntry entryAt(const QModelIndex &viewIndex) const;
@@ -100,6 +109,8 @@ private:
     QString m_directory;
     QSet<QString> m_keptSelection; // names selected before the folder was read again
     FileMasks m_masks;
+    ChangeCheck m_changeCheck;
+    quint64 m_listing = 0; // counts the readings, so that a late answer is known
     bool m_displayDirectory = true;
     ViewStyle m_style = Details;
 };

@@ -15,6 +15,8 @@ QString ListedEntry::attributes() const
     QString letters;
     if (folder)
         letters += QLatin1Char('D');
+    if (changedSincePublishing)
+        letters += QLatin1Char('A');
     if (!writable)
         letters += QLatin1Char('R');
     if (hidden)

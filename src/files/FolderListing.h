@@ -26,6 +26,8 @@ struct ListedEntry
     bool folder = false;
     bool writable = true;
     bool hidden = false; // a dot-name
+    // Learnt after the listing, from the publish record.
+    bool changedSincePublishing = false;
 
     // "D" (folder), "A" (changed since publishing), "R" (not writable), "H"
     // (hidden), in that order.

@@ -1,5 +1,7 @@
 #include "projects/ChangedFiles.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QtConcurrent/QtConcurrentMap>
 
 namespace {
@@ -56,4 +58,25 @@ std::optional<QStringList> changedSincePublishing(PublishRecord &record, const Q
     if (!check.touched.isEmpty())
         record.record(site, check.touched);
     return check.changed;
+}
+
+std::optional<QSet<QString>> changedSinceLastPublished(const QString &databasePath, const QString &folder,
+                                                       const QStringList &names)
+{
+    const QDir dir(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    QStringList files;
+    for (const QString &name : names)
+        files.append(dir.filePath(name));
+    QHash<QString, RecordedFile> latest;
+    if (QFileInfo::exists(databasePath)) {
+        PublishRecord record(databasePath);
+        std::optional<QHash<QString, RecordedFile>> found;
+        if (!record.open() || !(found = record.latestFilesIn(dir.path())))
+            return std::nullopt;
+        latest = std::move(*found);
+    }
+    QSet<QString> changed;
+    for (const QString &file : checkFiles(latest, files).changed)
+        changed.insert(QFileInfo(file).fileName());
+    return changed;
 }

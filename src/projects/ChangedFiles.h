@@ -2,6 +2,7 @@
 
 #include "projects/PublishRecord.h"
 
+#include <QSet>
 #include <QStringList>
 
 #include <optional>
@@ -26,3 +27,11 @@ ChangeCheck checkFiles(const QHash<QString, RecordedFile> &recorded, const QStri
 // ones get their new time recorded where the record can be written. Nothing
 // when the record cannot be read (its errorText() tells why).
 std::optional<QStringList> changedSincePublishing(PublishRecord &record, const QString &site, const QStringList &files);
+
+// The names of a folder's files that changed since they were last published
+// to any site: those without a record and those whose content differs from
+// their latest record (PublishRecord::latestFilesIn). Without a record
+// database every file has changed, and none is made. Nothing when the record
+// cannot be read. Opens its own connection, so any thread may call it.
+std::optional<QSet<QString>> changedSinceLastPublished(const QString &databasePath, const QString &folder,
+                                                       const QStringList &names);

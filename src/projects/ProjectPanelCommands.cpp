@@ -44,6 +44,10 @@ ProjectPanelCommands::ProjectPanelCommands(Workbench &workbench, QWidget &page, 
     workbench.window().installEventFilter(this);
     connect(&workbench.documents(), &DocumentList::saved, this,
             [this](::Document &document) { MarkDocumentChanged(document.path); });
+    m_services.offerProjects([this]() -> ProjectTree & {
+        LoadProjects();
+        return m_store->tree();
+    });
 }
 
 void ProjectPanelCommands::buildPage(QWidget &page)
@@ -87,8 +91,8 @@ void ProjectPanelCommands::buildPage(QWidget &page)
     entry(addEntry(QStringLiteral("Tilføj dokumenter..."), &P::addDocuments), ProjectKind);
     entry(addEntry(QStringLiteral("Tilføj det aktive dokument"), &P::addActiveDocument), ProjectKind);
     entry(addDisabledEntry(QStringLiteral("Tilføj alle åbne dokumenter")), ProjectKind);
-    entry(addDisabledEntry(QStringLiteral("Find i projekt...")), ProjectKind);
-    entry(addDisabledEntry(QStringLiteral("Erstat i projekt...")), ProjectKind);
+    entry(addEntry(QStringLiteral("Find i projekt..."), &P::findInProject), ProjectKind);
+    entry(addEntry(QStringLiteral("Erstat i projekt..."), &P::replaceInProject), ProjectKind);
     m_menu->addSeparator();
     entry(addEntry(QStringLiteral("Nyt projekt"), &P::newProject), RootKind);
     entry(addDisabledEntry(QStringLiteral("Flyt projekt til...")), ProjectKind);
@@ -547,4 +551,16 @@ void ProjectPanelCommands::showProperties()
     const int document = selectedDocument();
     if (project >= 0 && document >= 0)
         m_services.showProperties(m_store->tree().documentPath(project, document));
+}
+
+void ProjectPanelCommands::findInProject()
+{
+    if (selectedProject() >= 0)
+        m_services.searchProject(selectedProject(), false);
+}
+
+void ProjectPanelCommands::replaceInProject()
+{
+    if (selectedProject() >= 0)
+        m_services.searchProject(selectedProject(), true);
 }

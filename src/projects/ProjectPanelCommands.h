@@ -24,6 +24,10 @@ struct ProjectPanelServices
     std::function<void(const QString &path)> openDocument;
     // The properties window on a file.
     std::function<void(const QString &path)> showProperties;
+    // Hands the extended search the projects' tree, read first when it has not been.
+    std::function<void(std::function<ProjectTree &()> projects)> offerProjects;
+    // The extended search on a project's documents, searching or replacing.
+    std::function<void(int project, bool replacing)> searchProject;
 };
 
 // The "Projekter" page of the resource panel: the project tree with its
@@ -67,6 +71,8 @@ public:
     void deleteSelected();
     void editRootFolder();
     void showProperties();
+    void findInProject();
+    void replaceInProject();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -176,6 +176,11 @@ std::optional<QHash<QString, RecordedFile>> PublishRecord::siteFiles(const QStri
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT path, size, modified, sha256 FROM published WHERE site = ?"));
     query.addBindValue(site);
+    return recordsFrom(query);
+}
+
+std::optional<QHash<QString, RecordedFile>> PublishRecord::recordsFrom(QSqlQuery &query)
+{
     if (!query.exec()) {
         fail(query.lastError());
         return std::nullopt;
@@ -190,6 +195,23 @@ std::optional<QHash<QString, RecordedFile>> PublishRecord::siteFiles(const QStri
         return std::nullopt;
     }
     return files;
+}
+
+std::optional<QHash<QString, RecordedFile>> PublishRecord::latestFilesIn(const QString &folder)
+{
+    QString start = recordPath(folder);
+    if (!start.endsWith(QLatin1Char('/')))
+        start += QLatin1Char('/');
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    // SQLite takes the other columns of a group from the row that gives MAX().
+    query.prepare(QStringLiteral("SELECT path, size, MAX(modified), sha256 FROM published "
+                                 "WHERE path >= ? AND path < ? AND instr(substr(path, length(?) + 1), '/') = 0 "
+                                 "GROUP BY path"));
+    query.addBindValue(start);
+    query.addBindValue(QString(start.chopped(1) + QLatin1Char('0')));
+    query.addBindValue(start);
+    return recordsFrom(query);
 }
 
 std::optional<QString> PublishRecord::siteForTitle(const QString &title)

@@ -60,6 +60,10 @@ public:
 
     // Every file recorded for the site, by absolute path.
     std::optional<QHash<QString, RecordedFile>> siteFiles(const QString &site);
+    // The latest record of each file directly in the folder (not in its
+    // subfolders), over all sites: the one of the newest file time, which is
+    // the state the file was last published in. By absolute path.
+    std::optional<QHash<QString, RecordedFile>> latestFilesIn(const QString &folder);
     // The site last recorded under this title (titles compare without regard to case).
     std::optional<QString> siteForTitle(const QString &title);
 
@@ -78,6 +82,8 @@ public:
 private:
     bool prepareSchema();
     bool fail(const QSqlError &error);
+    // Runs a query for (path, size, modified, sha256) rows.
+    std::optional<QHash<QString, RecordedFile>> recordsFrom(QSqlQuery &query);
     bool moveInOneStep(const std::function<bool(QSqlQuery &)> &statements);
 
     QString m_path;

@@ -75,6 +75,15 @@ bool protectsActiveDataConnections()
     return version < 0x075700 || version >= 0x080000;
 }
 
+// Before 8.9.0 libcurl closes a data connection without reading what the
+// server sent after a TLS 1.3 handshake (its session tickets): the socket
+// then ends in a reset, the server loses the end of an upload and answers
+// 426. TLS 1.2 has no such messages after the handshake.
+bool closesTls13DataConnectionsCleanly()
+{
+    return curl_version_info(CURLVERSION_NOW)->version_num >= 0x080900;
+}
+
 } // namespace
 
 void applyFtpsOptions(void *curl, const SecureSettings &settings)
@@ -82,6 +91,8 @@ void applyFtpsOptions(void *curl, const SecureSettings &settings)
     curl_easy_setopt(curl, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!closesTls13DataConnectionsCleanly())
+        curl_easy_setopt(curl, CURLOPT_SSLVERSION, long(CURL_SSLVERSION_TLSv1_2) | long(CURL_SSLVERSION_MAX_TLSv1_2));
     // Where active mode would expose the data, the data connections go
     // passive instead; the server then sees PASV where PORT was asked for.
     if (!protectsActiveDataConnections())

@@ -3,6 +3,7 @@
 #include "documents/DocumentList.h"
 #include "editor/EditableText.h"
 #include "files/FileClasses.h"
+#include "projects/ProjectTree.h"
 #include "search/FileReplace.h"
 #include "search/TextMatches.h"
 
@@ -17,6 +18,11 @@ int openIndexOf(DocumentList &documents, const QString &path)
         if (documents.at(index).path.compare(path, Qt::CaseInsensitive) == 0)
             return index;
     return -1;
+}
+
+bool isSearchedPage(const QFileInfo &file, const QString &htmlFilter)
+{
+    return !file.fileName().contains(QLatin1Char('~')) && FileClasses::isHtmlFile(file.filePath(), htmlFilter);
 }
 
 QList<int> openDocumentsOf(const SearchScope &scope, DocumentList &documents, QStringList &closedFiles)
@@ -45,8 +51,20 @@ QStringList htmlFilesOf(const QString &folder, const QString &htmlFilter)
     const QDir dir(folder);
     for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
         const QString path = dir.filePath(name);
-        if (!name.contains(QLatin1Char('~')) && FileClasses::isHtmlFile(path, htmlFilter))
+        if (isSearchedPage(QFileInfo(path), htmlFilter))
             files.append(path);
+    }
+    return files;
+}
+
+QStringList htmlFilesOf(const ProjectTree &projects, int project, const QString &htmlFilter)
+{
+    QStringList files;
+    const int count = int(projects.documents(project).size());
+    for (int document = 0; document < count; ++document) {
+        const QFileInfo file(projects.documentPath(project, document));
+        if (file.isFile() && isSearchedPage(file, htmlFilter))
+            files.append(file.filePath());
     }
     return files;
 }

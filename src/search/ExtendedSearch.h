@@ -12,10 +12,11 @@
 #include <functional>
 
 class DocumentList;
+class ProjectTree;
 
 // Where the extended search and replace look: the open documents, or the
-// files of a set (a folder's web pages; a project's documents come the same
-// way). A file that is open in a tab is taken as that open document.
+// files of a set (a folder's or a project's web pages). A file that is open
+// in a tab is taken as that open document.
 struct SearchScope
 {
     bool openDocuments = true;
@@ -25,6 +26,10 @@ struct SearchScope
 // The web pages of a folder, not its subfolders, without the program's
 // temporary copies (names holding "~").
 QStringList htmlFilesOf(const QString &folder, const QString &htmlFilter);
+
+// The web pages among a project's documents, in the project's order, without
+// the program's temporary copies and the documents whose file is missing.
+QStringList htmlFilesOf(const ProjectTree &projects, int project, const QString &htmlFilter);
 
 // The sources of a scope: the open documents' editor texts, in tab order, and
 // the files not open, each as itself.

@@ -10,7 +10,7 @@
 #include "documents/DocumentList.h"
 #include "editor/EditableText.h"
 #include "editor/TLEdit.h"
-#include "search/ExtendedSearch.h"
+#include "projects/ProjectTree.h"
 #include "search/FileReplace.h"
 #include "search/SearchResultList.h"
 #include "search/TfrmFind.h"
@@ -54,10 +54,12 @@ TextPos endOf(TextPos start, const QString &findText)
 
 } // namespace
 
-ExtendedSearchCommands::ExtendedSearchCommands(Workbench &workbench, DocumentCommands &documentCommands)
+ExtendedSearchCommands::ExtendedSearchCommands(Workbench &workbench, DocumentCommands &documentCommands,
+                                               std::function<QString()> currentFolder)
     : QObject(&workbench.window())
     , m_workbench(workbench)
     , m_documentCommands(documentCommands)
+    , m_currentFolder(std::move(currentFolder))
     , m_dialog(new TfrmFind(&workbench.window()))
     , m_results(new SearchResultList(*workbench.window().findChild<QTreeWidget *>(QStringLiteral("lwResultater"))))
 {
@@ -75,11 +77,24 @@ ExtendedSearchCommands::ExtendedSearchCommands(Workbench &workbench, DocumentCom
     connect(m_results, &SearchResultList::hidden, this, [this] { m_resultsCommand->setChecked(false); });
 }
 
-void ExtendedSearchCommands::show(int mode)
+void ExtendedSearchCommands::showForProject(int project, bool replacing)
 {
-    // The folder panel's folder is not offered to the parts; the home
-    // folder stands in until a folder has been chosen.
-    m_dialog->prepare(TfrmFind::Mode(mode), QDir::homePath());
+    show(int(replacing ? TfrmFind::Mode::Replace : TfrmFind::Mode::Search), project);
+}
+
+void ExtendedSearchCommands::show(int mode, int project)
+{
+    const QString folder = m_currentFolder();
+    m_dialog->prepare(TfrmFind::Mode(mode), folder.isEmpty() ? QDir::homePath() : folder);
+    QStringList titles;
+    if (m_projects) {
+        const ProjectTree &projects = m_projects();
+        for (int index = 0; index < projects.projectCount(); ++index)
+            titles.append(projects.title(index));
+    }
+    m_dialog->setProjects(titles);
+    if (project >= 0 && project < titles.size())
+        m_dialog->chooseProject(project);
     m_workbench.prompter().runDialog(*m_dialog);
     m_workbench.settings().writeBool(StartSection, BackupKey, m_dialog->backup());
 }
@@ -95,7 +110,7 @@ void ExtendedSearchCommands::chooseFolder()
 
 bool ExtendedSearchCommands::confirmDanishLetters()
 {
-    if (m_dialog->searchesOpenDocuments() || !m_workbench.options().options().danishLetterCodes
+    if (m_dialog->scope() == TfrmFind::Scope::OpenDocuments || !m_workbench.options().options().danishLetterCodes
         || !holdsDanishLetters(m_dialog->query().text))
         return true;
     return m_workbench.prompter().message(
@@ -105,6 +120,20 @@ bool ExtendedSearchCommands::confirmDanishLetters()
                                "forventede resultat. Ønsker du at fortsætte?"),
                 Prompter::Icon::Warning, Prompter::Yes | Prompter::No})
         == Prompter::Yes;
+}
+
+SearchScope ExtendedSearchCommands::chosenScope()
+{
+    const QString htmlFilter = m_workbench.options().options().htmlFilter;
+    switch (m_dialog->scope()) {
+    case TfrmFind::Scope::OpenDocuments:
+        break;
+    case TfrmFind::Scope::Project:
+        return {false, htmlFilesOf(m_projects(), m_dialog->project(), htmlFilter)};
+    case TfrmFind::Scope::Folder:
+        return {false, htmlFilesOf(m_dialog->folder(), htmlFilter)};
+    }
+    return {};
 }
 
 void ExtendedSearchCommands::run()
@@ -124,9 +153,7 @@ void ExtendedSearchCommands::search()
 {
     SearchQuery query = m_dialog->query();
     query.referencesAsLetters = m_workbench.options().options().danishLetterCodes;
-    SearchScope scope{m_dialog->searchesOpenDocuments(), {}};
-    if (!scope.openDocuments)
-        scope.files = htmlFilesOf(m_dialog->folder(), m_workbench.options().options().htmlFilter);
+    const SearchScope scope = chosenScope();
     m_results->clear();
     {
         const BusyDisplay busy(m_workbench.status().progressBar());
@@ -141,6 +168,7 @@ void ExtendedSearchCommands::search()
         run.stop = &m_stop;
         searchSources(sourcesOf(scope, m_workbench.documents()), query, run);
     }
+    m_results->fitColumns();
     m_dialog->setRunning(false);
     const bool found = m_results->count() > 0;
     setResultsShown(found);
@@ -152,25 +180,41 @@ void ExtendedSearchCommands::search()
 void ExtendedSearchCommands::replace()
 {
     const SearchQuery query = m_dialog->query();
-    SearchScope scope{m_dialog->searchesOpenDocuments(), {}};
-    if (!scope.openDocuments)
-        scope.files = htmlFilesOf(m_dialog->folder(), m_workbench.options().options().htmlFilter);
+    const SearchScope scope = chosenScope();
     ReplaceReport report;
     {
         const BusyDisplay busy(m_workbench.status().progressBar());
         report = replaceInScope(scope, m_workbench.documents(), query, m_dialog->replacement(), m_dialog->backup(), &m_stop);
     }
     m_dialog->setRunning(false);
-    Prompter &prompter = m_workbench.prompter();
-    for (const FileReplacement &file : report.files)
-        if (!file.problem.isEmpty())
-            prompter.message({Product::Caption, QStringLiteral("%1 blev sprunget over: %2").arg(file.path, file.problem),
-                              Prompter::Icon::Warning, Prompter::Ok});
+    reportSkipped(report);
     const int replaced = report.replaced();
     if (replaced == 0)
-        inform(prompter, QStringLiteral("Søgningen gav intet resultat."));
+        inform(m_workbench.prompter(), QStringLiteral("Søgningen gav intet resultat."));
     else
-        inform(prompter, QStringLiteral("Pagewick erstattede %1 tilfælde af\r\r\"%2\"").arg(replaced).arg(query.text));
+        inform(m_workbench.prompter(),
+               QStringLiteral("Pagewick erstattede %1 tilfælde af\r\r\"%2\"").arg(QString::number(replaced), query.text));
+}
+
+void ExtendedSearchCommands::reportSkipped(const ReplaceReport &report)
+{
+    // One message for them all: a folder of protected files must not ask
+    // for a click per file.
+    constexpr int ShownFiles = 15;
+    QStringList lines;
+    for (const FileReplacement &file : report.files) {
+        if (!file.problem.isEmpty() && lines.size() < ShownFiles)
+            lines.append(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.path), file.problem));
+    }
+    if (lines.isEmpty())
+        return;
+    const int skipped = report.skipped();
+    if (skipped > ShownFiles)
+        lines.append(QStringLiteral("... og %1 andre.").arg(skipped - ShownFiles));
+    m_workbench.prompter().message({Product::Caption,
+                                    QStringLiteral("%1 fil(er) blev sprunget over og er ikke ændret:\n\n%2")
+                                        .arg(QString::number(skipped), lines.join(QLatin1Char('\n'))),
+                                    Prompter::Icon::Warning, Prompter::Ok});
 }
 
 void ExtendedSearchCommands::goTo(const QString &document, int line, int column)

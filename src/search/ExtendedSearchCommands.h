@@ -1,10 +1,14 @@
 #pragma once
 
+#include "search/ExtendedSearch.h"
+
 #include <QObject>
 
 #include <atomic>
+#include <functional>
 
 class DocumentCommands;
+class ProjectTree;
 class QAction;
 class SearchResultList;
 class TfrmFind;
@@ -18,15 +22,27 @@ class ExtendedSearchCommands : public QObject
     Q_OBJECT
 
 public:
-    ExtendedSearchCommands(Workbench &workbench, DocumentCommands &documentCommands);
+    // The projects' tree, read from the project file first when it has not been.
+    using ProjectSource = std::function<ProjectTree &()>;
+
+    // `currentFolder` gives the folder tree's folder, offered while the
+    // dialog has none.
+    ExtendedSearchCommands(Workbench &workbench, DocumentCommands &documentCommands, std::function<QString()> currentFolder);
+
+    // Where the dialog finds the projects it offers; without it there are none.
+    void setProjects(ProjectSource projects) { m_projects = std::move(projects); }
+    // The dialog on that project, searching or replacing.
+    void showForProject(int project, bool replacing);
 
     SearchResultList &results() const { return *m_results; }
     void goTo(const QString &document, int line, int column);
 
 private:
-    void show(int mode);
+    void show(int mode, int project = -1);
     void run();
     bool confirmDanishLetters();
+    SearchScope chosenScope();
+    void reportSkipped(const ReplaceReport &report);
     void search();
     void replace();
     void chooseFolder();
@@ -34,6 +50,8 @@ private:
 
     Workbench &m_workbench;
     DocumentCommands &m_documentCommands;
+    std::function<QString()> m_currentFolder;
+    ProjectSource m_projects;
     TfrmFind *m_dialog;
     SearchResultList *m_results;
     QAction *m_resultsCommand;

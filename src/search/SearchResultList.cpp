@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int ShownLineLength = 128;
+constexpr int VisibleRows = 8;
 constexpr int ColumnRole = Qt::UserRole;
 
 } // namespace
@@ -18,6 +19,8 @@ SearchResultList::SearchResultList(QTreeWidget &list)
     , m_goTo(new QAction(QStringLiteral("Gå til"), &list))
 {
     m_list.setHeaderHidden(true);
+    // A strip under the documents, as high as a few rows.
+    m_list.setFixedHeight(m_list.fontMetrics().lineSpacing() * VisibleRows + 2 * m_list.frameWidth());
     m_list.setContextMenuPolicy(Qt::ActionsContextMenu);
     auto *hideList = new QAction(QStringLiteral("Skjul søgeresultater"), &list);
     m_list.addAction(m_goTo);
@@ -26,14 +29,15 @@ SearchResultList::SearchResultList(QTreeWidget &list)
     connect(m_goTo, &QAction::triggered, this, &SearchResultList::goToCurrent);
     connect(hideList, &QAction::triggered, this, &SearchResultList::hide);
     connect(&m_list, &QTreeWidget::itemDoubleClicked, this, &SearchResultList::goToCurrent);
-    connect(&m_list, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem *current) { m_goTo->setEnabled(current != nullptr); });
+    connect(&m_list, &QTreeWidget::itemSelectionChanged, this, [this] { m_goTo->setEnabled(!m_list.selectedItems().isEmpty()); });
     m_list.installEventFilter(this);
 }
 
 void SearchResultList::clear()
 {
+    // Emptying the list tells no change of selection.
     m_list.clear();
+    m_goTo->setEnabled(false);
     updateHint();
 }
 
@@ -49,6 +53,12 @@ void SearchResultList::add(const SourceMatches &source)
     updateHint();
 }
 
+void SearchResultList::fitColumns()
+{
+    m_list.resizeColumnToContents(0);
+    m_list.resizeColumnToContents(1);
+}
+
 int SearchResultList::count() const
 {
     return m_list.topLevelItemCount();
@@ -56,9 +66,10 @@ int SearchResultList::count() const
 
 void SearchResultList::goToCurrent()
 {
-    const QTreeWidgetItem *row = m_list.currentItem();
-    if (!row)
+    const QList<QTreeWidgetItem *> selected = m_list.selectedItems();
+    if (selected.isEmpty())
         return;
+    const QTreeWidgetItem *row = selected.first();
     const QString lineText = row->text(1);
     if (lineText.isEmpty())
         return; // a file that could not be searched

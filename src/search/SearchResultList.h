@@ -20,6 +20,9 @@ public:
 
     void clear();
     void add(const SourceMatches &source);
+    // Gives the document and line columns the width of their texts; once
+    // the rows are in, as it reads every row.
+    void fitColumns();
     int count() const;
     void goToCurrent();
     void hide();

@@ -4,7 +4,9 @@
 
 #include <QDialog>
 
+class HelpLine;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -13,16 +15,17 @@ class QRadioButton;
 
 // The dialog of "Udvidet søgning..." and "Udvidet erstat...": the find text,
 // in replace mode the replacement, the options and where to look (the open
-// documents or a folder's web pages). The action button asks its owner to
-// run; while a run goes on the fields are disabled and the button stops it.
-// A project scope joins the scope group as a third choice whose files come
-// from the project, the same way the folder's files do.
+// documents, a project's documents or a folder's web pages). The action
+// button asks its owner to run; while a run goes on the fields are disabled
+// and the button stops it. A help line tells what the control under the
+// mouse or with the focus does.
 class TfrmFind : public QDialog
 {
     Q_OBJECT
 
 public:
     enum class Mode { Search, Replace };
+    enum class Scope { OpenDocuments, Project, Folder };
     static constexpr int SearchTextLimit = 128;
 
     explicit TfrmFind(QWidget *parent = nullptr);
@@ -36,7 +39,14 @@ public:
     QString replacement() const;
     bool backup() const;
     void setBackup(bool backup);
-    bool searchesOpenDocuments() const;
+    Scope scope() const;
+    // The projects to choose from, by title; the first is chosen. Without
+    // projects the project scope cannot be chosen.
+    void setProjects(const QStringList &titles);
+    // The project scope with that project chosen.
+    void chooseProject(int project);
+    // The chosen project's number, -1 for none.
+    int project() const;
     QString folder() const;
     void setFolder(const QString &folder);
 
@@ -50,6 +60,10 @@ Q_SIGNALS:
 
 private:
     void updateActionButton();
+    // A search text is held to its limit; a replace text is not.
+    void limitSearchText();
+    void updateProjectList();
+    void attachHelp();
 
     Mode m_mode = Mode::Search;
     bool m_running = false;
@@ -61,9 +75,12 @@ private:
     QCheckBox *m_backup;
     QGroupBox *m_scope;
     QRadioButton *m_openDocuments;
+    QRadioButton *m_inProject;
+    QComboBox *m_projects;
     QRadioButton *m_inFolder;
     QLabel *m_folder;
     QPushButton *m_chooseFolder;
     QPushButton *m_action;
     QPushButton *m_close;
+    HelpLine *m_help;
 };

@@ -1,6 +1,7 @@
 #include "filepanel/FilePanelCommands.h"
 #include "filepanel/TDirTree.h"
 #include "filepanel/TFileList.h"
+#include "projects/PublishRecord.h"
 #include "support/MainWindowFixture.h"
 #include "support/WaitUntil.h"
 #include "workbench/TFriendlyStatusBar.h"
@@ -101,6 +102,30 @@ TEST_F(FilePanel, ShowsTheStoredFolderAndViewWithTheHtmlFilterAndKeepsThem)
     m_window->close();
     EXPECT_EQ(settings().readText(QStringLiteral("Start"), QStringLiteral("Sti"), QString()), other + QLatin1Char('/'));
     EXPECT_EQ(settings().readInt(QStringLiteral("Start"), QStringLiteral("Vis"), -1), int(TFileList::Details));
+}
+
+TEST_F(FilePanel, AttributesShowAForFilesChangedSinceTheyWereLastPublished)
+{
+    const auto attributes = [this](const QString &name) {
+        const int row = int(shownNames().indexOf(name));
+        return details().model()->index(row, int(FileColumn::Attributes)).data().toString();
+    };
+    // Nothing published yet, and no record: every file has changed.
+    ASSERT_TRUE(waitUntil([&] { return attributes(QStringLiteral("index.htm")) == QStringLiteral("A"); }));
+    EXPECT_EQ(attributes(QStringLiteral("om.HTML")), QStringLiteral("A"));
+
+    PublishRecord record(PublishRecord::fileIn(m_dir.filePath(QStringLiteral("data"))));
+    ASSERT_TRUE(record.open()) << record.errorText().toStdString();
+    ASSERT_TRUE(record.recordUploaded(QStringLiteral("ftp://host.dk"), QString(), {site() + QStringLiteral("index.htm")}));
+    list().refresh();
+    // The letters come once the list has been read again and the record asked.
+    ASSERT_TRUE(waitUntil([&] { return attributes(QStringLiteral("om.HTML")) == QStringLiteral("A"); }));
+    EXPECT_EQ(attributes(QStringLiteral("index.htm")), QString());
+
+    // A change on disk is seen when the list reads the folder again.
+    writeFile(QStringLiteral("index.htm"), "<html><head><title>Ny forside</title></head></html>", 0);
+    list().refresh();
+    EXPECT_TRUE(waitUntil([&] { return attributes(QStringLiteral("index.htm")) == QStringLiteral("A"); }));
 }
 
 TEST_F(FilePanel, TypeFiltersAgreeInEveryPlaceAndPicturesShowTheirSize)

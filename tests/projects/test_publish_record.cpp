@@ -100,6 +100,39 @@ TEST_F(PublishRecordTest, OnlyFilesWhoseContentDiffersFromTheUploadAreChanged)
     EXPECT_EQ(changed(record, OtherSite).size(), names.size() + 1);
 }
 
+TEST_F(PublishRecordTest, AFolderListGoesByEachFilesLatestRecordOverAllSites)
+{
+    const QString site = path(QStringLiteral("site"));
+    const QStringList names{QStringLiteral("a.html"), QStringLiteral("b.html"), QStringLiteral("c.html")};
+    for (const QString &name : names)
+        writeFile(QStringLiteral("site/") + name, name.toUtf8());
+    writeFile(QStringLiteral("site/under/d.html"), "d");
+
+    // Without a record every file has changed, and no record is made.
+    EXPECT_EQ(changedSinceLastPublished(databasePath(), site, names), QSet<QString>(names.cbegin(), names.cend()));
+    EXPECT_FALSE(QFile::exists(databasePath()));
+
+    PublishRecord record(databasePath());
+    ASSERT_TRUE(record.open()) << record.errorText().toStdString();
+    ASSERT_TRUE(record.recordUploaded(Site, QString(), filesBelow(site)));
+    // a.html changes and goes to the other site only; the first site's older record does not count.
+    writeFile(QStringLiteral("site/a.html"), "A2");
+    shiftTime(QStringLiteral("site/a.html"), 60);
+    ASSERT_TRUE(record.recordUploaded(OtherSite, QString(), {path(QStringLiteral("site/a.html"))}));
+    // b.html gets another content of the same size; c.html only another time.
+    writeFile(QStringLiteral("site/b.html"), "B.HTML");
+    shiftTime(QStringLiteral("site/b.html"), 120);
+    shiftTime(QStringLiteral("site/c.html"), 120);
+    writeFile(QStringLiteral("site/ny.html"), "ny");
+
+    QStringList latest = record.latestFilesIn(site).value().keys();
+    latest.sort();
+    EXPECT_EQ(latest, paths({QStringLiteral("site/a.html"), QStringLiteral("site/b.html"), QStringLiteral("site/c.html")}))
+        << "the subfolder's file is not in the folder";
+    EXPECT_EQ(changedSinceLastPublished(databasePath(), site + QLatin1Char('/'), names + QStringList{QStringLiteral("ny.html")}),
+              (QSet<QString>{QStringLiteral("b.html"), QStringLiteral("ny.html")}));
+}
+
 TEST_F(PublishRecordTest, MissingFilesAreNeverChangedAndUnreadableOnesAlwaysAre)
 {
     writeFile(QStringLiteral("site/a.html"), "a");

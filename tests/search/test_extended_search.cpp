@@ -1,16 +1,22 @@
 // The extended search and replace: the dialog run through the real main
-// window over open documents and a folder of real files, the result list
-// and its "Gå til".
+// window over open documents, a folder and a project of real files, the
+// result list and its "Gå til".
 #include "support/MainWindowFixture.h"
 
+#include "core/OptionsModel.h"
 #include "documents/DocumentList.h"
+#include "projects/ProjectFile.h"
+#include "projects/ProjectPanelCommands.h"
 #include "search/ExtendedSearch.h"
 #include "search/ExtendedSearchCommands.h"
 #include "search/SearchResultList.h"
 
+#include <QComboBox>
 #include <QDialog>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTreeWidget>
 
 namespace {
@@ -106,8 +112,11 @@ TEST_F(ExtendedSearchTest, GoToOpensTheFileAtTheMatchOrSwitchesToTheDocument)
     run("actUdvidetSoegning");
     ASSERT_EQ(rows().size(), 1);
 
+    QAction *goTo = results().actions().first();
+    EXPECT_FALSE(goTo->isEnabled()) << "no row is selected yet";
     results().setCurrentItem(results().topLevelItem(0));
-    m_window->searchCommands().extendedSearch().results().goToCurrent();
+    ASSERT_TRUE(goTo->isEnabled());
+    goTo->trigger();
     EXPECT_EQ(QDir::fromNativeSeparators(m_window->documents().active().path), site(QStringLiteral("a.htm")));
     EXPECT_EQ(editor().GetSelection(), selection(2, 6, 2, 9));
     EXPECT_EQ(editor().GetSelText(), QStringLiteral("kat"));
@@ -120,6 +129,66 @@ TEST_F(ExtendedSearchTest, GoToOpensTheFileAtTheMatchOrSwitchesToTheDocument)
     results().actions().last()->trigger();
     EXPECT_FALSE(results().isVisible());
     EXPECT_FALSE(command("actSoegeresultater")->isChecked());
+}
+
+TEST_F(ExtendedSearchTest, DanishLettersAreAskedAboutOutsideTheOpenDocumentsAndFoundInReferences)
+{
+    SettingsOptions options = m_window->options().options();
+    options.danishLetterCodes = true;
+    m_window->options().apply(options);
+    writeSite(QStringLiteral("a.htm"), "<p>bl&aring; bog</p>\n");
+    const QString warning = QStringLiteral("Søgeteksten indeholder æ, ø eller å.");
+
+    // No: nothing is searched and the dialog stays until it is closed.
+    m_prompter
+        .expectDialog(QStringLiteral("Udvidet søgning"),
+                      [this](QDialog &dialog) {
+                          fill(QStringLiteral("blå"), true)(dialog);
+                          EXPECT_TRUE(dialog.findChild<QPlainTextEdit *>(QStringLiteral("memFind"))->isEnabled());
+                      })
+        .expectFiles({site()})
+        .expect(warning, ScriptedPrompter::No);
+    run("actUdvidetSoegning");
+    EXPECT_TRUE(rows().isEmpty());
+
+    m_prompter.expectDialog(QStringLiteral("Udvidet søgning"), fill(QStringLiteral("blå"), false))
+        .expect(warning, ScriptedPrompter::Yes);
+    run("actUdvidetSoegning");
+    EXPECT_EQ(rows(), QStringList{QDir::toNativeSeparators(site(QStringLiteral("a.htm"))) + QStringLiteral("|(1)|blå bog</p>")});
+
+    // The open documents hold letters already: no question.
+    editor().SetText(QStringLiteral("blå"));
+    m_prompter.expectDialog(QStringLiteral("Udvidet søgning"), [this](QDialog &dialog) {
+        for (QRadioButton *option : dialog.findChildren<QRadioButton *>())
+            option->setChecked(option->text() == QStringLiteral("Alle åbne dokumenter"));
+        fill(QStringLiteral("blå"), false)(dialog);
+    });
+    run("actUdvidetSoegning");
+    EXPECT_EQ(rows().size(), 1);
+}
+
+TEST_F(ExtendedSearchTest, AFindTextIsHeldTo128CharactersInSearchModeOnly)
+{
+    const QString longText(200, QLatin1Char('x'));
+    const auto findText = [](QDialog &dialog) { return dialog.findChild<QPlainTextEdit *>(QStringLiteral("memFind")); };
+    m_prompter.expectDialog(
+        QStringLiteral("Udvidet erstat"),
+        [&](QDialog &dialog) {
+            findText(dialog)->setPlainText(longText);
+            EXPECT_EQ(findText(dialog)->toPlainText(), longText);
+        },
+        false);
+    run("actUdvidetErstat");
+    m_prompter.expectDialog(
+        QStringLiteral("Udvidet søgning"),
+        [&](QDialog &dialog) {
+            EXPECT_EQ(findText(dialog)->toPlainText(), longText.left(128));
+            findText(dialog)->moveCursor(QTextCursor::End);
+            findText(dialog)->insertPlainText(QStringLiteral("yyy"));
+            EXPECT_EQ(findText(dialog)->toPlainText().size(), 128) << "typing adds nothing past the limit";
+        },
+        false);
+    run("actUdvidetSoegning");
 }
 
 TEST_F(ExtendedSearchTest, ReplaceInAnOpenDocumentIsOneUndoStepAndLeavesItModified)
@@ -161,6 +230,22 @@ TEST_F(ExtendedSearchTest, ReplaceInClosedFilesReportsTheCountAndMakesBackups)
     EXPECT_FALSE(QFile::exists(site(QStringLiteral("c.htm.BAK"))));
 }
 
+TEST_F(ExtendedSearchTest, ProtectedFilesAreToldInOneMessageAndTheOthersAreReplaced)
+{
+    for (const char *name : {"a.htm", "b.htm", "c.htm"})
+        writeSite(QString::fromLatin1(name), "kat\n");
+    for (const char *name : {"a.htm", "c.htm"})
+        QFile::setPermissions(site(QString::fromLatin1(name)), QFile::ReadOwner | QFile::ReadGroup);
+    m_prompter.expectDialog(QStringLiteral("Udvidet erstat"), fill(QStringLiteral("kat"), true, QStringLiteral("ko")))
+        .expectFiles({site()})
+        .expect(QStringLiteral("2 fil(er) blev sprunget over og er ikke ændret:"))
+        .expect(QStringLiteral("Pagewick erstattede 1 tilfælde af"));
+    run("actUdvidetErstat");
+    EXPECT_EQ(readSite(QStringLiteral("a.htm")), QByteArray("kat\n"));
+    EXPECT_EQ(readSite(QStringLiteral("b.htm")), QByteArray("ko\n"));
+    EXPECT_EQ(readSite(QStringLiteral("c.htm")), QByteArray("kat\n"));
+}
+
 TEST_F(ExtendedSearchTest, AMissingFileIsListedAndTheRunGoesOn)
 {
     writeSite(QStringLiteral("a.htm"), "kat\n");
@@ -180,6 +265,70 @@ TEST_F(ExtendedSearchTest, AMissingFileIsListedAndTheRunGoesOn)
     EXPECT_EQ(report.skipped(), 1);
     EXPECT_EQ(report.replaced(), 1);
     EXPECT_EQ(readSite(QStringLiteral("a.htm")), QByteArray("ko\n"));
+}
+
+TEST_F(ExtendedSearchTest, TheProjectMenuSearchesAndReplacesInThatProjectsPages)
+{
+    writeSite(QStringLiteral("a.htm"), "kat\r\n");
+    writeSite(QStringLiteral("b.css"), "kat\n"); // a stylesheet is no web page
+    writeSite(QStringLiteral("c.htm"), "kat\n");
+    QDir().mkpath(m_dir.filePath(QStringLiteral("andet")));
+    QFile other(m_dir.filePath(QStringLiteral("andet/d.htm")));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("kat\n");
+    other.close();
+    ProjectTree projects;
+    const int first = projects.addProject(m_dir.filePath(QStringLiteral("andet")));
+    projects.setTitle(first, QStringLiteral("Andet"));
+    projects.addDocument(first, other.fileName());
+    const int mine = projects.addProject(site());
+    projects.setTitle(mine, QStringLiteral("Min side"));
+    for (const char *name : {"a.htm", "b.css", "c.htm", "væk.htm"})
+        projects.addDocument(mine, site(QString::fromUtf8(name)));
+    ASSERT_TRUE(saveProjectFile(projects, m_dir.filePath(QStringLiteral("data/")) + ProjectFileName));
+
+    // The menu's dialog offers the projects before their page was ever shown.
+    m_prompter.expectDialog(
+        QStringLiteral("Udvidet søgning"),
+        [](QDialog &dialog) {
+            const auto *list = dialog.findChild<QComboBox *>(QStringLiteral("cbProjekt"));
+            EXPECT_EQ(list->count(), 2);
+            EXPECT_EQ(list->itemText(1), QStringLiteral("Min side"));
+            EXPECT_FALSE(list->isEnabled()); // until its option is chosen
+        },
+        false);
+    run("actUdvidetSoegning");
+
+    // An open, changed page of the project is changed in its editor alone.
+    m_window->documentCommands().FilAabn(site(QStringLiteral("c.htm")));
+    editor().SetText(QStringLiteral("kat og kat\n"));
+    m_window->showResourcePage(*m_window->resourcePanel()->widget(1));
+    auto *panel = m_window->resourcePanel()->widget(1)->findChild<ProjectPanelCommands *>();
+    panel->select(1, -1);
+    const auto menuEntry = [panel](const QString &text) {
+        for (QAction *action : panel->tree().findChild<QMenu *>(QStringLiteral("pmProjekter"))->actions())
+            if (action->text() == text)
+                return action;
+        return static_cast<QAction *>(nullptr);
+    };
+    m_prompter.expectDialog(QStringLiteral("Udvidet erstat"), fill(QStringLiteral("kat"), false, QStringLiteral("ko")))
+        .expect(QStringLiteral("Pagewick erstattede 3 tilfælde af"));
+    menuEntry(QStringLiteral("Erstat i projekt..."))->trigger();
+    EXPECT_EQ(readSite(QStringLiteral("a.htm")), QByteArray("ko\r\n"));
+    EXPECT_EQ(readSite(QStringLiteral("a.htm.BAK")), QByteArray("kat\r\n"));
+    EXPECT_EQ(readSite(QStringLiteral("b.css")), QByteArray("kat\n"));
+    EXPECT_EQ(editor().GetText(), QStringLiteral("ko og ko\n"));
+    EXPECT_EQ(readSite(QStringLiteral("c.htm")), QByteArray("kat\n"));
+    EXPECT_FALSE(QFile::exists(site(QStringLiteral("c.htm.BAK"))));
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+    EXPECT_EQ(other.readAll(), QByteArray("kat\n")) << "another project is left alone";
+
+    m_prompter.expectDialog(QStringLiteral("Udvidet søgning"), fill(QStringLiteral("ko"), false));
+    menuEntry(QStringLiteral("Find i projekt..."))->trigger();
+    const QString page = site(QStringLiteral("c.htm"));
+    EXPECT_EQ(rows(),
+              (QStringList{page + QStringLiteral("|(1)|ko og ko"), page + QStringLiteral("|(1)|ko"),
+                           site(QStringLiteral("a.htm")) + QStringLiteral("|(1)|ko")}));
 }
 
 } // namespace
