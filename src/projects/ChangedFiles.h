@@ -26,3 +26,9 @@ ChangeCheck checkFiles(const QHash<QString, RecordedFile> &recorded, const QStri
 // ones get their new time recorded where the record can be written. Nothing
 // when the record cannot be read (its errorText() tells why).
 std::optional<QStringList> changedSincePublishing(PublishRecord &record, const QString &site, const QStringList &files);
+
+// The files changed since the project was last published: compared with the
+// site recorded under the project's title. A project never published, or one
+// whose record cannot be read, has every existing file changed, so nothing
+// that may need publishing is left out.
+QStringList changedSinceProjectPublished(PublishRecord *record, const QString &projectTitle, const QStringList &files);
