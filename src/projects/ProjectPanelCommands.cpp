@@ -7,7 +7,7 @@
 #include "editing/DocumentDrops.h"
 #include "files/FileClasses.h"
 #include "files/FileOperations.h"
-#include "projects/ChangeCheck.h"
+#include "projects/ProjectChangeCheck.h"
 #include "projects/ProjectTreeWidget.h"
 #include "workbench/PublishRequests.h"
 #include "workbench/Workbench.h"
@@ -197,8 +197,8 @@ void ProjectPanelCommands::LoadProjects()
         return;
     m_store.emplace(m_services.userDataFolder());
     m_store->load();
-    m_changeCheck = new ChangeCheck(PublishRecord::fileIn(m_services.userDataFolder()), this);
-    connect(m_changeCheck, &ChangeCheck::checked, this, &ProjectPanelCommands::changesFound);
+    m_changeCheck = new ProjectChangeCheck(PublishRecord::fileIn(m_services.userDataFolder()), this);
+    connect(m_changeCheck, &ProjectChangeCheck::checked, this, &ProjectPanelCommands::changesFound);
     RefreshProjects();
 }
 

@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-class ChangeCheck;
+class ProjectChangeCheck;
 class QAction;
 class QMenu;
 class QMimeData;
@@ -118,7 +118,7 @@ private:
     // have read them before the save).
     QSet<QString> m_changed;
     QSet<QString> m_savedDuringCheck;
-    ChangeCheck *m_changeCheck = nullptr;
+    ProjectChangeCheck *m_changeCheck = nullptr;
     // Opened on first use; tried again while it cannot be opened.
     std::optional<PublishRecord> m_record;
     ProjectFileDialogs m_fileDialogs;

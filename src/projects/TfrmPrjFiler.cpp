@@ -270,14 +270,20 @@ void TfrmPrjFiler::settleStatus()
     if (m_mode == Mode::Properties)
         return;
     int ticked = 0;
+    int tickable = 0;
     qint64 bytes = 0;
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem *item = m_list->topLevelItem(i);
-        if ((item->flags() & Qt::ItemIsUserCheckable) && item->checkState(ProjectFileItem::NameColumn) == Qt::Checked) {
+        if (!(item->flags() & Qt::ItemIsUserCheckable))
+            continue;
+        ++tickable;
+        if (item->checkState(ProjectFileItem::NameColumn) == Qt::Checked) {
             ++ticked;
             bytes += item->data(ProjectFileItem::NameColumn, BytesRole).toLongLong();
         }
     }
+    // The box tells whether every file is ticked, so that a click turns them all the other way.
+    m_tickAll->setChecked(tickable > 0 && ticked == tickable);
     m_summaryPanel->setText(
         QStringLiteral("%1 fil(er) markeret til %2 - i alt %3").arg(ticked).arg(actionWord(m_mode), FormatSize(bytes)));
 }

@@ -27,7 +27,7 @@ protected:
     void makeSite()
     {
         write(site() + QStringLiteral("/index.htm"),
-              "<html><head><title>Forside &amp; mere</title><link rel=\"stylesheet\" href=\"style.css\"></head>"
+              "<html><head><title>Forside p&aring; dansk</title><link rel=\"stylesheet\" href=\"style.css\"></head>"
               "<body><img src=\"grafik/logo.gif\"><img src=\"borte.gif\"></body></html>");
         QDir().mkpath(site() + QStringLiteral("/grafik"));
         write(site() + QStringLiteral("/grafik/logo.gif"), QByteArray(2000, 'g'));
@@ -88,7 +88,7 @@ TEST_F(ProjectFileDialogTest, EachModeShowsItsCaptionTicksAndHelp)
                 TfrmPrjFiler &d = filer(dialog);
                 EXPECT_EQ(d.windowTitle(), c.caption);
                 EXPECT_EQ(column(d, 0), QStringList({"index.htm", "style.css", "grafik/logo.gif", "borte.gif", "om.htm"}));
-                EXPECT_EQ(column(d, 1).first(), QStringLiteral("Forside & mere"));
+                EXPECT_EQ(column(d, 1).first(), QStringLiteral("Forside på dansk"));
                 EXPECT_EQ(column(d, 2).first(), QStringLiteral("HTML"));
                 EXPECT_EQ(d.countText(), QStringLiteral("5 objekt(er)"));
                 EXPECT_EQ(d.okButton().isHidden(), !ticks);
@@ -147,7 +147,13 @@ TEST_F(ProjectFileDialogTest, MarkingAllAndSortingByAHeader)
         QStringLiteral("Flytning af"),
         [](QDialog &dialog) {
             TfrmPrjFiler &d = filer(dialog);
-            d.tickAll().click(); // on: it was off, as it starts
+            // Every file starts ticked, and the box says so.
+            EXPECT_TRUE(d.tickAll().isChecked());
+            d.tickAll().click();
+            EXPECT_TRUE(d.tickedPaths().isEmpty());
+            d.list().topLevelItem(0)->setCheckState(0, Qt::Checked);
+            EXPECT_FALSE(d.tickAll().isChecked());
+            d.tickAll().click();
             EXPECT_EQ(d.tickedPaths().size(), 3);
             d.tickAll().click();
             EXPECT_TRUE(d.tickedPaths().isEmpty());

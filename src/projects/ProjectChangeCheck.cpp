@@ -1,4 +1,4 @@
-#include "projects/ChangeCheck.h"
+#include "projects/ProjectChangeCheck.h"
 
 #include "projects/ChangedFiles.h"
 #include "projects/PublishRecord.h"
@@ -22,7 +22,7 @@ QSet<QString> changedFiles(const QString &recordPath, const QList<ProjectFiles> 
 
 } // namespace
 
-ChangeCheck::ChangeCheck(QString recordPath, QObject *parent)
+ProjectChangeCheck::ProjectChangeCheck(QString recordPath, QObject *parent)
     : QObject(parent)
     , m_recordPath(std::move(recordPath))
 {
@@ -38,13 +38,13 @@ ChangeCheck::ChangeCheck(QString recordPath, QObject *parent)
     });
 }
 
-ChangeCheck::~ChangeCheck()
+ProjectChangeCheck::~ProjectChangeCheck()
 {
     m_watcher.disconnect(this);
     m_pool.waitForDone();
 }
 
-void ChangeCheck::start(const QList<ProjectFiles> &projects)
+void ProjectChangeCheck::start(const QList<ProjectFiles> &projects)
 {
     if (m_watcher.isRunning()) {
         m_next = projects;
@@ -53,7 +53,7 @@ void ChangeCheck::start(const QList<ProjectFiles> &projects)
     run(projects);
 }
 
-void ChangeCheck::run(const QList<ProjectFiles> &projects)
+void ProjectChangeCheck::run(const QList<ProjectFiles> &projects)
 {
     m_watcher.setFuture(QtConcurrent::run(&m_pool, changedFiles, m_recordPath, projects));
 }

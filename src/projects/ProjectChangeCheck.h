@@ -18,14 +18,14 @@ struct ProjectFiles
 // Finds, away from the thread that asks, which files of the projects changed
 // since each project was last published (changedSinceProjectPublished). A
 // check asked for while one runs follows it with the newest question.
-class ChangeCheck : public QObject
+class ProjectChangeCheck : public QObject
 {
     Q_OBJECT
 
 public:
     // The publish record's database file.
-    explicit ChangeCheck(QString recordPath, QObject *parent = nullptr);
-    ~ChangeCheck() override;
+    explicit ProjectChangeCheck(QString recordPath, QObject *parent = nullptr);
+    ~ProjectChangeCheck() override;
 
     void start(const QList<ProjectFiles> &projects);
     bool isRunning() const { return m_watcher.isRunning() || m_next.has_value(); }
