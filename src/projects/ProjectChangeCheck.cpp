@@ -34,6 +34,7 @@ ProjectChangeCheck::ProjectChangeCheck(QString recordPath, QObject *parent)
             run(next);
             return;
         }
+        m_running = false;
         Q_EMIT checked(m_watcher.result());
     });
 }
@@ -46,7 +47,7 @@ ProjectChangeCheck::~ProjectChangeCheck()
 
 void ProjectChangeCheck::start(const QList<ProjectFiles> &projects)
 {
-    if (m_watcher.isRunning()) {
+    if (m_running) {
         m_next = projects;
         return;
     }
@@ -55,5 +56,6 @@ void ProjectChangeCheck::start(const QList<ProjectFiles> &projects)
 
 void ProjectChangeCheck::run(const QList<ProjectFiles> &projects)
 {
+    m_running = true;
     m_watcher.setFuture(QtConcurrent::run(&m_pool, changedFiles, m_recordPath, projects));
 }

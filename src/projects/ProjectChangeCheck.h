@@ -28,7 +28,8 @@ public:
     ~ProjectChangeCheck() override;
 
     void start(const QList<ProjectFiles> &projects);
-    bool isRunning() const { return m_watcher.isRunning() || m_next.has_value(); }
+    // Until the answer has been told.
+    bool isRunning() const { return m_running; }
 
 signals:
     // The changed files of the last check started.
@@ -41,4 +42,5 @@ private:
     QThreadPool m_pool; // its own thread: the check hashes on the shared pool's threads
     QFutureWatcher<QSet<QString>> m_watcher;
     std::optional<QList<ProjectFiles>> m_next;
+    bool m_running = false;
 };

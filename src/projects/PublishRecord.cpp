@@ -131,8 +131,13 @@ bool PublishRecord::prepareSchema()
                           .arg(shown(m_path));
         return false;
     }
-    if (!db.transaction())
-        return fail(db.lastError());
+    query.finish();
+    // Another connection (the project page's background check, pwtool) may be
+    // creating the tables at the same moment. A deferred transaction would
+    // then fail at its first write without waiting; taking the write lock
+    // first waits for the other, after which the statements change nothing.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(query.lastError());
     const bool created = query.exec(
                              QStringLiteral("CREATE TABLE IF NOT EXISTS published (site TEXT NOT NULL, path TEXT NOT NULL, "
                                             "size INTEGER NOT NULL, modified INTEGER NOT NULL, sha256 BLOB NOT NULL, "
@@ -142,10 +147,10 @@ bool PublishRecord::prepareSchema()
         && query.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
     if (!created) {
         const QSqlError error = query.lastError();
-        db.rollback();
+        query.exec(QStringLiteral("ROLLBACK"));
         return fail(error);
     }
-    return db.commit() || fail(db.lastError());
+    return query.exec(QStringLiteral("COMMIT")) || fail(query.lastError());
 }
 
 bool PublishRecord::fail(const QSqlError &error)

@@ -106,14 +106,16 @@ TEST_F(ProjectFileDialogTest, EachModeShowsItsCaptionTicksAndHelp)
                                                          : QStringList();
                 EXPECT_EQ(d.tickedPaths(), expectedTicked);
                 EXPECT_FALSE(d.list().topLevelItem(3)->flags() & Qt::ItemIsUserCheckable);
-                if (ticks)
+                if (ticks) {
                     EXPECT_EQ(d.summaryText(),
                               QStringLiteral("3 fil(er) markeret til %1 - i alt %2").arg(c.summary, FormatSize(tickedBytes)));
+                }
             },
             false);
         (panel().*c.command)();
-        if (c.command == &ProjectPanelCommands::moveProject)
+        if (c.command == &ProjectPanelCommands::moveProject) {
             EXPECT_EQ(m_prompter.fileDialogs().last().caption, NewRootCaption);
+        }
     }
     EXPECT_TRUE(QFile::exists(site() + QStringLiteral("/index.htm"))) << "a cancelled move moves nothing";
     EXPECT_FALSE(QFileInfo::exists(target()));

@@ -119,8 +119,9 @@ TEST_F(ProjectTransferTest, AFileAtTheTargetIsReplacedOnlyWhenTheUserSaysSo)
         EXPECT_EQ(failures.first().path, QStringLiteral("a.htm"));
         EXPECT_TRUE(failures.first().reason.contains(c.reasonPart)) << failures.first().reason.toStdString();
         EXPECT_EQ(read(oldRoot() + QStringLiteral("a.htm")), "old a.htm") << "a file that was not moved stays whole";
-        if (!c.otherFileMoved)
+        if (!c.otherFileMoved) {
             EXPECT_EQ(failures.size(), 2);
+        }
     }
 }
 
