@@ -209,12 +209,15 @@ void TfrmPrjFiler::setRows(const QList<ProjectFileRow> &rows, const QSet<QString
         item->setTextAlignment(ProjectFileItem::SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
         item->setData(ProjectFileItem::NameColumn, BytesRole,
                       row.missing ? qint64(0) : QFileInfo(documentFile(root, row.path)).size());
-        if (checkable && !row.missing) {
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(ProjectFileItem::NameColumn, preTicked.contains(row.path) ? Qt::Checked : Qt::Unchecked);
-        } else {
-            item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+        if (checkable) {
+            // A missing file keeps an empty box, in line with the others, that cannot be ticked.
+            const bool ticked = !row.missing && preTicked.contains(row.path);
+            item->setCheckState(ProjectFileItem::NameColumn, ticked ? Qt::Checked : Qt::Unchecked);
         }
+        if (!checkable || row.missing)
+            item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+        else
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         items.append(item);
     }
     m_list->addTopLevelItems(items);
@@ -328,6 +331,8 @@ void TfrmPrjFiler::keepOnlyFailures(const QList<ProjectFileFailure> &failures)
         item->setForeground(ProjectFileItem::ReasonColumn, QBrush(Qt::darkRed));
     }
     m_ticking = false;
+    // The reason comes beside the name, where it is seen without scrolling.
     m_list->setColumnHidden(ProjectFileItem::ReasonColumn, false);
+    m_list->header()->moveSection(m_list->header()->visualIndex(ProjectFileItem::ReasonColumn), 1);
     settleStatus();
 }

@@ -90,6 +90,7 @@ TEST_F(ProjectFileDialogTest, EachModeShowsItsCaptionTicksAndHelp)
                 EXPECT_EQ(column(d, 0), QStringList({"index.htm", "style.css", "grafik/logo.gif", "borte.gif", "om.htm"}));
                 EXPECT_EQ(column(d, 1).first(), QStringLiteral("Forside på dansk"));
                 EXPECT_EQ(column(d, 2).first(), QStringLiteral("HTML"));
+                EXPECT_EQ(column(d, 3).at(3), QString()) << "a missing file has no size";
                 EXPECT_EQ(d.countText(), QStringLiteral("5 objekt(er)"));
                 EXPECT_EQ(d.okButton().isHidden(), !ticks);
                 EXPECT_EQ(d.tickAll().isHidden(), !ticks);
@@ -245,6 +246,7 @@ TEST_F(ProjectFileDialogTest, MovingTheProjectMovesItsFilesThenItsRootAndKeepsWh
                 EXPECT_NE(dialog.result(), QDialog::Accepted) << "what failed is shown";
                 EXPECT_EQ(d.tickedPaths(), QStringList({"style.css"}));
                 EXPECT_FALSE(d.list().isColumnHidden(4));
+                EXPECT_EQ(d.list().header()->visualIndex(4), 1) << "the reason is seen beside the name";
                 EXPECT_TRUE(d.list().topLevelItem(0)->text(4).contains(QStringLiteral("ikke erstattet")));
                 EXPECT_FALSE(column(d, 0).contains(QStringLiteral("index.htm")));
             },
