@@ -77,9 +77,7 @@ QList<ProjectFileFailure> transferProjectFiles(ProjectTransferKind kind, const Q
             failures.append({path,
                              transfer.stopped()
                                  ? stoppedReason
-                                 : QStringLiteral("Der findes allerede en fil med samme navn i mappen %1; den blev "
-                                                  "ikke erstattet.")
-                                       .arg(shown(targetFolder))});
+                                 : QStringLiteral("Der er allerede en fil af samme navn; den blev ikke erstattet.")});
     }
     return failures;
 }

@@ -5,11 +5,13 @@
 #include "core/AppFolders.h"
 
 #include <QAtomicInt>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QVariant>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -111,7 +113,24 @@ bool PublishRecord::open()
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
     if (!db.open())
         return fail(db.lastError());
-    return prepareSchema();
+    return prepareSchemaWhenFree();
+}
+
+// While another connection turns a new file into a database, SQLite answers
+// some of the first statements "busy" at once instead of waiting; the
+// preparation is tried again for as long as a writer is waited for.
+bool PublishRecord::prepareSchemaWhenFree()
+{
+    constexpr int PauseMs = 20;
+    QDeadlineTimer deadline(BusyTimeoutMs);
+    while (true) {
+        m_failedBusy = false;
+        if (prepareSchema())
+            return true;
+        if (!m_failedBusy || deadline.hasExpired())
+            return false;
+        QThread::msleep(PauseMs);
+    }
 }
 
 bool PublishRecord::prepareSchema()
@@ -156,6 +175,7 @@ bool PublishRecord::prepareSchema()
 bool PublishRecord::fail(const QSqlError &error)
 {
     const int code = error.nativeErrorCode().toInt() & 0xff;
+    m_failedBusy = code == SqliteBusy || code == SqliteLocked;
     if (code == SqliteBusy || code == SqliteLocked) {
         m_errorText =
             QStringLiteral("Overførselsregistret %1 er optaget af et andet program. Prøv igen om lidt.").arg(shown(m_path));

@@ -76,6 +76,7 @@ public:
     bool moveFolder(const QString &from, const QString &to);
 
 private:
+    bool prepareSchemaWhenFree();
     bool prepareSchema();
     bool fail(const QSqlError &error);
     bool moveInOneStep(const std::function<bool(QSqlQuery &)> &statements);
@@ -83,4 +84,5 @@ private:
     QString m_path;
     QString m_connection;
     QString m_errorText;
+    bool m_failedBusy = false; // the last failure was another connection's lock
 };

@@ -328,11 +328,13 @@ void TfrmPrjFiler::keepOnlyFailures(const QList<ProjectFileFailure> &failures)
         }
         item->setText(ProjectFileItem::ReasonColumn, *reason);
         item->setToolTip(ProjectFileItem::NameColumn, *reason);
+        item->setToolTip(ProjectFileItem::ReasonColumn, *reason);
         item->setForeground(ProjectFileItem::ReasonColumn, QBrush(Qt::darkRed));
     }
     m_ticking = false;
     // The reason comes beside the name, where it is seen without scrolling.
     m_list->setColumnHidden(ProjectFileItem::ReasonColumn, false);
     m_list->header()->moveSection(m_list->header()->visualIndex(ProjectFileItem::ReasonColumn), 1);
+    m_list->resizeColumnToContents(ProjectFileItem::ReasonColumn);
     settleStatus();
 }
