@@ -76,6 +76,7 @@ TfrmPrjFiler::TfrmPrjFiler(Mode mode, const QString &projectTitle, const QString
                            QWidget *parent)
     : QDialog(parent)
     , m_mode(mode)
+    , m_rootFolder(rootFolder)
     , m_list(new QTreeWidget(this))
     , m_listOrEmpty(new QStackedWidget(this))
     , m_empty(new QLabel(QStringLiteral("Projektet indeholder ingen filer"), this))
@@ -198,7 +199,6 @@ void TfrmPrjFiler::attachHelp()
 void TfrmPrjFiler::setRows(const QList<ProjectFileRow> &rows, const QSet<QString> &preTicked)
 {
     const bool checkable = m_mode != Mode::Properties;
-    const QString root = m_root->text();
     m_ticking = true;
     m_list->clear();
     QList<QTreeWidgetItem *> items;
@@ -208,7 +208,7 @@ void TfrmPrjFiler::setRows(const QList<ProjectFileRow> &rows, const QSet<QString
         item->setIcon(ProjectFileItem::NameColumn, rowIcon(row));
         item->setTextAlignment(ProjectFileItem::SizeColumn, Qt::AlignRight | Qt::AlignVCenter);
         item->setData(ProjectFileItem::NameColumn, BytesRole,
-                      row.missing ? qint64(0) : QFileInfo(documentFile(root, row.path)).size());
+                      row.missing ? qint64(0) : QFileInfo(documentFile(m_rootFolder, row.path)).size());
         if (checkable) {
             // A missing file keeps an empty box, in line with the others, that cannot be ticked.
             const bool ticked = !row.missing && preTicked.contains(row.path);

@@ -65,6 +65,7 @@ private:
     void keepOnlyFailures(const QList<ProjectFileFailure> &failures);
 
     Mode m_mode;
+    QString m_rootFolder;
     QTreeWidget *m_list;
     QStackedWidget *m_listOrEmpty;
     QLabel *m_empty;
