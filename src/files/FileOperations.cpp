@@ -29,22 +29,6 @@ void reportFailures(Prompter &prompter, const QString &heading, const QStringLis
         prompter.message({Product::Caption, listed(heading, failed), Prompter::Icon::Warning, Prompter::Ok});
 }
 
-ClashAnswer askBeforeReplacing(Prompter &prompter, const QString &existingPath)
-{
-    const QFileInfo existing(existingPath);
-    const QString text = QStringLiteral("Der findes allerede en fil med navnet \"%1\" i mappen \"%2\".\nVil du erstatte den?")
-                             .arg(existing.fileName(), QDir::toNativeSeparators(existing.absolutePath()));
-    switch (
-        prompter.message({Product::Caption, text, Prompter::Icon::Question, Prompter::Yes | Prompter::No | Prompter::Cancel})) {
-    case Prompter::Yes:
-        return ClashAnswer::Replace;
-    case Prompter::No:
-        return ClashAnswer::Skip;
-    default:
-        return ClashAnswer::Stop;
-    }
-}
-
 // The folder itself or one inside it: a folder cannot go there.
 bool liesWithin(const QString &folder, const QString &path)
 {
@@ -126,6 +110,22 @@ void refuseRename(Prompter &prompter, const QString &reason)
 }
 
 } // namespace
+
+ClashAnswer askBeforeReplacing(Prompter &prompter, const QString &existingPath)
+{
+    const QFileInfo existing(existingPath);
+    const QString text = QStringLiteral("Der findes allerede en fil med navnet \"%1\" i mappen \"%2\".\nVil du erstatte den?")
+                             .arg(existing.fileName(), QDir::toNativeSeparators(existing.absolutePath()));
+    switch (
+        prompter.message({Product::Caption, text, Prompter::Icon::Question, Prompter::Yes | Prompter::No | Prompter::Cancel})) {
+    case Prompter::Yes:
+        return ClashAnswer::Replace;
+    case Prompter::No:
+        return ClashAnswer::Skip;
+    default:
+        return ClashAnswer::Stop;
+    }
+}
 
 FileOperationOutcome moveFiles(const QStringList &paths, const QString &targetFolder, Prompter &prompter,
                                const ConversionProgress &progress)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Progress.h"
+#include "files/FileTransfer.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,10 @@ struct FileOperationOutcome
 
     bool anyChanged() const { return !changed.isEmpty(); }
 };
+
+// Asks whether the file of the same name that stands where a file is going
+// is to be replaced: Yes replaces it, No leaves it, Cancel stops the rest.
+ClashAnswer askBeforeReplacing(Prompter &prompter, const QString &existingPath);
 
 // Moves files and folders into targetFolder. An entry already in that folder
 // is left alone; a name that is taken there is replaced only when the user

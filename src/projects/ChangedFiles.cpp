@@ -80,3 +80,19 @@ std::optional<QSet<QString>> changedSinceLastPublished(const QString &databasePa
         changed.insert(QFileInfo(file).fileName());
     return changed;
 }
+
+QStringList changedSinceProjectPublished(PublishRecord *record, const QString &projectTitle, const QStringList &files)
+{
+    if (record) {
+        if (const std::optional<QString> site = record->siteForTitle(projectTitle)) {
+            if (std::optional<QStringList> changed = changedSincePublishing(*record, *site, files))
+                return *changed;
+        }
+    }
+    QStringList existing;
+    for (const QString &file : files) {
+        if (readFileState(file))
+            existing.append(file);
+    }
+    return existing;
+}

@@ -35,3 +35,9 @@ std::optional<QStringList> changedSincePublishing(PublishRecord &record, const Q
 // cannot be read. Opens its own connection, so any thread may call it.
 std::optional<QSet<QString>> changedSinceLastPublished(const QString &databasePath, const QString &folder,
                                                        const QStringList &names);
+
+// The files changed since the project was last published: compared with the
+// site recorded under the project's title. A project never published, or one
+// whose record cannot be read, has every existing file changed, so nothing
+// that may need publishing is left out.
+QStringList changedSinceProjectPublished(PublishRecord *record, const QString &projectTitle, const QStringList &files);

@@ -118,7 +118,11 @@ QList<ProjectFileRow> ProjectFileList(const ProjectTree &tree, int project, cons
         if (documentDone)
             documentDone();
     }
-    for (ProjectFileRow &row : rows)
+    for (ProjectFileRow &row : rows) {
         row.missing = !QFileInfo::exists(documentFile(root, row.path));
+        // The scanner sizes a file it cannot find as -1 bytes; a missing file has no size.
+        if (row.missing)
+            row.size.clear();
+    }
     return rows;
 }

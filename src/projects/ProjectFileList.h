@@ -14,7 +14,7 @@ struct ProjectFileRow
     QString path; // relative to the project's root folder, with backslashes; a web address as written
     QString title; // a document's title, a reference's description
     QString type; // "HTML" for a document, else the reference's kind
-    QString size; // the size as text; empty for a missing document
+    QString size; // the size as text; empty for a missing file
     bool document = false;
     LinkIcon icon = LinkIcon::LocalFile; // the kind of a reference
     bool missing = false; // no file at the root folder plus the path

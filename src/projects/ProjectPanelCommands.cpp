@@ -4,8 +4,12 @@
 #include "core/ProductTexts.h"
 #include "core/Prompter.h"
 #include "documents/DocumentList.h"
+#include "editing/DocumentDrops.h"
 #include "files/FileClasses.h"
 #include "files/FileOperations.h"
+#include "projects/ProjectChangeCheck.h"
+#include "projects/ProjectTreeWidget.h"
+#include "workbench/PublishRequests.h"
 #include "workbench/Workbench.h"
 
 #include <QAction>
@@ -17,8 +21,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,12 +38,21 @@ enum NodeKind { RootKind = 0x1, ProjectKind = 0x2, RootFolderKind = 0x4, Documen
 
 const QString ChooseRootCaption = QStringLiteral("Vælg projektets rodbibliotek:");
 
+// A project dragged to the publishing window, by its title.
+const QString ProjectDragFormat = QStringLiteral("application/x-pagewick-project");
+
 } // namespace
 
 ProjectPanelCommands::ProjectPanelCommands(Workbench &workbench, QWidget &page, ProjectPanelServices services)
     : QObject(&page)
     , m_workbench(workbench)
     , m_services(std::move(services))
+    , m_fileDialogs(
+          workbench, [this] { return publishRecord(); },
+          [this] {
+              RefreshProjects();
+              SaveProjects();
+          })
 {
     buildPage(page);
     page.installEventFilter(this);
@@ -48,13 +63,16 @@ ProjectPanelCommands::ProjectPanelCommands(Workbench &workbench, QWidget &page, 
         LoadProjects();
         return m_store->tree();
     });
+    connect(&workbench.publishRequests(), &PublishRequests::pickProjectFiles, this, &ProjectPanelCommands::pickProjectFiles);
 }
 
 void ProjectPanelCommands::buildPage(QWidget &page)
 {
     auto *toolBar = new QToolBar(&page);
     toolBar->setObjectName(QStringLiteral("tbProjekter"));
-    m_tree = new QTreeWidget(&page);
+    auto *tree = new ProjectTreeWidget(&page);
+    tree->setDragData([this](const QTreeWidgetItem &item) { return dragData(item); });
+    m_tree = tree;
     m_tree->setObjectName(QStringLiteral("tvProjekter"));
     m_tree->setHeaderHidden(true);
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -69,7 +87,7 @@ void ProjectPanelCommands::buildPage(QWidget &page)
     m_newProject = toolBar->addAction(QStringLiteral("Nyt projekt"), this, &ProjectPanelCommands::newProject);
     m_addDocuments = toolBar->addAction(QStringLiteral("Tilføj dokumenter"), this, &ProjectPanelCommands::addDocuments);
     m_openDocuments = toolBar->addAction(QStringLiteral("Åbn dokument(er)"), this, &ProjectPanelCommands::openSelected);
-    m_upload = toolBar->addAction(QStringLiteral("Overfør til Internet"));
+    m_upload = toolBar->addAction(QStringLiteral("Overfør til Internet"), this, &ProjectPanelCommands::uploadSelected);
     m_properties = toolBar->addAction(QStringLiteral("Egenskaber"), this, &ProjectPanelCommands::showProperties);
 
     m_menu = new QMenu(m_tree);
@@ -86,7 +104,7 @@ void ProjectPanelCommands::buildPage(QWidget &page)
     };
     using P = ProjectPanelCommands;
     entry(addEntry(QStringLiteral("Åbn alle dokumenter"), &P::openAllDocuments), ProjectKind);
-    entry(addDisabledEntry(QStringLiteral("Opdater på Internet...")), ProjectKind);
+    entry(addEntry(QStringLiteral("Opdater på Internet..."), &P::uploadSelected), ProjectKind);
     entry(addDisabledEntry(QStringLiteral("Resursefiler...")), ProjectKind);
     entry(addEntry(QStringLiteral("Tilføj dokumenter..."), &P::addDocuments), ProjectKind);
     entry(addEntry(QStringLiteral("Tilføj det aktive dokument"), &P::addActiveDocument), ProjectKind);
@@ -95,8 +113,8 @@ void ProjectPanelCommands::buildPage(QWidget &page)
     entry(addEntry(QStringLiteral("Erstat i projekt..."), &P::replaceInProject), ProjectKind);
     m_menu->addSeparator();
     entry(addEntry(QStringLiteral("Nyt projekt"), &P::newProject), RootKind);
-    entry(addDisabledEntry(QStringLiteral("Flyt projekt til...")), ProjectKind);
-    entry(addDisabledEntry(QStringLiteral("Kopier projekt til...")), ProjectKind);
+    entry(addEntry(QStringLiteral("Flyt projekt til..."), &P::moveProject), ProjectKind);
+    entry(addEntry(QStringLiteral("Kopier projekt til..."), &P::copyProject), ProjectKind);
     QAction *renameProject = addEntry(QStringLiteral("Omdøb"), &P::renameSelected);
     renameProject->setShortcut(Qt::Key_F2);
     entry(renameProject, ProjectKind);
@@ -104,7 +122,8 @@ void ProjectPanelCommands::buildPage(QWidget &page)
     entry(addEntry(QStringLiteral("Rediger rodbibliotek..."), &P::editRootFolder), ProjectKind | RootFolderKind);
     m_menu->addSeparator();
     entry(addEntry(QStringLiteral("Åbn"), &P::openSelected), DocumentKind);
-    entry(addDisabledEntry(QStringLiteral("Overfør til Internet...")), DocumentKind);
+    m_uploadDocument = addEntry(QStringLiteral("Overfør til Internet..."), &P::uploadSelected);
+    entry(m_uploadDocument, DocumentKind);
     entry(addEntry(QStringLiteral("Fjern fra projekt"), &P::removeSelected), DocumentKind);
     QAction *renameDocument = addEntry(QStringLiteral("Omdøb"), &P::renameSelected);
     renameDocument->setShortcut(Qt::Key_F2);
@@ -114,7 +133,7 @@ void ProjectPanelCommands::buildPage(QWidget &page)
     QAction *refresh = addEntry(QStringLiteral("Opdater"), &P::RefreshProjects);
     refresh->setShortcut(Qt::Key_F5);
     entry(refresh, RootKind | ProjectKind | RootFolderKind | DocumentKind);
-    entry(addEntry(QStringLiteral("Egenskaber"), &P::showProperties), DocumentKind);
+    entry(addEntry(QStringLiteral("Egenskaber"), &P::showProperties), ProjectKind | DocumentKind);
 
     connect(m_tree, &QTreeWidget::customContextMenuRequested, this, &ProjectPanelCommands::showMenu);
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &ProjectPanelCommands::settleToolBar);
@@ -125,7 +144,6 @@ void ProjectPanelCommands::buildPage(QWidget &page)
         else
             openSelected();
     });
-    m_upload->setEnabled(false); // publishing from the page comes later
     settleToolBar();
 }
 
@@ -183,6 +201,8 @@ void ProjectPanelCommands::LoadProjects()
         return;
     m_store.emplace(m_services.userDataFolder());
     m_store->load();
+    m_changeCheck = new ProjectChangeCheck(PublishRecord::fileIn(m_services.userDataFolder()), this);
+    connect(m_changeCheck, &ProjectChangeCheck::checked, this, &ProjectPanelCommands::changesFound);
     RefreshProjects();
 }
 
@@ -194,6 +214,7 @@ void ProjectPanelCommands::RefreshProjects()
     }
     m_store->tree().sort();
     showTree();
+    checkChanges();
 }
 
 bool ProjectPanelCommands::SaveProjects()
@@ -227,13 +248,80 @@ void ProjectPanelCommands::MarkDocumentChanged(const QString &path)
 {
     if (!m_store || !QFileInfo::exists(path) || !m_store->tree().findDocument(path))
         return;
-    m_changed.insert(path);
+    // Bold at once; the publish record is not asked for a file just written.
+    m_changed.insert(QDir::cleanPath(path));
+    if (m_changeCheck->isRunning())
+        m_savedDuringCheck.insert(QDir::cleanPath(path));
     showTree();
+}
+
+bool ProjectPanelCommands::checkingChanges() const
+{
+    return m_changeCheck && m_changeCheck->isRunning();
 }
 
 bool ProjectPanelCommands::documentBold(int project, int document)
 {
-    return m_changed.contains(m_store->tree().documentPath(project, document));
+    return m_changed.contains(QDir::cleanPath(m_store->tree().documentPath(project, document)));
+}
+
+// Comparing thousands of files with the record, or hashing them when their
+// times moved, takes too long for the window to wait: the tree shows the
+// bold states it knows until the answer comes.
+void ProjectPanelCommands::checkChanges()
+{
+    const ProjectTree &tree = m_store->tree();
+    QList<ProjectFiles> projects;
+    for (int project = 0; project < tree.projectCount(); ++project) {
+        ProjectFiles files{tree.title(project), {}};
+        const qsizetype count = tree.documents(project).size();
+        for (int document = 0; document < count; ++document)
+            files.files.append(QDir::cleanPath(tree.documentPath(project, document)));
+        projects.append(std::move(files));
+    }
+    m_changeCheck->start(projects);
+}
+
+void ProjectPanelCommands::changesFound(const QSet<QString> &changed)
+{
+    m_changed = changed;
+    m_changed.unite(m_savedDuringCheck);
+    m_savedDuringCheck.clear();
+    showTree();
+    Q_EMIT changesChecked();
+}
+
+PublishRecord *ProjectPanelCommands::publishRecord()
+{
+    if (!m_record) {
+        m_record.emplace(PublishRecord::fileIn(m_services.userDataFolder()));
+        if (!m_record->open()) {
+            m_record.reset();
+            return nullptr;
+        }
+    }
+    return &*m_record;
+}
+
+QMimeData *ProjectPanelCommands::dragData(const QTreeWidgetItem &item)
+{
+    const int project = item.data(0, ProjectRole).toInt();
+    if (project < 0 || !m_store)
+        return nullptr;
+    const int document = item.data(0, DocumentRole).toInt();
+    auto *mime = new QMimeData;
+    if (document == NoDocument) {
+        mime->setData(ProjectDragFormat, item.text(0).toUtf8());
+    } else if (document >= 0) {
+        // A document is dropped like a file from the file list.
+        const QString path = m_store->tree().documentPath(project, document);
+        mime->setData(DocumentDrops::FileListFormat, path.toUtf8());
+        mime->setUrls({QUrl::fromLocalFile(path)});
+    } else {
+        delete mime;
+        return nullptr;
+    }
+    return mime;
 }
 
 QIcon ProjectPanelCommands::documentIcon(const QString &path) const
@@ -329,7 +417,9 @@ void ProjectPanelCommands::settleToolBar()
     const bool projectOrDocument = project >= 0 && document != RootFolderNode;
     m_addDocuments->setEnabled(project >= 0 && document == NoDocument);
     m_openDocuments->setEnabled(projectOrDocument);
-    m_properties->setEnabled(project >= 0 && document >= 0); // a project's file window comes later
+    // A single document goes straight to the publishing window: only when there is one.
+    m_upload->setEnabled(projectOrDocument && (document == NoDocument || m_workbench.publishRequests().available()));
+    m_properties->setEnabled(projectOrDocument);
 }
 
 void ProjectPanelCommands::showMenu(const QPoint &at)
@@ -344,6 +434,7 @@ void ProjectPanelCommands::showMenu(const QPoint &at)
                                                 : m_entries.document;
     for (QAction *action : m_menu->actions())
         action->setVisible(action->isSeparator() || shown.contains(action));
+    m_uploadDocument->setEnabled(m_workbench.publishRequests().available());
     QFont plain = m_menu->font();
     for (QAction *action : m_menu->actions())
         action->setFont(plain);
@@ -470,8 +561,11 @@ void ProjectPanelCommands::itemRenamed(QTreeWidgetItem *item)
             QDir(QDir::fromNativeSeparators(tree.rootFolder(project))).absoluteFilePath(QDir::fromNativeSeparators(text)));
         if (renameWithoutReplacing(oldPath, newPath)) {
             tree.setDocumentText(project, document, text);
-            if (m_changed.remove(oldPath))
-                m_changed.insert(tree.documentPath(project, document));
+            // What was published of the file is what was published of it under its new name.
+            if (PublishRecord *record = publishRecord())
+                record->moveFile(oldPath, newPath);
+            if (m_changed.remove(QDir::cleanPath(oldPath)))
+                m_changed.insert(QDir::cleanPath(newPath));
         } else {
             m_workbench.prompter().message(
                 {Product::Caption, QStringLiteral("Der skete en fejl under omdøbningen."), Prompter::Icon::Stop, Prompter::Ok});
@@ -549,7 +643,11 @@ void ProjectPanelCommands::showProperties()
 {
     const int project = selectedProject();
     const int document = selectedDocument();
-    if (project >= 0 && document >= 0)
+    if (project < 0 || document == RootFolderNode)
+        return;
+    if (document == NoDocument)
+        m_fileDialogs.showProperties(m_store->tree(), project);
+    else
         m_services.showProperties(m_store->tree().documentPath(project, document));
 }
 
@@ -563,4 +661,44 @@ void ProjectPanelCommands::replaceInProject()
 {
     if (selectedProject() >= 0)
         m_services.searchProject(selectedProject(), true);
+}
+
+void ProjectPanelCommands::uploadSelected()
+{
+    const int project = selectedProject();
+    const int document = selectedDocument();
+    if (project < 0 || document == RootFolderNode)
+        return;
+    if (document == NoDocument)
+        m_fileDialogs.upload(m_store->tree(), project);
+    else
+        Q_EMIT m_workbench.publishRequests().uploadProjectDocument(m_store->tree().documentPath(project, document));
+}
+
+void ProjectPanelCommands::moveProject()
+{
+    const int project = selectedProject();
+    if (project >= 0 && selectedDocument() == NoDocument)
+        m_fileDialogs.moveTo(m_store->tree(), project);
+}
+
+void ProjectPanelCommands::copyProject()
+{
+    const int project = selectedProject();
+    if (project >= 0 && selectedDocument() == NoDocument)
+        m_fileDialogs.copyTo(m_store->tree(), project);
+}
+
+// The publishing window was given a project: its file dialog opens for uploading.
+void ProjectPanelCommands::pickProjectFiles(const QString &title)
+{
+    LoadProjects();
+    const ProjectTree &tree = m_store->tree();
+    for (int project = 0; project < tree.projectCount(); ++project) {
+        if (tree.title(project) == title) {
+            select(project, NoDocument);
+            m_fileDialogs.upload(m_store->tree(), project);
+            return;
+        }
+    }
 }

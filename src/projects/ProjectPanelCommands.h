@@ -1,6 +1,8 @@
 #pragma once
 
+#include "projects/ProjectFileDialogs.h"
 #include "projects/ProjectStore.h"
+#include "projects/PublishRecord.h"
 
 #include <QFileIconProvider>
 #include <QObject>
@@ -9,8 +11,10 @@
 #include <functional>
 #include <optional>
 
+class ProjectChangeCheck;
 class QAction;
 class QMenu;
+class QMimeData;
 class QTreeWidget;
 class QTreeWidgetItem;
 class Workbench;
@@ -32,7 +36,9 @@ struct ProjectPanelServices
 
 // The "Projekter" page of the resource panel: the project tree with its
 // toolbar and context menu. The tree is read from the project file the first
-// time the page is shown and written back when the window closes.
+// time the page is shown and written back when the window closes. A document
+// is shown bold while it differs from what was last published to its
+// project's site.
 class ProjectPanelCommands : public QObject
 {
     Q_OBJECT
@@ -53,6 +59,9 @@ public:
     void saveAtShutdown();
     // A file was saved: its document and project become bold.
     void MarkDocumentChanged(const QString &path);
+    // Whether the documents are being compared with the publish record; the
+    // bold states follow once they are.
+    bool checkingChanges() const;
 
     // The selection's project and document (-1 for none, and the document
     // -1 on a project, RootFolderNode on its root folder node).
@@ -73,6 +82,15 @@ public:
     void showProperties();
     void findInProject();
     void replaceInProject();
+    // The selected project to the publishing window through the project file
+    // dialog, or the selected document on its own.
+    void uploadSelected();
+    void moveProject();
+    void copyProject();
+
+signals:
+    // The bold states have been brought up to date with the publish record.
+    void changesChecked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -88,6 +106,11 @@ private:
     void showMenu(const QPoint &at);
     QIcon documentIcon(const QString &path) const;
     bool documentBold(int project, int document);
+    void checkChanges();
+    void changesFound(const QSet<QString> &changed);
+    PublishRecord *publishRecord();
+    QMimeData *dragData(const QTreeWidgetItem &item);
+    void pickProjectFiles(const QString &title);
 
     Workbench &m_workbench;
     ProjectPanelServices m_services;
@@ -96,12 +119,19 @@ private:
     QMenu *m_menu = nullptr;
     // A missing document shows the trash can.
     QFileIconProvider m_icons;
-    // The files saved since the tree was read: changed since publishing.
+    // The documents changed since their project was published, and those
+    // saved while the publish record was being compared (the comparison may
+    // have read them before the save).
     QSet<QString> m_changed;
+    QSet<QString> m_savedDuringCheck;
+    ProjectChangeCheck *m_changeCheck = nullptr;
+    // Opened on first use; tried again while it cannot be opened.
+    std::optional<PublishRecord> m_record;
+    ProjectFileDialogs m_fileDialogs;
     bool m_showingTree = false;
     bool m_closing = false; // the window is deciding whether it closes
     QAction *m_newProject = nullptr, *m_addDocuments = nullptr, *m_openDocuments = nullptr, *m_upload = nullptr,
-            *m_properties = nullptr;
+            *m_properties = nullptr, *m_uploadDocument = nullptr;
     struct MenuEntries
     {
         QList<QAction *> project, rootFolder, document, root;

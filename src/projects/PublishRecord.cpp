@@ -5,11 +5,13 @@
 #include "core/AppFolders.h"
 
 #include <QAtomicInt>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QVariant>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -111,7 +113,24 @@ bool PublishRecord::open()
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
     if (!db.open())
         return fail(db.lastError());
-    return prepareSchema();
+    return prepareSchemaWhenFree();
+}
+
+// While another connection turns a new file into a database, SQLite answers
+// some of the first statements "busy" at once instead of waiting; the
+// preparation is tried again for as long as a writer is waited for.
+bool PublishRecord::prepareSchemaWhenFree()
+{
+    constexpr int PauseMs = 20;
+    QDeadlineTimer deadline(BusyTimeoutMs);
+    while (true) {
+        m_failedBusy = false;
+        if (prepareSchema())
+            return true;
+        if (!m_failedBusy || deadline.hasExpired())
+            return false;
+        QThread::msleep(PauseMs);
+    }
 }
 
 bool PublishRecord::prepareSchema()
@@ -137,8 +156,13 @@ bool PublishRecord::prepareSchema()
                           .arg(shown(m_path));
         return false;
     }
-    if (!db.transaction())
-        return fail(db.lastError());
+    query.finish();
+    // Another connection (the project page's background check, pwtool) may be
+    // creating the tables at the same moment. A deferred transaction would
+    // then fail at its first write without waiting; taking the write lock
+    // first waits for the other, after which the statements change nothing.
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(query.lastError());
     const bool created = query.exec(
                              QStringLiteral("CREATE TABLE IF NOT EXISTS published (site TEXT NOT NULL, path TEXT NOT NULL, "
                                             "size INTEGER NOT NULL, modified INTEGER NOT NULL, sha256 BLOB NOT NULL, "
@@ -148,15 +172,16 @@ bool PublishRecord::prepareSchema()
         && query.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
     if (!created) {
         const QSqlError error = query.lastError();
-        db.rollback();
+        query.exec(QStringLiteral("ROLLBACK"));
         return fail(error);
     }
-    return db.commit() || fail(db.lastError());
+    return query.exec(QStringLiteral("COMMIT")) || fail(query.lastError());
 }
 
 bool PublishRecord::fail(const QSqlError &error)
 {
     const int code = error.nativeErrorCode().toInt() & 0xff;
+    m_failedBusy = code == SqliteBusy || code == SqliteLocked;
     if (code == SqliteBusy || code == SqliteLocked) {
         m_errorText =
             QStringLiteral("Overførselsregistret %1 er optaget af et andet program. Prøv igen om lidt.").arg(shown(m_path));

@@ -80,6 +80,7 @@ public:
     bool moveFolder(const QString &from, const QString &to);
 
 private:
+    bool prepareSchemaWhenFree();
     bool prepareSchema();
     bool fail(const QSqlError &error);
     // Runs a query for (path, size, modified, sha256) rows.
@@ -89,4 +90,5 @@ private:
     QString m_path;
     QString m_connection;
     QString m_errorText;
+    bool m_failedBusy = false; // the last failure was another connection's lock
 };

@@ -1,64 +1,15 @@
 // The "Projekter" page in the real main window: its tree, its commands and
 // the project file it reads once and writes when the window closes.
-#include "projects/ProjectFile.h"
-#include "projects/ProjectPanelCommands.h"
-#include "support/MainWindowFixture.h"
+#include "ProjectPanelFixture.h"
 
-#include <QTreeWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QToolBar>
+#include <QUrl>
+
+#include <memory>
 
 namespace {
-
-class ProjectPanelTest : public MainWindowFixture
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(QDir().mkpath(data()));
-        ASSERT_TRUE(QDir().mkpath(site()));
-        ASSERT_TRUE(QDir().mkpath(m_dir.filePath(QStringLiteral("other"))));
-        MainWindowFixture::SetUp();
-    }
-
-    QString data() const { return m_dir.filePath(QStringLiteral("data")); }
-    QString site() const { return m_dir.filePath(QStringLiteral("site")); }
-    QString projectFile() const { return data() + QStringLiteral("/") + ProjectFileName; }
-    QString write(const QString &path, const QByteArray &bytes = "<html></html>")
-    {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-    QString sitePage(const char *name) { return write(site() + QStringLiteral("/") + QString::fromLatin1(name)); }
-
-    ProjectPanelCommands &panel()
-    {
-        auto *panel = m_window->resourcePanel()->widget(1)->findChild<ProjectPanelCommands *>();
-        EXPECT_NE(panel, nullptr);
-        return *panel;
-    }
-    ProjectTree &tree() { return panel().store()->tree(); }
-    // The shown tree's text of a project's child (0: its root folder node).
-    QString shownText(int project, int child) { return panel().tree().topLevelItem(0)->child(project)->child(child)->text(0); }
-
-    // Shows the page (which reads the project file) and makes a project on
-    // the site folder with the given pages added through the file dialog.
-    void makeProject(const QStringList &pages)
-    {
-        m_window->showResourcePage(*m_window->resourcePanel()->widget(1));
-        m_prompter.expectFiles({site()});
-        panel().newProject();
-        ASSERT_EQ(tree().projectCount(), 1);
-        panel().tree().topLevelItem(0)->child(0)->setText(0, QStringLiteral("Min side"));
-        m_prompter.expectFiles(pages);
-        panel().addDocuments();
-    }
-    void closeWindow()
-    {
-        m_window->close();
-        QApplication::processEvents();
-    }
-};
 
 TEST_F(ProjectPanelTest, AddsDocumentsOnceAndWritesTheTreeWhenTheWindowCloses)
 {
@@ -152,22 +103,132 @@ TEST_F(ProjectPanelTest, ADamagedFileIsWrittenOverOnlyWhenTheUserAgreesAndIsKept
     }
 }
 
-TEST_F(ProjectPanelTest, ASavedDocumentOfAProjectBecomesBoldWithItsProject)
+TEST_F(ProjectPanelTest, ADocumentIsBoldWhileItDiffersFromWhatWasPublished)
 {
     const QString page = sitePage("a.htm");
-    makeProject({page, sitePage("b.htm")});
-    const auto bold = [this](int child) {
-        QTreeWidgetItem *project = panel().tree().topLevelItem(0)->child(0);
-        return (child < 0 ? project : project->child(child))->font(0).bold();
-    };
-    EXPECT_FALSE(bold(-1));
+    const QString other = sitePage("b.htm");
+    makeProject({page, other});
+    waitForChangeCheck();
+    EXPECT_TRUE(bold(0, 1) && bold(0, 2) && bold(0)) << "a project never published has every document changed";
+
+    publish({page, other});
+    panel().RefreshProjects();
+    waitForChangeCheck();
+    EXPECT_FALSE(bold(0, 1) || bold(0, 2) || bold(0));
+
+    // A saved document is bold at once.
     m_window->documentCommands().FilAabn(page);
     editor().SetText(QStringLiteral("<html><head><title>a</title></head><body>ny</body></html>"));
     m_prompter.expect(QStringLiteral("Auto-opdateringsdato"), Prompter::No);
     ASSERT_TRUE(m_window->documentCommands().FilGem(m_window->documentArea().currentIndex()));
-    EXPECT_TRUE(bold(1));
-    EXPECT_FALSE(bold(2));
-    EXPECT_TRUE(bold(-1));
+    EXPECT_TRUE(bold(0, 1));
+    EXPECT_FALSE(bold(0, 2));
+    EXPECT_TRUE(bold(0));
+    panel().RefreshProjects();
+    waitForChangeCheck();
+    EXPECT_TRUE(bold(0, 1)) << "the record agrees";
+    EXPECT_FALSE(bold(0, 2));
+}
+
+// Each kind of node, selected as a right-click or the keyboard leaves it.
+struct NodeCase
+{
+    const char *name;
+    int project;
+    int document; // -1 the project, ProjectPanelCommands::RootFolderNode its root folder node
+};
+const NodeCase Nodes[] = {
+    {"root", -1, -1}, {"project", 0, -1}, {"root folder", 0, ProjectPanelCommands::RootFolderNode}, {"document", 0, 0}};
+
+TEST_F(ProjectPanelTest, TheContextMenuShowsTheEntriesOfTheNodeUnderThePointer)
+{
+    makeProject({sitePage("a.htm")});
+    const QStringList projectEntries = {"Åbn alle dokumenter",
+                                        "Opdater på Internet...",
+                                        "Resursefiler...",
+                                        "Tilføj dokumenter...",
+                                        "Tilføj det aktive dokument",
+                                        "Tilføj alle åbne dokumenter",
+                                        "Find i projekt...",
+                                        "Erstat i projekt...",
+                                        "Flyt projekt til...",
+                                        "Kopier projekt til...",
+                                        "Omdøb",
+                                        "Slet projekt",
+                                        "Rediger rodbibliotek...",
+                                        "Opdater",
+                                        "Egenskaber"};
+    const QStringList expected[] = {
+        {"Nyt projekt", "Opdater"},
+        projectEntries,
+        {"Rediger rodbibliotek...", "Opdater"},
+        {"Åbn", "Overfør til Internet...", "Fjern fra projekt", "Omdøb", "Slet", "Opdater", "Egenskaber"}};
+    auto *menu = panel().tree().findChild<QMenu *>(QStringLiteral("pmProjekter"));
+    ASSERT_NE(menu, nullptr);
+    for (int i = 0; i < int(std::size(Nodes)); ++i) {
+        SCOPED_TRACE(Nodes[i].name);
+        panel().select(Nodes[i].project, Nodes[i].document);
+        QTreeWidgetItem *node = panel().tree().currentItem();
+        // The right-click selects the node under the pointer first.
+        panel().select(-1, -1);
+        Q_EMIT panel().tree().customContextMenuRequested(panel().tree().visualItemRect(node).center());
+        EXPECT_EQ(panel().tree().currentItem(), node);
+        QStringList shown;
+        for (QAction *action : menu->actions()) {
+            if (action->isVisible() && !action->isSeparator())
+                shown.append(action->text());
+        }
+        EXPECT_EQ(shown, expected[i]);
+        EXPECT_EQ(menu->defaultAction()->text(), expected[i].first());
+        menu->hide();
+    }
+}
+
+TEST_F(ProjectPanelTest, TheToolbarFollowsTheSelectedNode)
+{
+    makeProject({sitePage("a.htm")});
+    auto *toolBar = m_window->resourcePanel()->widget(1)->findChild<QToolBar *>(QStringLiteral("tbProjekter"));
+    ASSERT_NE(toolBar, nullptr);
+    const auto enabled = [toolBar] {
+        QString states;
+        for (QAction *action : toolBar->actions())
+            states += action->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return states;
+    };
+    // "Nyt projekt", "Tilføj dokumenter", "Åbn dokument(er)", "Overfør til Internet", "Egenskaber".
+    const char *withPublishing[] = {"10000", "11111", "10000", "10111"};
+    m_window->publishRequests().setAvailable(true);
+    for (int i = 0; i < int(std::size(Nodes)); ++i) {
+        SCOPED_TRACE(Nodes[i].name);
+        panel().select(Nodes[i].project, Nodes[i].document);
+        EXPECT_EQ(enabled(), QString::fromLatin1(withPublishing[i]));
+    }
+    // Without the publishing window a single document has nowhere to go; a
+    // project still opens its file dialog.
+    m_window->publishRequests().setAvailable(false);
+    panel().select(0, -1);
+    panel().select(0, 0);
+    EXPECT_EQ(enabled(), QStringLiteral("10101"));
+    panel().select(0, -1);
+    EXPECT_EQ(enabled(), QStringLiteral("11111"));
+}
+
+TEST_F(ProjectPanelTest, ADraggedProjectCarriesItsTitleAndADocumentItsFile)
+{
+    const QString page = sitePage("a.htm");
+    makeProject({page});
+    QTreeWidget &view = panel().tree();
+    QTreeWidgetItem *project = view.topLevelItem(0)->child(0);
+    const auto drag = [&view](QTreeWidgetItem *item) {
+        return std::unique_ptr<QMimeData>(view.model()->mimeData({view.indexFromItem(item)}));
+    };
+    const auto projectDrag = drag(project);
+    ASSERT_NE(projectDrag, nullptr);
+    EXPECT_EQ(QString::fromUtf8(projectDrag->data(QStringLiteral("application/x-pagewick-project"))), QStringLiteral("Min side"));
+    const auto documentDrag = drag(project->child(1));
+    ASSERT_NE(documentDrag, nullptr);
+    EXPECT_EQ(documentDrag->urls(), QList<QUrl>({QUrl::fromLocalFile(page)}));
+    EXPECT_EQ(drag(project->child(0)), nullptr) << "the root folder node is not dragged";
 }
 
 } // namespace

@@ -279,4 +279,26 @@ TEST_F(PublishRecordTest, RecordsOnSeveralThreadsKeepTheirOwnConnections)
     EXPECT_EQ(changed(here, Site), QStringList());
 }
 
+TEST_F(PublishRecordTest, TwoConnectionsCreatingTheDatabaseAtOnceBothOpenIt)
+{
+    // The page's background check and a command of the window open a new
+    // record at the same moment; the race is short, so it is run often.
+    for (int round = 0; round < 40; ++round) {
+        SCOPED_TRACE(round);
+        const QString database = path(QStringLiteral("race%1/publish-record.sqlite").arg(round));
+        QString errorThere;
+        QThread *thread = QThread::create([&] {
+            PublishRecord there(database);
+            if (!there.open())
+                errorThere = there.errorText();
+        });
+        thread->start();
+        PublishRecord here(database);
+        EXPECT_TRUE(here.open()) << here.errorText().toStdString();
+        ASSERT_TRUE(thread->wait(30000));
+        delete thread;
+        EXPECT_EQ(errorThere, QString());
+    }
+}
+
 } // namespace
