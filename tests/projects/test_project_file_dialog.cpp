@@ -191,6 +191,7 @@ TEST_F(ProjectFileDialogTest, UploadHandsTheTickedFilesToThePublishingWindow)
     };
 
     // Nobody to hand the files to: the dialog is there, its OK is not.
+    requests.setAvailable(false);
     m_prompter.expectDialog(
         QStringLiteral("Overførsel af Min side til Internet"),
         [&](QDialog &dialog) {
@@ -208,6 +209,8 @@ TEST_F(ProjectFileDialogTest, UploadHandsTheTickedFilesToThePublishingWindow)
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         summary = filer(dialog).summaryText();
     });
+    // The publishing window takes the files and asks for a site named like the project.
+    m_prompter.expect(QStringLiteral("gem dem under navnet \"Min side\""));
     panel().uploadSelected();
     ASSERT_EQ(projects.count(), 1);
     const auto upload = projects.first().first().value<ProjectUpload>();
@@ -223,6 +226,7 @@ TEST_F(ProjectFileDialogTest, UploadHandsTheTickedFilesToThePublishingWindow)
 
     // A document goes on its own.
     panel().select(0, 0);
+    m_prompter.expect(QStringLiteral("Når du overfører en enkelt fil fra et projekt"), Prompter::No);
     panel().uploadSelected();
     ASSERT_EQ(documents.count(), 1);
     EXPECT_EQ(documents.first().first().toString(), site() + QStringLiteral("/index.htm"));
