@@ -80,7 +80,9 @@ public:
     bool moveFolder(const QString &from, const QString &to);
 
 private:
-    bool prepareSchema();
+    // fresh: the database file is new or empty.
+    bool prepareSchema(bool fresh);
+    bool prepareTables();
     bool fail(const QSqlError &error);
     // Runs a query for (path, size, modified, sha256) rows.
     std::optional<QHash<QString, RecordedFile>> recordsFrom(QSqlQuery &query);
