@@ -80,8 +80,10 @@ public:
     bool moveFolder(const QString &from, const QString &to);
 
 private:
-    bool prepareSchemaWhenFree();
-    bool prepareSchema();
+    bool prepareSchemaWhenFree(bool fresh);
+    // fresh: the database file is new or empty.
+    bool prepareSchema(bool fresh);
+    bool prepareTables();
     bool fail(const QSqlError &error);
     // Runs a query for (path, size, modified, sha256) rows.
     std::optional<QHash<QString, RecordedFile>> recordsFrom(QSqlQuery &query);

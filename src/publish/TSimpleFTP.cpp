@@ -244,7 +244,6 @@ TSimpleFTP::Outcome TSimpleFTP::sendCommand(const QString &verb, const QString &
     CURL *curl = beginRequest();
     curl_slist *commands = nullptr;
     const bool sftp = m_protocol == TransferProtocol::Sftp;
-    QString replyWord = verb;
     if (sftp) {
         static const QHash<QString, QString> sftpVerbs = {{QStringLiteral("MKD"), QStringLiteral("mkdir")},
                                                           {QStringLiteral("RMD"), QStringLiteral("rmdir")},
@@ -259,7 +258,6 @@ TSimpleFTP::Outcome TSimpleFTP::sendCommand(const QString &verb, const QString &
         // tell the outcome.
         commands = curl_slist_append(commands, (QStringLiteral("*RNFR ") + argument).toUtf8().constData());
         commands = curl_slist_append(commands, (QStringLiteral("*RNTO ") + secondArgument).toUtf8().constData());
-        replyWord = QStringLiteral("RNTO");
     } else {
         commands = curl_slist_append(commands, (u'*' + verb + u' ' + argument).toUtf8().constData());
     }
@@ -272,9 +270,14 @@ TSimpleFTP::Outcome TSimpleFTP::sendCommand(const QString &verb, const QString &
         return Connected() ? Outcome::Refused : Outcome::ConnectionLost;
     if (sftp)
         return Outcome::Done;
-    if (verb == u"RNFR" && session()->replyCodeOf(QStringLiteral("RNFR")) != 350)
-        return Outcome::Refused;
-    return positive(session()->replyCodeOf(replyWord)) ? Outcome::Done : Outcome::Refused;
+    if (verb == u"RNFR")
+        return lastRequestRenamed() ? Outcome::Done : Outcome::Refused;
+    return positive(session()->replyCodeOf(verb)) ? Outcome::Done : Outcome::Refused;
+}
+
+bool TSimpleFTP::lastRequestRenamed() const
+{
+    return session()->replyCodeOf(QStringLiteral("RNFR")) == 350 && positive(session()->replyCodeOf(QStringLiteral("RNTO")));
 }
 
 // ---------------------------------------------------------------------------

@@ -130,8 +130,14 @@ private:
     bool lookUpRemote(const QString &absolutePath, TFindData &found);
     bool connectOnce(int &curlCode);
     bool changeDirOnce(const QString &path);
-    int uploadTo(QIODevice &source, const QString &absoluteTarget);
-    bool moveIntoPlace(const QString &from, const QString &to);
+    // Uploads the source; over FTP a target given in renameTo is renamed
+    // onto once the server confirmed the whole file (see lastRequestRenamed).
+    int uploadTo(QIODevice &source, const QString &absoluteTarget, const QString &renameTo);
+    // The RNFR and RNTO of the last request moved the file.
+    bool lastRequestRenamed() const;
+    // Gives the uploaded file its name; renameTried: the upload's request
+    // asked for the plain rename already.
+    bool moveIntoPlace(const QString &from, const QString &to, bool renameTried);
     void dropLostConnection();
 
     TFTPTransferType m_transferType = ttBinary;

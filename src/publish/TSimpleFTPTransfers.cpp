@@ -150,7 +150,7 @@ bool TSimpleFTP::lookUpRemote(const QString &absolutePath, TFindData &found)
 // ---------------------------------------------------------------------------
 // Upload
 
-int TSimpleFTP::uploadTo(QIODevice &source, const QString &absoluteTarget)
+int TSimpleFTP::uploadTo(QIODevice &source, const QString &absoluteTarget, const QString &renameTo)
 {
     source.seek(0);
     CURL *curl = beginRequest();
@@ -163,12 +163,24 @@ int TSimpleFTP::uploadTo(QIODevice &source, const QString &absoluteTarget)
     curl_easy_setopt(curl, CURLOPT_URL, urlFor(absoluteTarget).toUtf8().constData());
     curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(source.size()));
-    return runRequest();
+    // The rename rides on the upload's own request: libcurl sends it only
+    // after the server confirmed the whole file, and a file costs one request
+    // instead of two. "*" keeps the connection when the server refuses; the
+    // replies tell the outcome.
+    curl_slist *rename = nullptr;
+    if (!renameTo.isEmpty()) {
+        rename = curl_slist_append(rename, (QStringLiteral("*RNFR ") + absoluteTarget).toUtf8().constData());
+        rename = curl_slist_append(rename, (QStringLiteral("*RNTO ") + renameTo).toUtf8().constData());
+        curl_easy_setopt(curl, CURLOPT_POSTQUOTE, rename);
+    }
+    const int result = runRequest();
+    curl_slist_free_all(rename);
+    return result;
 }
 
-bool TSimpleFTP::moveIntoPlace(const QString &from, const QString &to)
+bool TSimpleFTP::moveIntoPlace(const QString &from, const QString &to, bool renameTried)
 {
-    if (sendCommand(QStringLiteral("RNFR"), from, to) == Outcome::Done)
+    if (renameTried ? lastRequestRenamed() : sendCommand(QStringLiteral("RNFR"), from, to) == Outcome::Done)
         return true;
     // Some servers will not rename over an existing file: the old one steps
     // aside first and comes back when the new one cannot take its place, so
@@ -207,14 +219,18 @@ bool TSimpleFTP::PutFile(const QString &localFile, const QString &remoteFile)
     // The file goes up under a temporary name and is renamed when whole, so
     // a broken transfer never leaves a half-written page under its name.
     const QString temporary = temporaryNameFor(target);
-    int result = uploadTo(source, temporary);
+    // SFTP's rename gets a request of its own: a refused one would fail the
+    // upload's request with it.
+    const bool renameWithUpload = m_protocol != TransferProtocol::Sftp;
+    const QString renameTo = renameWithUpload ? target : QString();
+    int result = uploadTo(source, temporary, renameTo);
     if (result != CURLE_OK && !Connected() && m_reconnectOnce && ensureConnected()) {
         // Data connections over TLS break now and then against common
         // servers while the session itself is sound: once more on a new one,
         // after the broken piece is gone.
         sendCommand(QStringLiteral("DELE"), temporary);
         m_progress.BytesTransferred = 0;
-        result = uploadTo(source, temporary);
+        result = uploadTo(source, temporary, renameTo);
     }
     if (result != CURLE_OK) {
         if (Connected())
@@ -222,7 +238,7 @@ bool TSimpleFTP::PutFile(const QString &localFile, const QString &remoteFile)
         return failRequest(result, failure);
     }
     StatusChanged(31, 0);
-    if (moveIntoPlace(temporary, target))
+    if (moveIntoPlace(temporary, target, renameWithUpload))
         return true;
     if (!Connected())
         return fail(failure);

@@ -9,6 +9,7 @@
 #include "publish/UploadRun.h"
 
 #include <QDirIterator>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include "support/ScriptedPrompter.h"
@@ -134,6 +135,40 @@ TEST_F(UploadRuns, AProjectArrivesInItsFoldersAndEachFileIsRecordedAsItArrives)
               (QStringList{QStringLiteral("CMD MKD grafik"), QStringLiteral("CMD MKD grafik/ikoner"),
                            QStringLiteral("CMD RNTO /index.htm"), QStringLiteral("CMD RNTO /grafik/ikoner/pil.png"),
                            QStringLiteral("CMD RNTO /grafik/logo.gif")}));
+}
+
+// A file costs its data connection, its transfer and its rename on the
+// session that is open: no new login, no folder change, no further request;
+// the transfer type is set once.
+TEST_F(UploadRuns, EachFileCostsOnlyItsTransferAndItsRename)
+{
+    FtpTestServer server({.journal = true});
+    ASSERT_TRUE(server.started());
+    connectTo(server);
+    const QStringList files = makeSite(project.path(), {QStringLiteral("a.htm"), QStringLiteral("b.htm")});
+    QDir().mkpath(server.rootPath(QStringLiteral("mappe")));
+    const QStringList inFolder = makeSite(project.path(), {QStringLiteral("mappe/c.htm")});
+    const qsizetype before = server.journal().size();
+    UploadRun run(ftp, PendingTransfer::ofProject(project.path(), files + inFolder));
+    run.recordIn(record, site(server), QString());
+
+    ASSERT_EQ(run.run().done, 3);
+
+    // The temporary names are random: their folder and the name they carry are not.
+    static const QRegularExpression temporary(QStringLiteral(R"(/\.~([^/]+)\.[0-9a-f]+\.part$)"));
+    QStringList commands;
+    for (QString line : server.journal().mid(before)) {
+        if (commands.isEmpty() && !line.startsWith(QLatin1String("CMD PASV")))
+            continue; // the folder check before the files
+        commands.append(line.replace(temporary, QStringLiteral("/.~\\1")).trimmed());
+    }
+    EXPECT_EQ(
+        commands,
+        (QStringList{QStringLiteral("CMD PASV"), QStringLiteral("CMD TYPE I"), QStringLiteral("CMD STOR /.~a.htm"),
+                     QStringLiteral("CMD RNFR /.~a.htm"), QStringLiteral("CMD RNTO /a.htm"), QStringLiteral("CMD PASV"),
+                     QStringLiteral("CMD STOR /.~b.htm"), QStringLiteral("CMD RNFR /.~b.htm"), QStringLiteral("CMD RNTO /b.htm"),
+                     QStringLiteral("CMD PASV"), QStringLiteral("CMD STOR /mappe/.~c.htm"),
+                     QStringLiteral("CMD RNFR /mappe/.~c.htm"), QStringLiteral("CMD RNTO /mappe/c.htm")}));
 }
 
 TEST_F(UploadRuns, FailuresAreToldWithTheirReasonTheRunGoesOnAndFailedFilesStayChanged)
