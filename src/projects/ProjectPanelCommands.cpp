@@ -64,6 +64,10 @@ ProjectPanelCommands::ProjectPanelCommands(Workbench &workbench, QWidget &page, 
         return m_store->tree();
     });
     connect(&workbench.publishRequests(), &PublishRequests::pickProjectFiles, this, &ProjectPanelCommands::pickProjectFiles);
+    connect(&workbench.publishRequests(), &PublishRequests::filesPublished, this, [this] {
+        if (m_store)
+            checkChanges();
+    });
 }
 
 void ProjectPanelCommands::buildPage(QWidget &page)

@@ -1,6 +1,5 @@
 #include "publish/PublishCommands.h"
 
-#include "core/OptionsModel.h"
 #include "core/Prompter.h"
 #include "documents/DocumentArea.h"
 #include "publish/FtpWindowSettings.h"
@@ -36,14 +35,13 @@ TfrmFtp &PublishCommands::showWindow()
 {
     if (!m_window) {
         DocumentArea &area = m_workbench.documentArea();
-        OptionsModel &options = m_workbench.options();
         m_window = new TfrmFtp({m_workbench.settings(), m_workbench.prompter(), m_services.userDataFolder(),
-                                m_services.localFolder, [&area] { return QRect(area.mapToGlobal(QPoint(0, 0)), area.size()); },
-                                [&options] { return options.options().useArchiveFlag; }},
+                                m_services.localFolder, [&area] { return QRect(area.mapToGlobal(QPoint(0, 0)), area.size()); }},
                                &m_workbench.window());
         PublishRequests &requests = m_workbench.publishRequests();
         connect(m_window, &TfrmFtp::localFilesChanged, &requests, &PublishRequests::localFilesChanged);
         connect(m_window, &TfrmFtp::projectDropped, &requests, &PublishRequests::pickProjectFiles);
+        connect(m_window, &TfrmFtp::filesPublished, &requests, &PublishRequests::filesPublished);
         m_window->show();
     } else {
         if (m_window->isMinimized())

@@ -41,9 +41,6 @@ struct FtpWindowServices
     // The main window's document area on the screen, which the window
     // covers when it opens; empty: the window keeps its own place.
     std::function<QRect()> documentArea;
-    // Whether sent files are noted in the publish record (in the user data
-    // folder), so that they count as unchanged since publishing.
-    std::function<bool()> recordUploads;
     // Where the sites' passwords are kept.
     SiteStore::PasswordPlace passwordPlace = SiteStore::PasswordPlace::DesktopWhenRunning;
 };
@@ -116,6 +113,8 @@ signals:
     void localFilesChanged(const QString &folder);
     // A project was dropped on the listing: its file picker should open.
     void projectDropped(const QString &title);
+    // An upload ended: the files it sent are in the publish record now.
+    void filesPublished();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

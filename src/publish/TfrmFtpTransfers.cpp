@@ -138,7 +138,7 @@ void TfrmFtp::followRun(TransferRun &run)
 void TfrmFtp::recordInto(UploadRun &run)
 {
     const std::optional<QString> site = siteAddress(m_connectedSite);
-    if (!site || !m_services.recordUploads || !m_services.recordUploads())
+    if (!site)
         return;
     if (!m_record) {
         m_record = std::make_unique<PublishRecord>(PublishRecord::fileIn(m_services.userDataFolder));
@@ -167,6 +167,7 @@ void TfrmFtp::startUpload()
     }
     clearPending();
     endRun(summary);
+    emit filesPublished();
 }
 
 void TfrmFtp::endRun(const TransferSummary &summary)

@@ -54,6 +54,8 @@ signals:
     // Files changed on disk through the publishing window (a download): lists
     // showing them read them again.
     void localFilesChanged(const QString &folder);
+    // An upload ended: what changed since publishing is to be asked anew.
+    void filesPublished();
 
 private:
     bool m_available = false;

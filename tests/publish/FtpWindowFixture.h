@@ -42,13 +42,8 @@ protected:
 
     void openWindow()
     {
-        window = new TfrmFtp({store,
-                              prompter,
-                              data.path(),
-                              [this] { return local.path(); },
-                              {},
-                              [] { return true; },
-                              SiteStore::PasswordPlace::SettingsFile});
+        window = new TfrmFtp(
+            {store, prompter, data.path(), [this] { return local.path(); }, {}, SiteStore::PasswordPlace::SettingsFile});
         window->show();
     }
     // Closes the window and waits until it is gone.

@@ -49,7 +49,9 @@ TEST_F(PublishingTransfers, FilesQueuedBeforeConnectingAreSentWithStart)
     connectWindow();
     EXPECT_TRUE(command("actStart").isEnabled());
     EXPECT_FALSE(command("actStop").isEnabled());
+    QSignalSpy published(window, &TfrmFtp::filesPublished);
     command("actStart").trigger();
+    EXPECT_EQ(published.count(), 1) << "the project page marks its files anew";
     EXPECT_EQ(readFile(serverFile(QStringLiteral("side.htm"))), QByteArray("<html></html>"));
     EXPECT_EQ(window->statusText(), QStringLiteral("1 af 1 filer overført"));
     EXPECT_EQ(window->log().lines().last().section(QLatin1Char(' '), 1), QStringLiteral("1 af 1 filer overført"));
