@@ -13,6 +13,7 @@
 #include "workbench/Workbench.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
@@ -112,7 +114,7 @@ void ProjectPanelCommands::buildPage(QWidget &page)
     entry(addDisabledEntry(QStringLiteral("Resursefiler...")), ProjectKind);
     entry(addEntry(QStringLiteral("Tilføj dokumenter..."), &P::addDocuments), ProjectKind);
     entry(addEntry(QStringLiteral("Tilføj det aktive dokument"), &P::addActiveDocument), ProjectKind);
-    entry(addDisabledEntry(QStringLiteral("Tilføj alle åbne dokumenter")), ProjectKind);
+    entry(addEntry(QStringLiteral("Tilføj alle åbne dokumenter"), &P::addOpenDocuments), ProjectKind);
     entry(addEntry(QStringLiteral("Find i projekt..."), &P::findInProject), ProjectKind);
     entry(addEntry(QStringLiteral("Erstat i projekt..."), &P::replaceInProject), ProjectKind);
     m_menu->addSeparator();
@@ -169,6 +171,10 @@ bool ProjectPanelCommands::eventFilter(QObject *watched, QEvent *event)
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            // The key that ends an in-place edit reaches the tree as well,
+            // while the edit still has the focus.
+            if (QApplication::focusWidget() != m_tree)
+                return false;
             if (selectedProject() >= 0 && selectedDocument() != RootFolderNode)
                 openSelected();
             return true;
@@ -488,6 +494,15 @@ void ProjectPanelCommands::addActiveDocument()
 {
     DocumentList &documents = m_workbench.documents();
     addFiles({documents.at(documents.activeIndex()).path});
+}
+
+void ProjectPanelCommands::addOpenDocuments()
+{
+    const DocumentList &documents = m_workbench.documents();
+    QStringList paths;
+    for (int i = 0; i < documents.count(); ++i)
+        paths.append(documents.at(i).path);
+    addFiles(paths);
 }
 
 void ProjectPanelCommands::addFiles(const QStringList &paths)

@@ -73,6 +73,7 @@ public:
     void newProject();
     void addDocuments();
     void addActiveDocument();
+    void addOpenDocuments();
     void openSelected();
     void openAllDocuments();
     void renameSelected();

@@ -2,8 +2,10 @@
 // the project file it reads once and writes when the window closes.
 #include "ProjectPanelFixture.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QTest>
 #include <QToolBar>
 #include <QUrl>
 
@@ -59,6 +61,31 @@ TEST_F(ProjectPanelTest, RenamesTheFileWithItsEntryAndRefusesATakenName)
     EXPECT_EQ(tree().documents(0), QStringList({QStringLiteral("c.htm"), QStringLiteral("b.htm")}));
     EXPECT_EQ(shownText(0, 1), QStringLiteral("c.htm"));
     EXPECT_TRUE(QFile::exists(site() + QStringLiteral("/c.htm")));
+}
+
+TEST_F(ProjectPanelTest, TheEnterThatEndsARenameOpensNothing)
+{
+    makeProject({sitePage("a.htm")});
+    QApplication::processEvents(); // the new project's own title edit is gone
+    panel().select(0, -1);
+    panel().renameSelected();
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr) << "the title is edited in place";
+    editor->setText(QStringLiteral("Ny titel"));
+    // The scripted prompter fails the test on the question of opening all documents.
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(tree().title(0), QStringLiteral("Ny titel"));
+}
+
+TEST_F(ProjectPanelTest, AddsEveryOpenDocumentThatHasAFile)
+{
+    makeProject({sitePage("a.htm")});
+    const QString other = sitePage("b.htm");
+    m_window->documentCommands().FilAabn(other);
+    panel().select(0, -1);
+    panel().addOpenDocuments();
+    EXPECT_EQ(tree().documents(0), QStringList({QStringLiteral("a.htm"), QStringLiteral("b.htm")}));
 }
 
 TEST_F(ProjectPanelTest, RemovesAnEntryAndEditsTheRootWithOrWithoutRewritingPaths)
