@@ -85,15 +85,17 @@ FilePanelCommands::FilePanelCommands(Workbench &workbench, QWidget &page, FilePa
     attachCommands();
     attachToolBars(page);
     attachMenu();
+    m_changeCheckPool.setMaxThreadCount(1);
     m_list->setDisplayDirectory(false);
     m_list->setMask(filterMask(m_filter));
     if (m_services.takeReferenceInserter)
         m_services.takeReferenceInserter([this](TLEdit &editor, const QString &path) { insertReferenceInto(editor, path); });
     if (m_services.userDataFolder)
         m_list->setChangeCheck([this](const QString &folder, const QStringList &names) {
-            return QtConcurrent::run([database = PublishRecord::fileIn(m_services.userDataFolder()), folder, names] {
-                return changedSinceLastPublished(database, folder, names).value_or(QSet<QString>());
-            });
+            return QtConcurrent::run(&m_changeCheckPool,
+                                     [database = PublishRecord::fileIn(m_services.userDataFolder()), folder, names] {
+                                         return changedSinceLastPublished(database, folder, names).value_or(QSet<QString>());
+                                     });
         });
     connect(&workbench.options(), &OptionsModel::changed, this, [this] {
         if (m_filter == FileTypeFilter::Html || m_filter == FileTypeFilter::Scripts)

@@ -5,6 +5,7 @@
 #include "files/TargetFolder.h"
 
 #include <QObject>
+#include <QThreadPool>
 
 #include <functional>
 
@@ -88,6 +89,9 @@ private:
 
     Workbench &m_workbench;
     FilePanelServices m_services;
+    // The changed-since-publishing check of a listing waits for hashing on
+    // the shared pool's threads, so it must not take one of them itself.
+    QThreadPool m_changeCheckPool;
     QSplitter *m_splitter = nullptr;
     TDirTree *m_tree = nullptr;
     ImagePreview *m_preview = nullptr;
