@@ -523,16 +523,22 @@ void ProjectPanelCommands::addFiles(const QStringList &paths)
     SaveProjects();
 }
 
-void ProjectPanelCommands::openSelected()
+void ProjectPanelCommands::actOnSelection(const std::function<void(int project)> &onProject,
+                                          const std::function<void(const QString &path)> &onDocument)
 {
     const int project = selectedProject();
     const int document = selectedDocument();
     if (project < 0 || document == RootFolderNode)
         return;
     if (document == NoDocument)
-        openAllDocuments();
+        onProject(project);
     else
-        m_services.openDocument(m_store->tree().documentPath(project, document));
+        onDocument(m_store->tree().documentPath(project, document));
+}
+
+void ProjectPanelCommands::openSelected()
+{
+    actOnSelection([this](int) { openAllDocuments(); }, m_services.openDocument);
 }
 
 void ProjectPanelCommands::openAllDocuments()
@@ -660,14 +666,7 @@ void ProjectPanelCommands::editRootFolder()
 
 void ProjectPanelCommands::showProperties()
 {
-    const int project = selectedProject();
-    const int document = selectedDocument();
-    if (project < 0 || document == RootFolderNode)
-        return;
-    if (document == NoDocument)
-        m_fileDialogs.showProperties(m_store->tree(), project);
-    else
-        m_services.showProperties(m_store->tree().documentPath(project, document));
+    actOnSelection([this](int project) { m_fileDialogs.showProperties(m_store->tree(), project); }, m_services.showProperties);
 }
 
 void ProjectPanelCommands::findInProject()
@@ -684,14 +683,8 @@ void ProjectPanelCommands::replaceInProject()
 
 void ProjectPanelCommands::uploadSelected()
 {
-    const int project = selectedProject();
-    const int document = selectedDocument();
-    if (project < 0 || document == RootFolderNode)
-        return;
-    if (document == NoDocument)
-        m_fileDialogs.upload(m_store->tree(), project);
-    else
-        Q_EMIT m_workbench.publishRequests().uploadProjectDocument(m_store->tree().documentPath(project, document));
+    actOnSelection([this](int project) { m_fileDialogs.upload(m_store->tree(), project); },
+                   [this](const QString &path) { Q_EMIT m_workbench.publishRequests().uploadProjectDocument(path); });
 }
 
 void ProjectPanelCommands::moveProject()

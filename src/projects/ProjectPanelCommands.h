@@ -101,6 +101,10 @@ private:
     QAction *addEntry(const QString &text, void (ProjectPanelCommands::*slot)());
     QAction *addDisabledEntry(const QString &text);
     void showTree();
+    // Runs one of the two on the selected project or document; nothing on
+    // the root or a root folder node.
+    void actOnSelection(const std::function<void(int project)> &onProject,
+                        const std::function<void(const QString &path)> &onDocument);
     void addFiles(const QStringList &paths);
     void itemRenamed(QTreeWidgetItem *item);
     void settleToolBar();

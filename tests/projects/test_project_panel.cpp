@@ -66,7 +66,8 @@ TEST_F(ProjectPanelTest, RenamesTheFileWithItsEntryAndRefusesATakenName)
 TEST_F(ProjectPanelTest, TheEnterThatEndsARenameOpensNothing)
 {
     makeProject({sitePage("a.htm")});
-    QApplication::processEvents(); // the new project's own title edit is gone
+    // The new project's own title edit is gone first.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return panel().tree().findChildren<QLineEdit *>().isEmpty(); }));
     panel().select(0, -1);
     panel().renameSelected();
     auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
@@ -74,8 +75,7 @@ TEST_F(ProjectPanelTest, TheEnterThatEndsARenameOpensNothing)
     editor->setText(QStringLiteral("Ny titel"));
     // The scripted prompter fails the test on the question of opening all documents.
     QTest::keyClick(editor, Qt::Key_Return);
-    QApplication::processEvents();
-    EXPECT_EQ(tree().title(0), QStringLiteral("Ny titel"));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return tree().title(0) == QStringLiteral("Ny titel"); }));
 }
 
 TEST_F(ProjectPanelTest, AddsEveryOpenDocumentThatHasAFile)
